@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs when
+# they are missing, then builds into build/ (incrementally after the first time).
+set -euo pipefail
+
+VEXLUME_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VEXLUME_BUILD="$VEXLUME_ROOT/build"
+
+vexlume_packages=(cmake g++ make qt6-base-dev libbenchmark-dev)
+missing=()
+for package in "${vexlume_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]})); then
+    echo "Installing ${missing[*]}" >&2
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
+fi
+
+if [ ! -f "$VEXLUME_BUILD/CMakeCache.txt" ]; then
+    cmake -S "$VEXLUME_ROOT" -B "$VEXLUME_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+fi
+cmake --build "$VEXLUME_BUILD" -j"$(nproc)" >&2

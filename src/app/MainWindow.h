@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+// The editor window.
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+};

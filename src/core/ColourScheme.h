@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ColourEntry.h"
+#include "StandardSchemes.h"
+
+#include <QString>
+
+#include <array>
+
+constexpr int kElementCount = 60;
+using ColourTable = std::array<ColourEntry, kElementCount>;
+
+// The one document of the program: a name, a colour table of 60 entries and one
+// visible flag per element. Elements are numbered 1 to 60 everywhere; every
+// access by number checks the range first and throws std::out_of_range before
+// anything is read or written. Callers that take a number from outside (a list
+// text, a mask pixel) validate it with isElementNumber() first.
+class ColourScheme
+{
+public:
+    ColourScheme();
+
+    static bool isElementNumber(int element) { return element >= 1 && element <= kElementCount; }
+
+    const QString &name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
+
+    const ColourEntry &entry(int element) const;
+    ColourEntry &entry(int element);
+    Rgb colour(int element) const { return entry(element).rgb(); }
+    void setColour(int element, const Rgb &colour) { entry(element).setRgb(colour); }
+
+    const ColourTable &table() const { return m_table; }
+    void setTable(const ColourTable &table) { m_table = table; }
+
+    // Overwrites red, green and blue of all 60 entries; brightness, name and
+    // flags stay as they are.
+    void loadStandard(StandardScheme scheme);
+
+    bool isVisible(int element) const;
+    void setVisible(int element, bool visible);
+    // The flags a language switch leaves: all set except element 45.
+    void resetVisibleFlags();
+
+private:
+    static int indexOf(int element);
+
+    QString m_name;
+    ColourTable m_table{};
+    std::array<bool, kElementCount> m_visible{};
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QtGlobal>
+
+// A colour as the phone stores it: one byte per channel.
+struct Rgb
+{
+    quint8 red = 0;
+    quint8 green = 0;
+    quint8 blue = 0;
+
+    friend bool operator==(const Rgb &a, const Rgb &b)
+    {
+        return a.red == b.red && a.green == b.green && a.blue == b.blue;
+    }
+    friend bool operator!=(const Rgb &a, const Rgb &b) { return !(a == b); }
+
+    // The colour shown while an element flashes.
+    Rgb inverted() const
+    {
+        return {quint8(255 - red), quint8(255 - green), quint8(255 - blue)};
+    }
+};

@@ -1,0 +1,325 @@
+#include "SchemeFile.h"
+
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+// Reads a file the way sequential list input does: blanks before an item are
+// skipped; a number ends at a blank, a comma or the line end; any other text runs
+// to the next comma or line end (trailing blanks dropped); an empty line is one
+// empty item. Line ends may be CR LF, LF or CR.
+class ItemReader
+{
+public:
+    struct Item
+    {
+        QByteArray text;
+        bool isNumber = false;
+        int line = 0;
+    };
+
+    explicit ItemReader(const QByteArray &data) : m_data(data) {}
+
+    bool atEnd() const { return m_pos >= m_data.size(); }
+    bool atLineStart() const { return m_atLineStart; }
+    int line() const { return m_line; }
+
+    Item next()
+    {
+        skipBlanks();
+        Item item;
+        item.line = m_line;
+        if (atEnd() || atLineEnd()) {
+            consumeLineEnd();
+            return item;
+        }
+        const qsizetype numberEnd = numberEndAt(m_pos);
+        if (numberEnd > m_pos && isDelimiterAt(numberEnd)) {
+            item.text = m_data.mid(m_pos, numberEnd - m_pos);
+            item.isNumber = true;
+            m_pos = numberEnd;
+            skipBlanks();
+        } else {
+            const qsizetype start = m_pos;
+            while (!atEnd() && !atLineEnd() && m_data.at(m_pos) != ',')
+                ++m_pos;
+            qsizetype end = m_pos;
+            while (end > start && isBlank(m_data.at(end - 1)))
+                --end;
+            item.text = m_data.mid(start, end - start);
+        }
+        // One delimiter belongs to the item: a comma or a line end.
+        if (!atEnd() && m_data.at(m_pos) == ',') {
+            ++m_pos;
+            m_atLineStart = false;
+        } else {
+            consumeLineEnd();
+        }
+        return item;
+    }
+
+    // The rest of the current line, exactly as it stands, and the line end.
+    QByteArray takeLine()
+    {
+        const qsizetype start = m_pos;
+        while (!atEnd() && !atLineEnd())
+            ++m_pos;
+        const QByteArray text = m_data.mid(start, m_pos - start);
+        consumeLineEnd();
+        return text;
+    }
+
+private:
+    static bool isBlank(char c) { return c == ' ' || c == '\t'; }
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+    bool atLineEnd() const { return m_data.at(m_pos) == '\r' || m_data.at(m_pos) == '\n'; }
+
+    bool isDelimiterAt(qsizetype pos) const
+    {
+        if (pos >= m_data.size())
+            return true;
+        const char c = m_data.at(pos);
+        return isBlank(c) || c == ',' || c == '\r' || c == '\n';
+    }
+
+    void skipBlanks()
+    {
+        while (!atEnd() && isBlank(m_data.at(m_pos)))
+            ++m_pos;
+    }
+
+    void consumeLineEnd()
+    {
+        if (atEnd())
+            return;
+        if (m_data.at(m_pos) == '\r') {
+            ++m_pos;
+            if (!atEnd() && m_data.at(m_pos) == '\n')
+                ++m_pos;
+        } else if (m_data.at(m_pos) == '\n') {
+            ++m_pos;
+        } else {
+            return;
+        }
+        ++m_line;
+        m_atLineStart = true;
+    }
+
+    // The end of a decimal number starting at pos ([+-] digits [. digits]
+    // [e [+-] digits]), or pos when none starts there.
+    qsizetype numberEndAt(qsizetype pos) const
+    {
+        const qsizetype size = m_data.size();
+        qsizetype p = pos;
+        if (p < size && (m_data.at(p) == '+' || m_data.at(p) == '-'))
+            ++p;
+        qsizetype digits = 0;
+        while (p < size && isDigit(m_data.at(p)))
+            ++p, ++digits;
+        if (p < size && m_data.at(p) == '.') {
+            ++p;
+            while (p < size && isDigit(m_data.at(p)))
+                ++p, ++digits;
+        }
+        if (digits == 0)
+            return pos;
+        if (p < size && (m_data.at(p) == 'e' || m_data.at(p) == 'E')) {
+            qsizetype q = p + 1;
+            if (q < size && (m_data.at(q) == '+' || m_data.at(q) == '-'))
+                ++q;
+            if (q < size && isDigit(m_data.at(q))) {
+                while (q < size && isDigit(m_data.at(q)))
+                    ++q;
+                p = q;
+            }
+        }
+        return p;
+    }
+
+    const QByteArray &m_data;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    bool m_atLineStart = true;
+};
+
+QString quoted(const QByteArray &text)
+{
+    return u'"' + Windows1252::decode(text) + u'"';
+}
+
+SchemeReadResult failure(int line, const QString &reason)
+{
+    SchemeReadResult result;
+    result.status = SchemeReadResult::Status::Failed;
+    result.line = line;
+    result.reason = reason;
+    return result;
+}
+
+} // namespace
+
+QString SchemeReadResult::problem() const
+{
+    if (line <= 0)
+        return reason;
+    return QStringLiteral("line %1: %2").arg(line).arg(reason);
+}
+
+void SchemeReadResult::applyTo(ColourScheme &scheme) const
+{
+    scheme.setTable(table);
+    if (name)
+        scheme.setName(*name);
+}
+
+SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return failure(0, QStringLiteral("the file is empty"));
+
+    SchemeReadResult result;
+    ItemReader reader(bytes);
+    bool inData = false;
+    bool nameNext = false;
+    int component = -1;
+    int element = 1;
+    int lastLine = 1;
+
+    do {
+        // The line after a lone "ColourScheme" is the name as a whole: a name may
+        // hold commas, leading blanks or the word "data", and must come back as
+        // it was saved.
+        if (nameNext && !inData && reader.atLineStart()) {
+            lastLine = reader.line();
+            result.name = Windows1252::decode(reader.takeLine());
+            nameNext = false;
+            continue;
+        }
+
+        const ItemReader::Item item = reader.next();
+        lastLine = item.line;
+        if (inData) {
+            if (element > kElementCount) {
+                // Blank lines after the last entry are no 61st entry.
+                if (item.text.isEmpty())
+                    continue;
+                return failure(item.line, QStringLiteral("%1 would start a 61st entry; a scheme has 60")
+                                              .arg(quoted(item.text)));
+            }
+            double value = 0; // an empty item counts as 0
+            if (!item.text.isEmpty()) {
+                if (!item.isNumber)
+                    return failure(item.line, QStringLiteral("%1 is not a number").arg(quoted(item.text)));
+                value = std::nearbyint(item.text.toDouble()); // halves to even
+                if (!(value >= 0 && value <= 255))
+                    return failure(item.line, QStringLiteral("%1 is not a colour value (0 to 255)")
+                                                  .arg(quoted(item.text)));
+            }
+            ++component;
+            result.table[element - 1].setComponent(component, static_cast<quint8>(value));
+            if (component == 3) {
+                component = -1;
+                ++element;
+            }
+            continue;
+        }
+
+        if (nameNext) { // the name follows a comma on the same line
+            result.name = Windows1252::decode(item.text);
+            nameNext = false;
+            continue;
+        }
+        const QString text = Windows1252::decode(item.text);
+        bool isNameLine = false;
+        if (text.contains(u"ColourScheme")) {
+            const qsizetype blank = text.indexOf(u' ');
+            if (blank >= 0) {
+                result.name = text.mid(blank + 1);
+                isNameLine = true;
+            } else {
+                nameNext = true;
+            }
+        }
+        if (!isNameLine && text.toLower().contains(u"data"))
+            inData = true;
+    } while (!reader.atEnd());
+
+    if (!inData)
+        return failure(0, QStringLiteral("no \"Data\" line: this is not a colour scheme file"));
+
+    result.completeEntries = element - 1;
+    if (result.completeEntries < kElementCount) {
+        result.status = SchemeReadResult::Status::Incomplete;
+        result.line = lastLine;
+        result.reason = QStringLiteral("the file ends after %1 of 60 entries").arg(result.completeEntries);
+    } else {
+        result.status = SchemeReadResult::Status::Complete;
+    }
+    return result;
+}
+
+SchemeReadResult SchemeFile::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(0, file.errorString());
+    if (file.size() > kMaximumFileSize)
+        return failure(0, QStringLiteral("the file is too large for a colour scheme (%1 bytes)").arg(file.size()));
+    const QByteArray bytes = file.read(kMaximumFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(0, file.errorString());
+    if (bytes.size() > kMaximumFileSize)
+        return failure(0, QStringLiteral("the file is too large for a colour scheme"));
+    return parse(bytes);
+}
+
+std::optional<QString> SchemeFile::nameProblem(const QString &name)
+{
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return QStringLiteral("the scheme name contains a line break");
+    if (const auto character = Windows1252::firstUnencodable(name))
+        return QStringLiteral("the scheme name contains \"%1\", which a colour scheme file cannot hold")
+            .arg(*character);
+    return std::nullopt;
+}
+
+std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme)
+{
+    if (nameProblem(scheme.name()))
+        return std::nullopt;
+    QByteArray bytes;
+    bytes.reserve(64 + 60 * 20);
+    bytes += "ColourScheme\r\n";
+    bytes += *Windows1252::encode(scheme.name());
+    bytes += "\r\nData\r\n";
+    for (int element = 1; element <= kElementCount; ++element) {
+        const ColourEntry &entry = scheme.entry(element);
+        bytes += QByteArray::number(entry.red) + ' ' + QByteArray::number(entry.green) + ' '
+                 + QByteArray::number(entry.blue) + (scheme.isVisible(element) ? " 100\r\n" : " 000\r\n");
+    }
+    return bytes;
+}
+
+std::optional<QString> SchemeFile::save(const ColourScheme &scheme, const QString &path)
+{
+    if (auto problem = nameProblem(scheme.name()))
+        return problem;
+    const QByteArray bytes = *serialize(scheme);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

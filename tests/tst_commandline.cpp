@@ -1,0 +1,136 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run vexlume(const QStringList &arguments, const QProcessEnvironment &environment =
+                                              QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VEXLUME_EXECUTABLE), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray goodFile(const QByteArray &name)
+{
+    QByteArray bytes = "ColourScheme\r\n" + name + "\r\nData\r\n";
+    for (int n = 1; n <= 60; ++n)
+        bytes += "10 20 30 100\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void checkGivesAVerdictPerFile();
+    void checkOfOnlyGoodFilesSucceeds();
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion();
+    void editorWithoutADisplaySaysSo();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+void TestCommandLine::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    write(QStringLiteral("good.col"), goodFile("Night Sky"));
+    QByteArray bad = goodFile("Bad");
+    bad.replace(bad.indexOf("10 20 30 100\r\n", 100), 14, "0 32 300 100\r\n");
+    write(QStringLiteral("bad.col"), bad);
+    write(QStringLiteral("short.col"), goodFile("Short").left(200));
+}
+
+void TestCommandLine::checkGivesAVerdictPerFile()
+{
+    const Run run = vexlume({QStringLiteral("--check"), path(QStringLiteral("good.col")),
+                             path(QStringLiteral("bad.col")), path(QStringLiteral("short.col")),
+                             path(QStringLiteral("missing.col"))});
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(0), path(QStringLiteral("good.col")) + QStringLiteral(": reads cleanly, scheme \"Night Sky\""));
+    QCOMPARE(lines.at(1), path(QStringLiteral("bad.col"))
+                              + QStringLiteral(": line 10: \"300\" is not a colour value (0 to 255)"));
+    QVERIFY2(lines.at(2).endsWith(u"of 60 entries"), qPrintable(lines.at(2)));
+    QVERIFY(lines.at(2).startsWith(path(QStringLiteral("short.col")) + QStringLiteral(": line ")));
+    QVERIFY(lines.at(3).startsWith(path(QStringLiteral("missing.col")) + QStringLiteral(": ")));
+}
+
+void TestCommandLine::checkOfOnlyGoodFilesSucceeds()
+{
+    const Run run = vexlume({QStringLiteral("--check"), path(QStringLiteral("good.col")),
+                             path(QStringLiteral("good.col"))});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count(QStringLiteral("reads cleanly")), 2);
+}
+
+void TestCommandLine::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("check without files") << QStringList{QStringLiteral("--check")};
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")};
+    QTest::newRow("stray argument") << QStringList{QStringLiteral("scheme.col")};
+}
+
+void TestCommandLine::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = vexlume(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.err.contains(QStringLiteral("--help")));
+    QVERIFY(run.out.isEmpty());
+}
+
+void TestCommandLine::helpAndVersion()
+{
+    const Run help = vexlume({QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains(QStringLiteral("--check")));
+    QVERIFY(!help.out.contains(QStringLiteral("platform")));
+
+    const Run version = vexlume({QStringLiteral("--version")});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QStringLiteral("vexlume 0.9.0.19\n"));
+}
+
+void TestCommandLine::editorWithoutADisplaySaysSo()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    const Run run = vexlume({}, environment);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(QStringLiteral("xvfb-run")));
+    QVERIFY(run.err.contains(QStringLiteral("--check")));
+}
+
+QTEST_APPLESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
