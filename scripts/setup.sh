@@ -21,7 +21,17 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
 fi
 
-if [ ! -f "$VEXLUME_BUILD/CMakeCache.txt" ]; then
-    cmake -S "$VEXLUME_ROOT" -B "$VEXLUME_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+# The build speaks only when it fails.
+mkdir -p "$VEXLUME_BUILD"
+log="$VEXLUME_BUILD/build.log"
+if ! {
+    if [ ! -f "$VEXLUME_BUILD/CMakeCache.txt" ]; then
+        echo "Configuring and building in $VEXLUME_BUILD ..." >&2
+        cmake -S "$VEXLUME_ROOT" -B "$VEXLUME_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$VEXLUME_BUILD" -j"$(nproc)"
+} >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "The build failed; the log above is kept in $log" >&2
+    exit 1
 fi
-cmake --build "$VEXLUME_BUILD" -j"$(nproc)" >&2
