@@ -15,9 +15,21 @@ public:
     static constexpr int kSuccess = 0;
     static constexpr int kFailure = 1;
     static constexpr int kUsageError = 2;
+    static constexpr int kMaximumScale = 16;
 
     // Reads every file as the open command does and reports one line per file.
     static int check(const QStringList &files, QTextStream &out);
+
+    // Draws the six preview screens in a scheme's colours into a PNG file. The
+    // scheme is a file read as the open command reads it, or a built-in one.
+    struct RenderRequest
+    {
+        QString schemeFile;
+        QString standardScheme; // used when schemeFile is empty
+        QString output;
+        int scale = 1;
+    };
+    static int render(const RenderRequest &request, QTextStream &err);
 
 private:
     static int runEditor(int argc, char **argv);

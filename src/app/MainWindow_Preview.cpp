@@ -1,0 +1,75 @@
+// Picking an element on the preview, flashing it, and the provider-name option.
+#include "MainWindow.h"
+
+#include "ElementCode.h"
+#include "ElementList.h"
+#include "PaletteFrame.h"
+#include "RgbEditor.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
+
+// A click on a pane chooses the element whose mask pixel lies under the pointer
+// and gives it the colour the pane shows there. For an element pixel that is the
+// element's own colour; a few fixed icon pixels pass the test as well and then
+// lend their colour to the element they name.
+void MainWindow::pick(int pane)
+{
+    EditSession::Guard guard(m_session);
+    const Rgb mask = m_panes.pane(pane).maskColourAt(m_lastPointer);
+    const Rgb shown = m_panes.pane(pane).pictureColourAt(m_lastPointer);
+    const auto picked = ElementCode::picked(mask);
+    if (!picked)
+        return;
+    const int element = *picked;
+
+    cmbElement->selectPosition(element - 1);
+    DEVEdition[3]->setText(QStringLiteral("%1  %2 xyz").arg(element).arg(254 - element));
+
+    const Rgb before = m_scheme.colour(element);
+    m_scheme.setColour(element, shown);
+    frameFarbe16Bit->setBarValue(0, shown.red);
+    frameFarbe16Bit->setBarValue(1, shown.green);
+    frameFarbe16Bit->setBarValue(2, shown.blue);
+    // The bars' own handling records every single step as an undo colour; the
+    // step a pick leaves to undo is the colour before the pick.
+    m_session.undoColour = before;
+    frameFarbe256->showColour(frameFarbe16Bit->barColour());
+    // Under the guard nothing was redrawn; a colour taken from a fixed pixel
+    // must still reach the element's own pixels.
+    if (shown != before)
+        m_panes.paintElement(element, shown);
+
+    if (chkBlink->isChecked()) {
+        // An element still shown in its flash colour gets its colour back first.
+        if (m_flashElement < 0)
+            m_panes.paintElement(-m_flashElement, m_scheme.colour(-m_flashElement));
+        m_flashElement = element;
+        tmrBlink->start();
+    }
+}
+
+// One tick shows the element in the inverse of the editor's colour, the next
+// restores the editor's colour and stops the timer.
+void MainWindow::blink()
+{
+    const Rgb colour = frameFarbe16Bit->shownColour();
+    if (m_flashElement >= 1) {
+        m_panes.paintElement(m_flashElement, colour.inverted());
+        m_flashElement = -m_flashElement;
+    } else {
+        m_flashElement = -m_flashElement;
+        tmrBlink->stop();
+        m_panes.paintElement(m_flashElement, colour);
+    }
+}
+
+// Hiding the provider name is a matter of the phone: only the flags of the two
+// provider-name elements change, the preview keeps showing the name.
+void MainWindow::setProviderFlags(bool hidden)
+{
+    m_scheme.setVisible(23, !hidden);
+    m_scheme.setVisible(24, !hidden);
+    cmbElement->showFlags();
+}

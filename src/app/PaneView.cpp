@@ -1,0 +1,39 @@
+#include "PaneView.h"
+
+#include "PreviewPanes.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PaneView::PaneView(const PreviewPanes &panes, int index, QWidget *parent)
+    : QWidget(parent), m_panes(panes), m_index(index)
+{
+    setObjectName(QStringLiteral("PicturePreview%1").arg(index));
+    setFixedSize(PreviewPanes::kWidth, PreviewPanes::kHeight);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaneView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QImage &picture = m_panes.pane(m_index).picture();
+    // A loaded picture of another size keeps its own size, clipped to the pane.
+    if (picture.size() != size())
+        painter.fillRect(rect(), palette().window());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(QPoint(0, 0), picture.size()), picture);
+}
+
+void PaneView::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(event->position().toPoint());
+}
+
+void PaneView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    emit pointerMoved(event->position().toPoint());
+    emit pressed(event->position().toPoint());
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+class PreviewPanes;
+
+// Shows one preview pane pixel for pixel (nearest neighbour on high-DPI screens,
+// so the phone's pixels stay crisp) and reports the pointer in the pane's own
+// pixel coordinates.
+class PaneView : public QWidget
+{
+    Q_OBJECT
+public:
+    PaneView(const PreviewPanes &panes, int index, QWidget *parent = nullptr);
+
+    int index() const { return m_index; }
+
+signals:
+    void pointerMoved(QPoint position);
+    void pressed(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    const PreviewPanes &m_panes;
+    int m_index;
+};

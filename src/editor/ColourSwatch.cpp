@@ -1,0 +1,25 @@
+#include "ColourSwatch.h"
+
+#include <QPainter>
+
+ColourSwatch::ColourSwatch(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+}
+
+void ColourSwatch::setColour(const Rgb &colour)
+{
+    if (colour == m_colour)
+        return;
+    m_colour = colour;
+    update();
+}
+
+void ColourSwatch::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(contentsRect(), QColor(m_colour.red, m_colour.green, m_colour.blue));
+    painter.end();
+    QFrame::paintEvent(event);
+}

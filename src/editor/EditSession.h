@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ColourScheme.h"
+
+#include <functional>
+#include <optional>
+
+class PreviewPanes;
+
+// The state every editing control works on: the scheme, the preview it is drawn
+// in, the one step of undo history and the update guard. The current element is
+// not stored here: it is whatever the element list has selected, asked for
+// through the function the window provides.
+class EditSession
+{
+public:
+    EditSession(ColourScheme &scheme, PreviewPanes &panes) : m_scheme(scheme), m_panes(panes) {}
+
+    ColourScheme &scheme() { return m_scheme; }
+    const ColourScheme &scheme() const { return m_scheme; }
+    PreviewPanes &panes() { return m_panes; }
+
+    void setCurrentElementSource(std::function<std::optional<int>()> source) { m_currentElement = std::move(source); }
+    std::optional<int> currentElement() const { return m_currentElement ? m_currentElement() : std::nullopt; }
+
+    // While the guard is set, channel edits update the table and the swatch but
+    // leave the preview alone (an element being loaded into the editor already
+    // shows its colours there).
+    bool isGuarded() const { return m_guard; }
+    class Guard
+    {
+    public:
+        explicit Guard(EditSession &session) : m_session(session), m_previous(session.m_guard) { session.m_guard = true; }
+        ~Guard() { m_session.m_guard = m_previous; }
+        Guard(const Guard &) = delete;
+        Guard &operator=(const Guard &) = delete;
+
+    private:
+        EditSession &m_session;
+        bool m_previous;
+    };
+
+    // One step of history for whichever element is current: the colour before
+    // the last change, and the colour an undo replaced.
+    Rgb undoColour;
+    Rgb redoColour;
+
+    // Copies the current element's colour into the undo colour.
+    void rememberUndo();
+    // Writes one channel (0 red, 1 green, 2 blue) of the current element and,
+    // unless guarded, redraws it with the colour the editor shows.
+    void writeChannel(int channel, quint8 value, const Rgb &shown);
+    // Writes a whole colour into an element and redraws it, guard or not.
+    void setColour(int element, const Rgb &colour);
+    void paint(int element, const Rgb &colour);
+
+private:
+    ColourScheme &m_scheme;
+    PreviewPanes &m_panes;
+    std::function<std::optional<int>()> m_currentElement;
+    bool m_guard = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <optional>
+
+class ColourScheme;
+
+// The element list: one checkable entry per element, the check mark being the
+// element's visible flag. The current element is read from the selected entry's
+// text, so the list and the scheme can never disagree about it.
+class ElementList : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit ElementList(ColourScheme &scheme, QWidget *parent = nullptr);
+
+    // Replaces the entries by the given texts, one per element in order, with
+    // check marks from the scheme's visible flags. Selects nothing.
+    void fill(const QStringList &texts);
+    // Shows the scheme's visible flags as check marks.
+    void showFlags();
+
+    std::optional<int> currentElement() const;
+
+    // Selects list position n - 1 for element n and announces the choice even
+    // when that entry is already selected: whoever picks an element relies on
+    // the editor being loaded afresh.
+    void selectPosition(int position);
+
+signals:
+    // The user or the program chose an entry.
+    void elementChosen();
+
+private:
+    void takeCheckState(QListWidgetItem *item);
+
+    ColourScheme &m_scheme;
+    bool m_filling = false;
+};

@@ -1,0 +1,159 @@
+#include "RgbEditor.h"
+
+#include "ColourSwatch.h"
+#include "EditSession.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+
+namespace {
+
+QScrollBar *makeBar(const QString &name, int y, QWidget *parent)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setGeometry(24, y, 145, 17);
+    bar->setRange(0, 255);
+    bar->setSingleStep(1);
+    bar->setPageStep(1); // a click on the track moves by one, too
+    bar->setTracking(false); // report a drag when the thumb is released
+    return bar;
+}
+
+QLineEdit *makeBox(const QString &name, int y, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(176, y, 41, 19);
+    return box;
+}
+
+} // namespace
+
+RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
+    : QGroupBox(QStringLiteral("16 Bit Farbe"), parent), m_session(session)
+{
+    setObjectName(QStringLiteral("frameFarbe16Bit"));
+    const char *labels[4] = {"R", "G", "B", "H"};
+    for (int row = 0; row < 4; ++row) {
+        auto *label = new QLabel(QString::fromLatin1(labels[row]), this);
+        label->setGeometry(8, 16 + 24 * row, 16, 17);
+    }
+
+    // Only digits reach a channel box, typed or pasted; the length is free, larger
+    // numbers become 255.
+    auto *digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    for (int channel = 0; channel < 3; ++channel) {
+        const int y = 16 + 24 * channel;
+        m_scrollRGB[channel] = makeBar(QStringLiteral("scrollRGB%1").arg(channel), y, this);
+        m_txtRGB[channel] = makeBox(QStringLiteral("txtRGB%1").arg(channel), y, this);
+        m_txtRGB[channel]->setValidator(digits);
+        m_txtRGB[channel]->setText(QStringLiteral("0"));
+        connect(m_txtRGB[channel], &QLineEdit::textChanged, this, [this, channel] { channelChanged(channel); });
+        connect(m_scrollRGB[channel], &QScrollBar::valueChanged, this, [this, channel] { barChanged(channel); });
+    }
+
+    // Brightness is only shown.
+    m_hScroll1 = makeBar(QStringLiteral("HScroll1"), 88, this);
+    m_hScroll1->setValue(100);
+    m_hScroll1->setEnabled(false);
+    m_txtHelligkeit = makeBox(QStringLiteral("txtHelligkeit"), 88, this);
+    m_txtHelligkeit->setText(QStringLiteral("100"));
+    m_txtHelligkeit->setEnabled(false);
+
+    m_chkLock = new QCheckBox(QStringLiteral("lock"), this);
+    m_chkLock->setObjectName(QStringLiteral("chkLock"));
+    m_chkLock->setGeometry(8, 112, 41, 17);
+    m_chkLock->hide();
+
+    // Index 0 black, 1 white, 2 mid grey; laid out from dark to light.
+    const struct { int index; int value; int x; } setAllButtons[3] = {{0, 0, 96}, {2, 127, 136}, {1, 255, 176}};
+    for (const auto &b : setAllButtons) {
+        auto *button = new QPushButton(QString::number(b.value), this);
+        button->setObjectName(QStringLiteral("cmdSetAll%1").arg(b.index));
+        button->setGeometry(b.x, 112, 33, 17);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QPushButton::clicked, this, [this, value = b.value] { setAll(value); });
+    }
+
+    m_picColor = new ColourSwatch(this);
+    m_picColor->setObjectName(QStringLiteral("picColor"));
+    m_picColor->setGeometry(8, 136, 209, 33);
+}
+
+QString RgbEditor::text(int channel) const
+{
+    return m_txtRGB[channel]->text();
+}
+
+Rgb RgbEditor::shownColour() const
+{
+    const auto value = [this](int channel) { return quint8(qBound(0, text(channel).toInt(), 255)); };
+    return {value(0), value(1), value(2)};
+}
+
+Rgb RgbEditor::barColour() const
+{
+    return {quint8(m_scrollRGB[0]->value()), quint8(m_scrollRGB[1]->value()), quint8(m_scrollRGB[2]->value())};
+}
+
+void RgbEditor::setBarValue(int channel, int value)
+{
+    m_scrollRGB[channel]->setValue(value);
+}
+
+void RgbEditor::showValues(const Rgb &colour, quint8 brightness)
+{
+    assignTexts(colour);
+    m_txtHelligkeit->setText(QString::number(brightness));
+}
+
+void RgbEditor::assignTexts(const Rgb &colour)
+{
+    assignText(0, QString::number(colour.red));
+    assignText(1, QString::number(colour.green));
+    assignText(2, QString::number(colour.blue));
+}
+
+void RgbEditor::assignText(int channel, const QString &text)
+{
+    m_txtRGB[channel]->setText(text);
+}
+
+void RgbEditor::channelChanged(int channel)
+{
+    if (!m_session.currentElement())
+        return;
+    m_session.rememberUndo();
+    const QString text = m_txtRGB[channel]->text();
+    if (text.isEmpty())
+        return; // the channel keeps its value until digits are typed again
+
+    bool fits = false;
+    int value = text.toInt(&fits);
+    if (!fits || value > 255) {
+        // Runs this handling once more with "255", nested, before going on.
+        assignText(channel, QStringLiteral("255"));
+        value = 255;
+    }
+    m_scrollRGB[channel]->setValue(value);
+    m_session.writeChannel(channel, quint8(value), barColour());
+    m_picColor->setColour(barColour());
+}
+
+void RgbEditor::barChanged(int channel)
+{
+    if (!m_session.currentElement())
+        return;
+    m_session.rememberUndo();
+    assignText(channel, QString::number(m_scrollRGB[channel]->value()));
+}
+
+void RgbEditor::setAll(int value)
+{
+    assignTexts({quint8(value), quint8(value), quint8(value)});
+}

@@ -1,0 +1,67 @@
+#include "PreviewPane.h"
+
+#include "ElementCode.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int kElements = 60;
+}
+
+void PreviewPane::setPicture(const QImage &picture)
+{
+    m_mask = picture.convertToFormat(QImage::Format_BGR888);
+    m_picture = m_mask.copy();
+
+    // Counting sort of the coded pixels by element.
+    std::vector<int> counts(kElements + 2, 0);
+    const int bytesPerLine = int(m_mask.bytesPerLine());
+    for (int y = 0; y < m_mask.height(); ++y) {
+        const uchar *row = m_mask.constScanLine(y);
+        for (int x = 0; x < m_mask.width(); ++x) {
+            if (const auto element = ElementCode::element(row[3 * x + 2], row[3 * x + 1]))
+                ++counts[*element + 1];
+        }
+    }
+    m_start.assign(kElements + 2, 0);
+    for (int n = 1; n <= kElements + 1; ++n)
+        m_start[n] = m_start[n - 1] + counts[n];
+    m_offsets.assign(m_start[kElements + 1], 0);
+    std::vector<int> next(m_start.begin(), m_start.end() - 1);
+    for (int y = 0; y < m_mask.height(); ++y) {
+        const uchar *row = m_mask.constScanLine(y);
+        for (int x = 0; x < m_mask.width(); ++x) {
+            if (const auto element = ElementCode::element(row[3 * x + 2], row[3 * x + 1]))
+                m_offsets[next[*element]++] = y * bytesPerLine + 3 * x;
+        }
+    }
+}
+
+int PreviewPane::pixelCount(int element) const
+{
+    if (element < 1 || element > kElements || m_start.empty())
+        return 0;
+    return m_start[element + 1] - m_start[element];
+}
+
+void PreviewPane::paintElement(int element, const Rgb &colour)
+{
+    if (pixelCount(element) == 0)
+        return;
+    uchar *bits = m_picture.bits(); // pane and mask share size and format, so offsets agree
+    const auto first = m_offsets.begin() + m_start[element];
+    const auto last = m_offsets.begin() + m_start[element + 1];
+    std::for_each(first, last, [bits, colour](int offset) {
+        bits[offset] = colour.blue;
+        bits[offset + 1] = colour.green;
+        bits[offset + 2] = colour.red;
+    });
+}
+
+Rgb PreviewPane::colourAt(const QImage &image, QPoint point)
+{
+    if (!image.valid(point))
+        return {255, 255, 255};
+    const uchar *pixel = image.constScanLine(point.y()) + 3 * point.x();
+    return {pixel[2], pixel[1], pixel[0]};
+}

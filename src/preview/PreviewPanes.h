@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PreviewPane.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class ColourScheme;
+
+// The six preview screens. Every colour change of the program reaches the
+// screens through here: paintElement() for one element, repaintAll() for a whole
+// scheme. Each call announces every pane it touched once through paneChanged(),
+// however many elements it painted, so a view repaints once per batch.
+class PreviewPanes : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kCount = 6;
+    static constexpr int kWidth = 101;
+    static constexpr int kHeight = 80;
+
+    // Starts with the six built-in pictures, uncoloured.
+    explicit PreviewPanes(QObject *parent = nullptr);
+
+    static QImage builtInPicture(int index);
+    // Where pane i sits in the preview frame (and in a rendered preview).
+    static QPoint position(int index);
+
+    const PreviewPane &pane(int index) const { return m_panes.at(index); }
+
+    // The six panes at their places on a neutral background, 233 x 288 pixels
+    // (the part of the preview frame that holds them).
+    QImage render() const;
+
+    void paintElement(int element, const Rgb &colour);
+    void repaintAll(const ColourScheme &scheme);
+
+    // Replaces panes and masks 0 to 3 by one picture file; 4 and 5 keep theirs.
+    // Returns the reason when the file is refused; nothing changes then.
+    std::optional<QString> loadMaskFile(const QString &path);
+
+signals:
+    void paneChanged(int index);
+
+private:
+    std::array<PreviewPane, kCount> m_panes;
+};
