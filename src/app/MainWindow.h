@@ -53,6 +53,10 @@ public:
     void loadStandardScheme(StandardScheme scheme);
     void applyLanguage(Language language);
 
+    // One tick of tmrBlink: the first shows the picked element in its inverse
+    // colour, the second restores it and stops the timer.
+    void blink();
+
 private:
     // The window's one place that creates and places the controls.
     void buildWindow();
@@ -66,7 +70,6 @@ private:
     void repaintAll();
     void showPaletteTab(int index);
     void pick(int pane);
-    void blink();
     void setProviderFlags(bool hidden);
     void showProblem(const QString &text, const QString &details);
 

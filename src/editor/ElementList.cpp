@@ -9,8 +9,18 @@ ElementList::ElementList(ColourScheme &scheme, QWidget *parent) : QListWidget(pa
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row >= 0)
+    // A mouse click makes an entry current before it selects it; the choice is
+    // complete once the selection follows.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_filling && currentElement()) {
+            m_chosenSincePress = true;
+            emit elementChosen();
+        }
+    });
+    // A click on the entry that is already selected chooses it again, so that
+    // the editor shows the element's values as the table holds them now.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (!m_chosenSincePress && item == currentItem() && currentElement())
             emit elementChosen();
     });
     connect(this, &QListWidget::itemChanged, this, &ElementList::takeCheckState);
@@ -50,13 +60,19 @@ std::optional<int> ElementList::currentElement() const
 
 void ElementList::selectPosition(int position)
 {
-    if (position == currentRow()) {
-        if (QListWidgetItem *entry = item(position))
-            entry->setSelected(true);
-        emit elementChosen();
+    QListWidgetItem *entry = item(position);
+    if (!entry)
         return;
-    }
-    setCurrentRow(position); // announces the choice through currentRowChanged
+    if (position == currentRow() && entry->isSelected())
+        emit elementChosen();
+    else
+        setCurrentRow(position); // announced when the selection changes
+}
+
+void ElementList::mousePressEvent(QMouseEvent *event)
+{
+    m_chosenSincePress = false;
+    QListWidget::mousePressEvent(event);
 }
 
 void ElementList::takeCheckState(QListWidgetItem *item)

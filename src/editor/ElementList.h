@@ -32,9 +32,13 @@ signals:
     // The user or the program chose an entry.
     void elementChosen();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void takeCheckState(QListWidgetItem *item);
 
     ColourScheme &m_scheme;
     bool m_filling = false;
+    bool m_chosenSincePress = false;
 };

@@ -1,0 +1,128 @@
+#pragma once
+
+// What the window tests share: dialogs answered by the test, and ways to reach
+// and drive the window's controls the way a user does.
+
+#include "ColourSwatch.h"
+#include "MainWindow.h"
+#include "UserDialogs.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+// Answers file dialogs from a queue (an empty answer cancels) and records every
+// message and filter.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    struct Message
+    {
+        Severity severity;
+        QString text;
+        QString details;
+    };
+
+    QStringList answers;
+    QStringList filters;
+    QList<Message> messages;
+
+    QString openFileName(QWidget *, const QString &filter) override { return answer(filter); }
+    QString saveFileName(QWidget *, const QString &filter) override { return answer(filter); }
+    void showMessage(QWidget *, Severity severity, const QString &text, const QString &details) override
+    {
+        messages.append({severity, text, details});
+    }
+
+private:
+    QString answer(const QString &filter)
+    {
+        filters << filter;
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+};
+
+// A shown main window with scripted dialogs.
+struct WindowFixture
+{
+    MainWindow window;
+    ScriptedDialogs *dialogs = nullptr;
+
+    WindowFixture()
+    {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        window.setDialogs(std::move(scripted));
+        window.show();
+    }
+
+    template <typename T = QWidget>
+    T *control(const QString &name)
+    {
+        T *widget = window.findChild<T *>(name);
+        if (!widget)
+            qWarning("no control %s", qPrintable(name));
+        return widget;
+    }
+    QLineEdit *box(int channel) { return control<QLineEdit>(QStringLiteral("txtRGB%1").arg(channel)); }
+    QListWidget *list() { return control<QListWidget>(QStringLiteral("cmbElement")); }
+
+    // Clicks the list entry of an element, as a user does.
+    void clickElement(int element)
+    {
+        QListWidget *l = list();
+        QListWidgetItem *item = l->item(element - 1);
+        l->scrollToItem(item);
+        const QRect rect = l->visualItemRect(item);
+        // Right of the check box, on the text.
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 60, rect.center().y()));
+    }
+
+    // Replaces the text of a channel box by typing, key by key.
+    void typeInto(int channel, const QString &keys)
+    {
+        QLineEdit *b = box(channel);
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QTest::keyClicks(b, keys);
+    }
+
+    Rgb colour(int element) const { return window.scheme().colour(element); }
+    Rgb shownValues()
+    {
+        return {quint8(box(0)->text().toInt()), quint8(box(1)->text().toInt()), quint8(box(2)->text().toInt())};
+    }
+
+    // Every pane's picture, to tell whether anything was drawn.
+    std::array<QImage, PreviewPanes::kCount> pictures() const
+    {
+        std::array<QImage, PreviewPanes::kCount> images;
+        for (int i = 0; i < PreviewPanes::kCount; ++i)
+            images[i] = window.panes().pane(i).picture().copy();
+        return images;
+    }
+};
+
+// Types any characters, also those without a key of their own.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The first pixel of a pane's built-in picture that satisfies a test, or (-1, -1).
+// (0, 0) is passed over: QTest takes a null point for the widget's centre.
+template <typename Test>
+QPoint findPixel(int pane, Test test)
+{
+    const QImage picture = PreviewPanes::builtInPicture(pane);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = y == 0 ? 1 : 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            if (test(qRed(p), qGreen(p), qBlue(p)))
+                return {x, y};
+        }
+    }
+    return {-1, -1};
+}

@@ -1,0 +1,284 @@
+#include "support/WindowTest.h"
+
+#include "ColourSwatch.h"
+#include "SchemeFile.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray schemeFile(const QByteArray &name, int entries = 60)
+{
+    QByteArray bytes = "ColourScheme\r\n" + name + "\r\nData\r\n";
+    for (int n = 1; n <= entries; ++n)
+        bytes += QByteArray::number(n) + " 1 2 100\r\n";
+    return bytes;
+}
+
+} // namespace
+
+// The window as a whole: its layout, start-up state and file commands.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void startsWithTheBlueSchemeAndAnUnloadedEditor();
+    void controlsSitWhereTheyBelong_data();
+    void controlsSitWhereTheyBelong();
+    void noVisibleControlIsCutOff();
+    void openingAGoodFileReplacesColoursAndName();
+    void openingABadFileChangesNothing();
+    void openingAShortFileLoadsItAndSaysSo();
+    void savingWritesTheSchemeAndCancellingIsSilent();
+    void aFailedSaveIsReported();
+    void nameBoxRefusesWhatAFileCannotHold();
+    void loadingANonTrueColourMaskIsRefused();
+
+private:
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(bytes);
+        return file.fileName();
+    }
+    QTemporaryDir m_dir;
+};
+
+void TestMainWindow::startsWithTheBlueSchemeAndAnUnloadedEditor()
+{
+    WindowFixture f;
+    QCOMPARE(f.window.windowTitle(), QStringLiteral("Siemens S55 Vexlume  -  Version: 0.9.19 - STILL BETA ;)"));
+    QCOMPARE(f.window.size(), QSize(634, 477));
+    QCOMPARE(f.list()->count(), 60);
+    QCOMPARE(f.list()->currentRow(), 0);
+    QCOMPARE(f.list()->item(36)->text(), QStringLiteral("37 - ! Meldungsfenster Text markiert Markierungsbalken "));
+    for (int element = 1; element <= 60; ++element)
+        QCOMPARE(f.list()->item(element - 1)->checkState(), element == 45 ? Qt::Unchecked : Qt::Checked);
+
+    // The list chose element 1 while the table was still black.
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 0}));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("0"));
+    QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
+    const QPoint date = findPixel(1, [](int r, int g, int) { return r == 1 && g == 253; });
+    QCOMPARE(f.window.panes().pane(1).pictureColourAt(date), (Rgb{0, 0, 128}));
+    QVERIFY(f.control<QCheckBox>(QStringLiteral("chkBlink"))->isChecked());
+    QVERIFY(!f.control<QCheckBox>(QStringLiteral("chkProvider"))->isChecked());
+    QVERIFY(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text().isEmpty());
+
+    f.clickElement(2);
+    f.clickElement(1);
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 128}));
+}
+
+void TestMainWindow::controlsSitWhereTheyBelong_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("editor area") << "MainElements" << QRect(8, 32, 617, 417) << true;
+    QTest::newRow("status bar") << "StatusBar1" << QRect(0, 452, 634, 25) << true;
+    QTest::newRow("preview") << "FramePreview" << QRect(0, 0, 233, 409) << true;
+    QTest::newRow("pane 0") << "PicturePreview0" << QRect(8, 24, 101, 80) << true;
+    QTest::newRow("pane 1") << "PicturePreview1" << QRect(120, 24, 101, 80) << true;
+    QTest::newRow("pane 2") << "PicturePreview2" << QRect(120, 112, 101, 80) << true;
+    QTest::newRow("pane 3") << "PicturePreview3" << QRect(8, 112, 101, 80) << true;
+    QTest::newRow("pane 4") << "PicturePreview4" << QRect(8, 200, 101, 80) << true;
+    QTest::newRow("pane 5") << "PicturePreview5" << QRect(120, 200, 101, 80) << true;
+    QTest::newRow("flash") << "chkBlink" << QRect(8, 336, 217, 25) << true;
+    QTest::newRow("provider") << "chkProvider" << QRect(8, 360, 217, 41) << true;
+    QTest::newRow("element frame") << "frameElement" << QRect(248, 0, 369, 121) << true;
+    QTest::newRow("element list") << "cmbElement" << QRect(8, 16, 353, 94) << true;
+    QTest::newRow("palette frame") << "frameFarbe256" << QRect(264, 152, 225, 177) << true;
+    QTest::newRow("rgb frame") << "frameFarbe16Bit" << QRect(264, 152, 225, 177) << false;
+    QTest::newRow("palette") << "picS55Palette" << QRect(16, 16, 130, 130) << true;
+    QTest::newRow("palette swatch") << "picColor2" << QRect(152, 16, 57, 129) << true;
+    QTest::newRow("red box") << "txtRGB0" << QRect(176, 16, 41, 19) << true;
+    QTest::newRow("blue bar") << "scrollRGB2" << QRect(24, 64, 145, 17) << true;
+    QTest::newRow("brightness") << "txtHelligkeit" << QRect(176, 88, 41, 19) << true;
+    QTest::newRow("swatch") << "picColor" << QRect(8, 136, 209, 33) << true;
+    QTest::newRow("lock") << "chkLock" << QRect(8, 112, 41, 17) << false;
+    QTest::newRow("white") << "cmdSetAll1" << QRect(176, 112, 33, 17) << true;
+    QTest::newRow("name frame") << "FrameTitel" << QRect(248, 352, 257, 57) << true;
+    QTest::newRow("name") << "txtNamedesSchemes" << QRect(8, 24, 241, 19) << true;
+    QTest::newRow("load mask") << "cmdLoadMask" << QRect(152, 296, 73, 25) << false;
+    QTest::newRow("readout") << "DEVEdition3" << QRect(64, 304, 105, 17) << false;
+    QTest::newRow("banner text") << "DEVEdition0" << QRect(392, 0, 177, 17) << false;
+}
+
+void TestMainWindow::controlsSitWhereTheyBelong()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, shown);
+    WindowFixture f;
+    // The RGB frame is laid out under its tab.
+    if (name == u"txtRGB0" || name == u"scrollRGB2" || name == u"txtHelligkeit" || name == u"picColor"
+        || name == u"cmdSetAll1" || name == u"chkLock")
+        f.control(QStringLiteral("frameFarbe16Bit"))->show();
+    QWidget *widget = f.control(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(!widget->isHidden(), shown);
+    for (const char *hidden : {"cmdOpen", "cmdSave"})
+        QVERIFY(f.control(QString::fromLatin1(hidden))->isHidden());
+}
+
+void TestMainWindow::noVisibleControlIsCutOff()
+{
+    WindowFixture f;
+    for (const QString &frame : {QStringLiteral("frameFarbe256"), QStringLiteral("frameFarbe16Bit")}) {
+        f.control(QStringLiteral("frameFarbe256"))->setVisible(frame == u"frameFarbe256");
+        f.control(QStringLiteral("frameFarbe16Bit"))->setVisible(frame == u"frameFarbe16Bit");
+        const auto widgets = f.window.findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            if (!widget->isVisible() || widget->objectName().isEmpty() || !widget->parentWidget())
+                continue;
+            const QRect inParent = widget->geometry();
+            QVERIFY2(widget->parentWidget()->rect().contains(inParent),
+                     qPrintable(widget->objectName() + QStringLiteral(" lies outside its parent")));
+            // Texts fit their controls.
+            if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+                const int needed = button->fontMetrics().horizontalAdvance(button->text().section(u'\n', 0, 0));
+                QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
+            }
+        }
+    }
+}
+
+void TestMainWindow::openingAGoodFileReplacesColoursAndName()
+{
+    WindowFixture f;
+    f.clickElement(5);
+    const Rgb shown = f.shownValues();
+    f.list()->item(9)->setCheckState(Qt::Unchecked);
+    f.dialogs->answers << write(QStringLiteral("good.col"), schemeFile("Herbst, rot"));
+    f.window.openScheme();
+
+    QVERIFY(f.dialogs->messages.isEmpty());
+    QCOMPARE(f.dialogs->filters.last(), QStringLiteral("*.col;;all (*)"));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text(), QStringLiteral("Herbst, rot"));
+    QCOMPARE(f.window.scheme().name(), QStringLiteral("Herbst, rot"));
+    QCOMPARE(f.colour(7), (Rgb{7, 1, 2}));
+    QCOMPARE(f.window.scheme().entry(7).brightness, quint8(100));
+    // Flags stay; the preview is redrawn; the editor still shows what it showed.
+    QVERIFY(!f.window.scheme().isVisible(10));
+    QCOMPARE(f.list()->item(9)->checkState(), Qt::Unchecked);
+    const QPoint bar = findPixel(0, [](int r, int g, int) { return r == 7 && g == 247; });
+    QCOMPARE(f.window.panes().pane(0).pictureColourAt(bar), (Rgb{7, 1, 2}));
+    QCOMPARE(f.shownValues(), shown);
+
+    f.clickElement(5);
+    QCOMPARE(f.shownValues(), (Rgb{5, 1, 2}));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("100"));
+}
+
+void TestMainWindow::openingABadFileChangesNothing()
+{
+    WindowFixture f;
+    f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Mine"));
+    const ColourScheme before = f.window.scheme();
+    const auto pictures = f.pictures();
+
+    QByteArray bad = schemeFile("Broken");
+    bad.replace("14 1 2 100", "14 1 300 100");
+    const QString path = write(QStringLiteral("bad.col"), bad);
+    f.dialogs->answers << path;
+    f.window.openScheme();
+
+    QCOMPARE(f.dialogs->messages.size(), 1);
+    QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Warning);
+    QVERIFY(f.dialogs->messages[0].text.contains(path));
+    QCOMPARE(f.dialogs->messages[0].details, QStringLiteral("line 17: \"300\" is not a colour value (0 to 255)"));
+    QVERIFY(f.window.scheme().table() == before.table());
+    QCOMPARE(f.window.scheme().name(), QStringLiteral("Mine"));
+    QCOMPARE(f.pictures(), pictures);
+
+    // Cancelling is silent.
+    f.window.openScheme();
+    QCOMPARE(f.dialogs->messages.size(), 1);
+}
+
+void TestMainWindow::openingAShortFileLoadsItAndSaysSo()
+{
+    WindowFixture f;
+    f.dialogs->answers << write(QStringLiteral("short.col"), schemeFile("Kurz", 47));
+    f.window.openScheme();
+    QCOMPARE(f.dialogs->messages.size(), 1);
+    QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Information);
+    QVERIFY(f.dialogs->messages[0].text.contains(QStringLiteral("47")));
+    QCOMPARE(f.colour(47), (Rgb{47, 1, 2}));
+    QCOMPARE(f.colour(48), (Rgb{0, 0, 0}));
+    QCOMPARE(f.window.scheme().name(), QStringLiteral("Kurz"));
+}
+
+void TestMainWindow::savingWritesTheSchemeAndCancellingIsSilent()
+{
+    WindowFixture f;
+    f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Grün"));
+    f.list()->item(2)->setCheckState(Qt::Unchecked);
+    const QString path = m_dir.filePath(QStringLiteral("saved"));
+    f.dialogs->answers << path;
+    f.window.saveScheme();
+    QVERIFY(f.dialogs->messages.isEmpty());
+    QCOMPARE(f.dialogs->filters.last(), QStringLiteral("Colour Scheme (*.col);;all (*)"));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.at(1), QByteArray("Gr\xfcn\r"));
+    QCOMPARE(lines.at(3), QByteArray("0 0 128 100\r"));
+    QCOMPARE(lines.at(5), QByteArray("255 255 255 000\r"));
+    QCOMPARE(lines.at(47), QByteArray("192 0 0 000\r"));
+
+    f.window.saveScheme(); // cancelled
+    QVERIFY(f.dialogs->messages.isEmpty());
+}
+
+void TestMainWindow::aFailedSaveIsReported()
+{
+    WindowFixture f;
+    const QString path = m_dir.filePath(QStringLiteral("no/such/folder/x.col"));
+    f.dialogs->answers << path;
+    f.window.saveScheme();
+    QCOMPARE(f.dialogs->messages.size(), 1);
+    QVERIFY(f.dialogs->messages[0].text.contains(path));
+    QVERIFY(!f.dialogs->messages[0].details.isEmpty());
+}
+
+void TestMainWindow::nameBoxRefusesWhatAFileCannotHold()
+{
+    WindowFixture f;
+    auto *name = f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"));
+    name->setFocus();
+    typeText(name, QStringLiteral("Grüße €"));
+    typeText(name, QStringLiteral("→\U0001F600"));
+    QCOMPARE(name->text(), QStringLiteral("Grüße €"));
+    QCOMPARE(f.window.scheme().name(), QStringLiteral("Grüße €"));
+}
+
+void TestMainWindow::loadingANonTrueColourMaskIsRefused()
+{
+    WindowFixture f;
+    const QString path = m_dir.filePath(QStringLiteral("grey.bmp"));
+    QVERIFY(PreviewPanes::builtInPicture(0).convertToFormat(QImage::Format_Indexed8).save(path, "BMP"));
+    const auto pictures = f.pictures();
+    f.dialogs->answers << path;
+    QMetaObject::invokeMethod(f.control<QPushButton>(QStringLiteral("cmdLoadMask")), "click");
+    QCOMPARE(f.dialogs->filters.last(), QStringLiteral("*.bmp;;all (*)"));
+    QCOMPARE(f.dialogs->messages.size(), 1);
+    QCOMPARE(f.dialogs->messages[0].text, QStringLiteral("Es werden nur 24-Bit Bitmaps unterstützt!"));
+    QCOMPARE(f.dialogs->messages[0].details, path);
+    QCOMPARE(f.pictures(), pictures);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,121 @@
+#include "support/WindowTest.h"
+
+#include "ColourSwatch.h"
+#include "PalettePicture.h"
+#include "SchemeFile.h"
+
+#include <QGroupBox>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+namespace {
+
+// The point over a palette cell, inside the view's one-pixel border.
+QPoint cellPoint(int column, int row)
+{
+    return {1 + 8 * column + 3, 1 + 8 * row + 4};
+}
+
+} // namespace
+
+// The palette tab and the tab strip.
+class TestPalettes : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pointingShowsTheColourUnderThePointer();
+    void clickGivesTheColourLastShown();
+    void clickWithoutAMoveGivesTheElementItsOwnColour();
+    void tabsSwitchFramesAndNothingElse();
+};
+
+void TestPalettes::pointingShowsTheColourUnderThePointer()
+{
+    WindowFixture f;
+    QWidget *palette = f.control(QStringLiteral("picS55Palette"));
+    auto *swatch = f.control<ColourSwatch>(QStringLiteral("picColor2"));
+    const QList<QPoint> cells = {{0, 0}, {1, 0}, {5, 9}, {15, 15}, {10, 3}};
+    for (QPoint cell : cells) {
+        QTest::mouseMove(palette, cellPoint(cell.x(), cell.y()));
+        const Rgb expected = PalettePicture::cellColour(cell.x(), cell.y());
+        QCOMPARE(swatch->colour(), expected);
+        QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB0"))->text(), QString::number(expected.red));
+        QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB1"))->text(), QString::number(expected.green));
+        QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB2"))->text(), QString::number(expected.blue));
+    }
+    // Leaving the picture keeps the last colour.
+    QTest::mouseMove(f.control(QStringLiteral("frameFarbe256")), QPoint(200, 160));
+    QCOMPARE(swatch->colour(), PalettePicture::cellColour(10, 3));
+    QVERIFY(f.window.scheme().table() == [] {
+        ColourScheme blue;
+        blue.loadStandard(StandardScheme::Blue);
+        return blue.table();
+    }());
+}
+
+void TestPalettes::clickGivesTheColourLastShown()
+{
+    WindowFixture f;
+    f.clickElement(7);
+    const Rgb old = f.colour(7);
+    QWidget *palette = f.control(QStringLiteral("picS55Palette"));
+    QTest::mouseMove(palette, cellPoint(6, 2));
+    QTest::mouseClick(palette, Qt::LeftButton, {}, cellPoint(6, 2));
+
+    const Rgb chosen = PalettePicture::cellColour(6, 2);
+    QCOMPARE(f.colour(7), chosen);
+    QCOMPARE(f.window.session().undoColour, old);
+    const QPoint bar = findPixel(3, [](int r, int g, int) { return r == 7 && g == 247; });
+    QCOMPARE(f.window.panes().pane(3).pictureColourAt(bar), chosen);
+    // The RGB editor keeps showing the old values until another element is chosen.
+    QCOMPARE(f.shownValues(), old);
+    QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB2"))->value(), int(old.blue));
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), old);
+
+    QTemporaryDir dir;
+    f.dialogs->answers << dir.filePath(QStringLiteral("p.col"));
+    f.window.saveScheme();
+    const SchemeReadResult saved = SchemeFile::read(dir.filePath(QStringLiteral("p.col")));
+    QCOMPARE(saved.table[6].rgb(), chosen);
+}
+
+void TestPalettes::clickWithoutAMoveGivesTheElementItsOwnColour()
+{
+    WindowFixture f;
+    QWidget *palette = f.control(QStringLiteral("picS55Palette"));
+    QTest::mouseMove(palette, cellPoint(3, 3));
+    f.clickElement(12);
+    // No move over the palette since the element was chosen: the swatch shows
+    // the element's colour, and that is what a click gives.
+    QTest::mousePress(palette, Qt::LeftButton, {}, cellPoint(9, 9));
+    QTest::mouseRelease(palette, Qt::LeftButton, {}, cellPoint(9, 9));
+    QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
+    QCOMPARE(f.window.session().undoColour, (Rgb{32, 160, 192}));
+}
+
+void TestPalettes::tabsSwitchFramesAndNothingElse()
+{
+    WindowFixture f;
+    auto *tabs = f.control<QTabBar>(QStringLiteral("TabPaletteSelect"));
+    QWidget *s55 = f.control(QStringLiteral("frameFarbe256"));
+    QWidget *rgb = f.control(QStringLiteral("frameFarbe16Bit"));
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabData(0).toString(), QStringLiteral("pS55"));
+    QCOMPARE(tabs->tabData(1).toString(), QStringLiteral("p16Bit"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(s55->isVisible() && !rgb->isVisible());
+
+    f.clickElement(9);
+    const ColourScheme before = f.window.scheme();
+    const auto pictures = f.pictures();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QVERIFY(!s55->isVisible() && rgb->isVisible());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QVERIFY(s55->isVisible() && !rgb->isVisible());
+    QVERIFY(f.window.scheme().table() == before.table());
+    QCOMPARE(f.pictures(), pictures);
+}
+
+QTEST_MAIN(TestPalettes)
+#include "tst_palettes.moc"

@@ -1,0 +1,203 @@
+#include "support/WindowTest.h"
+
+#include "ElementCode.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace {
+
+QPoint pixelOf(int pane, int element)
+{
+    return findPixel(pane, [element](int r, int g, int) { return r == element && g == 254 - element; });
+}
+
+// Every pane pixel coded for the element shows the colour.
+bool showsEverywhere(const MainWindow &window, int element, const Rgb &colour)
+{
+    for (int i = 0; i < PreviewPanes::kCount; ++i) {
+        const PreviewPane &pane = window.panes().pane(i);
+        for (int y = 0; y < pane.size().height(); ++y) {
+            for (int x = 0; x < pane.size().width(); ++x) {
+                const Rgb mask = pane.maskColourAt({x, y});
+                if (ElementCode::element(mask.red, mask.green) == element && pane.pictureColourAt({x, y}) != colour)
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Choosing an element by clicking the preview, and its flash.
+class TestPicking : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pickingAnElementPixelChoosesAndFlashesIt();
+    void pickingWithoutFlashNeverStartsTheTimer();
+    void aSecondPickDuringAFlashTakesOver();
+    void fixedPixelsChangeNothing_data();
+    void fixedPixelsChangeNothing();
+    void iconColoursPickTheElementTheyName();
+    void providerOptionOnlyTouchesTwoFlags();
+
+private:
+    static void click(WindowFixture &f, int pane, QPoint at)
+    {
+        auto *view = f.control(QStringLiteral("PicturePreview%1").arg(pane));
+        QTest::mouseMove(view, at);
+        QTest::mouseClick(view, Qt::LeftButton, {}, at);
+    }
+};
+
+void TestPicking::pickingAnElementPixelChoosesAndFlashesIt()
+{
+    WindowFixture f;
+    f.clickElement(3);
+    const QPoint at = pixelOf(0, 21);
+    QVERIFY(at.x() >= 0);
+    const Rgb colour = f.colour(21);
+    auto *timer = f.control<QTimer>(QStringLiteral("tmrBlink"));
+
+    click(f, 0, at);
+    QCOMPARE(f.list()->currentRow(), 20);
+    QCOMPARE(f.shownValues(), colour);
+    QCOMPARE(f.colour(21), colour);
+    QCOMPARE(f.window.session().undoColour, colour);
+    QCOMPARE(f.control<QLabel>(QStringLiteral("DEVEdition3"))->text(), QStringLiteral("21  233 xyz"));
+    QVERIFY(f.control<QLabel>(QStringLiteral("DEVEdition3"))->isHidden());
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 50);
+    QVERIFY(showsEverywhere(f.window, 21, colour));
+
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+    QVERIFY(timer->isActive());
+    QCOMPARE(f.colour(21), colour); // the flash never reaches the table
+
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(!timer->isActive());
+    QCOMPARE(f.window.flashElement(), 21);
+}
+
+void TestPicking::pickingWithoutFlashNeverStartsTheTimer()
+{
+    WindowFixture f;
+    auto *blink = f.control<QCheckBox>(QStringLiteral("chkBlink"));
+    QVERIFY(blink->isChecked());
+    QTest::mouseClick(blink, Qt::LeftButton, {}, QPoint(5, blink->height() / 2));
+    QVERIFY(!blink->isChecked());
+
+    click(f, 1, pixelOf(1, 2));
+    QCOMPARE(f.list()->currentRow(), 1);
+    QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
+    QCOMPARE(f.window.flashElement(), 0);
+}
+
+void TestPicking::aSecondPickDuringAFlashTakesOver()
+{
+    WindowFixture f;
+    const Rgb title = f.colour(4);
+    click(f, 0, pixelOf(0, 4));
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, 4, title.inverted()));
+
+    click(f, 0, pixelOf(0, 21));
+    QCOMPARE(f.window.flashElement(), 21);
+    QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
+    QVERIFY(showsEverywhere(f.window, 4, title)); // the first element gets its colour back
+    f.window.blink();
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, 21, f.colour(21)));
+}
+
+void TestPicking::fixedPixelsChangeNothing_data()
+{
+    QTest::addColumn<int>("pane");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("white") << 1 << findPixel(1, [](int r, int g, int b) { return r == 255 && g == 255 && b == 255; });
+    QTest::newRow("black") << 0 << findPixel(0, [](int r, int g, int b) { return r == 0 && g == 0 && b == 0; });
+    QTest::newRow("outside") << 2 << QPoint(101, 80);
+}
+
+void TestPicking::fixedPixelsChangeNothing()
+{
+    QFETCH(int, pane);
+    QFETCH(QPoint, at);
+    WindowFixture f;
+    f.clickElement(5);
+    const ColourScheme before = f.window.scheme();
+    const Rgb undo = f.window.session().undoColour;
+    const auto pictures = f.pictures();
+
+    auto *view = f.control(QStringLiteral("PicturePreview%1").arg(pane));
+    if (QRect(0, 0, 101, 80).contains(at)) {
+        click(f, pane, at);
+    } else {
+        // A pointer position outside the picture reads as white.
+        QTest::mouseMove(view, QPoint(100, 79));
+        QTest::mousePress(view, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(view, Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(f.list()->currentRow(), 4);
+    QVERIFY(f.window.scheme().table() == before.table());
+    QCOMPARE(f.window.session().undoColour, undo);
+    QCOMPARE(f.pictures(), pictures);
+    QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
+}
+
+void TestPicking::iconColoursPickTheElementTheyName()
+{
+    // Fixed pixels whose red names an element and whose green is no near miss
+    // pass the pick's test, e.g. icon pixels (36, 0, 0).
+    int pane = -1;
+    QPoint at;
+    for (int i = 0; i < PreviewPanes::kCount && pane < 0; ++i) {
+        at = findPixel(i, [](int r, int g, int b) {
+            return ElementCode::picked({quint8(r), quint8(g), quint8(b)}) && !ElementCode::element(r, g);
+        });
+        if (at.x() >= 0)
+            pane = i;
+    }
+    if (pane < 0)
+        QSKIP("the built-in pictures hold no such pixel");
+
+    WindowFixture f;
+    const Rgb icon = f.window.panes().pane(pane).pictureColourAt(at);
+    const int element = icon.red;
+    const Rgb before = f.colour(element);
+    click(f, pane, at);
+    QCOMPARE(f.list()->currentRow(), element - 1);
+    QCOMPARE(f.colour(element), icon);
+    QCOMPARE(f.window.session().undoColour, before); // undo can take it back
+    f.window.blink();
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, element, icon));
+}
+
+void TestPicking::providerOptionOnlyTouchesTwoFlags()
+{
+    WindowFixture f;
+    auto *provider = f.control<QCheckBox>(QStringLiteral("chkProvider"));
+    const auto pictures = f.pictures();
+    QTest::mouseClick(provider, Qt::LeftButton, {}, QPoint(5, provider->height() / 2));
+    QVERIFY(provider->isChecked());
+    for (int element = 1; element <= 60; ++element) {
+        const bool visible = element != 23 && element != 24 && element != 45;
+        QCOMPARE(f.window.scheme().isVisible(element), visible);
+        QCOMPARE(f.list()->item(element - 1)->checkState(), visible ? Qt::Checked : Qt::Unchecked);
+    }
+    QTest::mouseClick(provider, Qt::LeftButton, {}, QPoint(5, provider->height() / 2));
+    QVERIFY(!provider->isChecked());
+    QVERIFY(f.window.scheme().isVisible(23) && f.window.scheme().isVisible(24));
+    QCOMPARE(f.list()->item(22)->checkState(), Qt::Checked);
+    QCOMPARE(f.pictures(), pictures);
+}
+
+QTEST_MAIN(TestPicking)
+#include "tst_picking.moc"

@@ -1,0 +1,194 @@
+#include "support/WindowTest.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
+
+// The RGB editor of the main window, driven by keys and clicks.
+class TestRgbEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typingThreeHundredIntoAnEmptiedBox();
+    void leadingZerosAreRewrittenOnlyWhenTheBarMoves();
+    void setAllChangesThreeChannels();
+    void choosingAnElementLoadsItWithoutRedrawing();
+    void onlyDigitsReachTheBoxes();
+    void barStepsAndDragsReachTheTable();
+    void withoutASelectedElementNothingChanges();
+};
+
+void TestRgbEditor::typingThreeHundredIntoAnEmptiedBox()
+{
+    WindowFixture f;
+    f.clickElement(11); // black in the blue scheme
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 0}));
+    QLineEdit *red = f.box(0);
+    red->setFocus();
+    red->selectAll();
+    QTest::keyClick(red, Qt::Key_Backspace);
+    QCOMPARE(red->text(), QString());
+    QCOMPARE(f.colour(11), (Rgb{0, 0, 0}));
+
+    QTest::keyClick(red, Qt::Key_3);
+    QCOMPARE(f.colour(11).red, quint8(3));
+    QTest::keyClick(red, Qt::Key_0);
+    QCOMPARE(f.colour(11).red, quint8(30));
+    QTest::keyClick(red, Qt::Key_0);
+    QCOMPARE(red->text(), QStringLiteral("255"));
+    QCOMPARE(f.colour(11), (Rgb{255, 0, 0}));
+    QCOMPARE(f.window.session().undoColour, (Rgb{30, 0, 0}));
+    QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB0"))->value(), 255);
+
+    // The element is redrawn at once wherever a pane shows it.
+    const QPoint pixel = findPixel(4, [](int r, int g, int) { return r == 11 && g == 243; });
+    QVERIFY(pixel.x() >= 0);
+    QCOMPARE(f.window.panes().pane(4).pictureColourAt(pixel), (Rgb{255, 0, 0}));
+}
+
+void TestRgbEditor::leadingZerosAreRewrittenOnlyWhenTheBarMoves()
+{
+    WindowFixture f;
+    f.clickElement(11);
+    f.typeInto(0, QStringLiteral("007"));
+    QCOMPARE(f.box(0)->text(), QStringLiteral("7"));
+    QCOMPARE(f.colour(11).red, quint8(7));
+
+    // The bar already stands at 7: the typed text stays as it is.
+    QTest::keyClick(f.box(0), Qt::Key_Home);
+    QTest::keyClick(f.box(0), Qt::Key_0);
+    QCOMPARE(f.box(0)->text(), QStringLiteral("07"));
+    QCOMPARE(f.colour(11).red, quint8(7));
+}
+
+void TestRgbEditor::setAllChangesThreeChannels()
+{
+    WindowFixture f;
+    f.clickElement(11);
+    f.typeInto(0, QStringLiteral("10"));
+    f.typeInto(1, QStringLiteral("20"));
+    f.typeInto(2, QStringLiteral("30"));
+    QCOMPARE(f.colour(11), (Rgb{10, 20, 30}));
+
+    QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll1")), Qt::LeftButton);
+    QCOMPARE(f.colour(11), (Rgb{255, 255, 255}));
+    QCOMPARE(f.shownValues(), (Rgb{255, 255, 255}));
+    QCOMPARE(f.window.session().undoColour, (Rgb{255, 255, 30})); // only the last change is one step
+
+    QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll2")), Qt::LeftButton);
+    QCOMPARE(f.colour(11), (Rgb{127, 127, 127}));
+    QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll0")), Qt::LeftButton);
+    QCOMPARE(f.colour(11), (Rgb{0, 0, 0}));
+    QCOMPARE(f.control<QPushButton>(QStringLiteral("cmdSetAll2"))->text(), QStringLiteral("127"));
+}
+
+void TestRgbEditor::choosingAnElementLoadsItWithoutRedrawing()
+{
+    WindowFixture f;
+    // Right after start the editor shows the still black table of element 1.
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 0}));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("0"));
+
+    QSignalSpy drawn(&f.window.panes(), &PreviewPanes::paneChanged);
+    const auto before = f.pictures();
+    f.clickElement(12); // (32, 160, 192)
+    QCOMPARE(f.shownValues(), (Rgb{32, 160, 192}));
+    QCOMPARE(f.window.session().undoColour, (Rgb{32, 160, 192}));
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), (Rgb{32, 160, 192}));
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), (Rgb{32, 160, 192}));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB1"))->text(), QStringLiteral("160"));
+    QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB2"))->value(), 192);
+    QCOMPARE(drawn.size(), 0);
+    QCOMPARE(f.pictures(), before);
+
+    f.clickElement(1);
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 128}));
+    QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
+    QCOMPARE(drawn.size(), 0);
+}
+
+void TestRgbEditor::onlyDigitsReachTheBoxes()
+{
+    WindowFixture f;
+    f.clickElement(2);
+    QLineEdit *green = f.box(1);
+    green->setFocus();
+    QTest::keyClick(green, Qt::Key_End);
+    QTest::keyClicks(green, QStringLiteral("a -x."));
+    QCOMPARE(green->text(), QStringLiteral("255"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("12abc"));
+    green->selectAll();
+    QTest::keyClick(green, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(green->text(), QStringLiteral("255"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+    green->selectAll();
+    QTest::keyClick(green, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(green->text(), QStringLiteral("42"));
+    QCOMPARE(f.colour(2).green, quint8(42));
+
+    // A long row of digits is just a large number.
+    f.typeInto(1, QStringLiteral("99999999999"));
+    QCOMPARE(green->text(), QStringLiteral("255"));
+    QCOMPARE(f.colour(2).green, quint8(255));
+}
+
+void TestRgbEditor::barStepsAndDragsReachTheTable()
+{
+    WindowFixture f;
+    f.clickElement(12); // (32, 160, 192)
+    auto *bar = f.control<QScrollBar>(QStringLiteral("scrollRGB0"));
+
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = false;
+    const QRect addLine = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, addLine.center());
+    QCOMPARE(f.colour(12).red, quint8(33));
+    QCOMPARE(f.box(0)->text(), QStringLiteral("33"));
+    QCOMPARE(f.window.session().undoColour, (Rgb{32, 160, 192}));
+
+    // Dragging the thumb changes nothing until it is released.
+    QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
+    QTest::mouseMove(bar, thumb.center() + QPoint(40, 0));
+    QVERIFY(bar->isSliderDown());
+    QCOMPARE(f.colour(12).red, quint8(33));
+    QCOMPARE(f.box(0)->text(), QStringLiteral("33"));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb.center() + QPoint(40, 0));
+    QVERIFY(f.colour(12).red > 33);
+    QCOMPARE(f.box(0)->text(), QString::number(f.colour(12).red));
+}
+
+void TestRgbEditor::withoutASelectedElementNothingChanges()
+{
+    WindowFixture f;
+    f.clickElement(12);
+    const Rgb undo = f.window.session().undoColour;
+    // A click with Ctrl on the selected entry leaves no entry selected.
+    QListWidget *list = f.list();
+    const QRect rect = list->visualItemRect(list->item(11));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, QPoint(rect.left() + 60, rect.center().y()));
+    QVERIFY(list->selectedItems().isEmpty());
+
+    const auto before = f.pictures();
+    f.typeInto(0, QStringLiteral("99"));
+    QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll0")), Qt::LeftButton);
+    QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
+    QCOMPARE(f.window.session().undoColour, undo);
+    QCOMPARE(f.pictures(), before);
+}
+
+QTEST_MAIN(TestRgbEditor)
+#include "tst_rgbeditor.moc"
