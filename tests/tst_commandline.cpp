@@ -1,4 +1,9 @@
+#include "ElementCode.h"
+#include "PreviewPanes.h"
+#include "StandardSchemes.h"
+
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +49,9 @@ private slots:
     void checkOfOnlyGoodFilesSucceeds();
     void usageErrors_data();
     void usageErrors();
+    void renderDrawsTheSchemeOverTheMasks_data();
+    void renderDrawsTheSchemeOverTheMasks();
+    void renderWritesNothingForABadScheme();
     void helpAndVersion();
     void editorWithoutADisplaySaysSo();
 
@@ -98,6 +106,14 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("check without files") << QStringList{QStringLiteral("--check")};
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")};
     QTest::newRow("stray argument") << QStringList{QStringLiteral("scheme.col")};
+    QTest::newRow("check and render") << QStringList{QStringLiteral("--check"), QStringLiteral("--render"),
+                                                     QStringLiteral("a.col"), QStringLiteral("b.png")};
+    QTest::newRow("render without output") << QStringList{QStringLiteral("--render"), QStringLiteral("a.col")};
+    QTest::newRow("unknown scheme") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
+                                                   QStringLiteral("purple"), QStringLiteral("b.png")};
+    QTest::newRow("scale zero") << QStringList{QStringLiteral("--render"), QStringLiteral("--scale"),
+                                               QStringLiteral("0"), QStringLiteral("a.col"), QStringLiteral("b.png")};
+    QTest::newRow("scale without render") << QStringList{QStringLiteral("--scale"), QStringLiteral("2")};
 }
 
 void TestCommandLine::usageErrors()
@@ -107,6 +123,68 @@ void TestCommandLine::usageErrors()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains(QStringLiteral("--help")));
     QVERIFY(run.out.isEmpty());
+}
+
+void TestCommandLine::renderDrawsTheSchemeOverTheMasks_data()
+{
+    QTest::addColumn<QStringList>("source"); // the arguments that name the scheme
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("kind");       // "file", "blue" or "red"
+    QTest::newRow("file") << QStringList{path(QStringLiteral("good.col"))} << 1 << QStringLiteral("file");
+    QTest::newRow("blue, enlarged") << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 3
+                                    << QStringLiteral("blue");
+    QTest::newRow("red") << QStringList{QStringLiteral("--standard"), QStringLiteral("RED")} << 1
+                         << QStringLiteral("red");
+}
+
+void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
+{
+    QFETCH(QStringList, source);
+    QFETCH(int, scale);
+    QFETCH(QString, kind);
+    const QString out = path(QStringLiteral("render-%1.png").arg(kind));
+    QStringList arguments{QStringLiteral("--render")};
+    if (scale != 1)
+        arguments << QStringLiteral("--scale") << QString::number(scale);
+    const Run run = vexlume(arguments + source + QStringList{out});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+
+    const QImage picture(out);
+    QCOMPARE(picture.size(), QSize(233, 288) * scale);
+    const QPoint origins[6] = {{8, 24}, {120, 24}, {120, 112}, {8, 112}, {8, 200}, {120, 200}};
+    for (int pane = 0; pane < 6; ++pane) {
+        const QImage mask = PreviewPanes::builtInPicture(pane);
+        for (int y = 0; y < mask.height(); ++y) {
+            for (int x = 0; x < mask.width(); ++x) {
+                const QRgb m = mask.pixel(x, y);
+                QRgb expected = m;
+                if (const auto element = ElementCode::element(qRed(m), qGreen(m))) {
+                    Rgb c{10, 20, 30}; // every entry of good.col
+                    if (kind != u"file")
+                        c = StandardSchemes::colour(kind == u"blue" ? StandardScheme::Blue : StandardScheme::Red, *element);
+                    expected = qRgb(c.red, c.green, c.blue);
+                }
+                const QPoint at = (origins[pane] + QPoint(x, y)) * scale + QPoint(scale - 1, scale - 1);
+                QCOMPARE(picture.pixel(at) & 0xFFFFFF, expected & 0xFFFFFF);
+            }
+        }
+    }
+    // The background around the panes is one neutral colour.
+    QCOMPARE(picture.pixel(0, 0), picture.pixel(picture.width() - 1, picture.height() - 1));
+}
+
+void TestCommandLine::renderWritesNothingForABadScheme()
+{
+    for (const QString &scheme : {QStringLiteral("bad.col"), QStringLiteral("short.col"), QStringLiteral("none.col")}) {
+        const QString out = path(scheme + QStringLiteral(".png"));
+        const Run run = vexlume({QStringLiteral("--render"), path(scheme), out});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.err.startsWith(path(scheme) + QStringLiteral(": ")));
+        QVERIFY(!QFile::exists(out));
+    }
+    const Run bad = vexlume({QStringLiteral("--render"), path(QStringLiteral("bad.col")), path(QStringLiteral("x.png"))});
+    QCOMPARE(bad.err.trimmed(), path(QStringLiteral("bad.col")) + QStringLiteral(": line 10: \"300\" is not a colour value (0 to 255)"));
 }
 
 void TestCommandLine::helpAndVersion()
