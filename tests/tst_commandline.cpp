@@ -191,7 +191,9 @@ void TestCommandLine::helpAndVersion()
 {
     const Run help = vexlume({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith(QStringLiteral("Usage: vexlume [options]")));
     QVERIFY(help.out.contains(QStringLiteral("--check")));
+    QVERIFY(help.out.contains(QStringLiteral("--standard <NAME>")));
     QVERIFY(!help.out.contains(QStringLiteral("platform")));
 
     const Run version = vexlume({QStringLiteral("--version")});

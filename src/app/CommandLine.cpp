@@ -98,7 +98,9 @@ int CommandLine::run(int argc, char **argv)
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
-        QTextStream(stdout) << parser.helpText();
+        // No application object exists yet to lend the parser the program's name.
+        QTextStream(stdout) << parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                         QStringLiteral("vexlume"));
         return kSuccess;
     }
     if (parser.isSet(version)) {

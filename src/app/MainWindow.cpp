@@ -73,6 +73,9 @@ void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)
     m_dialogs = std::move(dialogs);
 }
 
+// Every control gets its member's name as object name; a control of an array
+// carries its index in the name (txtRGB0..2, scrollRGB0..2, cmdSetAll0..2,
+// txtS55PaletteRGB0..2, Label80..2, PicturePreview0..5, DEVEdition0..3).
 void MainWindow::buildWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
