@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "MainWindow.h"
 #include "PreviewPanes.h"
 #include "SchemeFile.h"
 #include "StandardSchemes.h"
@@ -10,9 +11,8 @@
 #include <QSaveFile>
 #include <QTextStream>
 
-#include <cstdio>
+#include <variant>
 
-#include "MainWindow.h"
 
 namespace {
 
@@ -52,6 +52,88 @@ int usageError(const QString &message)
 
 } // namespace
 
+namespace {
+
+// The options the program understands, and a parser that knows them.
+struct Options
+{
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption check{QStringLiteral("check"),
+        QStringLiteral("Read each FILE.col as the editor opens it and report whether it reads "
+                       "cleanly. Exit status 0 when all do, 1 otherwise.")};
+    QCommandLineOption render{QStringLiteral("render"),
+        QStringLiteral("Draw the six preview screens in the colours of FILE.col (or of a built-in "
+                       "scheme, see --standard) into the PNG picture OUT.png. Exit status 1 when "
+                       "the scheme does not read cleanly.")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+        QStringLiteral("With --render: enlarge the picture N times, without smoothing (1 to %1).")
+            .arg(CommandLine::kMaximumScale),
+        QStringLiteral("N"), QStringLiteral("1")};
+    QCommandLineOption standard{QStringLiteral("standard"),
+        QStringLiteral("With --render: draw the built-in scheme NAME (blue, green or red) instead of a file."),
+        QStringLiteral("NAME")};
+
+    Options()
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QStringLiteral(
+            "Colour scheme editor for the Siemens S55.\n"
+            "Without arguments it opens the editor window."));
+        parser.addOptions({check, render, scale, standard});
+        for (const char *name : kToolkitOptions) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        parser.addPositionalArgument(QStringLiteral("files"),
+            QStringLiteral("Colour scheme files (with --check); FILE.col OUT.png or OUT.png (with --render)."),
+            QStringLiteral("[FILE.col...] [OUT.png]"));
+    }
+
+    // The render request the arguments make, or the usage error they contain.
+    std::variant<CommandLine::RenderRequest, QString> renderRequest() const
+    {
+        const QStringList positional = parser.positionalArguments();
+        CommandLine::RenderRequest request;
+        bool scaleOk = false;
+        request.scale = parser.value(scale).toInt(&scaleOk);
+        if (!scaleOk || request.scale < 1 || request.scale > CommandLine::kMaximumScale)
+            return QStringLiteral("--scale takes a whole number from 1 to %1").arg(CommandLine::kMaximumScale);
+        if (parser.isSet(standard)) {
+            request.standardScheme = parser.value(standard);
+            if (!StandardSchemes::fromName(request.standardScheme))
+                return QStringLiteral("no built-in scheme '%1' (blue, green or red)").arg(request.standardScheme);
+            if (positional.size() != 1)
+                return QStringLiteral("--render --standard NAME takes one output picture");
+            request.output = positional.at(0);
+        } else {
+            if (positional.size() != 2)
+                return QStringLiteral("--render takes a scheme file and an output picture");
+            request.schemeFile = positional.at(0);
+            request.output = positional.at(1);
+        }
+        return request;
+    }
+};
+
+int noDisplay()
+{
+    QTextStream(stderr)
+        << "vexlume: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the editor "
+           "window cannot open.\n"
+           "Run it inside a virtual display:  xvfb-run -a vexlume\n"
+           "or use a mode that needs no display:\n"
+           "  vexlume --check FILE.col...\n"
+           "  vexlume --render [--scale N] FILE.col OUT.png\n"
+           "  vexlume --render [--scale N] --standard blue|green|red OUT.png\n"
+           "  vexlume --help\n";
+    return CommandLine::kFailure;
+}
+
+} // namespace
+
 int CommandLine::run(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vexlume"));
@@ -61,82 +143,36 @@ int CommandLine::run(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Colour scheme editor for the Siemens S55.\n"
-        "Without arguments it opens the editor window."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption checkOption(QStringLiteral("check"),
-        QStringLiteral("Read each FILE.col as the editor opens it and report whether it reads "
-                       "cleanly. Exit status 0 when all do, 1 otherwise."));
-    parser.addOption(checkOption);
-    const QCommandLineOption renderOption(QStringLiteral("render"),
-        QStringLiteral("Draw the six preview screens in the colours of FILE.col (or of a built-in "
-                       "scheme, see --standard) into the PNG picture OUT.png. Exit status 1 when "
-                       "the scheme does not read cleanly."));
-    parser.addOption(renderOption);
-    const QCommandLineOption scaleOption(QStringLiteral("scale"),
-        QStringLiteral("With --render: enlarge the picture N times, without smoothing (1 to %1).")
-            .arg(kMaximumScale),
-        QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOption(scaleOption);
-    const QCommandLineOption standardOption(QStringLiteral("standard"),
-        QStringLiteral("With --render: draw the built-in scheme NAME (blue, green or red) instead of a file."),
-        QStringLiteral("NAME"));
-    parser.addOption(standardOption);
-    for (const char *name : kToolkitOptions) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    parser.addPositionalArgument(QStringLiteral("files"),
-        QStringLiteral("Colour scheme files (with --check); FILE.col OUT.png or OUT.png (with --render)."),
-        QStringLiteral("[FILE.col...] [OUT.png]"));
-
-    if (!parser.parse(arguments))
+    Options options;
+    const QCommandLineParser &parser = options.parser;
+    if (!options.parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         // No application object exists yet to lend the parser the program's name.
         QTextStream(stdout) << parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                          QStringLiteral("vexlume"));
         return kSuccess;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         QTextStream(stdout) << "vexlume " << versionString() << '\n';
         return kSuccess;
     }
 
+    const bool checking = parser.isSet(options.check);
+    const bool rendering = parser.isSet(options.render);
     const QStringList positional = parser.positionalArguments();
-    if (parser.isSet(checkOption) && parser.isSet(renderOption))
+    if (checking && rendering)
         return usageError(QStringLiteral("--check and --render cannot be combined"));
-    if (!parser.isSet(renderOption) && (parser.isSet(scaleOption) || parser.isSet(standardOption)))
+    if (!rendering && (parser.isSet(options.scale) || parser.isSet(options.standard)))
         return usageError(QStringLiteral("--scale and --standard belong to --render"));
-    if (parser.isSet(renderOption)) {
-        RenderRequest request;
-        bool scaleOk = false;
-        request.scale = parser.value(scaleOption).toInt(&scaleOk);
-        if (!scaleOk || request.scale < 1 || request.scale > kMaximumScale)
-            return usageError(QStringLiteral("--scale takes a whole number from 1 to %1").arg(kMaximumScale));
-        if (parser.isSet(standardOption)) {
-            if (positional.size() != 1)
-                return usageError(QStringLiteral("--render --standard NAME takes one output picture"));
-            request.standardScheme = parser.value(standardOption);
-            if (!StandardSchemes::fromName(request.standardScheme))
-                return usageError(QStringLiteral("no built-in scheme '%1' (blue, green or red)")
-                                      .arg(request.standardScheme));
-            request.output = positional.at(0);
-        } else {
-            if (positional.size() != 2)
-                return usageError(QStringLiteral("--render takes a scheme file and an output picture"));
-            request.schemeFile = positional.at(0);
-            request.output = positional.at(1);
-        }
+    if (rendering) {
+        const auto request = options.renderRequest();
+        if (const auto *error = std::get_if<QString>(&request))
+            return usageError(*error);
         QTextStream err(stderr);
-        return render(request, err);
+        return render(std::get<RenderRequest>(request), err);
     }
-    if (parser.isSet(checkOption)) {
+    if (checking) {
         if (positional.isEmpty())
             return usageError(QStringLiteral("--check needs at least one file"));
         QTextStream out(stdout);
@@ -145,18 +181,8 @@ int CommandLine::run(int argc, char **argv)
 
     if (!positional.isEmpty())
         return usageError(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
-    if (!toolkitPlatformChosen(parser) && !hasDisplay()) {
-        QTextStream(stderr)
-            << "vexlume: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the editor "
-               "window cannot open.\n"
-               "Run it inside a virtual display:  xvfb-run -a vexlume\n"
-               "or use a mode that needs no display:\n"
-               "  vexlume --check FILE.col...\n"
-               "  vexlume --render [--scale N] FILE.col OUT.png\n"
-               "  vexlume --render [--scale N] --standard blue|green|red OUT.png\n"
-               "  vexlume --help\n";
-        return kFailure;
-    }
+    if (!toolkitPlatformChosen(parser) && !hasDisplay())
+        return noDisplay();
     return runEditor(argc, argv);
 }
 
