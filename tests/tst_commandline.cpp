@@ -196,6 +196,10 @@ void TestCommandLine::helpAndVersion()
     QVERIFY(help.out.contains(QStringLiteral("--standard <NAME>")));
     QVERIFY(!help.out.contains(QStringLiteral("platform")));
 
+    const Run helpAll = vexlume({QStringLiteral("--help-all")});
+    QCOMPARE(helpAll.exitCode, 0);
+    QVERIFY(helpAll.out.contains(QStringLiteral("--render")));
+
     const Run version = vexlume({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("vexlume 0.9.0.19\n"));

@@ -106,7 +106,7 @@ void TestMaskLoading::refusedFilesChangeNothing_data()
         file.write("ColourScheme\r\nnot a picture\r\n");
     QTest::newRow("not a picture") << text << QStringLiteral("not a picture");
     QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.bmp")) << QStringLiteral("not a picture");
-    QTest::newRow("huge") << save(QStringLiteral("wide.bmp"), QImage(5000, 2, QImage::Format_RGB888), "BMP")
+    QTest::newRow("huge") << save(QStringLiteral("wide.bmp"), QImage(PictureFile::kMaximumSide + 1, 2, QImage::Format_RGB888), "BMP")
                           << QStringLiteral("too large");
 }
 

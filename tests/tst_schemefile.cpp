@@ -214,6 +214,9 @@ void TestSchemeFile::reportsTheFirstProblem_data()
     lines[5] = "1 2 255.5 4";
     QTest::newRow("rounds above 255") << crlf(lines)
                                       << QStringLiteral("line 6: \"255.5\" is not a colour value (0 to 255)");
+    lines[5] = "1 2 1e400 4";
+    QTest::newRow("number beyond any range") << crlf(lines)
+                                             << QStringLiteral("line 6: \"1e400\" is not a colour value (0 to 255)");
     lines[5] = "1 two 3 4";
     QTest::newRow("word in the data") << crlf(lines) << QStringLiteral("line 6: \"two 3 4\" is not a number");
     lines[5] = "1 2x 3 4";

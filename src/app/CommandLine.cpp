@@ -147,7 +147,7 @@ int CommandLine::run(int argc, char **argv)
     const QCommandLineParser &parser = options.parser;
     if (!options.parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(options.help)) {
+    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
         // No application object exists yet to lend the parser the program's name.
         QTextStream(stdout) << parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                          QStringLiteral("vexlume"));

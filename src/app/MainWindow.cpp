@@ -7,8 +7,9 @@
 #include "PaneView.h"
 #include "RgbEditor.h"
 #include "SchemeNameValidator.h"
-#include "UserDialogs.h"
+#include "QtUserDialogs.h"
 #include "Version.h"
+#include "WrappingCheckBox.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -139,13 +140,19 @@ void MainWindow::buildPreviewFrame(QWidget *area)
                                      QStringLiteral("Load Mask"));
     cmdLoadMask->hide();
 
-    // An etched rule: a shadow line with a highlight line one pixel below it.
-    auto *rule = place<QFrame>(FramePreview, QStringLiteral("Line3"), {8, 328, 217, 2});
-    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    // An etched rule: a line in the shadow colour with a highlight line one
+    // pixel below it.
+    const auto ruleLine = [this](const QString &name, int y, QPalette::ColorRole role) {
+        auto *line = place<QFrame>(FramePreview, name, {8, y, 217, 1});
+        line->setAutoFillBackground(true);
+        line->setBackgroundRole(role);
+    };
+    ruleLine(QStringLiteral("Line3"), 328, QPalette::Dark);
+    ruleLine(QStringLiteral("Line4"), 329, QPalette::Light);
 
     chkBlink = place<QCheckBox>(FramePreview, QStringLiteral("chkBlink"), {8, 336, 217, 25});
     chkBlink->setChecked(true);
-    chkProvider = place<QCheckBox>(FramePreview, QStringLiteral("chkProvider"), {8, 360, 217, 41});
+    chkProvider = place<WrappingCheckBox>(FramePreview, QStringLiteral("chkProvider"), {8, 360, 217, 41});
 }
 
 void MainWindow::buildElementFrame(QWidget *area)
@@ -188,7 +195,7 @@ void MainWindow::connectControls()
     connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int i) { PicturePreview[i]->update(); });
     for (PaneView *view : PicturePreview) {
         connect(view, &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
-        connect(view, &PaneView::pressed, this, [this, view] { pick(view->index()); });
+        connect(view, &PaneView::clicked, this, [this, view] { pick(view->index()); });
     }
     connect(tmrBlink, &QTimer::timeout, this, &MainWindow::blink);
     connect(chkProvider, &QCheckBox::toggled, this, &MainWindow::setProviderFlags);
@@ -238,7 +245,7 @@ void MainWindow::applyLanguage(Language language)
     TabPaletteSelect->setTabText(0, QStringLiteral("S55 Farbpalette"));
     TabPaletteSelect->setTabText(1, QStringLiteral("16 Bit Farbpalette"));
     chkBlink->setText(QStringLiteral("beim Wählen aufblitzen"));
-    chkProvider->setText(QStringLiteral("Providername ausblenden\n(nicht in der Vorschau zu sehen)"));
+    chkProvider->setText(QStringLiteral("Providername ausblenden (nicht in der Vorschau zu sehen)"));
 
     // A switch makes every element visible again, except 45, whatever the
     // provider option says, and chooses element 1.

@@ -17,6 +17,13 @@
 void MainWindow::pick(int pane)
 {
     EditSession::Guard guard(m_session);
+    // An element still shown in its flash colour gets its colour back first: the
+    // pick reads the colour the pane shows, which must be the element's own.
+    if (m_flashElement < 0) {
+        m_panes.paintElement(-m_flashElement, m_scheme.colour(-m_flashElement));
+        m_flashElement = 0;
+        tmrBlink->stop();
+    }
     const Rgb mask = m_panes.pane(pane).maskColourAt(m_lastPointer);
     const Rgb shown = m_panes.pane(pane).pictureColourAt(m_lastPointer);
     const auto picked = ElementCode::picked(mask);
@@ -42,9 +49,6 @@ void MainWindow::pick(int pane)
         m_panes.paintElement(element, shown);
 
     if (chkBlink->isChecked()) {
-        // An element still shown in its flash colour gets its colour back first.
-        if (m_flashElement < 0)
-            m_panes.paintElement(-m_flashElement, m_scheme.colour(-m_flashElement));
         m_flashElement = element;
         tmrBlink->start();
     }

@@ -32,8 +32,22 @@ void PaneView::mouseMoveEvent(QMouseEvent *event)
 
 void PaneView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PaneView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_pressed || event->button() != Qt::LeftButton)
         return;
-    emit pointerMoved(event->position().toPoint());
-    emit pressed(event->position().toPoint());
+    m_pressed = false;
+    const QPoint position = event->position().toPoint();
+    if (!rect().contains(position))
+        return;
+    emit pointerMoved(position);
+    emit clicked(position);
+}
+
+void PaneView::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The second press of a double click is no new click.
 }

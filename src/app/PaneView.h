@@ -18,14 +18,18 @@ public:
 
 signals:
     void pointerMoved(QPoint position);
-    void pressed(QPoint position);
+    // A left click: pressed and released over the pane. A double click counts once.
+    void clicked(QPoint position);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     const PreviewPanes &m_panes;
     int m_index;
+    bool m_pressed = false;
 };

@@ -20,12 +20,3 @@ public:
     virtual void showMessage(QWidget *parent, Severity severity, const QString &text,
                              const QString &details) = 0;
 };
-
-// The real dialogs.
-class QtUserDialogs : public UserDialogs
-{
-public:
-    QString openFileName(QWidget *parent, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &filter) override;
-    void showMessage(QWidget *parent, Severity severity, const QString &text, const QString &details) override;
-};

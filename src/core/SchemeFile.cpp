@@ -164,20 +164,6 @@ SchemeReadResult failure(int line, const QString &reason)
 
 } // namespace
 
-QString SchemeReadResult::problem() const
-{
-    if (line <= 0)
-        return reason;
-    return QStringLiteral("line %1: %2").arg(line).arg(reason);
-}
-
-void SchemeReadResult::applyTo(ColourScheme &scheme) const
-{
-    scheme.setTable(table);
-    if (name)
-        scheme.setName(*name);
-}
-
 SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
@@ -216,8 +202,9 @@ SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
             if (!item.text.isEmpty()) {
                 if (!item.isNumber)
                     return failure(item.line, QStringLiteral("%1 is not a number").arg(quoted(item.text)));
-                value = std::nearbyint(item.text.toDouble()); // halves to even
-                if (!(value >= 0 && value <= 255))
+                bool fits = false;
+                value = std::nearbyint(item.text.toDouble(&fits)); // halves to even
+                if (!fits || !(value >= 0 && value <= 255))
                     return failure(item.line, QStringLiteral("%1 is not a colour value (0 to 255)")
                                                   .arg(quoted(item.text)));
             }

@@ -33,6 +33,19 @@ void PaletteView::mouseMoveEvent(QMouseEvent *event)
 
 void PaletteView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PaletteView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_pressed || event->button() != Qt::LeftButton)
+        return;
+    m_pressed = false;
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void PaletteView::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The second press of a double click is no new click.
 }

@@ -15,13 +15,17 @@ public:
 
 signals:
     void hovered(const Rgb &colour);
+    // A left click: pressed and released over the palette. A double click counts once.
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QImage m_picture;
+    bool m_pressed = false;
 };

@@ -12,7 +12,7 @@ class PictureFile
 {
 public:
     static const QString kOnly24BitMessage; // "Es werden nur 24-Bit Bitmaps unterstützt!"
-    static constexpr int kMaximumSide = 4096;
+    static constexpr int kMaximumSide = 1024;
 
     struct Result
     {

@@ -8,8 +8,10 @@
 namespace Artwork {
 
 // Colours that no colour scheme changes: symbol and icon colours, black, white, greys.
-// Two of them have red bytes that are also element numbers (34 and 36) but a green
-// byte far from the element code, so clicking them picks no element.
+// Two of them have red bytes that are also element numbers (34 and 36) with a green
+// byte that is no element code: the renderer never paints them, but a click on one
+// picks element 34 or 36. Every other fixed colour has a red byte of 0 or above 60,
+// so that a click on it picks nothing.
 extern const Palette kFixedColours;
 
 // File list folder, 15 x 13: 't' tab, 'o' outline, 's' corners and label, 'i' face.

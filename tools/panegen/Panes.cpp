@@ -60,7 +60,7 @@ constexpr int kSoftkeyTextTop = 68;
 
 const QRgb kListWhite = qRgb(255, 255, 255);
 const QRgb kTextBlack = qRgb(0, 0, 0);
-const QRgb kHighlightSlate = qRgb(56, 72, 96);
+const QRgb kHighlightSlate = qRgb(72, 88, 112);
 
 // One screen being drawn. The blue byte of an element code is picked from the pane
 // and the element, so that it differs from element to element and from pane to pane.

@@ -1,4 +1,4 @@
-#include "UserDialogs.h"
+#include "QtUserDialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+// The real dialogs.
+class QtUserDialogs : public UserDialogs
+{
+public:
+    QString openFileName(QWidget *parent, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &filter) override;
+    void showMessage(QWidget *parent, Severity severity, const QString &text, const QString &details) override;
+};
