@@ -32,17 +32,14 @@ void PaneView::mouseMoveEvent(QMouseEvent *event)
 
 void PaneView::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void PaneView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_pressed || event->button() != Qt::LeftButton)
+    if (!m_click.release(event, rect()))
         return;
-    m_pressed = false;
     const QPoint position = event->position().toPoint();
-    if (!rect().contains(position))
-        return;
     emit pointerMoved(position);
     emit clicked(position);
 }

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "LeftClick.h"
+
 class PreviewPanes;
 
 // Shows one preview pane pixel for pixel (nearest neighbour on high-DPI screens,
@@ -31,5 +33,5 @@ protected:
 private:
     const PreviewPanes &m_panes;
     int m_index;
-    bool m_pressed = false;
+    LeftClick m_click;
 };

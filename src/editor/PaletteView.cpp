@@ -33,15 +33,12 @@ void PaletteView::mouseMoveEvent(QMouseEvent *event)
 
 void PaletteView::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void PaletteView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_pressed || event->button() != Qt::LeftButton)
-        return;
-    m_pressed = false;
-    if (rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit clicked();
 }
 

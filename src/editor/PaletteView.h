@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QImage>
 
+#include "LeftClick.h"
+
 // The S55 palette picture in a thin sunken border. Reports the colour under the
 // pointer on every move and a click anywhere on it.
 class PaletteView : public QFrame
@@ -27,5 +29,5 @@ protected:
 
 private:
     QImage m_picture;
-    bool m_pressed = false;
+    LeftClick m_click;
 };
