@@ -1,9 +1,9 @@
 #pragma once
 
+#include "LeftClick.h"
+
 #include <QPoint>
 #include <QWidget>
-
-#include "LeftClick.h"
 
 class PreviewPanes;
 

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "LeftClick.h"
 #include "Rgb.h"
 
 #include <QFrame>
 #include <QImage>
-
-#include "LeftClick.h"
 
 // The S55 palette picture in a thin sunken border. Reports the colour under the
 // pointer on every move and a click anywhere on it.
