@@ -1,6 +1,7 @@
 #include "ColourScheme.h"
 #include "PictureFile.h"
 #include "PreviewPanes.h"
+#include "support/SpecialFiles.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -8,6 +9,51 @@
 #include <QTest>
 
 namespace {
+
+// A BMP file with the old 12-byte core header, written by hand: Qt writes only
+// the 40-byte kind. Pixels are given top row first as 0xRRGGBB.
+QByteArray coreHeaderBmp(int width, int height, int bitsPerPixel, const QList<quint32> &pixels,
+                         const QList<quint32> &palette = {})
+{
+    const auto le16 = [](QByteArray &b, int v) { b += char(v & 255); b += char((v >> 8) & 255); };
+    const auto le32 = [&le16](QByteArray &b, quint32 v) { le16(b, int(v & 0xffff)); le16(b, int(v >> 16)); };
+    const auto bgr = [](QByteArray &b, quint32 colour) {
+        b += char(colour & 255);
+        b += char((colour >> 8) & 255);
+        b += char((colour >> 16) & 255);
+    };
+    const int rowSize = (bitsPerPixel * width + 31) / 32 * 4;
+    const int offset = 14 + 12 + 3 * int(palette.size());
+    QByteArray bmp = "BM";
+    le32(bmp, quint32(offset + rowSize * height));
+    le32(bmp, 0);
+    le32(bmp, quint32(offset));
+    le32(bmp, 12);
+    le16(bmp, width);
+    le16(bmp, height);
+    le16(bmp, 1);
+    le16(bmp, bitsPerPixel);
+    for (quint32 colour : palette)
+        bgr(bmp, colour);
+    for (int y = height - 1; y >= 0; --y) { // bottom row first
+        QByteArray row;
+        for (int x = 0; x < width; ++x) {
+            const quint32 p = pixels.value(y * width + x);
+            if (bitsPerPixel == 24)
+                bgr(row, p);
+            else
+                row += char(p);
+        }
+        bmp += row.leftJustified(rowSize, '\0');
+    }
+    return bmp;
+}
+
+std::optional<int> stated(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? PictureFile::statedBitsPerPixel(file.readAll()) : std::nullopt;
+}
 
 std::array<QImage, PreviewPanes::kCount> pictures(const PreviewPanes &panes)
 {
@@ -25,12 +71,20 @@ class TestMaskLoading : public QObject
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
     void builtInMaskRestoresTheFirstFourPanes();
+    void otherPictureReplacesPanesAndMasks_data();
     void otherPictureReplacesPanesAndMasks();
     void refusedFilesChangeNothing_data();
     void refusedFilesChangeNothing();
     void statedDepthOfBmpAndPng();
 
 private:
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+        return file.fileName();
+    }
     QString save(const QString &name, const QImage &image, const char *format)
     {
         const QString path = m_dir.filePath(name);
@@ -50,7 +104,7 @@ void TestMaskLoading::builtInMaskRestoresTheFirstFourPanes()
     const auto coloured = pictures(panes);
 
     const QString path = save(QStringLiteral("pane0.bmp"), PreviewPanes::builtInPicture(0), "BMP");
-    QCOMPARE(PictureFile::statedBitsPerPixel(path), std::optional<int>(24));
+    QCOMPARE(stated(path), std::optional<int>(24));
     QSignalSpy changed(&panes, &PreviewPanes::paneChanged);
     QCOMPARE(panes.loadMaskFile(path), std::nullopt);
     QCOMPARE(changed.size(), 4);
@@ -67,14 +121,24 @@ void TestMaskLoading::builtInMaskRestoresTheFirstFourPanes()
     QCOMPARE(panes.pane(3).picture(), coloured[0]);
 }
 
-void TestMaskLoading::otherPictureReplacesPanesAndMasks()
+void TestMaskLoading::otherPictureReplacesPanesAndMasks_data()
 {
-    // A picture of its own size with one pixel of element 7 in a PNG file.
+    // A picture of its own size with one pixel of element 7.
+    QTest::addColumn<QString>("path");
     QImage image(20, 10, QImage::Format_RGB888);
     image.fill(Qt::white);
     image.setPixel(3, 4, qRgb(7, 247, 64));
-    const QString path = save(QStringLiteral("small.png"), image, "PNG");
-    QCOMPARE(PictureFile::statedBitsPerPixel(path), std::optional<int>(24));
+    QTest::newRow("png") << save(QStringLiteral("small.png"), image, "PNG");
+
+    QList<quint32> pixels(20 * 10, 0xffffff);
+    pixels[4 * 20 + 3] = 0x07f740;
+    QTest::newRow("bmp with a core header") << write(QStringLiteral("core.bmp"), coreHeaderBmp(20, 10, 24, pixels));
+}
+
+void TestMaskLoading::otherPictureReplacesPanesAndMasks()
+{
+    QFETCH(QString, path);
+    QCOMPARE(stated(path), std::optional<int>(24));
 
     PreviewPanes panes;
     QCOMPARE(panes.loadMaskFile(path), std::nullopt);
@@ -105,7 +169,29 @@ void TestMaskLoading::refusedFilesChangeNothing_data()
     if (file.open(QIODevice::WriteOnly))
         file.write("ColourScheme\r\nnot a picture\r\n");
     QTest::newRow("not a picture") << text << QStringLiteral("not a picture");
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.bmp")) << QStringLiteral("not a picture");
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.bmp")) << QStringLiteral("cannot be read");
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.bmp"));
+    QTest::newRow("fifo") << (makeFifo(fifo) ? fifo : QString()) << QStringLiteral("not a regular file");
+
+    // The depth is where the header kind keeps it: in a core header offset 28
+    // is already the palette, here holding 24.
+    QTest::newRow("8-bit bmp with a core header")
+        << write(QStringLiteral("core8.bmp"), coreHeaderBmp(4, 2, 8, QList<quint32>(8, 0), QList<quint32>(256, 0x180000)))
+        << PictureFile::kOnly24BitMessage;
+    QTest::newRow("BM and noise") << write(QStringLiteral("noise.bmp"), "BM" + QByteArray(60, '\x5a'))
+                                  << QStringLiteral("not a picture");
+
+    // Cut short: the rows the file lacks must not be taken from memory.
+    const QByteArray claim = "BM" + QByteArray(8, '\0') + QByteArray::fromHex("36000000" "28000000" "00040000" "00040000" "0100" "1800")
+            + QByteArray(28, '\0');
+    QTest::newRow("58 bytes claiming 1024 x 1024") << write(QStringLiteral("claim.bmp"), claim)
+                                                   << QStringLiteral("cut short");
+    QByteArray half;
+    QFile whole(save(QStringLiteral("whole.bmp"), mask, "BMP"));
+    if (whole.open(QIODevice::ReadOnly))
+        half = whole.readAll();
+    half.chop(half.size() / 2);
+    QTest::newRow("half a bmp") << write(QStringLiteral("half.bmp"), half) << QStringLiteral("cut short");
     QTest::newRow("huge") << save(QStringLiteral("wide.bmp"), QImage(PictureFile::kMaximumSide + 1, 2, QImage::Format_RGB888), "BMP")
                           << QStringLiteral("too large");
 }
@@ -137,14 +223,14 @@ void TestMaskLoading::statedDepthOfBmpAndPng()
 {
     const QImage image = PreviewPanes::builtInPicture(3);
     // Qt writes an indexed picture with as few bits as its colours need.
-    const auto indexed = PictureFile::statedBitsPerPixel(
+    const auto indexed = stated(
         save(QStringLiteral("d8.bmp"), image.convertToFormat(QImage::Format_Indexed8), "BMP"));
     QVERIFY(indexed && *indexed <= 8);
-    QCOMPARE(PictureFile::statedBitsPerPixel(save(QStringLiteral("d24.bmp"), image, "BMP")), std::optional<int>(24));
-    QCOMPARE(PictureFile::statedBitsPerPixel(save(QStringLiteral("d32.png"),
+    QCOMPARE(stated(save(QStringLiteral("d24.bmp"), image, "BMP")), std::optional<int>(24));
+    QCOMPARE(stated(save(QStringLiteral("d32.png"),
                                                   image.convertToFormat(QImage::Format_ARGB32), "PNG")),
              std::optional<int>(32));
-    QCOMPARE(PictureFile::statedBitsPerPixel(save(QStringLiteral("d.jpg"), image, "JPG")), std::nullopt);
+    QCOMPARE(stated(save(QStringLiteral("d.jpg"), image, "JPG")), std::nullopt);
     // A JPEG decodes to 32-bit pixels and is refused for that.
     QCOMPARE(PictureFile::load24Bit(m_dir.filePath(QStringLiteral("d.jpg"))).problem, PictureFile::kOnly24BitMessage);
 }

@@ -1,6 +1,8 @@
 #include "SchemeFile.h"
 #include "Windows1252.h"
+#include "support/SpecialFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -91,6 +93,9 @@ void TestSchemeFile::roundTripsRandomSchemesAndAwkwardNames()
         QStringLiteral("Blue, green and red"),
         QStringLiteral("Metadata"),
         QStringLiteral("DATA"),
+        QStringLiteral("Data"),
+        QStringLiteral(" data "),
+        QStringLiteral("ColourScheme Data"),
         QStringLiteral("Grün & Blau – € ÿ"),
         QStringLiteral("  leading and trailing  "),
         QStringLiteral("ColourScheme inside"),
@@ -176,6 +181,15 @@ void TestSchemeFile::readsWhatTheFileHolds_data()
     QTest::newRow("Windows-1252 name") << crlf(header("Gr\xfcn \x80") + dataLines())
                                        << QStringLiteral("Grün €") << 1 << QList<int>{1, 2, 3, 100};
 
+    // Headers that name no scheme: the keyword goes straight to the data.
+    QTest::newRow("no name line") << crlf(QList<QByteArray>{"ColourScheme", "Data"} + dataLines()) << QString()
+                                  << 60 << QList<int>{60, 120, 180, 100};
+    QTest::newRow("no name on the keyword line") << crlf(QList<QByteArray>{"ColourScheme Data"} + dataLines())
+                                                 << QString() << 1 << QList<int>{1, 2, 3, 100};
+    QTest::newRow("name line that is the data keyword") << crlf(QList<QByteArray>{"ColourScheme", "Metadata"} + dataLines())
+                                                        << QStringLiteral("Metadata") << 60
+                                                        << QList<int>{60, 120, 180, 100};
+
     lines = header() + dataLines();
     lines.insert(4, "");
     lines.removeLast();
@@ -202,49 +216,62 @@ void TestSchemeFile::reportsTheFirstProblem_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("problem");
+    QTest::addColumn<SchemeReadResult::Status>("status");
+    const auto failed = SchemeReadResult::Status::Failed;
+    const auto trailing = SchemeReadResult::Status::TrailingContent;
 
     QList<QByteArray> lines = header() + dataLines();
     lines[13] = "0 32 300 100";
     lines[20] = "0 32 400 100";
     QTest::newRow("value above 255") << crlf(lines)
-                                     << QStringLiteral("line 14: \"300\" is not a colour value (0 to 255)");
+                                     << QStringLiteral("line 14: \"300\" is not a colour value (0 to 255)") << failed;
     lines = header() + dataLines();
     lines[5] = "1 2 -3 4";
-    QTest::newRow("negative value") << crlf(lines) << QStringLiteral("line 6: \"-3\" is not a colour value (0 to 255)");
+    QTest::newRow("negative value") << crlf(lines) << QStringLiteral("line 6: \"-3\" is not a colour value (0 to 255)") << failed;
     lines[5] = "1 2 255.5 4";
     QTest::newRow("rounds above 255") << crlf(lines)
-                                      << QStringLiteral("line 6: \"255.5\" is not a colour value (0 to 255)");
+                                      << QStringLiteral("line 6: \"255.5\" is not a colour value (0 to 255)") << failed;
     lines[5] = "1 2 1e400 4";
     QTest::newRow("number beyond any range") << crlf(lines)
-                                             << QStringLiteral("line 6: \"1e400\" is not a colour value (0 to 255)");
+                                             << QStringLiteral("line 6: \"1e400\" is not a colour value (0 to 255)") << failed;
     lines[5] = "1 two 3 4";
-    QTest::newRow("word in the data") << crlf(lines) << QStringLiteral("line 6: \"two 3 4\" is not a number");
+    QTest::newRow("word in the data") << crlf(lines) << QStringLiteral("line 6: \"two 3 4\" is not a number") << failed;
     lines[5] = "1 2x 3 4";
-    QTest::newRow("letters after digits") << crlf(lines) << QStringLiteral("line 6: \"2x 3 4\" is not a number");
+    QTest::newRow("letters after digits") << crlf(lines) << QStringLiteral("line 6: \"2x 3 4\" is not a number") << failed;
 
+    // What follows the 60th entry is ignored, and said so.
     QTest::newRow("61st entry") << crlf(header() + dataLines() + QList<QByteArray>{"", "1 2 3 100"})
-                                << QStringLiteral("line 65: \"1\" would start a 61st entry; a scheme has 60");
+                                << QStringLiteral("line 65: \"1\" follows the 60th entry; the rest of the file is ignored")
+                                << trailing;
+    QTest::newRow("text after the last entry")
+        << crlf(header() + dataLines() + QList<QByteArray>{"end of scheme", "Data"})
+        << QStringLiteral("line 64: \"end of scheme\" follows the 60th entry; the rest of the file is ignored") << trailing;
 
     // Reading the name as data: the following "Data" keyword is not a number.
     QTest::newRow("data in the keyword line")
         << crlf(QList<QByteArray>{"ColourSchemeData", "x", "Data"} + dataLines())
-        << QStringLiteral("line 2: \"x\" is not a number");
+        << QStringLiteral("line 2: \"x\" is not a number") << failed;
 
     QTest::newRow("no data keyword") << crlf(QList<QByteArray>{"ColourScheme", "Test"} + dataLines())
-                                     << QStringLiteral("no \"Data\" line: this is not a colour scheme file");
-    QTest::newRow("empty file") << QByteArray() << QStringLiteral("the file is empty");
+                                     << QStringLiteral("no \"Data\" line: this is not a colour scheme file") << failed;
+    QTest::newRow("empty file") << QByteArray() << QStringLiteral("the file is empty") << failed;
     QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-                               << QStringLiteral("no \"Data\" line: this is not a colour scheme file");
+                               << QStringLiteral("no \"Data\" line: this is not a colour scheme file") << failed;
 }
 
 void TestSchemeFile::reportsTheFirstProblem()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, problem);
+    QFETCH(SchemeReadResult::Status, status);
     const SchemeReadResult result = SchemeFile::parse(bytes);
-    QCOMPARE(result.status, SchemeReadResult::Status::Failed);
-    QVERIFY(!result.isLoadable());
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.isLoadable(), status != SchemeReadResult::Status::Failed);
     QCOMPARE(result.problem(), problem);
+    if (result.isLoadable()) { // all 60 entries are there
+        QCOMPARE(result.completeEntries, 60);
+        QCOMPARE(result.table[59], (ColourEntry{60, 120, 180, 100}));
+    }
 }
 
 void TestSchemeFile::incompleteFileLoadsWithZeros()
@@ -333,6 +360,23 @@ void TestSchemeFile::failedSaveLeavesTheOldFile()
     QVERIFY(SchemeFile::save(scheme, dir.filePath(QStringLiteral("folder.col"))).has_value());
     QVERIFY(SchemeFile::save(scheme, dir.filePath(QStringLiteral("missing/x.col"))).has_value());
     QCOMPARE(readAll(path), old);
+
+    // A full disk: the last buffered write fails, and the old file must stay.
+    {
+        NoRoomOnDisk full;
+        const auto problem = SchemeFile::save(scheme, path);
+        QVERIFY(problem.has_value());
+        QVERIFY2(!problem->isEmpty(), "the reason is told");
+    }
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.col")});
+
+    // A FIFO where the file should go is neither written into nor replaced.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.col"));
+    QVERIFY(makeFifo(fifo));
+    QCOMPARE(SchemeFile::save(scheme, fifo),
+             std::optional<QString>(QStringLiteral("it is a device or other special file, not a regular file")));
+    QVERIFY(isFifo(fifo));
 }
 
 void TestSchemeFile::refusesUnreadableAndHugeFiles()
@@ -347,6 +391,23 @@ void TestSchemeFile::refusesUnreadableAndHugeFiles()
     const SchemeReadResult tooLarge = SchemeFile::read(huge);
     QCOMPARE(tooLarge.status, SchemeReadResult::Status::Failed);
     QVERIFY(tooLarge.reason.contains(QStringLiteral("too large")));
+
+    // Exactly at the limit is still read.
+    QByteArray atLimit = crlf(header() + dataLines());
+    atLimit += QByteArray(SchemeFile::kMaximumFileSize - atLimit.size(), '\n');
+    QVERIFY(writeFile(huge, atLimit));
+    QCOMPARE(SchemeFile::read(huge).status, SchemeReadResult::Status::Complete);
+
+    // Nothing waits for a writer that never comes, and a folder is no file.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.col"));
+    QVERIFY(makeFifo(fifo));
+    for (const QString &special : {fifo, dir.path()}) {
+        const SchemeReadResult result = SchemeFile::read(special);
+        QCOMPARE(result.status, SchemeReadResult::Status::Failed);
+        QVERIFY2(result.reason.contains(QStringLiteral("not a regular file"))
+                     || result.reason.contains(QStringLiteral("folder")),
+                 qPrintable(result.reason));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSchemeFile)

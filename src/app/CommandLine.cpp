@@ -2,13 +2,14 @@
 
 #include "MainWindow.h"
 #include "PreviewPanes.h"
+#include "RegularFile.h"
 #include "SchemeFile.h"
 #include "StandardSchemes.h"
 #include "Version.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <variant>
@@ -191,14 +192,15 @@ int CommandLine::check(const QStringList &files, QTextStream &out)
     bool allClean = true;
     for (const QString &file : files) {
         const SchemeReadResult result = SchemeFile::read(file);
-        out << file << ": ";
+        QString verdict;
         if (result.status == SchemeReadResult::Status::Complete) {
-            out << "reads cleanly, scheme "
-                << (result.name ? u'"' + *result.name + u'"' : QStringLiteral("without a name")) << '\n';
+            verdict = QStringLiteral("reads cleanly, scheme ")
+                      + (result.name ? u'"' + *result.name + u'"' : QStringLiteral("without a name"));
         } else {
             allClean = false;
-            out << result.problem() << '\n';
+            verdict = result.problem();
         }
+        out << terminalSafe(file + QStringLiteral(": ") + verdict) << '\n';
     }
     out.flush();
     return allClean ? kSuccess : kFailure;
@@ -206,15 +208,19 @@ int CommandLine::check(const QStringList &files, QTextStream &out)
 
 int CommandLine::render(const RenderRequest &request, QTextStream &err)
 {
+    const auto fail = [&err](const QString &file, const QString &problem) {
+        err << terminalSafe(file + QStringLiteral(": ") + problem) << '\n';
+        return kFailure;
+    };
     ColourScheme scheme;
     if (request.schemeFile.isEmpty()) {
         scheme.loadStandard(*StandardSchemes::fromName(request.standardScheme));
     } else {
+        if (RegularFile::isSameFile(request.schemeFile, request.output))
+            return fail(request.output, QStringLiteral("the picture would replace the scheme file it is drawn from"));
         const SchemeReadResult result = SchemeFile::read(request.schemeFile);
-        if (result.status != SchemeReadResult::Status::Complete) {
-            err << request.schemeFile << ": " << result.problem() << '\n';
-            return kFailure;
-        }
+        if (result.status != SchemeReadResult::Status::Complete)
+            return fail(request.schemeFile, result.problem());
         result.applyTo(scheme);
     }
 
@@ -225,12 +231,30 @@ int CommandLine::render(const RenderRequest &request, QTextStream &err)
         picture = picture.scaled(picture.size() * request.scale, Qt::IgnoreAspectRatio,
                                  Qt::FastTransformation);
     }
-    QSaveFile file(request.output);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        err << request.output << ": the picture cannot be written (" << file.errorString() << ")\n";
-        return kFailure;
-    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return fail(request.output, QStringLiteral("the picture cannot be encoded"));
+    if (const auto problem = RegularFile::write(request.output, png))
+        return fail(request.output, QStringLiteral("the picture cannot be written (%1)").arg(*problem));
     return kSuccess;
+}
+
+QString CommandLine::terminalSafe(const QString &text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            safe += QStringLiteral("\\\\");
+        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+            safe += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            safe += c;
+    }
+    return safe;
 }
 
 int CommandLine::runEditor(int argc, char **argv)

@@ -31,6 +31,10 @@ public:
     };
     static int render(const RenderRequest &request, QTextStream &err);
 
+    // Text as it may reach a terminal: control characters (which could move the
+    // cursor or recolour the terminal) are shown as \xNN, a backslash as \\.
+    static QString terminalSafe(const QString &text);
+
 private:
     static int runEditor(int argc, char **argv);
 };

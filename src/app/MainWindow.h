@@ -70,6 +70,8 @@ private:
     void repaintAll();
     void showPaletteTab(int index);
     void pick(int pane);
+    // Gives an element shown in its flash colour its own colour back.
+    void endFlash();
     void setProviderFlags(bool hidden);
     void showProblem(const QString &text, const QString &details);
 

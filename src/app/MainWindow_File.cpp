@@ -17,8 +17,8 @@ const QString kPictureFilter = QStringLiteral("*.bmp;;all (*)");
 } // namespace
 
 // A file that does not read cleanly leaves the scheme in memory exactly as it
-// was. One that ends early is loaded (the missing colours are black) and the
-// user is told.
+// was. One that ends early is loaded (the missing colours are black), and so is
+// one that goes on after its 60th entry (the rest is ignored); the user is told.
 void MainWindow::openScheme()
 {
     const QString path = m_dialogs->openFileName(this, kOpenFilter);
@@ -33,12 +33,26 @@ void MainWindow::openScheme()
     if (result.name)
         txtNamedesSchemes->setText(*result.name);
     repaintAll();
-    if (result.status == SchemeReadResult::Status::Incomplete) {
+    switch (result.status) {
+    case SchemeReadResult::Status::Incomplete:
         m_dialogs->showMessage(this, UserDialogs::Severity::Information,
-                               tr("%1 holds only %2 of the 60 colours; the others are black.")
+                               tr("%1 holds only %2 of the %3 colours; the others are black.")
                                    .arg(path)
-                                   .arg(result.completeEntries),
+                                   .arg(result.completeEntries)
+                                   .arg(kElementCount),
                                result.problem());
+        break;
+    case SchemeReadResult::Status::TrailingContent:
+        m_dialogs->showMessage(this, UserDialogs::Severity::Information,
+                               tr("%1 goes on after its %2 colours; everything from line %3 on was ignored.")
+                                   .arg(path)
+                                   .arg(kElementCount)
+                                   .arg(result.line),
+                               result.problem());
+        break;
+    case SchemeReadResult::Status::Complete:
+    case SchemeReadResult::Status::Failed:
+        break;
     }
 }
 

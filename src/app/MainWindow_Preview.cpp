@@ -16,20 +16,19 @@
 // lend their colour to the element they name.
 void MainWindow::pick(int pane)
 {
-    EditSession::Guard guard(m_session);
-    // An element still shown in its flash colour gets its colour back first: the
-    // pick reads the colour the pane shows, which must be the element's own.
-    if (m_flashElement < 0) {
-        m_panes.paintElement(-m_flashElement, m_scheme.colour(-m_flashElement));
-        m_flashElement = 0;
-        tmrBlink->stop();
-    }
+    // A click that picks nothing leaves everything as it was, a flash included.
     const Rgb mask = m_panes.pane(pane).maskColourAt(m_lastPointer);
-    const Rgb shown = m_panes.pane(pane).pictureColourAt(m_lastPointer);
     const auto picked = ElementCode::picked(mask);
     if (!picked)
         return;
     const int element = *picked;
+
+    EditSession::Guard guard(m_session);
+    // An element still shown in its flash colour gets its colour back first: the
+    // pick reads the colour the pane shows, which must be the element's own.
+    if (m_flashElement < 0)
+        endFlash();
+    const Rgb shown = m_panes.pane(pane).pictureColourAt(m_lastPointer);
 
     cmbElement->selectPosition(element - 1);
     DEVEdition[3]->setText(QStringLiteral("%1  %2 xyz").arg(element).arg(254 - element));
@@ -54,19 +53,26 @@ void MainWindow::pick(int pane)
     }
 }
 
-// One tick shows the element in the inverse of the editor's colour, the next
-// restores the editor's colour and stops the timer.
+// One tick shows the element in the inverse of its colour, the next gives it its
+// colour back and stops the timer. Both colours come from the element's entry
+// in the table, not from the editor: by the time the timer ticks the user may
+// have chosen another element.
 void MainWindow::blink()
 {
-    const Rgb colour = frameFarbe16Bit->shownColour();
     if (m_flashElement >= 1) {
-        m_panes.paintElement(m_flashElement, colour.inverted());
+        m_panes.paintElement(m_flashElement, m_scheme.colour(m_flashElement).inverted());
         m_flashElement = -m_flashElement;
     } else {
-        m_flashElement = -m_flashElement;
-        tmrBlink->stop();
-        m_panes.paintElement(m_flashElement, colour);
+        endFlash();
     }
+}
+
+void MainWindow::endFlash()
+{
+    m_flashElement = -m_flashElement;
+    tmrBlink->stop();
+    if (ElementNumber::isValid(m_flashElement))
+        m_panes.paintElement(m_flashElement, m_scheme.colour(m_flashElement));
 }
 
 // Hiding the provider name is a matter of the phone: only the flags of the two

@@ -13,7 +13,7 @@ public:
 
     virtual ~UserDialogs() = default;
 
-    // Filters as Qt writes them ("Colour Scheme (*.col);;all (*.*)"). An empty
+    // Filters as Qt writes them ("Colour Scheme (*.col);;all (*)"). An empty
     // result means the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;

@@ -1,28 +1,18 @@
 #include "ColourScheme.h"
 
-#include <stdexcept>
-#include <string>
-
 ColourScheme::ColourScheme()
 {
     resetVisibleFlags();
 }
 
-int ColourScheme::indexOf(int element)
-{
-    if (!isElementNumber(element))
-        throw std::out_of_range("element number " + std::to_string(element) + " is not 1 to 60");
-    return element - 1;
-}
-
 const ColourEntry &ColourScheme::entry(int element) const
 {
-    return m_table[indexOf(element)];
+    return m_table[ElementNumber::index(element)];
 }
 
 ColourEntry &ColourScheme::entry(int element)
 {
-    return m_table[indexOf(element)];
+    return m_table[ElementNumber::index(element)];
 }
 
 void ColourScheme::loadStandard(StandardScheme scheme)
@@ -33,12 +23,12 @@ void ColourScheme::loadStandard(StandardScheme scheme)
 
 bool ColourScheme::isVisible(int element) const
 {
-    return m_visible[indexOf(element)];
+    return m_visible[ElementNumber::index(element)];
 }
 
 void ColourScheme::setVisible(int element, bool visible)
 {
-    m_visible[indexOf(element)] = visible;
+    m_visible[ElementNumber::index(element)] = visible;
 }
 
 void ColourScheme::resetVisibleFlags()

@@ -1,26 +1,24 @@
 #pragma once
 
 #include "ColourEntry.h"
+#include "ElementNumber.h"
 #include "StandardSchemes.h"
 
 #include <QString>
 
 #include <array>
 
-constexpr int kElementCount = 60;
 using ColourTable = std::array<ColourEntry, kElementCount>;
 
 // The one document of the program: a name, a colour table of 60 entries and one
-// visible flag per element. Elements are numbered 1 to 60 everywhere; every
-// access by number checks the range first and throws std::out_of_range before
-// anything is read or written. Callers that take a number from outside (a list
-// text, a mask pixel) validate it with isElementNumber() first.
+// visible flag per element. Every access by element number checks the range
+// (ElementNumber::index) before anything is read or written.
 class ColourScheme
 {
 public:
     ColourScheme();
 
-    static bool isElementNumber(int element) { return element >= 1 && element <= kElementCount; }
+    static bool isElementNumber(int element) { return ElementNumber::isValid(element); }
 
     const QString &name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
@@ -43,8 +41,6 @@ public:
     void resetVisibleFlags();
 
 private:
-    static int indexOf(int element);
-
     QString m_name;
     ColourTable m_table{};
     std::array<bool, kElementCount> m_visible{};

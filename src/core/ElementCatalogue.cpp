@@ -1,10 +1,8 @@
 #include "ElementCatalogue.h"
 
-#include "ColourScheme.h"
+#include "ElementNumber.h"
 
 #include <cmath>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -323,9 +321,7 @@ const ElementTexts kElements[kElementCount] = {
 
 const ElementTexts &textsOf(int element)
 {
-    if (!ColourScheme::isElementNumber(element))
-        throw std::out_of_range("element number " + std::to_string(element) + " is not 1 to 60");
-    return kElements[element - 1];
+    return kElements[ElementNumber::index(element)];
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "SchemeFile.h"
 
+#include "RegularFile.h"
 #include "Windows1252.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -164,12 +163,41 @@ SchemeReadResult failure(int line, const QString &reason)
 
 } // namespace
 
-SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return failure(0, QStringLiteral("the file is empty"));
+namespace {
 
+// How the line after a lone "ColourScheme" (or the rest of a one-line
+// "ColourScheme <text>") is taken.
+enum class HeaderRule {
+    // As the name, whole, whatever it holds: a name may hold commas, leading
+    // blanks or the word "data", and must come back as it was saved.
+    NameLine,
+    // As the "Data" keyword when it holds "data" in any letter case: files that
+    // name no scheme go straight from "ColourScheme" to "Data".
+    KeywordLine,
+};
+
+bool holdsDataKeyword(const QString &text)
+{
+    return text.contains(u"data", Qt::CaseInsensitive);
+}
+
+// The name a header line gives under the keyword rule: none at all when the line
+// is nothing but the keyword.
+QString nameBesideKeyword(const QString &line)
+{
+    return line.trimmed().compare(u"data", Qt::CaseInsensitive) == 0 ? QString() : line;
+}
+
+struct Parse
+{
     SchemeReadResult result;
+    bool headerHeldData = false; // the name taken from the header holds "data"
+};
+
+Parse parseWith(const QByteArray &bytes, HeaderRule rule)
+{
+    Parse parse;
+    SchemeReadResult &result = parse.result;
     ItemReader reader(bytes);
     bool inData = false;
     bool nameNext = false;
@@ -177,13 +205,21 @@ SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
     int element = 1;
     int lastLine = 1;
 
+    // Takes a header's name text; under the keyword rule it may start the data.
+    const auto takeName = [&](const QString &text) {
+        parse.headerHeldData = parse.headerHeldData || holdsDataKeyword(text);
+        if (rule == HeaderRule::KeywordLine && holdsDataKeyword(text)) {
+            result.name = nameBesideKeyword(text);
+            inData = true;
+        } else {
+            result.name = text;
+        }
+    };
+
     do {
-        // The line after a lone "ColourScheme" is the name as a whole: a name may
-        // hold commas, leading blanks or the word "data", and must come back as
-        // it was saved.
         if (nameNext && !inData && reader.atLineStart()) {
             lastLine = reader.line();
-            result.name = Windows1252::decode(reader.takeLine());
+            takeName(Windows1252::decode(reader.takeLine()));
             nameNext = false;
             continue;
         }
@@ -195,18 +231,27 @@ SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
                 // Blank lines after the last entry are no 61st entry.
                 if (item.text.isEmpty())
                     continue;
-                return failure(item.line, QStringLiteral("%1 would start a 61st entry; a scheme has 60")
-                                              .arg(quoted(item.text)));
+                result.status = SchemeReadResult::Status::TrailingContent;
+                result.completeEntries = kElementCount;
+                result.line = item.line;
+                result.reason = QStringLiteral("%1 follows the %2th entry; the rest of the file is ignored")
+                                    .arg(quoted(item.text))
+                                    .arg(kElementCount);
+                return parse;
             }
             double value = 0; // an empty item counts as 0
             if (!item.text.isEmpty()) {
-                if (!item.isNumber)
-                    return failure(item.line, QStringLiteral("%1 is not a number").arg(quoted(item.text)));
+                if (!item.isNumber) {
+                    parse.result = failure(item.line, QStringLiteral("%1 is not a number").arg(quoted(item.text)));
+                    return parse;
+                }
                 bool fits = false;
                 value = std::nearbyint(item.text.toDouble(&fits)); // halves to even
-                if (!fits || !(value >= 0 && value <= 255))
-                    return failure(item.line, QStringLiteral("%1 is not a colour value (0 to 255)")
-                                                  .arg(quoted(item.text)));
+                if (!fits || !(value >= 0 && value <= 255)) {
+                    parse.result = failure(item.line, QStringLiteral("%1 is not a colour value (0 to 255)")
+                                                          .arg(quoted(item.text)));
+                    return parse;
+                }
             }
             ++component;
             result.table[element - 1].setComponent(component, static_cast<quint8>(value));
@@ -227,43 +272,57 @@ SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
         if (text.contains(u"ColourScheme")) {
             const qsizetype blank = text.indexOf(u' ');
             if (blank >= 0) {
-                result.name = text.mid(blank + 1);
+                takeName(text.mid(blank + 1));
                 isNameLine = true;
             } else {
                 nameNext = true;
             }
         }
-        if (!isNameLine && text.toLower().contains(u"data"))
+        if (!isNameLine && holdsDataKeyword(text))
             inData = true;
     } while (!reader.atEnd());
 
-    if (!inData)
-        return failure(0, QStringLiteral("no \"Data\" line: this is not a colour scheme file"));
+    if (!inData) {
+        parse.result = failure(0, QStringLiteral("no \"Data\" line: this is not a colour scheme file"));
+        return parse;
+    }
 
     result.completeEntries = element - 1;
     if (result.completeEntries < kElementCount) {
         result.status = SchemeReadResult::Status::Incomplete;
         result.line = lastLine;
-        result.reason = QStringLiteral("the file ends after %1 of 60 entries").arg(result.completeEntries);
+        result.reason = QStringLiteral("the file ends after %1 of %2 entries")
+                            .arg(result.completeEntries)
+                            .arg(kElementCount);
     } else {
         result.status = SchemeReadResult::Status::Complete;
     }
-    return result;
+    return parse;
+}
+
+} // namespace
+
+SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return failure(0, QStringLiteral("the file is empty"));
+
+    // A name holding "data" is a name when a "Data" line follows, as in every
+    // file the program writes. Only a file that then has no data at all is read
+    // again with that line as the keyword.
+    const Parse asName = parseWith(bytes, HeaderRule::NameLine);
+    if (asName.result.isLoadable() || !asName.headerHeldData)
+        return asName.result;
+    const Parse asKeyword = parseWith(bytes, HeaderRule::KeywordLine);
+    return asKeyword.result.isLoadable() ? asKeyword.result : asName.result;
 }
 
 SchemeReadResult SchemeFile::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(0, file.errorString());
-    if (file.size() > kMaximumFileSize)
-        return failure(0, QStringLiteral("the file is too large for a colour scheme (%1 bytes)").arg(file.size()));
-    const QByteArray bytes = file.read(kMaximumFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failure(0, file.errorString());
-    if (bytes.size() > kMaximumFileSize)
-        return failure(0, QStringLiteral("the file is too large for a colour scheme"));
-    return parse(bytes);
+    const RegularFile::Content content = RegularFile::read(path, kMaximumFileSize);
+    if (content.problem)
+        return failure(0, *content.problem);
+    return parse(content.bytes);
 }
 
 std::optional<QString> SchemeFile::nameProblem(const QString &name)
@@ -281,7 +340,7 @@ std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme)
     if (nameProblem(scheme.name()))
         return std::nullopt;
     QByteArray bytes;
-    bytes.reserve(64 + 60 * 20);
+    bytes.reserve(64 + kElementCount * 20);
     bytes += "ColourScheme\r\n";
     bytes += *Windows1252::encode(scheme.name());
     bytes += "\r\nData\r\n";
@@ -297,16 +356,5 @@ std::optional<QString> SchemeFile::save(const ColourScheme &scheme, const QStrin
 {
     if (auto problem = nameProblem(scheme.name()))
         return problem;
-    const QByteArray bytes = *serialize(scheme);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+    return RegularFile::write(path, *serialize(scheme));
 }

@@ -7,12 +7,14 @@
 #include <optional>
 
 // What reading a .col file found. A Failed read must leave the scheme in memory
-// untouched; Complete and Incomplete reads are applied with applyTo().
+// untouched; every other read is applied with applyTo(), and all but a Complete
+// one come with a problem worth telling the user.
 struct SchemeReadResult
 {
     enum class Status {
         Complete,   // a name (if any) and 60 entries of four numbers
         Incomplete, // the file ended before the 60th entry; the rest reads as 0
+        TrailingContent, // 60 entries, then more than blank lines, which are ignored
         Failed,     // nothing may be taken from the file
     };
 
@@ -20,7 +22,8 @@ struct SchemeReadResult
     std::optional<QString> name; // set only when the file names the scheme
     ColourTable table{};
     int completeEntries = 0;
-    int line = 0;   // the line of the problem, 0 when it concerns the whole file
+    int line = 0;   // the line of the problem (for trailing content: where the ignored part starts),
+                    // 0 when it concerns the whole file
     QString reason; // empty for a complete read
 
     bool isLoadable() const { return status != Status::Failed; }

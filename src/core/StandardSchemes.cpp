@@ -1,12 +1,11 @@
 #include "StandardSchemes.h"
 
-#include <stdexcept>
-#include <string>
+#include "ElementNumber.h"
 
 namespace {
 
 // Per element 1..60: the blue, the green and the red scheme.
-constexpr Rgb kTable[60][3] = {
+constexpr Rgb kTable[kElementCount][3] = {
     {{  0,   0, 128}, { 32,  96,   0}, {128,   0,   0}}, // 1
     {{255, 255, 255}, {255, 255, 255}, {255, 255, 255}}, // 2
     {{255, 255, 255}, {  0,   0,   0}, {255, 255, 255}}, // 3
@@ -73,9 +72,7 @@ constexpr Rgb kTable[60][3] = {
 
 Rgb StandardSchemes::colour(StandardScheme scheme, int element)
 {
-    if (element < 1 || element > 60)
-        throw std::out_of_range("element number " + std::to_string(element) + " is not 1 to 60");
-    return kTable[element - 1][static_cast<int>(scheme)];
+    return kTable[ElementNumber::index(element)][static_cast<int>(scheme)];
 }
 
 std::optional<StandardScheme> StandardSchemes::fromName(const QString &name)

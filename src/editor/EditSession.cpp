@@ -23,8 +23,3 @@ void EditSession::setColour(int element, const Rgb &colour)
     m_scheme.setColour(element, colour);
     m_panes.paintElement(element, colour);
 }
-
-void EditSession::paint(int element, const Rgb &colour)
-{
-    m_panes.paintElement(element, colour);
-}

@@ -52,7 +52,6 @@ public:
     void writeChannel(int channel, quint8 value, const Rgb &shown);
     // Writes a whole colour into an element and redraws it, guard or not.
     void setColour(int element, const Rgb &colour);
-    void paint(int element, const Rgb &colour);
 
 private:
     ColourScheme &m_scheme;

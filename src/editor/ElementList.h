@@ -23,8 +23,8 @@ public:
 
     std::optional<int> currentElement() const;
 
-    // Selects list position n - 1 for element n and announces the choice even
-    // when that entry is already selected: whoever picks an element relies on
+    // Selects a list position (element n sits at position n - 1) and announces
+    // the choice even when that entry is already selected: whoever picks an element relies on
     // the editor being loaded afresh.
     void selectPosition(int position);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ElementNumber.h"
 #include "Rgb.h"
 
 #include <optional>
@@ -15,7 +16,7 @@ public:
     // The element a pixel is painted for, if any.
     static std::optional<int> element(quint8 red, quint8 green)
     {
-        if (red >= 1 && red <= 60 && green == 254 - red)
+        if (ElementNumber::isValid(red) && green == 254 - red)
             return red;
         return std::nullopt;
     }
@@ -25,7 +26,7 @@ public:
     // colours pick the element their red byte names.
     static std::optional<int> picked(const Rgb &mask)
     {
-        if (mask.red >= 1 && mask.red <= 60 && mask.green != 255 - mask.red)
+        if (ElementNumber::isValid(mask.red) && mask.green != 255 - mask.red)
             return mask.red;
         return std::nullopt;
     }

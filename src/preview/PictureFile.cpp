@@ -1,23 +1,87 @@
 #include "PictureFile.h"
 
-#include <QFile>
+#include "RegularFile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
 
+#include <limits>
+
 const QString PictureFile::kOnly24BitMessage = QStringLiteral("Es werden nur 24-Bit Bitmaps unterstützt!");
 
-std::optional<int> PictureFile::statedBitsPerPixel(const QString &path)
+namespace {
+
+constexpr int kFileHeaderSize = 14;
+
+template <typename T>
+T littleEndianAt(const QByteArray &bytes, int offset)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    return qFromLittleEndian<T>(reinterpret_cast<const uchar *>(bytes.constData()) + offset);
+}
+
+QString tooLarge(int width, int height)
+{
+    return QStringLiteral("the picture is too large (%1 × %2 pixels; at most %3 × %3)")
+        .arg(width)
+        .arg(height)
+        .arg(PictureFile::kMaximumSide);
+}
+
+QString notAPicture(const QString &why)
+{
+    return QStringLiteral("this is not a picture (%1)").arg(why);
+}
+
+} // namespace
+
+std::optional<PictureFile::BmpLayout> PictureFile::bmpLayout(const QByteArray &bytes)
+{
+    if (bytes.size() < kFileHeaderSize + 12 || !bytes.startsWith("BM"))
         return std::nullopt;
-    const QByteArray head = file.read(32);
-    const auto *bytes = reinterpret_cast<const uchar *>(head.constData());
-    if (head.size() >= 30 && head.startsWith("BM"))
-        return qFromLittleEndian<quint16>(bytes + 28);
-    if (head.size() >= 26 && head.startsWith("\x89PNG\r\n\x1a\n") && head.mid(12, 4) == "IHDR") {
-        const int bitDepth = bytes[24];
-        switch (bytes[25]) { // colour type
+    const quint32 dataOffset = littleEndianAt<quint32>(bytes, 10);
+    const quint32 headerSize = littleEndianAt<quint32>(bytes, 14);
+
+    BmpLayout layout;
+    qint64 width = 0;
+    qint64 height = 0;
+    if (headerSize == 12) { // the old core header: 16-bit sides
+        width = littleEndianAt<quint16>(bytes, 18);
+        height = littleEndianAt<quint16>(bytes, 20);
+        layout.bitsPerPixel = littleEndianAt<quint16>(bytes, 24);
+    } else if (((headerSize >= 16 && headerSize <= 64) || headerSize == 108 || headerSize == 124)
+               && bytes.size() >= kFileHeaderSize + 16) {
+        // OS/2 2.x (16 to 64 bytes) and the info header (40) with its later
+        // versions (52, 56, 108, 124) share the first fields.
+        width = littleEndianAt<qint32>(bytes, 18);
+        height = qAbs(qint64(littleEndianAt<qint32>(bytes, 22))); // negative: top-down rows
+        layout.bitsPerPixel = littleEndianAt<quint16>(bytes, 28);
+        if (headerSize >= 20 && bytes.size() >= 34)
+            layout.compression = littleEndianAt<quint32>(bytes, 30);
+    } else {
+        return std::nullopt;
+    }
+    if (width <= 0 || height <= 0 || layout.bitsPerPixel == 0 || dataOffset < kFileHeaderSize + headerSize)
+        return std::nullopt;
+
+    layout.width = int(qMin<qint64>(width, std::numeric_limits<int>::max()));
+    layout.height = int(qMin<qint64>(height, std::numeric_limits<int>::max()));
+    constexpr quint32 kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
+    if (layout.compression == kUncompressed || layout.compression == kBitFields
+        || layout.compression == kAlphaBitFields) {
+        const qint64 rowSize = (layout.bitsPerPixel * width + 31) / 32 * 4;
+        layout.requiredSize = qint64(dataOffset) + rowSize * height;
+    }
+    return layout;
+}
+
+std::optional<int> PictureFile::statedBitsPerPixel(const QByteArray &bytes)
+{
+    if (const auto bmp = bmpLayout(bytes))
+        return bmp->bitsPerPixel;
+    if (bytes.size() >= 26 && bytes.startsWith("\x89PNG\r\n\x1a\n") && bytes.mid(12, 4) == "IHDR") {
+        const int bitDepth = quint8(bytes[24]);
+        switch (quint8(bytes[25])) { // colour type
         case 0: return bitDepth;     // grey
         case 2: return 3 * bitDepth; // RGB
         case 3: return bitDepth;     // palette
@@ -30,18 +94,43 @@ std::optional<int> PictureFile::statedBitsPerPixel(const QString &path)
 
 PictureFile::Result PictureFile::load24Bit(const QString &path)
 {
-    QImageReader reader(path);
-    if (!reader.canRead())
-        return {std::nullopt, QStringLiteral("this is not a picture (%1)").arg(reader.errorString())};
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaximumSide || size.height() > kMaximumSide)) {
-        return {std::nullopt, QStringLiteral("the picture is too large (%1 × %2 pixels; at most %3 × %3)")
-                                  .arg(size.width())
-                                  .arg(size.height())
-                                  .arg(kMaximumSide)};
+    const RegularFile::Content content = RegularFile::read(path, kMaximumFileSize);
+    if (content.problem)
+        return {std::nullopt, QStringLiteral("the file cannot be read (%1)").arg(*content.problem)};
+    return decode24Bit(content.bytes);
+}
+
+PictureFile::Result PictureFile::decode24Bit(const QByteArray &bytes)
+{
+    // A BMP file is judged by its own headers before any decoder sees it: the
+    // decoder would fill the rows a cut-short file lacks from whatever memory
+    // held, and those bytes would become element codes.
+    const auto bmp = bmpLayout(bytes);
+    if (bytes.startsWith("BM") && !bmp)
+        return {std::nullopt, notAPicture(QStringLiteral("its BMP headers make no sense"))};
+    if (bmp) {
+        if (bmp->width > kMaximumSide || bmp->height > kMaximumSide)
+            return {std::nullopt, tooLarge(bmp->width, bmp->height)};
+        if (bmp->bitsPerPixel != 24)
+            return {std::nullopt, kOnly24BitMessage};
+        if (bytes.size() < bmp->requiredSize) {
+            return {std::nullopt, QStringLiteral("the picture file is cut short (%1 bytes; its header promises %2)")
+                                      .arg(bytes.size())
+                                      .arg(bmp->requiredSize)};
+        }
     }
 
-    const std::optional<int> stated = statedBitsPerPixel(path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    if (!reader.canRead())
+        return {std::nullopt, notAPicture(reader.errorString())};
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > kMaximumSide || size.height() > kMaximumSide))
+        return {std::nullopt, tooLarge(size.width(), size.height())};
+
+    const std::optional<int> stated = statedBitsPerPixel(bytes);
     if (stated && *stated != 24)
         return {std::nullopt, kOnly24BitMessage};
 
@@ -49,7 +138,7 @@ PictureFile::Result PictureFile::load24Bit(const QString &path)
     if (!reader.read(&image))
         return {std::nullopt, QStringLiteral("the picture cannot be read (%1)").arg(reader.errorString())};
     if (image.width() > kMaximumSide || image.height() > kMaximumSide)
-        return {std::nullopt, QStringLiteral("the picture is too large")};
+        return {std::nullopt, tooLarge(image.width(), image.height())};
     // Formats whose header is not read here must arrive as plain 8-bit RGB.
     if (!stated && image.format() != QImage::Format_RGB888 && image.format() != QImage::Format_BGR888)
         return {std::nullopt, kOnly24BitMessage};

@@ -1,12 +1,9 @@
 #include "PreviewPane.h"
 
 #include "ElementCode.h"
+#include "ElementNumber.h"
 
 #include <algorithm>
-
-namespace {
-constexpr int kElements = 60;
-}
 
 void PreviewPane::setPicture(const QImage &picture)
 {
@@ -14,7 +11,7 @@ void PreviewPane::setPicture(const QImage &picture)
     m_picture = m_mask.copy();
 
     // Counting sort of the coded pixels by element.
-    std::vector<int> counts(kElements + 2, 0);
+    std::vector<int> counts(kElementCount + 2, 0);
     const int bytesPerLine = int(m_mask.bytesPerLine());
     for (int y = 0; y < m_mask.height(); ++y) {
         const uchar *row = m_mask.constScanLine(y);
@@ -23,10 +20,10 @@ void PreviewPane::setPicture(const QImage &picture)
                 ++counts[*element + 1];
         }
     }
-    m_start.assign(kElements + 2, 0);
-    for (int n = 1; n <= kElements + 1; ++n)
+    m_start.assign(kElementCount + 2, 0);
+    for (int n = 1; n <= kElementCount + 1; ++n)
         m_start[n] = m_start[n - 1] + counts[n];
-    m_offsets.assign(m_start[kElements + 1], 0);
+    m_offsets.assign(m_start[kElementCount + 1], 0);
     std::vector<int> next(m_start.begin(), m_start.end() - 1);
     for (int y = 0; y < m_mask.height(); ++y) {
         const uchar *row = m_mask.constScanLine(y);
@@ -39,7 +36,7 @@ void PreviewPane::setPicture(const QImage &picture)
 
 int PreviewPane::pixelCount(int element) const
 {
-    if (element < 1 || element > kElements || m_start.empty())
+    if (!ElementNumber::isValid(element) || m_start.empty())
         return 0;
     return m_start[element + 1] - m_start[element];
 }

@@ -30,7 +30,7 @@ public:
     QSize size() const { return m_picture.size(); }
 
     // Recolours every pixel coded for the element; other pixels stay as they are.
-    // Elements outside 1..60 have no pixels.
+    // Numbers that name no element have no pixels.
     void paintElement(int element, const Rgb &colour);
     int pixelCount(int element) const;
 

@@ -13,8 +13,8 @@ class ColourScheme;
 
 // The six preview screens. Every colour change of the program reaches the
 // screens through here: paintElement() for one element, repaintAll() for a whole
-// scheme. Each call announces every pane it touched once through paneChanged(),
-// however many elements it painted, so a view repaints once per batch.
+// scheme. Each call announces each pane once through paneChanged(), however
+// many elements it painted, so a view repaints once per batch.
 class PreviewPanes : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The one way the program reads and writes its files (schemes, pictures).
+//
+// Only regular files are touched. A device, FIFO, socket or folder is refused
+// before it is opened, so a read never blocks on a FIFO and a save never
+// replaces a special file by a regular one.
+//
+// Writing is atomic: the bytes go to a temporary file beside the target, which
+// replaces the target only once every byte is known to be on disk. A failed
+// write (a full disk, a file size limit) leaves an existing file byte for byte
+// as it was.
+class RegularFile
+{
+public:
+    struct Content
+    {
+        QByteArray bytes;
+        std::optional<QString> problem; // set when nothing was read
+    };
+
+    // Reads the whole file, refusing one larger than `limit` bytes.
+    static Content read(const QString &path, qint64 limit);
+
+    // Returns the reason of a failure, or empty on success.
+    static std::optional<QString> write(const QString &path, const QByteArray &bytes);
+
+    // Whether two names lead to the same existing file.
+    static bool isSameFile(const QString &a, const QString &b);
+
+private:
+    static std::optional<QString> notRegular(const QString &path);
+};
