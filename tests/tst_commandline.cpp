@@ -1,8 +1,11 @@
 #include "ElementCode.h"
 #include "PreviewPanes.h"
-#include "StandardSchemes.h"
+#include "support/SpecialFiles.h"
+#include "support/StandardTables.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -18,10 +21,13 @@ struct Run
 };
 
 Run vexlume(const QStringList &arguments, const QProcessEnvironment &environment =
-                                              QProcessEnvironment::systemEnvironment())
+                                              QProcessEnvironment::systemEnvironment(),
+            void (*beforeStart)() = nullptr)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (beforeStart)
+        process.setChildProcessModifier(beforeStart);
     process.start(QStringLiteral(VEXLUME_EXECUTABLE), arguments);
     if (!process.waitForFinished(30000))
         return {};
@@ -52,6 +58,8 @@ private slots:
     void renderDrawsTheSchemeOverTheMasks_data();
     void renderDrawsTheSchemeOverTheMasks();
     void renderWritesNothingForABadScheme();
+    void renderNeverReplacesWhatItShouldNot_data();
+    void renderNeverReplacesWhatItShouldNot();
     void helpAndVersion();
     void editorWithoutADisplaySaysSo();
 
@@ -69,35 +77,49 @@ private:
 void TestCommandLine::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    QVERIFY(makeFifo(path(QStringLiteral("fifo.col"))));
     write(QStringLiteral("good.col"), goodFile("Night Sky"));
     QByteArray bad = goodFile("Bad");
     bad.replace(bad.indexOf("10 20 30 100\r\n", 100), 14, "0 32 300 100\r\n");
     write(QStringLiteral("bad.col"), bad);
     write(QStringLiteral("short.col"), goodFile("Short").left(200));
+    write(QStringLiteral("long.col"), goodFile("Long") + "10 20 30 100\r\n");
+    write(QStringLiteral("nameless.col"), goodFile("Data").replace("Data\r\nData", "Data")); // no name line
+    static const char escapes[] = "\x1b]0;owned\x07\x1b[31mred\0";
+    write(QStringLiteral("escape.col"), goodFile(QByteArray(escapes, sizeof escapes - 1)));
 }
 
 void TestCommandLine::checkGivesAVerdictPerFile()
 {
     const Run run = vexlume({QStringLiteral("--check"), path(QStringLiteral("good.col")),
                              path(QStringLiteral("bad.col")), path(QStringLiteral("short.col")),
-                             path(QStringLiteral("missing.col"))});
+                             path(QStringLiteral("missing.col")), path(QStringLiteral("long.col")),
+                             path(QStringLiteral("escape.col")), path(QStringLiteral("fifo.col"))});
     QCOMPARE(run.exitCode, 1);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.size(), 7);
     QCOMPARE(lines.at(0), path(QStringLiteral("good.col")) + QStringLiteral(": reads cleanly, scheme \"Night Sky\""));
     QCOMPARE(lines.at(1), path(QStringLiteral("bad.col"))
                               + QStringLiteral(": line 10: \"300\" is not a colour value (0 to 255)"));
     QVERIFY2(lines.at(2).endsWith(u"of 60 entries"), qPrintable(lines.at(2)));
     QVERIFY(lines.at(2).startsWith(path(QStringLiteral("short.col")) + QStringLiteral(": line ")));
     QVERIFY(lines.at(3).startsWith(path(QStringLiteral("missing.col")) + QStringLiteral(": ")));
+    QCOMPARE(lines.at(4), path(QStringLiteral("long.col"))
+                              + QStringLiteral(": line 64: \"10\" follows the 60th entry; the rest of the file is ignored"));
+    // Control characters reach the terminal only as text.
+    QCOMPARE(lines.at(5), path(QStringLiteral("escape.col"))
+                              + QStringLiteral(": reads cleanly, scheme \"\\x1b]0;owned\\x07\\x1b[31mred\\x00\""));
+    QCOMPARE(lines.at(6), path(QStringLiteral("fifo.col"))
+                              + QStringLiteral(": it is a device or other special file, not a regular file"));
 }
 
 void TestCommandLine::checkOfOnlyGoodFilesSucceeds()
 {
     const Run run = vexlume({QStringLiteral("--check"), path(QStringLiteral("good.col")),
-                             path(QStringLiteral("good.col"))});
+                             path(QStringLiteral("nameless.col"))});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.count(QStringLiteral("reads cleanly")), 2);
+    QVERIFY(run.out.contains(path(QStringLiteral("nameless.col")) + QStringLiteral(": reads cleanly, scheme \"\"")));
 }
 
 void TestCommandLine::usageErrors_data()
@@ -160,10 +182,10 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
                 const QRgb m = mask.pixel(x, y);
                 QRgb expected = m;
                 if (const auto element = ElementCode::element(qRed(m), qGreen(m))) {
-                    Rgb c{10, 20, 30}; // every entry of good.col
+                    QRgb c = qRgb(10, 20, 30); // every entry of good.col
                     if (kind != u"file")
-                        c = StandardSchemes::colour(kind == u"blue" ? StandardScheme::Blue : StandardScheme::Red, *element);
-                    expected = qRgb(c.red, c.green, c.blue);
+                        c = kStandardTables[*element - 1][kind == u"blue" ? 0 : 2];
+                    expected = c;
                 }
                 const QPoint at = (origins[pane] + QPoint(x, y)) * scale + QPoint(scale - 1, scale - 1);
                 QCOMPARE(picture.pixel(at) & 0xFFFFFF, expected & 0xFFFFFF);
@@ -176,7 +198,8 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
 
 void TestCommandLine::renderWritesNothingForABadScheme()
 {
-    for (const QString &scheme : {QStringLiteral("bad.col"), QStringLiteral("short.col"), QStringLiteral("none.col")}) {
+    for (const QString &scheme : {QStringLiteral("bad.col"), QStringLiteral("short.col"), QStringLiteral("none.col"),
+                                  QStringLiteral("long.col"), QStringLiteral("fifo.col")}) {
         const QString out = path(scheme + QStringLiteral(".png"));
         const Run run = vexlume({QStringLiteral("--render"), path(scheme), out});
         QCOMPARE(run.exitCode, 1);
@@ -185,6 +208,58 @@ void TestCommandLine::renderWritesNothingForABadScheme()
     }
     const Run bad = vexlume({QStringLiteral("--render"), path(QStringLiteral("bad.col")), path(QStringLiteral("x.png"))});
     QCOMPARE(bad.err.trimmed(), path(QStringLiteral("bad.col")) + QStringLiteral(": line 10: \"300\" is not a colour value (0 to 255)"));
+}
+
+void TestCommandLine::renderNeverReplacesWhatItShouldNot_data()
+{
+    QTest::addColumn<QString>("scheme"); // a file, or empty for the built-in blue
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("noRoom");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("full disk, small picture") << QString() << QStringLiteral("old.png") << true << QString();
+    QTest::newRow("full disk, large picture") << QStringLiteral("--scale 16") << QStringLiteral("old.png") << true
+                                              << QString();
+    QTest::newRow("fifo") << QString() << QStringLiteral("fifo.col") << false << QStringLiteral("not a regular file");
+    QTest::newRow("folder") << QString() << QStringLiteral(".") << false << QStringLiteral("folder");
+    QTest::newRow("its own scheme file") << QStringLiteral("good.col") << QStringLiteral("good.col") << false
+                                         << QStringLiteral("would replace the scheme file");
+}
+
+// A render that fails leaves whatever the output name led to as it was.
+void TestCommandLine::renderNeverReplacesWhatItShouldNot()
+{
+    QFETCH(QString, scheme);
+    QFETCH(QString, output);
+    QFETCH(bool, noRoom);
+    QFETCH(QString, problem);
+    const QString out = path(output);
+    const QByteArray old = "an old picture";
+    if (output == u"old.png")
+        write(output, old);
+
+    QStringList arguments{QStringLiteral("--render")};
+    if (scheme.startsWith(u"--"))
+        arguments += scheme.split(u' ');
+    if (scheme.endsWith(u".col"))
+        arguments << path(scheme);
+    else
+        arguments << QStringLiteral("--standard") << QStringLiteral("blue");
+    const Run run = vexlume(arguments << out, QProcessEnvironment::systemEnvironment(),
+                            noRoom ? &NoRoomOnDisk::applyTo : nullptr);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(out + QStringLiteral(": ")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(problem), qPrintable(run.err));
+    if (output == u"old.png") {
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("old.png*")}), QStringList{QStringLiteral("old.png")});
+    }
+    if (output == u"fifo.col")
+        QVERIFY(isFifo(out));
+    if (output == u"good.col")
+        QCOMPARE(vexlume({QStringLiteral("--check"), out}).exitCode, 0);
 }
 
 void TestCommandLine::helpAndVersion()

@@ -3,10 +3,12 @@
 #include "ColourSwatch.h"
 #include "SchemeFile.h"
 #include "WrappingCheckBox.h"
+#include "support/SpecialFiles.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -34,8 +36,10 @@ private slots:
     void controlsSitWhereTheyBelong();
     void noVisibleControlIsCutOff();
     void openingAGoodFileReplacesColoursAndName();
+    void openingABadFileChangesNothing_data();
     void openingABadFileChangesNothing();
-    void openingAShortFileLoadsItAndSaysSo();
+    void openingAFileWithAProblemLoadsItAndSaysSo_data();
+    void openingAFileWithAProblemLoadsItAndSaysSo();
     void savingWritesTheSchemeAndCancellingIsSilent();
     void aFailedSaveIsReported();
     void nameBoxRefusesWhatAFileCannotHold();
@@ -84,35 +88,54 @@ void TestMainWindow::controlsSitWhereTheyBelong_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<bool>("shown");
+    QTest::addColumn<QString>("caption"); // a frame's title, a button's or a label's text
+    QTest::addColumn<QString>("state");   // "read-only", "disabled at 100", or nothing to check
 
-    QTest::newRow("editor area") << "MainElements" << QRect(8, 32, 617, 417) << true;
-    QTest::newRow("status bar") << "StatusBar1" << QRect(0, 452, 634, 25) << true;
-    QTest::newRow("preview") << "FramePreview" << QRect(0, 0, 233, 409) << true;
-    QTest::newRow("pane 0") << "PicturePreview0" << QRect(8, 24, 101, 80) << true;
-    QTest::newRow("pane 1") << "PicturePreview1" << QRect(120, 24, 101, 80) << true;
-    QTest::newRow("pane 2") << "PicturePreview2" << QRect(120, 112, 101, 80) << true;
-    QTest::newRow("pane 3") << "PicturePreview3" << QRect(8, 112, 101, 80) << true;
-    QTest::newRow("pane 4") << "PicturePreview4" << QRect(8, 200, 101, 80) << true;
-    QTest::newRow("pane 5") << "PicturePreview5" << QRect(120, 200, 101, 80) << true;
-    QTest::newRow("flash") << "chkBlink" << QRect(8, 336, 217, 25) << true;
-    QTest::newRow("provider") << "chkProvider" << QRect(8, 360, 217, 41) << true;
-    QTest::newRow("element frame") << "frameElement" << QRect(248, 0, 369, 121) << true;
-    QTest::newRow("element list") << "cmbElement" << QRect(8, 16, 353, 94) << true;
-    QTest::newRow("palette frame") << "frameFarbe256" << QRect(264, 152, 225, 177) << true;
-    QTest::newRow("rgb frame") << "frameFarbe16Bit" << QRect(264, 152, 225, 177) << false;
-    QTest::newRow("palette") << "picS55Palette" << QRect(16, 16, 130, 130) << true;
-    QTest::newRow("palette swatch") << "picColor2" << QRect(152, 16, 57, 129) << true;
-    QTest::newRow("red box") << "txtRGB0" << QRect(176, 16, 41, 19) << true;
-    QTest::newRow("blue bar") << "scrollRGB2" << QRect(24, 64, 145, 17) << true;
-    QTest::newRow("brightness") << "txtHelligkeit" << QRect(176, 88, 41, 19) << true;
-    QTest::newRow("swatch") << "picColor" << QRect(8, 136, 209, 33) << true;
-    QTest::newRow("lock") << "chkLock" << QRect(8, 112, 41, 17) << false;
-    QTest::newRow("white") << "cmdSetAll1" << QRect(176, 112, 33, 17) << true;
-    QTest::newRow("name frame") << "FrameTitel" << QRect(248, 352, 257, 57) << true;
-    QTest::newRow("name") << "txtNamedesSchemes" << QRect(8, 24, 241, 19) << true;
-    QTest::newRow("load mask") << "cmdLoadMask" << QRect(152, 296, 73, 25) << false;
-    QTest::newRow("readout") << "DEVEdition3" << QRect(64, 304, 105, 17) << false;
-    QTest::newRow("banner text") << "DEVEdition0" << QRect(392, 0, 177, 17) << false;
+    QTest::newRow("editor area") << "MainElements" << QRect(8, 32, 617, 417) << true << QString() << QString();
+    QTest::newRow("status bar") << "StatusBar1" << QRect(0, 452, 634, 25) << true << QString() << QString();
+    QTest::newRow("preview") << "FramePreview" << QRect(0, 0, 233, 409) << true << QStringLiteral("Preview") << QString();
+    QTest::newRow("pane 0") << "PicturePreview0" << QRect(8, 24, 101, 80) << true << QString() << QString();
+    QTest::newRow("pane 1") << "PicturePreview1" << QRect(120, 24, 101, 80) << true << QString() << QString();
+    QTest::newRow("pane 2") << "PicturePreview2" << QRect(120, 112, 101, 80) << true << QString() << QString();
+    QTest::newRow("pane 3") << "PicturePreview3" << QRect(8, 112, 101, 80) << true << QString() << QString();
+    QTest::newRow("pane 4") << "PicturePreview4" << QRect(8, 200, 101, 80) << true << QString() << QString();
+    QTest::newRow("pane 5") << "PicturePreview5" << QRect(120, 200, 101, 80) << true << QString() << QString();
+    QTest::newRow("flash") << "chkBlink" << QRect(8, 336, 217, 25) << true << QString() << QString();
+    QTest::newRow("provider") << "chkProvider" << QRect(8, 360, 217, 41) << true << QString() << QString();
+    QTest::newRow("element frame") << "frameElement" << QRect(248, 0, 369, 121) << true << QStringLiteral("Element") << QString();
+    QTest::newRow("element list") << "cmbElement" << QRect(8, 16, 353, 94) << true << QString() << QString();
+    QTest::newRow("palette frame") << "frameFarbe256" << QRect(264, 152, 225, 177) << true << QStringLiteral("S55 Farbpalette") << QString();
+    QTest::newRow("rgb frame") << "frameFarbe16Bit" << QRect(264, 152, 225, 177) << false << QStringLiteral("16 Bit Farbe") << QString();
+    QTest::newRow("palette") << "picS55Palette" << QRect(16, 16, 130, 130) << true << QString() << QString();
+    QTest::newRow("palette swatch") << "picColor2" << QRect(152, 16, 57, 129) << true << QString() << QString();
+    QTest::newRow("red box") << "txtRGB0" << QRect(176, 16, 41, 19) << true << QString() << QString();
+    QTest::newRow("blue bar") << "scrollRGB2" << QRect(24, 64, 145, 17) << true << QString() << QString();
+    QTest::newRow("brightness") << "txtHelligkeit" << QRect(176, 88, 41, 19) << true << QString() << QString();
+    QTest::newRow("swatch") << "picColor" << QRect(8, 136, 209, 33) << true << QString() << QString();
+    QTest::newRow("lock") << "chkLock" << QRect(8, 112, 41, 17) << false << QStringLiteral("lock") << QString();
+    QTest::newRow("white") << "cmdSetAll1" << QRect(176, 112, 33, 17) << true << QStringLiteral("255") << QString();
+    QTest::newRow("name frame") << "FrameTitel" << QRect(248, 352, 257, 57) << true << QStringLiteral("Scheme Titel") << QString();
+    QTest::newRow("name") << "txtNamedesSchemes" << QRect(8, 24, 241, 19) << true << QString() << QString();
+    QTest::newRow("load mask") << "cmdLoadMask" << QRect(152, 296, 73, 25) << false << QStringLiteral("Load Mask") << QString();
+    QTest::newRow("readout") << "DEVEdition3" << QRect(64, 304, 105, 17) << false << QString() << QString();
+    QTest::newRow("banner text") << "DEVEdition0" << QRect(392, 0, 177, 17) << false << QString() << QString();
+
+    QTest::newRow("palette tabs") << "TabPaletteSelect" << QRect(248, 128, 257, 217) << true << QString() << QString();
+    for (int channel = 0; channel < 3; ++channel) {
+        const QString index = QString::number(channel);
+        QTest::addRow("palette label %d", channel) << QStringLiteral("Label8") + index
+                                                   << QRect(16 + 56 * channel, 152, 17, 17) << true
+                                                   << QStringLiteral("RGB").mid(channel, 1) + u':' << QString();
+        QTest::addRow("palette value %d", channel) << QStringLiteral("txtS55PaletteRGB") + index
+                                                   << QRect(32 + 56 * channel, 152, 33, 19) << true << QString()
+                                                   << QStringLiteral("read-only");
+    }
+    QTest::newRow("black") << "cmdSetAll0" << QRect(96, 112, 33, 17) << true << QStringLiteral("0") << QString();
+    QTest::newRow("grey") << "cmdSetAll2" << QRect(136, 112, 33, 17) << true << QStringLiteral("127") << QString();
+    QTest::newRow("brightness bar") << "HScroll1" << QRect(24, 88, 145, 17) << true << QString()
+                                    << QStringLiteral("disabled at 100");
+    QTest::newRow("rule shadow") << "Line3" << QRect(8, 328, 217, 1) << true << QString() << QString();
+    QTest::newRow("rule highlight") << "Line4" << QRect(8, 329, 217, 1) << true << QString() << QString();
 }
 
 void TestMainWindow::controlsSitWhereTheyBelong()
@@ -120,15 +143,32 @@ void TestMainWindow::controlsSitWhereTheyBelong()
     QFETCH(QString, name);
     QFETCH(QRect, geometry);
     QFETCH(bool, shown);
+    QFETCH(QString, caption);
+    QFETCH(QString, state);
     WindowFixture f;
-    // The RGB frame is laid out under its tab.
-    if (name == u"txtRGB0" || name == u"scrollRGB2" || name == u"txtHelligkeit" || name == u"picColor"
-        || name == u"cmdSetAll1" || name == u"chkLock")
-        f.control(QStringLiteral("frameFarbe16Bit"))->show();
     QWidget *widget = f.control(name);
     QVERIFY(widget);
+    // The RGB frame is laid out under its tab.
+    QWidget *rgbFrame = f.control(QStringLiteral("frameFarbe16Bit"));
+    if (widget != rgbFrame && rgbFrame->isAncestorOf(widget))
+        rgbFrame->show();
     QCOMPARE(widget->geometry(), geometry);
     QCOMPARE(!widget->isHidden(), shown);
+    if (!caption.isEmpty()) {
+        if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            QCOMPARE(frame->title(), caption);
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            QCOMPARE(button->text(), caption);
+        else
+            QCOMPARE(qobject_cast<QLabel *>(widget)->text(), caption);
+    }
+    if (state == u"read-only") { // shown, never typed into, and passed over by Tab
+        QVERIFY(qobject_cast<QLineEdit *>(widget)->isReadOnly());
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+    } else if (state == u"disabled at 100") {
+        QVERIFY(!widget->isEnabled());
+        QCOMPARE(qobject_cast<QScrollBar *>(widget)->value(), 100);
+    }
     for (const char *hidden : {"cmdOpen", "cmdSave"})
         QVERIFY(f.control(QString::fromLatin1(hidden))->isHidden());
 }
@@ -184,23 +224,38 @@ void TestMainWindow::openingAGoodFileReplacesColoursAndName()
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("100"));
 }
 
+void TestMainWindow::openingABadFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("details");
+    QByteArray bad = schemeFile("Broken");
+    bad.replace("14 1 2 100", "14 1 300 100");
+    QTest::newRow("value out of range") << write(QStringLiteral("bad.col"), bad)
+                                        << QStringLiteral("line 17: \"300\" is not a colour value (0 to 255)");
+    // Nothing may wait for a writer that never comes.
+    const QString fifo = m_dir.filePath(QStringLiteral("fifo.col"));
+    QTest::newRow("fifo") << (makeFifo(fifo) ? fifo : QString())
+                          << QStringLiteral("it is a device or other special file, not a regular file");
+    QTest::newRow("folder") << m_dir.path() << QStringLiteral("it is a folder, not a file");
+}
+
 void TestMainWindow::openingABadFileChangesNothing()
 {
+    QFETCH(QString, path);
+    QFETCH(QString, details);
+    QVERIFY(!path.isEmpty());
     WindowFixture f;
     f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Mine"));
     const ColourScheme before = f.window.scheme();
     const auto pictures = f.pictures();
 
-    QByteArray bad = schemeFile("Broken");
-    bad.replace("14 1 2 100", "14 1 300 100");
-    const QString path = write(QStringLiteral("bad.col"), bad);
     f.dialogs->answers << path;
     f.window.openScheme();
 
     QCOMPARE(f.dialogs->messages.size(), 1);
     QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Warning);
     QVERIFY(f.dialogs->messages[0].text.contains(path));
-    QCOMPARE(f.dialogs->messages[0].details, QStringLiteral("line 17: \"300\" is not a colour value (0 to 255)"));
+    QCOMPARE(f.dialogs->messages[0].details, details);
     QVERIFY(f.window.scheme().table() == before.table());
     QCOMPARE(f.window.scheme().name(), QStringLiteral("Mine"));
     QCOMPARE(f.pictures(), pictures);
@@ -210,17 +265,45 @@ void TestMainWindow::openingABadFileChangesNothing()
     QCOMPARE(f.dialogs->messages.size(), 1);
 }
 
-void TestMainWindow::openingAShortFileLoadsItAndSaysSo()
+void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo_data()
 {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("lastElement"); // the last element the file gives a colour
+    QTest::addColumn<QString>("told");    // a part of the message, empty for none
+
+    QTest::newRow("short") << schemeFile("Kurz", 47) << QStringLiteral("Kurz") << 47 << QStringLiteral("only 47 of the 60");
+    QTest::newRow("goes on after entry 60") << schemeFile("Lang") + "61 1 2 100\r\n1 2 3 4\r\n"
+                                            << QStringLiteral("Lang") << 60 << QStringLiteral("from line 64 on");
+    QTest::newRow("no name line") << schemeFile("Data").replace("Data\r\nData", "Data") << QString() << 60 << QString();
+    QTest::newRow("no name on the keyword line") << schemeFile("Data").replace("ColourScheme\r\nData\r\nData", "ColourScheme Data")
+                                                 << QString() << 60 << QString();
+}
+
+void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(int, lastElement);
+    QFETCH(QString, told);
     WindowFixture f;
-    f.dialogs->answers << write(QStringLiteral("short.col"), schemeFile("Kurz", 47));
+    f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Before"));
+    f.dialogs->answers << write(QStringLiteral("problem.col"), bytes);
     f.window.openScheme();
-    QCOMPARE(f.dialogs->messages.size(), 1);
-    QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Information);
-    QVERIFY(f.dialogs->messages[0].text.contains(QStringLiteral("47")));
-    QCOMPARE(f.colour(47), (Rgb{47, 1, 2}));
-    QCOMPARE(f.colour(48), (Rgb{0, 0, 0}));
-    QCOMPARE(f.window.scheme().name(), QStringLiteral("Kurz"));
+
+    QCOMPARE(f.dialogs->messages.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty()) {
+        QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Information);
+        QVERIFY2(f.dialogs->messages[0].text.contains(told), qPrintable(f.dialogs->messages[0].text));
+    }
+    QCOMPARE(f.colour(lastElement), (Rgb{quint8(lastElement), 1, 2}));
+    if (lastElement < 60)
+        QCOMPARE(f.colour(lastElement + 1), (Rgb{0, 0, 0}));
+    QCOMPARE(f.window.scheme().name(), name);
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text(), name);
+    // What was loaded is drawn.
+    const QPoint softkeys = findPixel(0, [](int r, int g, int) { return r == 7 && g == 247; });
+    QCOMPARE(f.window.panes().pane(0).pictureColourAt(softkeys), (Rgb{7, 1, 2}));
 }
 
 void TestMainWindow::savingWritesTheSchemeAndCancellingIsSilent()
@@ -255,6 +338,29 @@ void TestMainWindow::aFailedSaveIsReported()
     QCOMPARE(f.dialogs->messages.size(), 1);
     QVERIFY(f.dialogs->messages[0].text.contains(path));
     QVERIFY(!f.dialogs->messages[0].details.isEmpty());
+
+    // A full disk: the old file stays as it was, and the user is told.
+    const QByteArray old = schemeFile("Old");
+    const QString existing = write(QStringLiteral("old.col"), old);
+    f.dialogs->answers << existing;
+    {
+        NoRoomOnDisk full;
+        f.window.saveScheme();
+    }
+    QCOMPARE(f.dialogs->messages.size(), 2);
+    QVERIFY(f.dialogs->messages[1].text.contains(existing));
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+
+    // A FIFO is not replaced.
+    const QString fifo = m_dir.filePath(QStringLiteral("out.col"));
+    QVERIFY(makeFifo(fifo));
+    f.dialogs->answers << fifo;
+    f.window.saveScheme();
+    QCOMPARE(f.dialogs->messages.size(), 3);
+    QCOMPARE(f.dialogs->messages[2].details, QStringLiteral("it is a device or other special file, not a regular file"));
+    QVERIFY(isFifo(fifo));
 }
 
 void TestMainWindow::nameBoxRefusesWhatAFileCannotHold()
@@ -280,6 +386,11 @@ void TestMainWindow::loadingANonTrueColourMaskIsRefused()
     QCOMPARE(f.dialogs->messages.size(), 1);
     QCOMPARE(f.dialogs->messages[0].text, QStringLiteral("Es werden nur 24-Bit Bitmaps unterstützt!"));
     QCOMPARE(f.dialogs->messages[0].details, path);
+    QCOMPARE(f.pictures(), pictures);
+
+    // Cancelling the dialog changes nothing and says nothing.
+    QMetaObject::invokeMethod(f.control<QPushButton>(QStringLiteral("cmdLoadMask")), "click");
+    QCOMPARE(f.dialogs->messages.size(), 1);
     QCOMPARE(f.pictures(), pictures);
 }
 

@@ -97,7 +97,7 @@ void TestPalettes::clickWithoutAMoveGivesTheElementItsOwnColour()
 void TestPalettes::tabsSwitchFramesAndNothingElse()
 {
     WindowFixture f;
-    auto *tabs = f.control<QTabBar>(QStringLiteral("TabPaletteSelect"));
+    auto *tabs = f.control(QStringLiteral("TabPaletteSelect"))->findChild<QTabBar *>();
     QWidget *s55 = f.control(QStringLiteral("frameFarbe256"));
     QWidget *rgb = f.control(QStringLiteral("frameFarbe16Bit"));
     QCOMPARE(tabs->count(), 2);

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -163,18 +164,16 @@ void MainWindow::buildElementFrame(QWidget *area)
 
 void MainWindow::buildPaletteTabs(QWidget *area)
 {
-    TabPaletteSelect = place<QTabBar>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 22});
-    TabPaletteSelect->setDrawBase(false);
-    TabPaletteSelect->setExpanding(false);
-    TabPaletteSelect->addTab(QStringLiteral("S55 Farbpalette"));
-    TabPaletteSelect->setTabData(0, kTabS55);
-    TabPaletteSelect->addTab(QStringLiteral("16 Bit Farbpalette"));
-    TabPaletteSelect->setTabData(1, kTab16Bit);
-
-    // The page under the tabs; the two frames lie on it, one shown at a time.
-    auto *page = place<QFrame>(area, QStringLiteral("TabPalettePage"), {248, 149, 257, 196});
-    page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    TabPaletteSelect->raise();
+    // The tab strip with its page; the two frames lie over the page, one shown
+    // at a time, so the tabs' own pages stay empty.
+    TabPaletteSelect = place<QTabWidget>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217});
+    TabPaletteSelect->tabBar()->setExpanding(false);
+    for (const QString &key : {kTabS55, kTab16Bit}) {
+        const int index = TabPaletteSelect->addTab(new QWidget, QString());
+        TabPaletteSelect->tabBar()->setTabData(index, key);
+    }
+    TabPaletteSelect->setTabText(0, QStringLiteral("S55 Farbpalette"));
+    TabPaletteSelect->setTabText(1, QStringLiteral("16 Bit Farbpalette"));
 
     frameFarbe256 = new PaletteFrame(m_session, area);
     frameFarbe256->setGeometry(264, 152, 225, 177);
@@ -200,7 +199,7 @@ void MainWindow::connectControls()
     connect(tmrBlink, &QTimer::timeout, this, &MainWindow::blink);
     connect(chkProvider, &QCheckBox::toggled, this, &MainWindow::setProviderFlags);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
-    connect(TabPaletteSelect, &QTabBar::currentChanged, this, &MainWindow::showPaletteTab);
+    connect(TabPaletteSelect, &QTabWidget::currentChanged, this, &MainWindow::showPaletteTab);
     connect(txtNamedesSchemes, &QLineEdit::textChanged, this, [this](const QString &name) { m_scheme.setName(name); });
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openScheme);
     connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveScheme);
@@ -230,7 +229,7 @@ void MainWindow::repaintAll()
 
 void MainWindow::showPaletteTab(int index)
 {
-    const QString key = TabPaletteSelect->tabData(index).toString();
+    const QString key = TabPaletteSelect->tabBar()->tabData(index).toString();
     if (key == kTabS55) {
         frameFarbe256->show();
         frameFarbe16Bit->hide();

@@ -20,7 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-class QTabBar;
+class QTabWidget;
 class QTimer;
 class RgbEditor;
 class UserDialogs;
@@ -91,7 +91,7 @@ private:
     QPushButton *cmdLoadMask = nullptr;
     QGroupBox *frameElement = nullptr;
     ElementList *cmbElement = nullptr;
-    QTabBar *TabPaletteSelect = nullptr;
+    QTabWidget *TabPaletteSelect = nullptr;
     PaletteFrame *frameFarbe256 = nullptr;
     RgbEditor *frameFarbe16Bit = nullptr;
     QGroupBox *FrameTitel = nullptr;
