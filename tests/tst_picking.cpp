@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -44,6 +45,9 @@ private slots:
     void fixedPixelsChangeNothing_data();
     void fixedPixelsChangeNothing();
     void iconColoursPickTheElementTheyName();
+    void choosingAnotherElementDuringAFlash_data();
+    void choosingAnotherElementDuringAFlash();
+    void aRejectedClickLeavesTheFlashAlone();
     void providerOptionOnlyTouchesTwoFlags();
 
 private:
@@ -160,33 +164,103 @@ void TestPicking::fixedPixelsChangeNothing()
     QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
 }
 
+// Fixed pixels whose red names an element and whose green is no near miss pass
+// the pick's test, e.g. icon pixels (36, 0, 0): the element takes their colour.
+// Here with flashing off, while the flash of an earlier pick is still due.
 void TestPicking::iconColoursPickTheElementTheyName()
 {
-    // Fixed pixels whose red names an element and whose green is no near miss
-    // pass the pick's test, e.g. icon pixels (36, 0, 0).
-    int pane = -1;
-    QPoint at;
-    for (int i = 0; i < PreviewPanes::kCount && pane < 0; ++i) {
-        at = findPixel(i, [](int r, int g, int b) {
-            return ElementCode::picked({quint8(r), quint8(g), quint8(b)}) && !ElementCode::element(r, g);
-        });
-        if (at.x() >= 0)
-            pane = i;
-    }
-    if (pane < 0)
-        QSKIP("the built-in pictures hold no such pixel");
+    QTemporaryDir dir;
+    QImage picture(PreviewPanes::kWidth, PreviewPanes::kHeight, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    const QPoint title(10, 10), icon(50, 40), iconElement(60, 40);
+    picture.setPixel(title, qRgb(21, 233, 0));
+    picture.setPixel(icon, qRgb(36, 0, 0));
+    picture.setPixel(iconElement, qRgb(36, 218, 0));
+    const QString path = dir.filePath(QStringLiteral("icon.bmp"));
+    QVERIFY(picture.save(path, "BMP"));
 
     WindowFixture f;
-    const Rgb icon = f.window.panes().pane(pane).pictureColourAt(at);
-    const int element = icon.red;
-    const Rgb before = f.colour(element);
-    click(f, pane, at);
-    QCOMPARE(f.list()->currentRow(), element - 1);
-    QCOMPARE(f.colour(element), icon);
-    QCOMPARE(f.window.session().undoColour, before); // undo can take it back
+    f.dialogs->answers << path;
+    f.window.loadMask();
+    QVERIFY(f.dialogs->messages.isEmpty());
+    f.window.loadStandardScheme(StandardScheme::Green);
+    const Rgb title21 = f.colour(21);
+    const Rgb before36 = f.colour(36);
+
+    click(f, 2, title); // element 21, its flash due
+    auto *blink = f.control<QCheckBox>(QStringLiteral("chkBlink"));
+    QTest::mouseClick(blink, Qt::LeftButton, {}, QPoint(5, blink->height() / 2));
+    QVERIFY(!blink->isChecked());
+    click(f, 2, icon);
+
+    const Rgb iconColour{36, 0, 0};
+    QCOMPARE(f.list()->currentRow(), 35);
+    QCOMPARE(f.colour(36), iconColour);
+    QCOMPARE(f.window.session().undoColour, before36); // undo can take it back
+    QCOMPARE(f.shownValues(), iconColour);
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), iconColour);
+    for (int channel = 0; channel < 3; ++channel) {
+        QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB%1").arg(channel))->text(),
+                 QString::number(channel == 0 ? 36 : 0));
+    }
+    QCOMPARE(f.window.panes().pane(2).pictureColourAt(iconElement), iconColour);
+
+    // The earlier flash runs its course in element 21's own colours.
+    QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
     f.window.blink();
+    QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21.inverted());
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, element, icon));
+    QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21);
+    QVERIFY(showsEverywhere(f.window, 36, iconColour));
+    QCOMPARE(f.colour(21), title21);
+}
+
+void TestPicking::choosingAnotherElementDuringAFlash_data()
+{
+    QTest::addColumn<int>("ticksBefore"); // 0: the flash is due; 1: it is shown
+    QTest::newRow("due") << 0;
+    QTest::newRow("shown") << 1;
+}
+
+// The flash belongs to the element picked, whatever the editor shows meanwhile.
+void TestPicking::choosingAnotherElementDuringAFlash()
+{
+    QFETCH(int, ticksBefore);
+    WindowFixture f;
+    const Rgb colour = f.colour(21);
+    click(f, 0, pixelOf(0, 21));
+    for (int tick = 0; tick < ticksBefore; ++tick)
+        f.window.blink();
+    f.clickElement(4);
+    QCOMPARE(f.shownValues(), f.colour(4));
+
+    auto *timer = f.control<QTimer>(QStringLiteral("tmrBlink"));
+    if (ticksBefore == 0) {
+        f.window.blink();
+        QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+    }
+    f.window.blink();
+    QVERIFY(!timer->isActive());
+    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(showsEverywhere(f.window, 4, f.colour(4)));
+    QCOMPARE(f.colour(21), colour);
+}
+
+void TestPicking::aRejectedClickLeavesTheFlashAlone()
+{
+    WindowFixture f;
+    const Rgb colour = f.colour(21);
+    click(f, 0, pixelOf(0, 21));
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+
+    click(f, 1, findPixel(1, [](int r, int g, int b) { return r == 255 && g == 255 && b == 255; }));
+    QCOMPARE(f.list()->currentRow(), 20);
+    QCOMPARE(f.window.flashElement(), -21);
+    QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
+    QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+    f.window.blink();
+    QVERIFY(showsEverywhere(f.window, 21, colour));
 }
 
 void TestPicking::providerOptionOnlyTouchesTwoFlags()
