@@ -105,7 +105,7 @@ void TestCommandLine::checkGivesAVerdictPerFile()
     QVERIFY(lines.at(2).startsWith(path(QStringLiteral("short.col")) + QStringLiteral(": line ")));
     QVERIFY(lines.at(3).startsWith(path(QStringLiteral("missing.col")) + QStringLiteral(": ")));
     QCOMPARE(lines.at(4), path(QStringLiteral("long.col"))
-                              + QStringLiteral(": line 64: \"10\" follows the 60th entry; the rest of the file is ignored"));
+                              + QStringLiteral(": line 64: \"10\" follows entry 60; the rest of the file is ignored"));
     // Control characters reach the terminal only as text.
     QCOMPARE(lines.at(5), path(QStringLiteral("escape.col"))
                               + QStringLiteral(": reads cleanly, scheme \"\\x1b]0;owned\\x07\\x1b[31mred\\x00\""));

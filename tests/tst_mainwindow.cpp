@@ -228,23 +228,37 @@ void TestMainWindow::openingABadFileChangesNothing_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("details");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("message"); // what the message says before the file's name
+    const QString english = QStringLiteral("could not be opened.");
     QByteArray bad = schemeFile("Broken");
     bad.replace("14 1 2 100", "14 1 300 100");
-    QTest::newRow("value out of range") << write(QStringLiteral("bad.col"), bad)
-                                        << QStringLiteral("line 17: \"300\" is not a colour value (0 to 255)");
+    const QString badFile = write(QStringLiteral("bad.col"), bad);
+    QTest::newRow("value out of range") << badFile << QStringLiteral("line 17: \"300\" is not a colour value (0 to 255)")
+                                        << Language::English << english;
+    // The program's own messages speak the language in force.
+    QTest::newRow("in German") << badFile << QStringLiteral("Zeile 17: \"300\" ist kein Farbwert (0 bis 255)")
+                               << Language::German << QStringLiteral("konnte nicht geöffnet werden.");
+    QTest::newRow("in Spanish") << badFile << QStringLiteral("línea 17: \"300\" no es un valor de color (0 a 255)")
+                                << Language::Spanish << QStringLiteral("No se pudo abrir");
     // Nothing may wait for a writer that never comes.
     const QString fifo = m_dir.filePath(QStringLiteral("fifo.col"));
     QTest::newRow("fifo") << (makeFifo(fifo) ? fifo : QString())
-                          << QStringLiteral("it is a device or other special file, not a regular file");
-    QTest::newRow("folder") << m_dir.path() << QStringLiteral("it is a folder, not a file");
+                          << QStringLiteral("it is a device or other special file, not a regular file")
+                          << Language::English << english;
+    QTest::newRow("folder") << m_dir.path() << QStringLiteral("it is a folder, not a file") << Language::English
+                            << english;
 }
 
 void TestMainWindow::openingABadFileChangesNothing()
 {
     QFETCH(QString, path);
     QFETCH(QString, details);
+    QFETCH(Language, language);
+    QFETCH(QString, message);
     QVERIFY(!path.isEmpty());
     WindowFixture f;
+    f.window.applyLanguage(language);
     f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Mine"));
     const ColourScheme before = f.window.scheme();
     const auto pictures = f.pictures();
@@ -255,6 +269,7 @@ void TestMainWindow::openingABadFileChangesNothing()
     QCOMPARE(f.dialogs->messages.size(), 1);
     QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Warning);
     QVERIFY(f.dialogs->messages[0].text.contains(path));
+    QVERIFY(f.dialogs->messages[0].text.contains(message));
     QCOMPARE(f.dialogs->messages[0].details, details);
     QVERIFY(f.window.scheme().table() == before.table());
     QCOMPARE(f.window.scheme().name(), QStringLiteral("Mine"));
@@ -287,6 +302,7 @@ void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo()
     QFETCH(int, lastElement);
     QFETCH(QString, told);
     WindowFixture f;
+    f.window.applyLanguage(Language::English);
     f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Before"));
     f.dialogs->answers << write(QStringLiteral("problem.col"), bytes);
     f.window.openScheme();
@@ -332,6 +348,7 @@ void TestMainWindow::savingWritesTheSchemeAndCancellingIsSilent()
 void TestMainWindow::aFailedSaveIsReported()
 {
     WindowFixture f;
+    f.window.applyLanguage(Language::English);
     const QString path = m_dir.filePath(QStringLiteral("no/such/folder/x.col"));
     f.dialogs->answers << path;
     f.window.saveScheme();

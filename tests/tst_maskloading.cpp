@@ -49,6 +49,9 @@ QByteArray coreHeaderBmp(int width, int height, int bitsPerPixel, const QList<qu
     return bmp;
 }
 
+// Written out here: the program must show exactly this, in every language.
+const QString kOnly24Bit = QStringLiteral("Es werden nur 24-Bit Bitmaps unterstützt!");
+
 std::optional<int> stated(const QString &path)
 {
     QFile file(path);
@@ -158,18 +161,18 @@ void TestMaskLoading::refusedFilesChangeNothing_data()
     const QImage mask = PreviewPanes::builtInPicture(1);
     QTest::newRow("8-bit bmp") << save(QStringLiteral("indexed.bmp"),
                                        mask.convertToFormat(QImage::Format_Indexed8), "BMP")
-                               << PictureFile::kOnly24BitMessage;
+                               << kOnly24Bit;
     QTest::newRow("32-bit png") << save(QStringLiteral("alpha.png"), mask.convertToFormat(QImage::Format_ARGB32), "PNG")
-                                << PictureFile::kOnly24BitMessage;
+                                << kOnly24Bit;
     QTest::newRow("grey png") << save(QStringLiteral("grey.png"), mask.convertToFormat(QImage::Format_Grayscale8), "PNG")
-                              << PictureFile::kOnly24BitMessage;
+                              << kOnly24Bit;
 
     const QString text = m_dir.filePath(QStringLiteral("notes.bmp"));
     QFile file(text);
     if (file.open(QIODevice::WriteOnly))
         file.write("ColourScheme\r\nnot a picture\r\n");
     QTest::newRow("not a picture") << text << QStringLiteral("not a picture");
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.bmp")) << QStringLiteral("cannot be read");
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("missing.bmp")) << QStringLiteral("No such file");
     const QString fifo = m_dir.filePath(QStringLiteral("fifo.bmp"));
     QTest::newRow("fifo") << (makeFifo(fifo) ? fifo : QString()) << QStringLiteral("not a regular file");
 
@@ -177,7 +180,7 @@ void TestMaskLoading::refusedFilesChangeNothing_data()
     // is already the palette, here holding 24.
     QTest::newRow("8-bit bmp with a core header")
         << write(QStringLiteral("core8.bmp"), coreHeaderBmp(4, 2, 8, QList<quint32>(8, 0), QList<quint32>(256, 0x180000)))
-        << PictureFile::kOnly24BitMessage;
+        << kOnly24Bit;
     QTest::newRow("BM and noise") << write(QStringLiteral("noise.bmp"), "BM" + QByteArray(60, '\x5a'))
                                   << QStringLiteral("not a picture");
 
@@ -211,7 +214,8 @@ void TestMaskLoading::refusedFilesChangeNothing()
 
     const auto refused = panes.loadMaskFile(path);
     QVERIFY(refused.has_value());
-    QVERIFY2(refused->contains(problem), qPrintable(*refused));
+    const QString words = refused->words(Language::English);
+    QVERIFY2(words.contains(problem), qPrintable(words));
     QCOMPARE(changed.size(), 0);
     QCOMPARE(pictures(panes), before);
     // Painting afterwards still works on the old pictures.
@@ -232,7 +236,7 @@ void TestMaskLoading::statedDepthOfBmpAndPng()
              std::optional<int>(32));
     QCOMPARE(stated(save(QStringLiteral("d.jpg"), image, "JPG")), std::nullopt);
     // A JPEG decodes to 32-bit pixels and is refused for that.
-    QCOMPARE(PictureFile::load24Bit(m_dir.filePath(QStringLiteral("d.jpg"))).problem, PictureFile::kOnly24BitMessage);
+    QCOMPARE(PictureFile::load24Bit(m_dir.filePath(QStringLiteral("d.jpg"))).problem.words(Language::Dutch), kOnly24Bit);
 }
 
 QTEST_GUILESS_MAIN(TestMaskLoading)

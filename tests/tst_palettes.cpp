@@ -65,7 +65,7 @@ void TestPalettes::clickGivesTheColourLastShown()
 
     const Rgb chosen = PalettePicture::cellColour(6, 2);
     QCOMPARE(f.colour(7), chosen);
-    QCOMPARE(f.window.session().undoColour, old);
+    QCOMPARE(f.window.history().undoColour(), old);
     const QPoint bar = findPixel(3, [](int r, int g, int) { return r == 7 && g == 247; });
     QCOMPARE(f.window.panes().pane(3).pictureColourAt(bar), chosen);
     // The RGB editor keeps showing the old values until another element is chosen.
@@ -91,7 +91,7 @@ void TestPalettes::clickWithoutAMoveGivesTheElementItsOwnColour()
     QTest::mousePress(palette, Qt::LeftButton, {}, cellPoint(9, 9));
     QTest::mouseRelease(palette, Qt::LeftButton, {}, cellPoint(9, 9));
     QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
-    QCOMPARE(f.window.session().undoColour, (Rgb{32, 160, 192}));
+    QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
 }
 
 void TestPalettes::tabsSwitchFramesAndNothingElse()

@@ -72,7 +72,7 @@ void TestPicking::pickingAnElementPixelChoosesAndFlashesIt()
     QCOMPARE(f.list()->currentRow(), 20);
     QCOMPARE(f.shownValues(), colour);
     QCOMPARE(f.colour(21), colour);
-    QCOMPARE(f.window.session().undoColour, colour);
+    QCOMPARE(f.window.history().undoColour(), colour);
     QCOMPARE(f.control<QLabel>(QStringLiteral("DEVEdition3"))->text(), QStringLiteral("21  233 xyz"));
     QVERIFY(f.control<QLabel>(QStringLiteral("DEVEdition3"))->isHidden());
     QVERIFY(timer->isActive());
@@ -153,13 +153,13 @@ void TestPicking::fixedPixelsChangeNothing()
     WindowFixture f;
     f.clickElement(5);
     const ColourScheme before = f.window.scheme();
-    const Rgb undo = f.window.session().undoColour;
+    const Rgb undo = f.window.history().undoColour();
     const auto pictures = f.pictures();
 
     click(f, pane, at);
     QCOMPARE(f.list()->currentRow(), 4);
     QVERIFY(f.window.scheme().table() == before.table());
-    QCOMPARE(f.window.session().undoColour, undo);
+    QCOMPARE(f.window.history().undoColour(), undo);
     QCOMPARE(f.pictures(), pictures);
     QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
 }
@@ -196,7 +196,7 @@ void TestPicking::iconColoursPickTheElementTheyName()
     const Rgb iconColour{36, 0, 0};
     QCOMPARE(f.list()->currentRow(), 35);
     QCOMPARE(f.colour(36), iconColour);
-    QCOMPARE(f.window.session().undoColour, before36); // undo can take it back
+    QCOMPARE(f.window.history().undoColour(), before36); // undo can take it back
     QCOMPARE(f.shownValues(), iconColour);
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), iconColour);
     for (int channel = 0; channel < 3; ++channel) {

@@ -40,7 +40,7 @@ void TestRgbEditor::typingThreeHundredIntoAnEmptiedBox()
     QTest::keyClick(red, Qt::Key_0);
     QCOMPARE(red->text(), QStringLiteral("255"));
     QCOMPARE(f.colour(11), (Rgb{255, 0, 0}));
-    QCOMPARE(f.window.session().undoColour, (Rgb{30, 0, 0}));
+    QCOMPARE(f.window.history().undoColour(), (Rgb{30, 0, 0}));
     QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB0"))->value(), 255);
 
     // The element is redrawn at once wherever a pane shows it.
@@ -76,7 +76,7 @@ void TestRgbEditor::setAllChangesThreeChannels()
     QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll1")), Qt::LeftButton);
     QCOMPARE(f.colour(11), (Rgb{255, 255, 255}));
     QCOMPARE(f.shownValues(), (Rgb{255, 255, 255}));
-    QCOMPARE(f.window.session().undoColour, (Rgb{255, 255, 30})); // only the last change is one step
+    QCOMPARE(f.window.history().undoColour(), (Rgb{255, 255, 30})); // only the last change is one step
 
     QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll2")), Qt::LeftButton);
     QCOMPARE(f.colour(11), (Rgb{127, 127, 127}));
@@ -96,7 +96,7 @@ void TestRgbEditor::choosingAnElementLoadsItWithoutRedrawing()
     const auto before = f.pictures();
     f.clickElement(12); // (32, 160, 192)
     QCOMPARE(f.shownValues(), (Rgb{32, 160, 192}));
-    QCOMPARE(f.window.session().undoColour, (Rgb{32, 160, 192}));
+    QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), (Rgb{32, 160, 192}));
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), (Rgb{32, 160, 192}));
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB1"))->text(), QStringLiteral("160"));
@@ -158,7 +158,7 @@ void TestRgbEditor::barStepsAndDragsReachTheTable()
     QTest::mouseClick(bar, Qt::LeftButton, {}, addLine.center());
     QCOMPARE(f.colour(12).red, quint8(33));
     QCOMPARE(f.box(0)->text(), QStringLiteral("33"));
-    QCOMPARE(f.window.session().undoColour, (Rgb{32, 160, 192}));
+    QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
 
     // Dragging the thumb changes nothing until it is released.
     QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
@@ -175,7 +175,7 @@ void TestRgbEditor::withoutASelectedElementNothingChanges()
 {
     WindowFixture f;
     f.clickElement(12);
-    const Rgb undo = f.window.session().undoColour;
+    const Rgb undo = f.window.history().undoColour();
     // A click with Ctrl on the selected entry leaves no entry selected.
     QListWidget *list = f.list();
     const QRect rect = list->visualItemRect(list->item(11));
@@ -186,7 +186,7 @@ void TestRgbEditor::withoutASelectedElementNothingChanges()
     f.typeInto(0, QStringLiteral("99"));
     QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll0")), Qt::LeftButton);
     QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
-    QCOMPARE(f.window.session().undoColour, undo);
+    QCOMPARE(f.window.history().undoColour(), undo);
     QCOMPARE(f.pictures(), before);
 }
 

@@ -241,11 +241,11 @@ void TestSchemeFile::reportsTheFirstProblem_data()
 
     // What follows the 60th entry is ignored, and said so.
     QTest::newRow("61st entry") << crlf(header() + dataLines() + QList<QByteArray>{"", "1 2 3 100"})
-                                << QStringLiteral("line 65: \"1\" follows the 60th entry; the rest of the file is ignored")
+                                << QStringLiteral("line 65: \"1\" follows entry 60; the rest of the file is ignored")
                                 << trailing;
     QTest::newRow("text after the last entry")
         << crlf(header() + dataLines() + QList<QByteArray>{"end of scheme", "Data"})
-        << QStringLiteral("line 64: \"end of scheme\" follows the 60th entry; the rest of the file is ignored") << trailing;
+        << QStringLiteral("line 64: \"end of scheme\" follows entry 60; the rest of the file is ignored") << trailing;
 
     // Reading the name as data: the following "Data" keyword is not a number.
     QTest::newRow("data in the keyword line")
@@ -336,10 +336,12 @@ void TestSchemeFile::refusesNamesTheFileCannotHold()
         QCOMPARE(SchemeFile::serialize(scheme), std::nullopt);
     }
     scheme.setName(QStringLiteral("Pfeil → rechts"));
-    QCOMPARE(*SchemeFile::save(scheme, path),
+    QCOMPARE(SchemeFile::save(scheme, path)->words(Language::English),
              QStringLiteral("the scheme name contains \"→\", which a colour scheme file cannot hold"));
+    QCOMPARE(SchemeFile::save(scheme, path)->words(Language::German),
+             QStringLiteral("der Name des Schemas enthält \"→\", was eine Colour-Scheme-Datei nicht aufnehmen kann"));
     scheme.setName(QStringLiteral("smile \U0001F600"));
-    QVERIFY(SchemeFile::save(scheme, path)->contains(QStringLiteral("\"\U0001F600\"")));
+    QCOMPARE(SchemeFile::save(scheme, path)->values, QStringList{QStringLiteral("\U0001F600")});
 }
 
 void TestSchemeFile::failedSaveLeavesTheOldFile()
@@ -366,7 +368,7 @@ void TestSchemeFile::failedSaveLeavesTheOldFile()
         NoRoomOnDisk full;
         const auto problem = SchemeFile::save(scheme, path);
         QVERIFY(problem.has_value());
-        QVERIFY2(!problem->isEmpty(), "the reason is told");
+        QVERIFY2(!problem->words(Language::English).isEmpty(), "the reason is told");
     }
     QCOMPARE(readAll(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.col")});
@@ -374,8 +376,8 @@ void TestSchemeFile::failedSaveLeavesTheOldFile()
     // A FIFO where the file should go is neither written into nor replaced.
     const QString fifo = dir.filePath(QStringLiteral("fifo.col"));
     QVERIFY(makeFifo(fifo));
-    QCOMPARE(SchemeFile::save(scheme, fifo),
-             std::optional<QString>(QStringLiteral("it is a device or other special file, not a regular file")));
+    QCOMPARE(SchemeFile::save(scheme, fifo)->words(Language::English),
+             QStringLiteral("it is a device or other special file, not a regular file"));
     QVERIFY(isFifo(fifo));
 }
 
@@ -384,13 +386,13 @@ void TestSchemeFile::refusesUnreadableAndHugeFiles()
     QTemporaryDir dir;
     const SchemeReadResult missing = SchemeFile::read(dir.filePath(QStringLiteral("none.col")));
     QCOMPARE(missing.status, SchemeReadResult::Status::Failed);
-    QVERIFY(!missing.reason.isEmpty());
+    QVERIFY(!missing.problem().isEmpty());
 
     const QString huge = dir.filePath(QStringLiteral("huge.col"));
     QVERIFY(writeFile(huge, crlf(header() + dataLines()) + QByteArray(SchemeFile::kMaximumFileSize, '\n')));
     const SchemeReadResult tooLarge = SchemeFile::read(huge);
     QCOMPARE(tooLarge.status, SchemeReadResult::Status::Failed);
-    QVERIFY(tooLarge.reason.contains(QStringLiteral("too large")));
+    QVERIFY(tooLarge.problem().contains(QStringLiteral("too large")));
 
     // Exactly at the limit is still read.
     QByteArray atLimit = crlf(header() + dataLines());
@@ -404,9 +406,9 @@ void TestSchemeFile::refusesUnreadableAndHugeFiles()
     for (const QString &special : {fifo, dir.path()}) {
         const SchemeReadResult result = SchemeFile::read(special);
         QCOMPARE(result.status, SchemeReadResult::Status::Failed);
-        QVERIFY2(result.reason.contains(QStringLiteral("not a regular file"))
-                     || result.reason.contains(QStringLiteral("folder")),
-                 qPrintable(result.reason));
+        QVERIFY2(result.problem().contains(QStringLiteral("not a regular file"))
+                     || result.problem().contains(QStringLiteral("folder")),
+                 qPrintable(result.problem()));
     }
 }
 

@@ -17,6 +17,9 @@
 
 namespace {
 
+// The command line speaks English, whatever the editor's language.
+constexpr Language kTerminalLanguage = Language::English;
+
 QString versionString()
 {
     return QStringLiteral("%1.%2.%3.%4")
@@ -198,7 +201,7 @@ int CommandLine::check(const QStringList &files, QTextStream &out)
                       + (result.name ? u'"' + *result.name + u'"' : QStringLiteral("without a name"));
         } else {
             allClean = false;
-            verdict = result.problem();
+            verdict = result.problem(kTerminalLanguage);
         }
         out << terminalSafe(file + QStringLiteral(": ") + verdict) << '\n';
     }
@@ -217,10 +220,10 @@ int CommandLine::render(const RenderRequest &request, QTextStream &err)
         scheme.loadStandard(*StandardSchemes::fromName(request.standardScheme));
     } else {
         if (RegularFile::isSameFile(request.schemeFile, request.output))
-            return fail(request.output, QStringLiteral("the picture would replace the scheme file it is drawn from"));
+            return fail(request.output, Problem{Text::WouldReplaceScheme, {}}.words(kTerminalLanguage));
         const SchemeReadResult result = SchemeFile::read(request.schemeFile);
         if (result.status != SchemeReadResult::Status::Complete)
-            return fail(request.schemeFile, result.problem());
+            return fail(request.schemeFile, result.problem(kTerminalLanguage));
         result.applyTo(scheme);
     }
 
@@ -237,7 +240,7 @@ int CommandLine::render(const RenderRequest &request, QTextStream &err)
     if (!picture.save(&buffer, "PNG"))
         return fail(request.output, QStringLiteral("the picture cannot be encoded"));
     if (const auto problem = RegularFile::write(request.output, png))
-        return fail(request.output, QStringLiteral("the picture cannot be written (%1)").arg(*problem));
+        return fail(request.output, problem->words(kTerminalLanguage));
     return kSuccess;
 }
 
@@ -261,6 +264,7 @@ int CommandLine::runEditor(int argc, char **argv)
 {
     QApplication app(argc, argv);
     MainWindow window;
+    window.start();
     window.show();
     return app.exec();
 }

@@ -1,17 +1,22 @@
 #pragma once
 
-#include "ColourScheme.h"
+#include "ClickSequence.h"
 #include "EditSession.h"
 #include "Languages.h"
 #include "PreviewPanes.h"
+#include "SchemeModel.h"
+#include "Text.h"
 
 #include <QPoint>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class ElementList;
+class MenuBar;
 class PaletteFrame;
 class PaneView;
 class QCheckBox;
@@ -25,12 +30,14 @@ class QTimer;
 class RgbEditor;
 class UserDialogs;
 
-// The editor window. It owns the scheme, the preview and every control, and
-// wires them together; the controls do their own work (RgbEditor, PaletteFrame,
-// ElementList) on the shared EditSession.
+// The editor window. It owns the scheme, the preview, the history and every
+// control, and wires them together; the controls do their own work (RgbEditor,
+// PaletteFrame, ElementList) on the shared EditSession.
 //
 // The members named like the controls are the controls; their object names are
 // the same, arrays carry the index in the name (txtRGB0, PicturePreview3, ...).
+// The window is split by concern, one source file each: layout, file commands,
+// preview picking, menu and dispatch, language, history.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -38,50 +45,98 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Start-up, once, after construction: the language, the built-in blue
+    // scheme. Kept out of the constructor so that a test can point the settings
+    // store elsewhere first.
+    void start();
+
     // Replaces the file dialogs and message boxes (tests answer them).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
-    const ColourScheme &scheme() const { return m_scheme; }
+    const ColourScheme &scheme() const { return m_scheme.scheme(); }
     const EditSession &session() const { return m_session; }
+    const UndoHistory &history() const { return m_session.history(); }
     const PreviewPanes &panes() const { return m_panes; }
     int flashElement() const { return m_flashElement; }
+    const ClickSequence &clickSequence() const { return m_clickSequence; }
 
-    // Commands.
+    // --- File commands (MainWindow_File.cpp)
     void openScheme();
     void saveScheme();
     void loadMask();
     void loadStandardScheme(StandardScheme scheme);
-    void applyLanguage(Language language);
 
+    // --- Preview picking (MainWindow_Preview.cpp)
     // One tick of tmrBlink: the first shows the picked element in its inverse
     // colour, the second restores it and stops the timer.
     void blink();
+    // One tick of tCheatModus: the makers' click sequence starts again.
+    void resetClickSequence();
+
+    // --- Menu and dispatch (MainWindow_Menu.cpp)
+    // Runs the command of a menu key; keys without a command do nothing.
+    void dispatch(const QString &key);
+
+    // --- Language (MainWindow_Language.cpp)
+    void applyLanguage(Language language);
+    Language language() const { return m_language; }
+
+    // --- History (MainWindow_History.cpp)
+    void undo();
+    void redo();
 
 private:
-    // The window's one place that creates and places the controls.
-    void buildWindow();
-    void buildPreviewFrame(QWidget *area);
-    void buildElementFrame(QWidget *area);
-    void buildPaletteTabs(QWidget *area);
-    void buildNameFrame(QWidget *area);
+    // --- Layout (MainWindow_Layout.cpp): the one place that creates and places
+    // the controls.
+    void createWindow();
+    void createStatusBar();
+    void createMenu();
+    void createSupportPanel();
+    void createEditorArea();
+    void createPreviewFrame(QWidget *area);
+    void createElementFrame(QWidget *area);
+    void createPaletteTabs(QWidget *area);
+    void createNameFrame(QWidget *area);
+    void createTimers();
     void connectControls();
 
+    // --- Editor
     void showElement();
-    void repaintAll();
     void showPaletteTab(int index);
+
+    // --- File commands
+    void repaintAll();
+    void showProblem(Text message, const QString &path, const QString &details);
+
+    // --- Preview picking
     void pick(int pane);
-    // Gives an element shown in its flash colour its own colour back.
     void endFlash();
     void setProviderFlags(bool hidden);
-    void showProblem(const QString &text, const QString &details);
 
-    ColourScheme m_scheme;
+    // --- Menu and dispatch
+    void buildMenu(Language language);
+    void loadRedScheme();
+
+    // --- History
+    // Gives the current element a colour from the history, as undo and redo do.
+    void restoreColour(int element, const Rgb &colour);
+    void showHistoryOffers();
+
+    QString text(Text text) const;
+
+    SchemeModel m_scheme;
     PreviewPanes m_panes;
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;
+    Language m_language = Language::German;
+    // Captions that follow the language: what to set, from which text.
+    std::vector<std::pair<Text, std::function<void(const QString &)>>> m_localisedCaptions;
+
     QPoint m_lastPointer;
     int m_flashElement = 0; // > 0: flash due; < 0: shown in its flash colour
+    ClickSequence m_clickSequence;
 
+    MenuBar *SmartMenuXP1 = nullptr;
     QWidget *MainElements = nullptr;
     QGroupBox *FramePreview = nullptr;
     std::array<PaneView *, PreviewPanes::kCount> PicturePreview{};
@@ -98,6 +153,10 @@ private:
     QLineEdit *txtNamedesSchemes = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdSave = nullptr;
+    QGroupBox *FrameSupport = nullptr;
+    std::array<QLabel *, 7> txtSupport{};
     QStatusBar *StatusBar1 = nullptr;
+    QLabel *StatusBar1Panel1 = nullptr;
     QTimer *tmrBlink = nullptr;
+    QTimer *tCheatModus = nullptr;
 };

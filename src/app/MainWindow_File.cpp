@@ -6,8 +6,6 @@
 #include "SchemeFile.h"
 #include "UserDialogs.h"
 
-#include <QLineEdit>
-
 namespace {
 // "all (*)" rather than "all (*.*)": on this system "*.*" would hide the files
 // without an extension, which saving a name typed without ".col" creates.
@@ -26,34 +24,26 @@ void MainWindow::openScheme()
         return;
     const SchemeReadResult result = SchemeFile::read(path);
     if (!result.isLoadable()) {
-        showProblem(tr("%1 could not be opened.").arg(path), result.problem());
+        showProblem(Text::OpenFailed, path, result.problem(m_language));
         return;
     }
-    result.applyTo(m_scheme);
-    if (result.name)
-        txtNamedesSchemes->setText(*result.name);
+    m_scheme.apply(result);
     repaintAll();
+
+    QString told;
     switch (result.status) {
     case SchemeReadResult::Status::Incomplete:
-        m_dialogs->showMessage(this, UserDialogs::Severity::Information,
-                               tr("%1 holds only %2 of the %3 colours; the others are black.")
-                                   .arg(path)
-                                   .arg(result.completeEntries)
-                                   .arg(kElementCount),
-                               result.problem());
+        told = text(Text::FileEndsEarly)
+                   .arg(path, QString::number(result.completeEntries), QString::number(kElementCount));
         break;
     case SchemeReadResult::Status::TrailingContent:
-        m_dialogs->showMessage(this, UserDialogs::Severity::Information,
-                               tr("%1 goes on after its %2 colours; everything from line %3 on was ignored.")
-                                   .arg(path)
-                                   .arg(kElementCount)
-                                   .arg(result.line),
-                               result.problem());
+        told = text(Text::FileGoesOn).arg(path, QString::number(kElementCount), QString::number(result.line));
         break;
     case SchemeReadResult::Status::Complete:
     case SchemeReadResult::Status::Failed:
-        break;
+        return;
     }
+    m_dialogs->showMessage(this, UserDialogs::Severity::Information, told, result.problem(m_language));
 }
 
 void MainWindow::saveScheme()
@@ -61,8 +51,8 @@ void MainWindow::saveScheme()
     const QString path = m_dialogs->saveFileName(this, kSaveFilter);
     if (path.isEmpty())
         return;
-    if (const auto problem = SchemeFile::save(m_scheme, path))
-        showProblem(tr("The colour scheme could not be saved to %1.").arg(path), *problem);
+    if (const auto problem = SchemeFile::save(m_scheme.scheme(), path))
+        showProblem(Text::SaveFailed, path, problem->words(m_language));
 }
 
 void MainWindow::loadStandardScheme(StandardScheme scheme)
@@ -71,15 +61,26 @@ void MainWindow::loadStandardScheme(StandardScheme scheme)
     repaintAll();
 }
 
+void MainWindow::repaintAll()
+{
+    m_panes.repaintAll(m_scheme.scheme());
+}
+
 void MainWindow::loadMask()
 {
     const QString path = m_dialogs->openFileName(this, kPictureFilter);
     if (path.isEmpty())
         return;
     if (const auto problem = m_panes.loadMaskFile(path)) {
-        if (*problem == PictureFile::kOnly24BitMessage)
-            showProblem(*problem, path);
+        // The one message of its own words: it stands alone, with the file below.
+        if (problem->reason == Text::Only24Bit)
+            m_dialogs->showMessage(this, UserDialogs::Severity::Warning, problem->words(m_language), path);
         else
-            showProblem(tr("%1 could not be loaded as a preview picture.").arg(path), *problem);
+            showProblem(Text::PictureRefused, path, problem->words(m_language));
     }
+}
+
+void MainWindow::showProblem(Text message, const QString &path, const QString &details)
+{
+    m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(message).arg(path), details);
 }

@@ -1,4 +1,5 @@
-// Picking an element on the preview, flashing it, and the provider-name option.
+// Picking an element on the preview, flashing it, the makers' click sequence and
+// the provider-name option.
 #include "MainWindow.h"
 
 #include "ElementCode.h"
@@ -16,7 +17,8 @@
 // lend their colour to the element they name.
 void MainWindow::pick(int pane)
 {
-    // A click that picks nothing leaves everything as it was, a flash included.
+    m_clickSequence.advance(pane);
+    // A click that picks nothing leaves everything else as it was, a flash included.
     const Rgb mask = m_panes.pane(pane).maskColourAt(m_lastPointer);
     const auto picked = ElementCode::picked(mask);
     if (!picked)
@@ -35,12 +37,10 @@ void MainWindow::pick(int pane)
 
     const Rgb before = m_scheme.colour(element);
     m_scheme.setColour(element, shown);
-    frameFarbe16Bit->setBarValue(0, shown.red);
-    frameFarbe16Bit->setBarValue(1, shown.green);
-    frameFarbe16Bit->setBarValue(2, shown.blue);
+    frameFarbe16Bit->moveBars(shown);
     // The bars' own handling records every single step as an undo colour; the
     // step a pick leaves to undo is the colour before the pick.
-    m_session.undoColour = before;
+    m_session.history().recordPick(before);
     frameFarbe256->showColour(frameFarbe16Bit->barColour());
     // Under the guard nothing was redrawn; a colour taken from a fixed pixel
     // must still reach the element's own pixels.
@@ -75,11 +75,15 @@ void MainWindow::endFlash()
         m_panes.paintElement(m_flashElement, m_scheme.colour(m_flashElement));
 }
 
+void MainWindow::resetClickSequence()
+{
+    m_clickSequence.reset();
+}
+
 // Hiding the provider name is a matter of the phone: only the flags of the two
 // provider-name elements change, the preview keeps showing the name.
 void MainWindow::setProviderFlags(bool hidden)
 {
     m_scheme.setVisible(23, !hidden);
     m_scheme.setVisible(24, !hidden);
-    cmbElement->showFlags();
 }

@@ -1,19 +1,61 @@
 #include "Languages.h"
 
 namespace {
-constexpr const char16_t *kCodes[Languages::kCount] = {u"de", u"eng", u"frc", u"esp", u"dutch"};
+
+struct LanguageRow
+{
+    const char16_t *code;
+    const char16_t *menuKey;
+    const char16_t *selectorLabel;
+};
+
+// In the order of Language.
+constexpr LanguageRow kLanguages[Languages::kCount] = {
+    {u"de", u"keyGerman", u"[german]"},
+    {u"eng", u"keyEnglish", u"[english]"},
+    {u"frc", u"keyFrance", u"[france]"},
+    {u"esp", u"keyEspanol", u"[spain]"},
+    {u"dutch", u"keyDutch", u"[dutch]"},
+};
+
+const LanguageRow &rowOf(Language language)
+{
+    return kLanguages[Languages::index(language)];
 }
+
+template <typename Field>
+std::optional<Language> find(const QString &text, Field field)
+{
+    for (Language language : Languages::kAll) {
+        if (text == QStringView(rowOf(language).*field))
+            return language;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 QString Languages::code(Language language)
 {
-    return QString::fromUtf16(kCodes[index(language)]);
+    return QString::fromUtf16(rowOf(language).code);
+}
+
+QString Languages::menuKey(Language language)
+{
+    return QString::fromUtf16(rowOf(language).menuKey);
+}
+
+QString Languages::selectorLabel(Language language)
+{
+    return QString::fromUtf16(rowOf(language).selectorLabel);
 }
 
 std::optional<Language> Languages::fromCode(const QString &code)
 {
-    for (Language language : kAll) {
-        if (code == kCodes[index(language)])
-            return language;
-    }
-    return std::nullopt;
+    return find(code, &LanguageRow::code);
+}
+
+std::optional<Language> Languages::fromMenuKey(const QString &key)
+{
+    return find(key, &LanguageRow::menuKey);
 }

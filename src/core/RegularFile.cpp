@@ -10,13 +10,23 @@
 #include <unistd.h>
 #endif
 
-std::optional<QString> RegularFile::notRegular(const QString &path)
+namespace {
+
+// The system's own words for what went wrong with a file.
+Problem systemSays(const QFileDevice &file)
+{
+    return {Text::SystemSays, {file.errorString()}};
+}
+
+} // namespace
+
+std::optional<Problem> RegularFile::notRegular(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return Problem{Text::IsFolder, {}};
     if (info.exists() && !info.isFile())
-        return QStringLiteral("it is a device or other special file, not a regular file");
+        return Problem{Text::IsSpecialFile, {}};
     return std::nullopt;
 }
 
@@ -33,49 +43,49 @@ RegularFile::Content RegularFile::read(const QString &path, qint64 limit)
     if (fd < 0) {
         file.setFileName(path);
         file.open(QIODevice::ReadOnly); // for the system's wording of the error
-        return {{}, file.errorString()};
+        return {{}, systemSays(file)};
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return {{}, QStringLiteral("it is a device or other special file, not a regular file")};
+        return {{}, Problem{Text::IsSpecialFile, {}}};
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return {{}, file.errorString()};
+        return {{}, systemSays(file)};
     }
 #else
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+        return {{}, systemSays(file)};
 #endif
     if (file.size() > limit)
-        return {{}, QStringLiteral("the file is too large (%1 bytes; at most %2)").arg(file.size()).arg(limit)};
+        return {{}, Problem{Text::FileTooLarge, {QString::number(file.size()), QString::number(limit)}}};
     QByteArray bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
+        return {{}, systemSays(file)};
     if (bytes.size() > limit) // it grew while being read
-        return {{}, QStringLiteral("the file is too large (more than %1 bytes)").arg(limit)};
+        return {{}, Problem{Text::FileTooLarge, {QString::number(bytes.size()), QString::number(limit)}}};
     return {bytes, std::nullopt};
 }
 
-std::optional<QString> RegularFile::write(const QString &path, const QByteArray &bytes)
+std::optional<Problem> RegularFile::write(const QString &path, const QByteArray &bytes)
 {
     if (auto problem = notRegular(path))
         return problem;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return systemSays(file);
     // commit() can report success although the last buffered write failed, and
     // then puts the empty temporary file in the target's place: every write is
     // flushed and checked before committing.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const Problem reason = systemSays(file);
         file.cancelWriting();
         return reason;
     }
     if (!file.commit())
-        return file.errorString();
+        return systemSays(file);
     return std::nullopt;
 }
 

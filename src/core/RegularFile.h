@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Problem.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,18 +23,18 @@ public:
     struct Content
     {
         QByteArray bytes;
-        std::optional<QString> problem; // set when nothing was read
+        std::optional<Problem> problem; // set when nothing was read
     };
 
     // Reads the whole file, refusing one larger than `limit` bytes.
     static Content read(const QString &path, qint64 limit);
 
     // Returns the reason of a failure, or empty on success.
-    static std::optional<QString> write(const QString &path, const QByteArray &bytes);
+    static std::optional<Problem> write(const QString &path, const QByteArray &bytes);
 
     // Whether two names lead to the same existing file.
     static bool isSameFile(const QString &a, const QString &b);
 
 private:
-    static std::optional<QString> notRegular(const QString &path);
+    static std::optional<Problem> notRegular(const QString &path);
 };

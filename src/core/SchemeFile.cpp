@@ -152,7 +152,7 @@ QString quoted(const QByteArray &text)
     return u'"' + Windows1252::decode(text) + u'"';
 }
 
-SchemeReadResult failure(int line, const QString &reason)
+SchemeReadResult failure(int line, const Problem &reason)
 {
     SchemeReadResult result;
     result.status = SchemeReadResult::Status::Failed;
@@ -234,22 +234,19 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
                 result.status = SchemeReadResult::Status::TrailingContent;
                 result.completeEntries = kElementCount;
                 result.line = item.line;
-                result.reason = QStringLiteral("%1 follows the %2th entry; the rest of the file is ignored")
-                                    .arg(quoted(item.text))
-                                    .arg(kElementCount);
+                result.reason = {Text::FollowsLastEntry, {quoted(item.text), QString::number(kElementCount)}};
                 return parse;
             }
             double value = 0; // an empty item counts as 0
             if (!item.text.isEmpty()) {
                 if (!item.isNumber) {
-                    parse.result = failure(item.line, QStringLiteral("%1 is not a number").arg(quoted(item.text)));
+                    parse.result = failure(item.line, {Text::NotANumber, {quoted(item.text)}});
                     return parse;
                 }
                 bool fits = false;
                 value = std::nearbyint(item.text.toDouble(&fits)); // halves to even
                 if (!fits || !(value >= 0 && value <= 255)) {
-                    parse.result = failure(item.line, QStringLiteral("%1 is not a colour value (0 to 255)")
-                                                          .arg(quoted(item.text)));
+                    parse.result = failure(item.line, {Text::NotAColourValue, {quoted(item.text)}});
                     return parse;
                 }
             }
@@ -283,7 +280,7 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
     } while (!reader.atEnd());
 
     if (!inData) {
-        parse.result = failure(0, QStringLiteral("no \"Data\" line: this is not a colour scheme file"));
+        parse.result = failure(0, {Text::NoDataLine, {}});
         return parse;
     }
 
@@ -291,9 +288,8 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
     if (result.completeEntries < kElementCount) {
         result.status = SchemeReadResult::Status::Incomplete;
         result.line = lastLine;
-        result.reason = QStringLiteral("the file ends after %1 of %2 entries")
-                            .arg(result.completeEntries)
-                            .arg(kElementCount);
+        result.reason = {Text::EndsAfter,
+                         {QString::number(result.completeEntries), QString::number(kElementCount)}};
     } else {
         result.status = SchemeReadResult::Status::Complete;
     }
@@ -305,7 +301,7 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
 SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
-        return failure(0, QStringLiteral("the file is empty"));
+        return failure(0, {Text::FileEmpty, {}});
 
     // A name holding "data" is a name when a "Data" line follows, as in every
     // file the program writes. Only a file that then has no data at all is read
@@ -325,13 +321,12 @@ SchemeReadResult SchemeFile::read(const QString &path)
     return parse(content.bytes);
 }
 
-std::optional<QString> SchemeFile::nameProblem(const QString &name)
+std::optional<Problem> SchemeFile::nameProblem(const QString &name)
 {
     if (name.contains(u'\r') || name.contains(u'\n'))
-        return QStringLiteral("the scheme name contains a line break");
+        return Problem{Text::NameHasLineBreak, {}};
     if (const auto character = Windows1252::firstUnencodable(name))
-        return QStringLiteral("the scheme name contains \"%1\", which a colour scheme file cannot hold")
-            .arg(*character);
+        return Problem{Text::NameHasCharacter, {*character}};
     return std::nullopt;
 }
 
@@ -352,7 +347,7 @@ std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme)
     return bytes;
 }
 
-std::optional<QString> SchemeFile::save(const ColourScheme &scheme, const QString &path)
+std::optional<Problem> SchemeFile::save(const ColourScheme &scheme, const QString &path)
 {
     if (auto problem = nameProblem(scheme.name()))
         return problem;

@@ -20,10 +20,10 @@ public:
     static SchemeReadResult read(const QString &path);
 
     // Why a name cannot be written to a file, or empty when it can.
-    static std::optional<QString> nameProblem(const QString &name);
+    static std::optional<Problem> nameProblem(const QString &name);
     // Empty when the name cannot be written (see nameProblem()).
     static std::optional<QByteArray> serialize(const ColourScheme &scheme);
     // Writes atomically: on failure an existing file keeps its old bytes.
     // Returns the reason of a failure, or empty on success.
-    static std::optional<QString> save(const ColourScheme &scheme, const QString &path);
+    static std::optional<Problem> save(const ColourScheme &scheme, const QString &path);
 };

@@ -1,10 +1,12 @@
 #include "SchemeReadResult.h"
 
-QString SchemeReadResult::problem() const
+QString SchemeReadResult::problem(Language language) const
 {
+    if (status == Status::Complete)
+        return {};
     if (line <= 0)
-        return reason;
-    return QStringLiteral("line %1: %2").arg(line).arg(reason);
+        return reason.words(language);
+    return Problem{Text::AtLine, {QString::number(line), reason.words(language)}}.words(language);
 }
 
 void SchemeReadResult::applyTo(ColourScheme &scheme) const

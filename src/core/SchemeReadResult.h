@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourScheme.h"
+#include "Problem.h"
 
 #include <QString>
 
@@ -24,11 +25,11 @@ struct SchemeReadResult
     int completeEntries = 0;
     int line = 0;   // the line of the problem (for trailing content: where the ignored part starts),
                     // 0 when it concerns the whole file
-    QString reason; // empty for a complete read
+    Problem reason; // for all but a complete read
 
     bool isLoadable() const { return status != Status::Failed; }
     // "line 14: "300" is not a colour value (0 to 255)", or the bare reason.
-    QString problem() const;
+    QString problem(Language language = Language::English) const;
     // Replaces the colour table and, when the file names one, the scheme name.
     // The visible flags are not part of what a file restores.
     void applyTo(ColourScheme &scheme) const;

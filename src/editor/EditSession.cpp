@@ -2,10 +2,17 @@
 
 #include "PreviewPanes.h"
 
-void EditSession::rememberUndo()
+std::optional<Rgb> EditSession::currentColour() const
 {
     if (const auto element = currentElement())
-        undoColour = m_scheme.colour(*element);
+        return m_scheme.colour(*element);
+    return std::nullopt;
+}
+
+void EditSession::rememberUndo()
+{
+    if (const auto colour = currentColour())
+        m_history.record(*colour);
 }
 
 void EditSession::writeChannel(int channel, quint8 value, const Rgb &shown)
@@ -13,7 +20,7 @@ void EditSession::writeChannel(int channel, quint8 value, const Rgb &shown)
     const auto element = currentElement();
     if (!element)
         return;
-    m_scheme.entry(*element).setComponent(channel, value);
+    m_scheme.setComponent(*element, channel, value);
     if (!m_guard)
         m_panes.paintElement(*element, shown);
 }
@@ -21,5 +28,10 @@ void EditSession::writeChannel(int channel, quint8 value, const Rgb &shown)
 void EditSession::setColour(int element, const Rgb &colour)
 {
     m_scheme.setColour(element, colour);
-    m_panes.paintElement(element, colour);
+    repaint(element);
+}
+
+void EditSession::repaint(int element)
+{
+    m_panes.paintElement(element, m_scheme.colour(element));
 }

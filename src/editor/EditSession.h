@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ColourScheme.h"
+#include "SchemeModel.h"
+#include "UndoHistory.h"
 
 #include <functional>
 #include <optional>
@@ -14,14 +15,17 @@ class PreviewPanes;
 class EditSession
 {
 public:
-    EditSession(ColourScheme &scheme, PreviewPanes &panes) : m_scheme(scheme), m_panes(panes) {}
+    EditSession(SchemeModel &scheme, PreviewPanes &panes) : m_scheme(scheme), m_panes(panes) {}
 
-    ColourScheme &scheme() { return m_scheme; }
-    const ColourScheme &scheme() const { return m_scheme; }
-    PreviewPanes &panes() { return m_panes; }
+    SchemeModel &scheme() { return m_scheme; }
+    const SchemeModel &scheme() const { return m_scheme; }
+    UndoHistory &history() { return m_history; }
+    const UndoHistory &history() const { return m_history; }
 
     void setCurrentElementSource(std::function<std::optional<int>()> source) { m_currentElement = std::move(source); }
     std::optional<int> currentElement() const { return m_currentElement ? m_currentElement() : std::nullopt; }
+    // The current element's colour, when an element is current.
+    std::optional<Rgb> currentColour() const;
 
     // While the guard is set, channel edits update the table and the swatch but
     // leave the preview alone (an element being loaded into the editor already
@@ -40,22 +44,20 @@ public:
         bool m_previous;
     };
 
-    // One step of history for whichever element is current: the colour before
-    // the last change, and the colour an undo replaced.
-    Rgb undoColour;
-    Rgb redoColour;
-
-    // Copies the current element's colour into the undo colour.
+    // Records the current element's colour as the colour before a change.
     void rememberUndo();
     // Writes one channel (0 red, 1 green, 2 blue) of the current element and,
     // unless guarded, redraws it with the colour the editor shows.
     void writeChannel(int channel, quint8 value, const Rgb &shown);
     // Writes a whole colour into an element and redraws it, guard or not.
     void setColour(int element, const Rgb &colour);
+    // Redraws an element in the colour it has, guard or not.
+    void repaint(int element);
 
 private:
-    ColourScheme &m_scheme;
+    SchemeModel &m_scheme;
     PreviewPanes &m_panes;
+    UndoHistory m_history;
     std::function<std::optional<int>()> m_currentElement;
     bool m_guard = false;
 };

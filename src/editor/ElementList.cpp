@@ -1,11 +1,11 @@
 #include "ElementList.h"
 
-#include "ColourScheme.h"
+#include "SchemeModel.h"
 #include "ElementCatalogue.h"
 
 #include <QSignalBlocker>
 
-ElementList::ElementList(ColourScheme &scheme, QWidget *parent) : QListWidget(parent), m_scheme(scheme)
+ElementList::ElementList(SchemeModel &scheme, QWidget *parent) : QListWidget(parent), m_scheme(scheme)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
@@ -24,6 +24,7 @@ ElementList::ElementList(ColourScheme &scheme, QWidget *parent) : QListWidget(pa
             emit elementChosen();
     });
     connect(this, &QListWidget::itemChanged, this, &ElementList::takeCheckState);
+    connect(&m_scheme, &SchemeModel::visibilityChanged, this, &ElementList::showFlag);
 }
 
 void ElementList::fill(const QStringList &texts)
@@ -33,20 +34,19 @@ void ElementList::fill(const QStringList &texts)
     for (const QString &text : texts) {
         auto *item = new QListWidgetItem(text, this);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
+        const auto element = ElementCatalogue::elementNumber(text);
+        item->setCheckState(!element || m_scheme.scheme().isVisible(*element) ? Qt::Checked : Qt::Unchecked);
     }
     m_filling = false;
-    showFlags();
 }
 
-void ElementList::showFlags()
+void ElementList::showFlag(int element, bool visible)
 {
+    QListWidgetItem *entry = item(element - 1);
+    if (!entry)
+        return;
     m_filling = true;
-    for (int row = 0; row < count(); ++row) {
-        const int element = row + 1;
-        if (ColourScheme::isElementNumber(element))
-            item(row)->setCheckState(m_scheme.isVisible(element) ? Qt::Checked : Qt::Unchecked);
-    }
+    entry->setCheckState(visible ? Qt::Checked : Qt::Unchecked);
     m_filling = false;
 }
 

@@ -4,22 +4,21 @@
 
 #include <optional>
 
-class ColourScheme;
+class SchemeModel;
 
 // The element list: one checkable entry per element, the check mark being the
-// element's visible flag. The current element is read from the selected entry's
-// text, so the list and the scheme can never disagree about it.
+// element's visible flag. The marks follow the scheme's flags, and a mark the
+// user sets or clears goes to the scheme. The current element is read from the
+// selected entry's text, so the list and the scheme can never disagree about it.
 class ElementList : public QListWidget
 {
     Q_OBJECT
 public:
-    explicit ElementList(ColourScheme &scheme, QWidget *parent = nullptr);
+    explicit ElementList(SchemeModel &scheme, QWidget *parent = nullptr);
 
     // Replaces the entries by the given texts, one per element in order, with
     // check marks from the scheme's visible flags. Selects nothing.
     void fill(const QStringList &texts);
-    // Shows the scheme's visible flags as check marks.
-    void showFlags();
 
     std::optional<int> currentElement() const;
 
@@ -37,8 +36,9 @@ protected:
 
 private:
     void takeCheckState(QListWidgetItem *item);
+    void showFlag(int element, bool visible);
 
-    ColourScheme &m_scheme;
+    SchemeModel &m_scheme;
     bool m_filling = false;
     bool m_chosenSincePress = false;
 };

@@ -46,15 +46,15 @@ PaletteFrame::PaletteFrame(EditSession &session, QWidget *parent)
 
 void PaletteFrame::showColour(const Rgb &colour)
 {
-    m_picColor2->setColour(colour);
-    showTexts(QString::number(colour.red), QString::number(colour.green), QString::number(colour.blue));
+    showSwatch(colour);
+    m_txtS55PaletteRGB[0]->setText(QString::number(colour.red));
+    m_txtS55PaletteRGB[1]->setText(QString::number(colour.green));
+    m_txtS55PaletteRGB[2]->setText(QString::number(colour.blue));
 }
 
-void PaletteFrame::showTexts(const QString &red, const QString &green, const QString &blue)
+void PaletteFrame::showSwatch(const Rgb &colour)
 {
-    m_txtS55PaletteRGB[0]->setText(red);
-    m_txtS55PaletteRGB[1]->setText(green);
-    m_txtS55PaletteRGB[2]->setText(blue);
+    m_picColor2->setColour(colour);
 }
 
 // The colour given is the one the swatch shows: the colour under the pointer at

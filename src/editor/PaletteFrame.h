@@ -20,10 +20,11 @@ class PaletteFrame : public QGroupBox
 public:
     explicit PaletteFrame(EditSession &session, QWidget *parent = nullptr);
 
-    ColourSwatch *swatch() const { return m_picColor2; }
     // Shows a colour in the swatch and its values in the boxes.
     void showColour(const Rgb &colour);
-    void showTexts(const QString &red, const QString &green, const QString &blue);
+    // Shows a colour in the swatch only; the boxes keep their values (undo and
+    // redo).
+    void showSwatch(const Rgb &colour);
 
 private:
     void give();

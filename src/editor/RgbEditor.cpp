@@ -85,14 +85,9 @@ RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
     m_picColor->setGeometry(8, 136, 209, 33);
 }
 
-QString RgbEditor::text(int channel) const
-{
-    return m_txtRGB[channel]->text();
-}
-
 Rgb RgbEditor::shownColour() const
 {
-    const auto value = [this](int channel) { return quint8(qBound(0, text(channel).toInt(), 255)); };
+    const auto value = [this](int channel) { return quint8(qBound(0, m_txtRGB[channel]->text().toInt(), 255)); };
     return {value(0), value(1), value(2)};
 }
 
@@ -101,15 +96,24 @@ Rgb RgbEditor::barColour() const
     return {quint8(m_scrollRGB[0]->value()), quint8(m_scrollRGB[1]->value()), quint8(m_scrollRGB[2]->value())};
 }
 
-void RgbEditor::setBarValue(int channel, int value)
+void RgbEditor::showEntry(const ColourEntry &entry)
 {
-    m_scrollRGB[channel]->setValue(value);
+    assignTexts(entry.rgb());
+    m_txtHelligkeit->setText(QString::number(entry.brightness));
+    m_picColor->setColour(shownColour());
 }
 
-void RgbEditor::showValues(const Rgb &colour, quint8 brightness)
+void RgbEditor::assignColour(const Rgb &colour)
 {
     assignTexts(colour);
-    m_txtHelligkeit->setText(QString::number(brightness));
+    m_picColor->setColour(colour);
+}
+
+void RgbEditor::moveBars(const Rgb &colour)
+{
+    m_scrollRGB[0]->setValue(colour.red);
+    m_scrollRGB[1]->setValue(colour.green);
+    m_scrollRGB[2]->setValue(colour.blue);
 }
 
 void RgbEditor::assignTexts(const Rgb &colour)

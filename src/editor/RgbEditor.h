@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Rgb.h"
+#include "ColourEntry.h"
 
 #include <QGroupBox>
 
@@ -30,25 +30,27 @@ class RgbEditor : public QGroupBox
 public:
     explicit RgbEditor(EditSession &session, QWidget *parent = nullptr);
 
-    // Loads an element's values into the boxes (each changed text runs the
-    // channel change) and the brightness box.
-    void showValues(const Rgb &colour, quint8 brightness);
-    // Assigns the three boxes in turn, as undo, redo and the set-all buttons do.
-    void assignTexts(const Rgb &colour);
-    void assignText(int channel, const QString &text);
+    // Shows an element's entry: each box whose text changes runs the channel
+    // change, then the swatch shows the values.
+    void showEntry(const ColourEntry &entry);
+    // Gives the current element a colour as a user would type it: the three
+    // boxes in turn, then the swatch (undo, redo).
+    void assignColour(const Rgb &colour);
+    // Moves the three bars to a colour; each bar that moves runs its own change
+    // and so rewrites its box (a pick on the preview).
+    void moveBars(const Rgb &colour);
 
-    QString text(int channel) const;
     // The numbers the boxes show (an empty box counts as 0).
     Rgb shownColour() const;
-    // The colour of the scroll bars' values.
+    // The colour of the bars' values.
     Rgb barColour() const;
-    void setBarValue(int channel, int value);
-    ColourSwatch *swatch() const { return m_picColor; }
 
 private:
     void channelChanged(int channel);
     void barChanged(int channel);
     void setAll(int value);
+    void assignTexts(const Rgb &colour);
+    void assignText(int channel, const QString &text);
 
     EditSession &m_session;
     std::array<QLineEdit *, 3> m_txtRGB{};

@@ -8,8 +8,6 @@
 
 #include <limits>
 
-const QString PictureFile::kOnly24BitMessage = QStringLiteral("Es werden nur 24-Bit Bitmaps unterstützt!");
-
 namespace {
 
 constexpr int kFileHeaderSize = 14;
@@ -20,17 +18,15 @@ T littleEndianAt(const QByteArray &bytes, int offset)
     return qFromLittleEndian<T>(reinterpret_cast<const uchar *>(bytes.constData()) + offset);
 }
 
-QString tooLarge(int width, int height)
+PictureFile::Result refused(Text reason, QStringList values = {})
 {
-    return QStringLiteral("the picture is too large (%1 × %2 pixels; at most %3 × %3)")
-        .arg(width)
-        .arg(height)
-        .arg(PictureFile::kMaximumSide);
+    return {std::nullopt, {reason, values}};
 }
 
-QString notAPicture(const QString &why)
+PictureFile::Result tooLarge(int width, int height)
 {
-    return QStringLiteral("this is not a picture (%1)").arg(why);
+    return refused(Text::PictureTooLarge, {QString::number(width), QString::number(height),
+                                           QString::number(PictureFile::kMaximumSide)});
 }
 
 } // namespace
@@ -96,7 +92,7 @@ PictureFile::Result PictureFile::load24Bit(const QString &path)
 {
     const RegularFile::Content content = RegularFile::read(path, kMaximumFileSize);
     if (content.problem)
-        return {std::nullopt, QStringLiteral("the file cannot be read (%1)").arg(*content.problem)};
+        return {std::nullopt, *content.problem};
     return decode24Bit(content.bytes);
 }
 
@@ -107,16 +103,15 @@ PictureFile::Result PictureFile::decode24Bit(const QByteArray &bytes)
     // held, and those bytes would become element codes.
     const auto bmp = bmpLayout(bytes);
     if (bytes.startsWith("BM") && !bmp)
-        return {std::nullopt, notAPicture(QStringLiteral("its BMP headers make no sense"))};
+        return refused(Text::NotAPicture);
     if (bmp) {
         if (bmp->width > kMaximumSide || bmp->height > kMaximumSide)
-            return {std::nullopt, tooLarge(bmp->width, bmp->height)};
+            return tooLarge(bmp->width, bmp->height);
         if (bmp->bitsPerPixel != 24)
-            return {std::nullopt, kOnly24BitMessage};
+            return refused(Text::Only24Bit);
         if (bytes.size() < bmp->requiredSize) {
-            return {std::nullopt, QStringLiteral("the picture file is cut short (%1 bytes; its header promises %2)")
-                                      .arg(bytes.size())
-                                      .arg(bmp->requiredSize)};
+            return refused(Text::PictureCutShort,
+                           {QString::number(bytes.size()), QString::number(bmp->requiredSize)});
         }
     }
 
@@ -125,22 +120,22 @@ PictureFile::Result PictureFile::decode24Bit(const QByteArray &bytes)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     if (!reader.canRead())
-        return {std::nullopt, notAPicture(reader.errorString())};
+        return refused(Text::NotAPicture);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > kMaximumSide || size.height() > kMaximumSide))
-        return {std::nullopt, tooLarge(size.width(), size.height())};
+        return tooLarge(size.width(), size.height());
 
     const std::optional<int> stated = statedBitsPerPixel(bytes);
     if (stated && *stated != 24)
-        return {std::nullopt, kOnly24BitMessage};
+        return refused(Text::Only24Bit);
 
     QImage image;
     if (!reader.read(&image))
-        return {std::nullopt, QStringLiteral("the picture cannot be read (%1)").arg(reader.errorString())};
+        return refused(Text::PictureUnreadable, {reader.errorString()});
     if (image.width() > kMaximumSide || image.height() > kMaximumSide)
-        return {std::nullopt, tooLarge(image.width(), image.height())};
+        return tooLarge(image.width(), image.height());
     // Formats whose header is not read here must arrive as plain 8-bit RGB.
     if (!stated && image.format() != QImage::Format_RGB888 && image.format() != QImage::Format_BGR888)
-        return {std::nullopt, kOnly24BitMessage};
-    return {image.convertToFormat(QImage::Format_BGR888), QString()};
+        return refused(Text::Only24Bit);
+    return {image.convertToFormat(QImage::Format_BGR888), {}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Problem.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -12,7 +14,6 @@
 class PictureFile
 {
 public:
-    static const QString kOnly24BitMessage; // "Es werden nur 24-Bit Bitmaps unterstützt!"
     static constexpr int kMaximumSide = 1024;
     // Far above any picture of kMaximumSide pixels a side in the formats offered.
     static constexpr qint64 kMaximumFileSize = 16 << 20;
@@ -20,7 +21,7 @@ public:
     struct Result
     {
         std::optional<QImage> picture; // Format_BGR888 when taken
-        QString problem;               // why not, when refused
+        Problem problem;               // why not, when refused
     };
 
     static Result load24Bit(const QString &path);

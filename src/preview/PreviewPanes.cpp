@@ -49,7 +49,7 @@ void PreviewPanes::repaintAll(const ColourScheme &scheme)
     }
 }
 
-std::optional<QString> PreviewPanes::loadMaskFile(const QString &path)
+std::optional<Problem> PreviewPanes::loadMaskFile(const QString &path)
 {
     const PictureFile::Result loaded = PictureFile::load24Bit(path);
     if (!loaded.picture)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PreviewPane.h"
+#include "Problem.h"
 
 #include <QObject>
 #include <QPoint>
@@ -41,7 +42,7 @@ public:
 
     // Replaces panes and masks 0 to 3 by one picture file; 4 and 5 keep theirs.
     // Returns the reason when the file is refused; nothing changes then.
-    std::optional<QString> loadMaskFile(const QString &path);
+    std::optional<Problem> loadMaskFile(const QString &path);
 
 signals:
     void paneChanged(int index);

@@ -9,6 +9,8 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Answers file dialogs from a queue (an empty answer cancels) and records every
@@ -42,9 +44,25 @@ private:
     }
 };
 
-// A shown main window with scripted dialogs.
+// Points the settings store at a folder of the test's own, for the life of the
+// test program: no test reads or writes the user's real settings.
+inline const QString &testSettingsFolder()
+{
+    static QTemporaryDir folder;
+    static const bool pointed = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        return true;
+    }();
+    Q_UNUSED(pointed);
+    static const QString path = folder.path();
+    return path;
+}
+
+// A started and shown main window with scripted dialogs.
 struct WindowFixture
 {
+    const QString settingsFolder = testSettingsFolder();
     MainWindow window;
     ScriptedDialogs *dialogs = nullptr;
 
@@ -53,6 +71,7 @@ struct WindowFixture
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         window.setDialogs(std::move(scripted));
+        window.start();
         window.show();
     }
 

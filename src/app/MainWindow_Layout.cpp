@@ -1,0 +1,243 @@
+// Where every control of the window sits, and how the controls are wired.
+//
+// Every control gets its member's name as object name; a control of an array
+// carries its index in the name (txtRGB0..2, scrollRGB0..2, cmdSetAll0..2,
+// txtS55PaletteRGB0..2, Label80..2, PicturePreview0..5, DEVEdition0..3,
+// txtSupport0..6).
+#include "MainWindow.h"
+
+#include "ElementList.h"
+#include "MenuBar.h"
+#include "PaletteFrame.h"
+#include "PaneView.h"
+#include "RgbEditor.h"
+#include "SchemeNameValidator.h"
+#include "Version.h"
+#include "WrappingCheckBox.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+
+template <typename Widget, typename... Args>
+Widget *place(QWidget *parent, const QString &name, const QRect &geometry, Args &&...args)
+{
+    auto *widget = new Widget(std::forward<Args>(args)..., parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *developerLabel(QWidget *parent, int index, const QString &text, const QRect &geometry)
+{
+    auto *label = place<QLabel>(parent, QStringLiteral("DEVEdition%1").arg(index), geometry, text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    label->setPalette(palette);
+    label->hide(); // for the makers only; nothing in the program shows it
+    return label;
+}
+
+} // namespace
+
+void MainWindow::createWindow()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Siemens S55 Vexlume  -  Version: ") + Version::shortText()
+                   + QStringLiteral(" - STILL BETA ;)"));
+    setFixedSize(634, 477);
+    QFont compact = font();
+    compact.setPixelSize(11);
+    setFont(compact);
+
+    DEVEdition[0] = developerLabel(this, 0, QStringLiteral("DEVELOPER EDITION"), {392, 0, 177, 17});
+    DEVEdition[1] = developerLabel(this, 1, QStringLiteral("FOR QUORVIX INTERNAL USE ONLY"), {392, 16, 233, 17});
+}
+
+// Two panels: a text panel, empty but for the makers' one message, and the time.
+void MainWindow::createStatusBar()
+{
+    StatusBar1 = place<QStatusBar>(this, QStringLiteral("StatusBar1"), {0, 452, 634, 25});
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1Panel1 = new QLabel(StatusBar1);
+    StatusBar1Panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    StatusBar1->addWidget(StatusBar1Panel1, 1);
+    auto *clock = new QLabel(StatusBar1);
+    clock->setObjectName(QStringLiteral("StatusBar1Panel2"));
+    clock->setAlignment(Qt::AlignCenter);
+    clock->setMinimumWidth(60);
+    StatusBar1->addPermanentWidget(clock);
+    auto *clockTimer = new QTimer(this);
+    const auto showTime = [clock] { clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm"))); };
+    connect(clockTimer, &QTimer::timeout, clock, showTime);
+    clockTimer->start(1000);
+    showTime();
+}
+
+void MainWindow::createEditorArea()
+{
+    MainElements = place<QWidget>(this, QStringLiteral("MainElements"), {8, 32, 617, 417});
+    createPreviewFrame(MainElements);
+    createElementFrame(MainElements);
+    createPaletteTabs(MainElements);
+    createNameFrame(MainElements);
+
+    // The open and save commands live on two buttons that are never shown; the
+    // menu runs them.
+    cmdOpen = place<QPushButton>(MainElements, QStringLiteral("cmdOpen"), {512, 352, 105, 25},
+                                 QStringLiteral("Color Scheme öffnen"));
+    cmdOpen->hide();
+    cmdSave = place<QPushButton>(MainElements, QStringLiteral("cmdSave"), {512, 384, 105, 25},
+                                 QStringLiteral("Color Scheme speichern"));
+    cmdSave->hide();
+}
+
+void MainWindow::createPreviewFrame(QWidget *area)
+{
+    FramePreview = place<QGroupBox>(area, QStringLiteral("FramePreview"), {0, 0, 233, 409}, QStringLiteral("Preview"));
+    for (int i = 0; i < PreviewPanes::kCount; ++i) {
+        PicturePreview[i] = new PaneView(m_panes, i, FramePreview);
+        PicturePreview[i]->move(PreviewPanes::position(i));
+    }
+
+    DEVEdition[2] = developerLabel(FramePreview, 2, QStringLiteral("Farbe:"), {8, 304, 49, 17});
+    DEVEdition[3] = developerLabel(FramePreview, 3, QString(), {64, 304, 105, 17});
+    cmdLoadMask = place<QPushButton>(FramePreview, QStringLiteral("cmdLoadMask"), {152, 296, 73, 25},
+                                     QStringLiteral("Load Mask"));
+    cmdLoadMask->hide();
+
+    // An etched rule: a line in the shadow colour with a highlight line one
+    // pixel below it.
+    const auto ruleLine = [this](const QString &name, int y, QPalette::ColorRole role) {
+        auto *line = place<QFrame>(FramePreview, name, {8, y, 217, 1});
+        line->setAutoFillBackground(true);
+        line->setBackgroundRole(role);
+    };
+    ruleLine(QStringLiteral("Line3"), 328, QPalette::Dark);
+    ruleLine(QStringLiteral("Line4"), 329, QPalette::Light);
+
+    chkBlink = place<QCheckBox>(FramePreview, QStringLiteral("chkBlink"), {8, 336, 217, 25});
+    chkBlink->setChecked(true);
+    chkProvider = place<WrappingCheckBox>(FramePreview, QStringLiteral("chkProvider"), {8, 360, 217, 41});
+    m_localisedCaptions.push_back({Text::FlashOnSelect, [this](const QString &s) { chkBlink->setText(s); }});
+    m_localisedCaptions.push_back({Text::HideProviderName, [this](const QString &s) { chkProvider->setText(s); }});
+}
+
+void MainWindow::createElementFrame(QWidget *area)
+{
+    frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121}, QStringLiteral("Element"));
+    cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_scheme);
+}
+
+void MainWindow::createPaletteTabs(QWidget *area)
+{
+    // The tab strip with its page; the two frames lie over the page, one shown
+    // at a time, so the tabs' own pages stay empty.
+    TabPaletteSelect = place<QTabWidget>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217});
+    TabPaletteSelect->tabBar()->setExpanding(false);
+    const struct { const char16_t *key; Text caption; const char16_t *design; } tabs[] = {
+        {u"pS55", Text::TabS55, u"S55 Farbpalette"},
+        {u"p16Bit", Text::Tab16Bit, u"16 Bit Farbpalette"},
+    };
+    for (const auto &tab : tabs) {
+        const int index = TabPaletteSelect->addTab(new QWidget, QString::fromUtf16(tab.design));
+        TabPaletteSelect->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
+        m_localisedCaptions.push_back(
+            {tab.caption, [this, index](const QString &s) { TabPaletteSelect->setTabText(index, s); }});
+    }
+
+    frameFarbe256 = new PaletteFrame(m_session, area);
+    frameFarbe256->setGeometry(264, 152, 225, 177);
+    frameFarbe16Bit = new RgbEditor(m_session, area);
+    frameFarbe16Bit->setGeometry(264, 152, 225, 177);
+    frameFarbe16Bit->hide();
+}
+
+void MainWindow::createNameFrame(QWidget *area)
+{
+    FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57}, QStringLiteral("Scheme Titel"));
+    txtNamedesSchemes = place<QLineEdit>(FrameTitel, QStringLiteral("txtNamedesSchemes"), {8, 24, 241, 19});
+    txtNamedesSchemes->setValidator(new SchemeNameValidator(txtNamedesSchemes));
+}
+
+// The bar lies in the band above the editor area; it stays hidden until the
+// user has agreed to the disclaimer.
+void MainWindow::createMenu()
+{
+    SmartMenuXP1 = new MenuBar(this);
+    SmartMenuXP1->setGeometry(0, 0, width(), 28);
+}
+
+// The support panel takes the editor area's place when the menu opens it.
+void MainWindow::createSupportPanel()
+{
+    FrameSupport = place<QGroupBox>(this, QStringLiteral("FrameSupport"), {8, 32, 505, 409}, QStringLiteral("Support"));
+    FrameSupport->hide();
+    const QRect places[txtSupport.size()] = {{16, 32, 297, 65},  {16, 104, 297, 17}, {16, 120, 297, 17},
+                                             {16, 136, 297, 17}, {16, 152, 473, 33}, {16, 192, 297, 49},
+                                             {16, 240, 321, 41}};
+    for (std::size_t i = 0; i < txtSupport.size(); ++i) {
+        txtSupport[i] = place<QLabel>(FrameSupport, QStringLiteral("txtSupport%1").arg(i), places[i]);
+        txtSupport[i]->setWordWrap(true);
+        txtSupport[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_localisedCaptions.push_back(
+            {Text(int(Text::Support0) + int(i)), [label = txtSupport[i]](const QString &s) { label->setText(s); }});
+    }
+}
+
+void MainWindow::createTimers()
+{
+    tmrBlink = new QTimer(this);
+    tmrBlink->setObjectName(QStringLiteral("tmrBlink"));
+    tmrBlink->setInterval(50);
+
+    tCheatModus = new QTimer(this);
+    tCheatModus->setObjectName(QStringLiteral("tCheatModus"));
+    tCheatModus->setInterval(10000);
+    tCheatModus->start();
+}
+
+void MainWindow::connectControls()
+{
+    connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int i) { PicturePreview[i]->update(); });
+    for (PaneView *view : PicturePreview) {
+        connect(view, &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
+        connect(view, &PaneView::clicked, this, [this, view] { pick(view->index()); });
+    }
+    connect(tmrBlink, &QTimer::timeout, this, &MainWindow::blink);
+    connect(tCheatModus, &QTimer::timeout, this, &MainWindow::resetClickSequence);
+    connect(chkProvider, &QCheckBox::toggled, this, &MainWindow::setProviderFlags);
+    connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
+    connect(TabPaletteSelect, &QTabWidget::currentChanged, this, &MainWindow::showPaletteTab);
+
+    // The name box and the scheme's name follow each other.
+    connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);
+    // Only a name that differs reaches the box: setting a box's text moves its
+    // cursor to the end, which would jump while the user types in the middle.
+    connect(&m_scheme, &SchemeModel::nameChanged, txtNamedesSchemes, [this](const QString &name) {
+        if (txtNamedesSchemes->text() != name)
+            txtNamedesSchemes->setText(name);
+    });
+
+    connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openScheme);
+    connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveScheme);
+    connect(cmdLoadMask, &QPushButton::clicked, this, &MainWindow::loadMask);
+
+    connect(SmartMenuXP1, &MenuBar::itemClick, this,
+            [this](int id) { dispatch(SmartMenuXP1->keyOfItem(id)); });
+    connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
+    m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
+}

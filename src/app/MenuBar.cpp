@@ -1,0 +1,132 @@
+#include "MenuBar.h"
+
+#include <QFontDatabase>
+#include <QMenu>
+
+namespace {
+
+// Virtual key codes beyond letters and digits (which are their own ASCII codes
+// in both worlds).
+int qtKey(int keyCode)
+{
+    if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= 'A' && keyCode <= 'Z'))
+        return keyCode;
+    if (keyCode >= 0x70 && keyCode <= 0x87) // F1 to F24
+        return Qt::Key_F1 + (keyCode - 0x70);
+    switch (keyCode) {
+    case 0x08: return Qt::Key_Backspace;
+    case 0x09: return Qt::Key_Tab;
+    case 0x0D: return Qt::Key_Return;
+    case 0x1B: return Qt::Key_Escape;
+    case 0x20: return Qt::Key_Space;
+    case 0x2D: return Qt::Key_Insert;
+    case 0x2E: return Qt::Key_Delete;
+    }
+    return 0;
+}
+
+} // namespace
+
+MenuBar::MenuBar(QWidget *parent) : QMenuBar(parent)
+{
+    setObjectName(QStringLiteral("SmartMenuXP1"));
+    setNativeMenuBar(false); // it lies inside the window's own top band
+    m_menuFont = font();
+}
+
+QKeySequence MenuBar::shortcut(int modifiers, int keyCode)
+{
+    const int key = qtKey(keyCode);
+    if (key == 0)
+        return {};
+    int combination = key;
+    if (modifiers & Shift)
+        combination |= Qt::SHIFT;
+    if (modifiers & Ctrl)
+        combination |= Qt::CTRL;
+    if (modifiers & Alt)
+        combination |= Qt::ALT;
+    return QKeySequence(combination);
+}
+
+void MenuBar::clearItems()
+{
+    for (const Item &item : m_items) {
+        removeAction(item.action);
+        item.action->setShortcut({}); // the old shortcuts must not fire while the item waits
+        item.action->deleteLater();
+        if (item.menu)
+            item.menu->deleteLater();
+    }
+    m_items.clear();
+}
+
+int MenuBar::addItem(const QString &parentKey, const QString &key, int kind, const QString &caption,
+                     const QIcon &picture, int modifiers, int keyCode, int reserved, bool enabled, bool visible)
+{
+    Q_UNUSED(reserved);
+    QWidget *owner = this;
+    if (!parentKey.isEmpty()) {
+        auto parent = std::find_if(m_items.begin(), m_items.end(),
+                                   [&parentKey](const Item &item) { return item.key == parentKey; });
+        if (parent != m_items.end())
+            owner = subMenuOf(*parent);
+    }
+
+    auto *action = new QAction(picture, caption, owner);
+    action->setSeparator(kind == Separator);
+    action->setShortcut(shortcut(modifiers, keyCode));
+    action->setEnabled(enabled);
+    action->setVisible(visible);
+    owner->addAction(action);
+
+    const int id = m_nextId++;
+    m_items.push_back({id, key, action, nullptr});
+    connect(action, &QAction::triggered, this, [this, id] { emit itemClick(id); });
+    return id;
+}
+
+QMenu *MenuBar::subMenuOf(Item &item)
+{
+    if (!item.menu) {
+        item.menu = new QMenu(this);
+        item.menu->setFont(m_menuFont);
+        item.action->setMenu(item.menu);
+    }
+    return item.menu;
+}
+
+void MenuBar::setMenuFont(const QString &family, int pointSize)
+{
+    m_menuFont = QFont(family, pointSize);
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+        m_menuFont = QFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), pointSize);
+    m_menuFont.setStyleHint(QFont::SansSerif);
+    setFont(m_menuFont);
+    for (const Item &item : m_items) {
+        if (item.menu)
+            item.menu->setFont(m_menuFont);
+    }
+}
+
+QString MenuBar::keyOfItem(int id) const
+{
+    for (const Item &item : m_items) {
+        if (item.id == id)
+            return item.key;
+    }
+    return {};
+}
+
+void MenuBar::setItemEnabled(int position, bool enabled)
+{
+    if (QAction *action = itemAction(position))
+        action->setEnabled(enabled);
+}
+
+QAction *MenuBar::itemAction(int position) const
+{
+    if (position < 1 || position > count())
+        return nullptr;
+    return m_items[std::size_t(position - 1)].action;
+}

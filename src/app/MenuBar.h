@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+#include <QMenuBar>
+
+#include <vector>
+
+class QMenu;
+
+// The window's menu bar, built item by item. Every item has a key (the command
+// it stands for) and a position: its number in the order of adding, counted from
+// 1 across the whole tree, separators and hidden items included, and counted
+// afresh after clearItems(). The bar reports a chosen item by an identifier that
+// keyOfItem() turns back into the key.
+//
+// The bar may be rebuilt from inside its own itemClick(): the items of the old
+// build are deleted only once control is back in the event loop, never while
+// one of them is still delivering its signal.
+class MenuBar : public QMenuBar
+{
+    Q_OBJECT
+public:
+    enum Kind { Ordinary = 0, Marked = 1, Separator = 3 };
+    // Shortcut modifiers as a bit mask.
+    enum Modifier { Shift = 1, Ctrl = 2, Alt = 4 };
+
+    explicit MenuBar(QWidget *parent = nullptr);
+
+    void clearItems();
+    // Appends an item as the last child of the item with parentKey (a heading of
+    // the bar when parentKey is empty) and returns its identifier. The shortcut
+    // is a modifier mask and a virtual key code; a key code of 0 means none,
+    // whatever the mask. `reserved` is passed on by callers and not used.
+    int addItem(const QString &parentKey, const QString &key, int kind, const QString &caption,
+                const QIcon &picture, int modifiers, int keyCode, int reserved, bool enabled, bool visible);
+    // The font of the menu texts; a family the system lacks gives a sans-serif
+    // font of the same size.
+    void setMenuFont(const QString &family, int pointSize);
+
+    // The key given to the item, or an empty text for an identifier no item of
+    // the current build has.
+    QString keyOfItem(int id) const;
+    // Enables or disables the item at a position (1 to count()); other positions
+    // are ignored.
+    void setItemEnabled(int position, bool enabled);
+
+    int count() const { return int(m_items.size()); }
+    // The action that shows the item at a position, or null.
+    QAction *itemAction(int position) const;
+
+    // A Qt key sequence for a modifier mask and virtual key code.
+    static QKeySequence shortcut(int modifiers, int keyCode);
+
+signals:
+    void itemClick(int id);
+
+private:
+    struct Item
+    {
+        int id;
+        QString key;
+        QAction *action;
+        QMenu *menu; // the item's own sub-menu, once it has children
+    };
+
+    QMenu *subMenuOf(Item &item);
+
+    std::vector<Item> m_items;
+    int m_nextId = 1;
+    QFont m_menuFont;
+};

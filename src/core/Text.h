@@ -1,0 +1,48 @@
+#pragma once
+
+// Every text of the program's own that depends on the interface language,
+// apart from the element names and the menu: the localised captions, the
+// support texts, the messages it shows and the reasons it gives for a failure.
+// The order is the row order of the text table.
+enum class Text {
+    // Captions.
+    TabS55,
+    Tab16Bit,
+    FlashOnSelect,
+    HideProviderName,
+    Support0,
+    Support1,
+    Support2,
+    Support3,
+    Support4,
+    Support5,
+    Support6,
+    // Messages: what went wrong, with the file's name as %1.
+    OpenFailed,
+    SaveFailed,
+    FileEndsEarly,     // %2 entries of %3 read
+    FileGoesOn,        // %2 entries; ignored from line %3 on
+    PictureRefused,
+    SecretRedScheme,   // the status bar's word for the makers' click sequence
+    // Reasons, shown under a message or by --check.
+    AtLine,            // "line %1: %2"
+    FileEmpty,
+    NotANumber,        // %1 the item
+    NotAColourValue,   // %1 the item
+    FollowsLastEntry,  // %1 the item, %2 the last entry's number
+    NoDataLine,
+    EndsAfter,         // %1 of %2 entries
+    IsFolder,
+    IsSpecialFile,
+    FileTooLarge,      // %1 bytes; at most %2
+    SystemSays,        // %1: the system's own words
+    NameHasLineBreak,
+    NameHasCharacter,  // %1 the character
+    NotAPicture,
+    PictureTooLarge,   // %1 × %2 pixels; at most %3
+    PictureCutShort,   // %1 bytes of %2
+    PictureUnreadable, // %1: the decoder's words
+    Only24Bit,         // one fixed German sentence in every language
+    WouldReplaceScheme,
+    Count
+};
