@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -34,6 +35,7 @@ private slots:
     void startsWithTheBlueSchemeAndAnUnloadedEditor();
     void controlsSitWhereTheyBelong_data();
     void controlsSitWhereTheyBelong();
+    void noVisibleControlIsCutOff_data();
     void noVisibleControlIsCutOff();
     void openingAGoodFileReplacesColoursAndName();
     void openingABadFileChangesNothing_data();
@@ -173,9 +175,26 @@ void TestMainWindow::controlsSitWhereTheyBelong()
         QVERIFY(f.control(QString::fromLatin1(hidden))->isHidden());
 }
 
+void TestMainWindow::noVisibleControlIsCutOff_data()
+{
+    QTest::addColumn<Language>("language");
+    for (Language language : Languages::kAll)
+        QTest::newRow(qPrintable(Languages::code(language))) << language;
+}
+
 void TestMainWindow::noVisibleControlIsCutOff()
 {
+    QFETCH(Language, language);
     WindowFixture f;
+    f.window.applyLanguage(language);
+    // The palette tabs show their whole captions side by side.
+    auto *tabs = f.control(QStringLiteral("TabPaletteSelect"))->findChild<QTabBar *>();
+    QCOMPARE(tabs->elideMode(), Qt::ElideNone);
+    QVERIFY2(tabs->tabRect(1).right() < tabs->width(), qPrintable(tabs->tabText(1)));
+    for (int i = 0; i < 2; ++i) {
+        const int needed = tabs->fontMetrics().horizontalAdvance(tabs->tabText(i));
+        QVERIFY2(needed < tabs->tabRect(i).width(), qPrintable(tabs->tabText(i)));
+    }
     for (const QString &frame : {QStringLiteral("frameFarbe256"), QStringLiteral("frameFarbe16Bit")}) {
         f.control(QStringLiteral("frameFarbe256"))->setVisible(frame == u"frameFarbe256");
         f.control(QStringLiteral("frameFarbe16Bit"))->setVisible(frame == u"frameFarbe16Bit");

@@ -15,22 +15,6 @@ QPoint pixelOf(int pane, int element)
     return findPixel(pane, [element](int r, int g, int) { return r == element && g == 254 - element; });
 }
 
-// Every pane pixel coded for the element shows the colour.
-bool showsEverywhere(const MainWindow &window, int element, const Rgb &colour)
-{
-    for (int i = 0; i < PreviewPanes::kCount; ++i) {
-        const PreviewPane &pane = window.panes().pane(i);
-        for (int y = 0; y < pane.size().height(); ++y) {
-            for (int x = 0; x < pane.size().width(); ++x) {
-                const Rgb mask = pane.maskColourAt({x, y});
-                if (ElementCode::element(mask.red, mask.green) == element && pane.pictureColourAt({x, y}) != colour)
-                    return false;
-            }
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 // Choosing an element by clicking the preview, and its flash.
@@ -77,15 +61,15 @@ void TestPicking::pickingAnElementPixelChoosesAndFlashesIt()
     QVERIFY(f.control<QLabel>(QStringLiteral("DEVEdition3"))->isHidden());
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 50);
-    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(f.showsEverywhere(21, colour));
 
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+    QVERIFY(f.showsEverywhere(21, colour.inverted()));
     QVERIFY(timer->isActive());
     QCOMPARE(f.colour(21), colour); // the flash never reaches the table
 
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(f.showsEverywhere(21, colour));
     QVERIFY(!timer->isActive());
     QCOMPARE(f.window.flashElement(), 21);
 }
@@ -110,15 +94,15 @@ void TestPicking::aSecondPickDuringAFlashTakesOver()
     const Rgb title = f.colour(4);
     click(f, 0, pixelOf(0, 4));
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 4, title.inverted()));
+    QVERIFY(f.showsEverywhere(4, title.inverted()));
 
     click(f, 0, pixelOf(0, 21));
     QCOMPARE(f.window.flashElement(), 21);
     QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
-    QVERIFY(showsEverywhere(f.window, 4, title)); // the first element gets its colour back
+    QVERIFY(f.showsEverywhere(4, title)); // the first element gets its colour back
     f.window.blink();
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 21, f.colour(21)));
+    QVERIFY(f.showsEverywhere(21, f.colour(21)));
 }
 
 void TestPicking::pickingTheFlashingElementAgainKeepsItsColour()
@@ -131,11 +115,11 @@ void TestPicking::pickingTheFlashingElementAgainKeepsItsColour()
     click(f, 0, at);
     QCOMPARE(f.colour(21), colour);
     QCOMPARE(f.shownValues(), colour);
-    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(f.showsEverywhere(21, colour));
     QCOMPARE(f.window.flashElement(), 21);
     f.window.blink();
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(f.showsEverywhere(21, colour));
 }
 
 void TestPicking::fixedPixelsChangeNothing_data()
@@ -211,7 +195,7 @@ void TestPicking::iconColoursPickTheElementTheyName()
     QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21.inverted());
     f.window.blink();
     QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21);
-    QVERIFY(showsEverywhere(f.window, 36, iconColour));
+    QVERIFY(f.showsEverywhere(36, iconColour));
     QCOMPARE(f.colour(21), title21);
 }
 
@@ -237,12 +221,12 @@ void TestPicking::choosingAnotherElementDuringAFlash()
     auto *timer = f.control<QTimer>(QStringLiteral("tmrBlink"));
     if (ticksBefore == 0) {
         f.window.blink();
-        QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+        QVERIFY(f.showsEverywhere(21, colour.inverted()));
     }
     f.window.blink();
     QVERIFY(!timer->isActive());
-    QVERIFY(showsEverywhere(f.window, 21, colour));
-    QVERIFY(showsEverywhere(f.window, 4, f.colour(4)));
+    QVERIFY(f.showsEverywhere(21, colour));
+    QVERIFY(f.showsEverywhere(4, f.colour(4)));
     QCOMPARE(f.colour(21), colour);
 }
 
@@ -252,15 +236,15 @@ void TestPicking::aRejectedClickLeavesTheFlashAlone()
     const Rgb colour = f.colour(21);
     click(f, 0, pixelOf(0, 21));
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+    QVERIFY(f.showsEverywhere(21, colour.inverted()));
 
     click(f, 1, findPixel(1, [](int r, int g, int b) { return r == 255 && g == 255 && b == 255; }));
     QCOMPARE(f.list()->currentRow(), 20);
     QCOMPARE(f.window.flashElement(), -21);
     QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
-    QVERIFY(showsEverywhere(f.window, 21, colour.inverted()));
+    QVERIFY(f.showsEverywhere(21, colour.inverted()));
     f.window.blink();
-    QVERIFY(showsEverywhere(f.window, 21, colour));
+    QVERIFY(f.showsEverywhere(21, colour));
 }
 
 void TestPicking::providerOptionOnlyTouchesTwoFlags()

@@ -236,6 +236,9 @@ void TestSchemeFile::reportsTheFirstProblem_data()
                                              << QStringLiteral("line 6: \"1e400\" is not a colour value (0 to 255)") << failed;
     lines[5] = "1 two 3 4";
     QTest::newRow("word in the data") << crlf(lines) << QStringLiteral("line 6: \"two 3 4\" is not a number") << failed;
+    lines[5] = "%1 %2 3";
+    QTest::newRow("place holders in the item") << crlf(lines) << QStringLiteral("line 6: \"%1 %2 3\" is not a number")
+                                               << failed;
     lines[5] = "1 2x 3 4";
     QTest::newRow("letters after digits") << crlf(lines) << QStringLiteral("line 6: \"2x 3 4\" is not a number") << failed;
 

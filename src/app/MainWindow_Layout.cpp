@@ -148,6 +148,8 @@ void MainWindow::createPaletteTabs(QWidget *area)
     // at a time, so the tabs' own pages stay empty.
     TabPaletteSelect = place<QTabWidget>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217});
     TabPaletteSelect->tabBar()->setExpanding(false);
+    // Narrow tab margins: the Spanish captions only just fit side by side.
+    TabPaletteSelect->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
     const struct { const char16_t *key; Text caption; const char16_t *design; } tabs[] = {
         {u"pS55", Text::TabS55, u"S55 Farbpalette"},
         {u"p16Bit", Text::Tab16Bit, u"16 Bit Farbpalette"},

@@ -33,6 +33,7 @@ void ElementList::fill(const QStringList &texts)
     clear();
     for (const QString &text : texts) {
         auto *item = new QListWidgetItem(text, this);
+        item->setToolTip(text); // long names are cut short in the list
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         const auto element = ElementCatalogue::elementNumber(text);
         item->setCheckState(!element || m_scheme.scheme().isVisible(*element) ? Qt::Checked : Qt::Unchecked);

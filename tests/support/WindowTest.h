@@ -4,10 +4,15 @@
 // and drive the window's controls the way a user does.
 
 #include "ColourSwatch.h"
+#include "ElementCode.h"
 #include "MainWindow.h"
+#include "MenuBar.h"
+#include "MenuTable.h"
 #include "UserDialogs.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -107,7 +112,95 @@ struct WindowFixture
         QTest::keyClicks(b, keys);
     }
 
+    MenuBar *menuBar() { return control<MenuBar>(QStringLiteral("SmartMenuXP1")); }
+    // The item of the current menu with a key.
+    QAction *menuItem(const QString &key)
+    {
+        const auto &items = MenuTable::items();
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (MenuTable::key(items[i]) == key)
+                return menuBar()->itemAction(int(i) + 1);
+        }
+        return nullptr;
+    }
+
+    // Chooses a menu item as a keyboard user does: Alt and the first heading's
+    // access key open the bar, the arrow keys walk to the item, Return chooses
+    // it. Returns false when the way there is blocked.
+    bool chooseByKeys(const QString &key)
+    {
+        QStringList path{key}; // from the heading down to the item
+        for (QString parent = parentOf(key); !parent.isEmpty(); parent = parentOf(parent))
+            path.prepend(parent);
+        const QList<QAction *> headings = menuBar()->actions();
+        const QString first = headings.value(0) ? headings.value(0)->text() : QString();
+        const int accessKey = first.at(first.indexOf(u'&') + 1).toUpper().unicode();
+        if (QApplication::activeWindow() != &window) {
+            window.activateWindow();
+            if (!QTest::qWaitForWindowActive(&window))
+                return false;
+        }
+        QTest::keyClick(&window, Qt::Key(accessKey), Qt::AltModifier);
+        QMenu *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        for (int step = 0; popup && popup != menuItem(path.first())->menu() && step < 8; ++step) {
+            QTest::keyClick(popup, Qt::Key_Right);
+            popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        }
+        for (int level = 1; popup && level < path.size(); ++level) {
+            QAction *target = menuItem(path[level]);
+            for (int step = 0; popup->activeAction() != target && step < 20; ++step)
+                QTest::keyClick(popup, Qt::Key_Down);
+            if (popup->activeAction() != target)
+                break;
+            if (level + 1 < path.size()) {
+                QTest::keyClick(popup, Qt::Key_Right);
+                popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            } else {
+                QTest::keyClick(popup, Qt::Key_Return);
+                return true;
+            }
+        }
+        while (QApplication::activePopupWidget())
+            QApplication::activePopupWidget()->close();
+        return false;
+    }
+
+    static QString parentOf(const QString &key)
+    {
+        for (const MenuTable::Item &item : MenuTable::items()) {
+            if (MenuTable::key(item) == key)
+                return MenuTable::parent(item);
+        }
+        return {};
+    }
+
     Rgb colour(int element) const { return window.scheme().colour(element); }
+
+    // Every pane pixel coded for the element shows the colour.
+    bool showsEverywhere(int element, const Rgb &colour) const
+    {
+        for (int i = 0; i < PreviewPanes::kCount; ++i) {
+            const PreviewPane &pane = window.panes().pane(i);
+            for (int y = 0; y < pane.size().height(); ++y) {
+                for (int x = 0; x < pane.size().width(); ++x) {
+                    const Rgb mask = pane.maskColourAt({x, y});
+                    if (ElementCode::element(mask.red, mask.green) == element && pane.pictureColourAt({x, y}) != colour)
+                        return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // Presses keys in the active window, as a user does.
+    void press(const QKeySequence &keys)
+    {
+        if (QApplication::activeWindow() != &window) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+        }
+        QTest::keySequence(&window, keys);
+    }
     Rgb shownValues()
     {
         return {quint8(box(0)->text().toInt()), quint8(box(1)->text().toInt()), quint8(box(2)->text().toInt())};

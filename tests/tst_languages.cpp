@@ -1,0 +1,99 @@
+#include "support/WindowTest.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The window in each of its five languages.
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void switchingShowsTheLanguageEverywhere_data();
+    void switchingShowsTheLanguageEverywhere();
+};
+
+void TestLanguages::switchingShowsTheLanguageEverywhere_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("captions"); // the two tabs, the two check boxes
+    QTest::addColumn<QString>("entry37");
+    QTest::addColumn<QString>("support");      // how the first support text begins
+    QTest::addColumn<QString>("code");
+
+    QTest::newRow("German") << Language::German
+                            << QStringList{u"S55 Farbpalette"_s, u"16 Bit Farbpalette"_s, u"beim Wählen aufblitzen"_s,
+                                           u"Providername ausblenden (nicht in der Vorschau zu sehen)"_s}
+                            << u"37 - ! Meldungsfenster Text markiert Markierungsbalken "_s
+                            << u"Wenn ein ungültiges Colour Scheme"_s << u"de"_s;
+    QTest::newRow("English") << Language::English
+                             << QStringList{u"S55 color palette"_s, u"16 Bit color palette"_s, u"flash on select"_s,
+                                            u"don't show provider name (only on the device, not in preview)"_s}
+                             << u"37 - ! message window text marked background"_s
+                             << u"If you save an illegal Colour Scheme"_s << u"eng"_s;
+    // French keeps the English captions, with its own support and element texts.
+    QTest::newRow("French") << Language::French
+                            << QStringList{u"S55 color palette"_s, u"16 Bit color palette"_s, u"flash on select"_s,
+                                           u"don't show provider name (only on the device, not in preview)"_s}
+                            << u"37 - ! Arrière-plan - fenêtre d'options (sélectionné)"_s
+                            << u"Si vous chargez un thème de couleur non-valide"_s << u"frc"_s;
+    QTest::newRow("Spanish") << Language::Spanish
+                             << QStringList{u"Paleta del S55"_s, u"Paleta de colores de 16 bits"_s,
+                                            u"parpadeo al seleccionar"_s,
+                                            u"no mostrar el nombre de la operadora (sólo en el teléfono, no en la vista previa)"_s}
+                             << u"37 - ! Color del fondo del texto seleccionado de la ventana de mensajes"_s
+                             << u"Cuando se graba un esquema de color no válido"_s << u"esp"_s;
+    QTest::newRow("Dutch") << Language::Dutch
+                           << QStringList{u"S55 kleurenpalet"_s, u"16 bit kleurenpalet"_s, u"Knipper bij selectie"_s,
+                                          u"Toon geen providernaam (Aleen op het toestel, niet in het voorbeeld)"_s}
+                           << u"37 - ! bericht scherm tekst geselecteerd achtergrond"_s
+                           << u"Wanneer je een corrupte \"Colour Scheme\""_s << u"dutch"_s;
+}
+
+void TestLanguages::switchingShowsTheLanguageEverywhere()
+{
+    QFETCH(Language, language);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, entry37);
+    QFETCH(QString, support);
+    QFETCH(QString, code);
+
+    WindowFixture f;
+    // State a switch must reset: hidden provider name, a cleared mark, another element.
+    auto *provider = f.control<QCheckBox>(u"chkProvider"_s);
+    QTest::mouseClick(provider, Qt::LeftButton, {}, QPoint(5, provider->height() / 2));
+    f.list()->item(2)->setCheckState(Qt::Unchecked);
+    f.clickElement(12);
+    if (language == Language::German)
+        QVERIFY(f.chooseByKeys(u"keyEnglish"_s));
+    QVERIFY(f.chooseByKeys(Languages::menuKey(language)));
+
+    auto *tabs = f.control<QTabWidget>(u"TabPaletteSelect"_s);
+    const QStringList shown{tabs->tabText(0), tabs->tabText(1), f.control<QCheckBox>(u"chkBlink"_s)->text(),
+                            provider->text()};
+    QCOMPARE(shown, captions);
+    QVERIFY(provider->isChecked()); // the box itself is not reset
+    QVERIFY(f.control<QLabel>(u"txtSupport0"_s)->text().startsWith(support));
+
+    QCOMPARE(f.list()->count(), 60);
+    QCOMPARE(f.list()->item(36)->text(), entry37);
+    for (int element = 1; element <= 60; ++element) {
+        QVERIFY(f.list()->item(element - 1)->text().startsWith(QString::number(element) + u" - "_s));
+        const bool visible = element != 45;
+        QCOMPARE(f.list()->item(element - 1)->checkState(), visible ? Qt::Checked : Qt::Unchecked);
+        QCOMPARE(f.window.scheme().isVisible(element), visible);
+    }
+    QCOMPARE(f.list()->currentRow(), 0);
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 128})); // element 1 is in the editor
+
+    QSettings settings(QSettings::UserScope, u"QVX_VXL"_s);
+    QCOMPARE(settings.value(u"Reg/version"_s).toString(), code);
+    // Fixed captions stay.
+    QCOMPARE(f.control<QGroupBox>(u"frameElement"_s)->title(), u"Element"_s);
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

@@ -1,0 +1,228 @@
+#include "support/WindowTest.h"
+
+#include "ClickSequence.h"
+#include "ElementCode.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The visible entries of a menu, separators as "-".
+QStringList entries(const QList<QAction *> &actions)
+{
+    QStringList texts;
+    for (const QAction *action : actions) {
+        if (action->isVisible())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+// The menu bar: what it shows in each language, its shortcuts, and its commands.
+class TestMenu : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuSpeaksTheLanguage_data();
+    void menuSpeaksTheLanguage();
+    void shortcutsChooseTheirItems_data();
+    void shortcutsChooseTheirItems();
+    void redSchemeAfterTheMakersClicks_data();
+    void redSchemeAfterTheMakersClicks();
+    void keysWithoutACommandDoNothing();
+    void switchingByKeysManyTimesKeepsTheMenuLean();
+};
+
+void TestMenu::menuSpeaksTheLanguage_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("headings");
+    QTest::addColumn<QStringList>("file");
+    QTest::addColumn<QString>("ownEntry"); // the one language entry disabled
+    QTest::addColumn<QString>("exit");
+
+    QTest::newRow("German") << Language::German
+                            << QStringList{u"&Datei"_s, u"&Edit"_s, u"&Einstellungen"_s, u"&About"_s}
+                            << QStringList{u"&Neu"_s, u"&Öffnen"_s, u"&Speichern"_s, u"-"_s, u"&Beenden"_s}
+                            << "keyGerman" << "&Beenden";
+    QTest::newRow("English") << Language::English
+                             << QStringList{u"&File"_s, u"&Edit"_s, u"&Configuration"_s, u"&About"_s}
+                             << QStringList{u"&New"_s, u"&Open"_s, u"&Save"_s, u"-"_s, u"&Exit"_s} << "keyEnglish" << "&Exit";
+    QTest::newRow("French") << Language::French
+                            << QStringList{u"&Fichier"_s, u"&Edition"_s, u"&Options"_s, u" &? "_s}
+                            << QStringList{u"&Nouveau"_s, u"&Ouvrir"_s, u"&Enregistrer"_s, u"-"_s, u"&Quitter"_s} << "keyFrance"
+                            << "&Quitter";
+    QTest::newRow("Spanish") << Language::Spanish
+                             << QStringList{u"&Fichero"_s, u"&Editar"_s, u"&Configuración"_s, u"&Acerca de"_s}
+                             << QStringList{u"&Nuevo"_s, u"&Abrir"_s, u"&Guardar"_s, u"-"_s, u"&Salir"_s} << "keyEspanol"
+                             << "&Salir";
+    QTest::newRow("Dutch") << Language::Dutch
+                           << QStringList{u"&Bestand"_s, u"&Bewerken"_s, u"&Configuratie"_s, u"&Over"_s}
+                           << QStringList{u"&Nieuw"_s, u"&Open"_s, u"&Opslaan"_s, u"-"_s, u"&Afsluiten"_s} << "keyDutch"
+                           << "&Afsluiten";
+}
+
+void TestMenu::menuSpeaksTheLanguage()
+{
+    QFETCH(Language, language);
+    QFETCH(QStringList, headings);
+    QFETCH(QStringList, file);
+    QFETCH(QString, ownEntry);
+    QFETCH(QString, exit);
+
+    WindowFixture f;
+    // Switched by the menu itself, from another language.
+    const Language from = language == Language::German ? Language::Dutch : Language::German;
+    f.window.applyLanguage(from);
+    QVERIFY(f.chooseByKeys(Languages::menuKey(language)));
+
+    MenuBar *bar = f.menuBar();
+    QCOMPARE(bar->count(), 29);
+    QCOMPARE(entries(bar->actions()), headings);
+    QCOMPARE(entries(f.menuItem(QStringLiteral("keyFile"))->menu()->actions()), file);
+    QCOMPARE(f.menuItem(QStringLiteral("keyExit"))->text(), exit);
+    QCOMPARE(entries(f.menuItem(QStringLiteral("keyNew"))->menu()->actions()).size(), 3);
+    QVERIFY(!f.menuItem(QStringLiteral("keyRecent"))->isVisible());
+
+    const QStringList languageKeys{u"keyEnglish"_s, u"keyGerman"_s, u"keyEspanol"_s, u"keyFrance"_s, u"keyDutch"_s};
+    QStringList captions;
+    for (const QString &key : languageKeys) {
+        QCOMPARE(f.menuItem(key)->isEnabled(), key != ownEntry);
+        captions << f.menuItem(key)->text();
+    }
+    const QString spanish = language == Language::French ? u"Cambiar a idioma Español"_s : u"cambiar a idioma español"_s;
+    const QStringList expected{u"switch to english version"_s, u"zur deutschen Version wechseln"_s, spanish,
+                               u"langue: français"_s, u"verander in nederlands versie"_s};
+    QCOMPARE(captions, expected);
+    QCOMPARE(bar->itemAction(17), f.menuItem(QStringLiteral("keyUndo")));
+    QVERIFY(bar->itemAction(17)->isEnabled());
+    QCOMPARE(bar->itemAction(18), f.menuItem(QStringLiteral("keyRedo")));
+    QVERIFY(!bar->itemAction(18)->isEnabled());
+    QCOMPARE(bar->font().pointSize(), 9);
+
+    QSettings settings(QSettings::UserScope, QStringLiteral("QVX_VXL"));
+    QCOMPARE(settings.value(QStringLiteral("Reg/version")), QVariant(Languages::code(language)));
+}
+
+void TestMenu::shortcutsChooseTheirItems_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("effect");
+    QTest::newRow("Alt+Q") << QKeySequence(Qt::ALT | Qt::Key_Q) << "closed";
+    QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "blue";
+    QTest::newRow("Ctrl+Z") << QKeySequence(Qt::CTRL | Qt::Key_Z) << "undone";
+    QTest::newRow("Ctrl+Shift+Z") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) << "redone";
+    // The red and green scheme entries carry a modifier but no key.
+    QTest::newRow("Ctrl alone") << QKeySequence(Qt::CTRL | Qt::Key_Control) << "nothing";
+    QTest::newRow("Ctrl+R") << QKeySequence(Qt::CTRL | Qt::Key_R) << "nothing";
+}
+
+void TestMenu::shortcutsChooseTheirItems()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, effect);
+    WindowFixture f;
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.window.activateWindow();
+    f.window.loadStandardScheme(StandardScheme::Green);
+    f.clickElement(4);
+    f.typeInto(0, QStringLiteral("7")); // element 4 was (0, 224, 0)
+    if (effect == u"redone")
+        f.window.undo();
+    const Rgb before = f.colour(4);
+
+    QTest::keySequence(&f.window, keys);
+
+    QCOMPARE(f.window.isVisible(), effect != u"closed");
+    const Rgb first = effect == u"blue" ? Rgb{0, 0, 128} : Rgb{32, 96, 0};
+    QCOMPARE(f.colour(1), first);
+    if (effect == u"undone")
+        QCOMPARE(f.colour(4), (Rgb{0, 224, 0}));
+    else if (effect == u"redone")
+        QCOMPARE(f.colour(4), (Rgb{7, 224, 0}));
+    else if (effect != u"blue")
+        QCOMPARE(f.colour(4), before);
+}
+
+void TestMenu::redSchemeAfterTheMakersClicks_data()
+{
+    QTest::addColumn<int>("rightClicks"); // how much of the sequence is clicked
+    QTest::addColumn<bool>("oneMore");    // then one click that does not belong
+    QTest::addColumn<bool>("tick");       // the timer ticks before the command
+    QTest::addColumn<bool>("told");
+    QTest::newRow("whole sequence") << 8 << false << false << true;
+    QTest::newRow("seven clicks") << 7 << false << false << false;
+    QTest::newRow("one click too many") << 8 << true << false << false;
+    QTest::newRow("timer ticked") << 8 << false << true << false;
+    QTest::newRow("no clicks") << 0 << false << false << false;
+}
+
+void TestMenu::redSchemeAfterTheMakersClicks()
+{
+    QFETCH(int, rightClicks);
+    QFETCH(bool, oneMore);
+    QFETCH(bool, tick);
+    QFETCH(bool, told);
+    WindowFixture f;
+    auto *timer = f.control<QTimer>(QStringLiteral("tCheatModus"));
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 10000);
+
+    const auto clickPane = [&f](int pane) {
+        auto *view = f.control(QStringLiteral("PicturePreview%1").arg(pane));
+        const QPoint at(50, 75); // the softkey bar, an element in every pane
+        QTest::mouseMove(view, at);
+        QTest::mouseClick(view, Qt::LeftButton, {}, at);
+    };
+    for (int i = 0; i < rightClicks; ++i)
+        clickPane(ClickSequence::kPanes[std::size_t(i)]);
+    if (oneMore)
+        clickPane(ClickSequence::kPanes[0]);
+    if (tick)
+        f.window.resetClickSequence();
+    QCOMPARE(f.window.clickSequence().isComplete(), told);
+
+    f.window.dispatch(QStringLiteral("keyRedscheme"));
+    QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text().isEmpty(), !told);
+    QCOMPARE(f.colour(1), (Rgb{128, 0, 0}));
+    QCOMPARE(f.window.clickSequence().state(), 0);
+}
+
+void TestMenu::keysWithoutACommandDoNothing()
+{
+    WindowFixture f;
+    const ColourScheme before = f.window.scheme();
+    for (const char *key : {"", "keyFile", "keyNew", "keyRecent", "keyexit", "KEYEXIT", "keyBluescheme ", "keyHelp"})
+        f.window.dispatch(QString::fromLatin1(key));
+    QVERIFY(f.window.isVisible());
+    QVERIFY(f.window.scheme().table() == before.table());
+    QCOMPARE(f.window.language(), Language::German);
+}
+
+// Every switch rebuilds the menu from inside the menu's own signal: nothing may
+// be deleted under it, and nothing of the old menus may stay behind.
+void TestMenu::switchingByKeysManyTimesKeepsTheMenuLean()
+{
+    WindowFixture f;
+    const auto menuObjects = [&f] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return f.menuBar()->findChildren<QObject *>().size();
+    };
+    const auto settled = menuObjects();
+    for (int i = 0; i < 200; ++i) {
+        const Language next = i % 2 ? Language::German : Language::English;
+        QVERIFY2(f.chooseByKeys(Languages::menuKey(next)), qPrintable(QString::number(i)));
+        QCOMPARE(f.window.language(), next);
+    }
+    QCOMPARE(menuObjects(), settled);
+    QCOMPARE(f.list()->count(), 60);
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"

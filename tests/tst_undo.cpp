@@ -1,0 +1,157 @@
+#include "support/WindowTest.h"
+
+#include "PalettePicture.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QKeySequence kUndo(Qt::CTRL | Qt::Key_Z);
+const QKeySequence kRedo(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+
+} // namespace
+
+// One step of undo and redo, chosen with the keys a user presses.
+class TestUndo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void undoTakesBackTheLastKeystrokeAndRedoAlternates();
+    void undoAfterChoosingAnotherElementKeepsItsColour();
+    void setAllThenUndoTakesBackOneChannel();
+    void paletteClickThenUndoLeavesTheBoxesAlone();
+    void undoBeforeAnyChangeChangesNoColour();
+    void aLanguageSwitchOrAPickOffersUndoAgain();
+
+private:
+    // The whole observable state after a step: the element's colour in the table,
+    // the preview and the editor's boxes, and which of Undo and Redo is offered.
+    static void checkState(WindowFixture &f, int element, const Rgb &colour, bool undo, bool redo)
+    {
+        QCOMPARE(f.colour(element), colour);
+        QVERIFY(f.showsEverywhere(element, colour));
+        QCOMPARE(f.shownValues(), colour);
+        QCOMPARE(f.control<ColourSwatch>(u"picColor"_s)->colour(), colour);
+        QCOMPARE(f.menuItem(u"keyUndo"_s)->isEnabled(), undo);
+        QCOMPARE(f.menuItem(u"keyRedo"_s)->isEnabled(), redo);
+    }
+    static void showRgbEditor(WindowFixture &f) { f.control(u"frameFarbe16Bit"_s)->show(); }
+};
+
+void TestUndo::undoTakesBackTheLastKeystrokeAndRedoAlternates()
+{
+    WindowFixture f;
+    showRgbEditor(f);
+    f.clickElement(4); // (0, 0, 192) in the blue scheme
+    f.typeInto(0, u"10"_s);
+    QCOMPARE(f.colour(4), (Rgb{10, 0, 192}));
+    // Every keystroke is one change: 2, 20, 200.
+    QLineEdit *red = f.box(0);
+    red->selectAll();
+    QTest::keyClicks(red, u"200"_s);
+    checkState(f, 4, {200, 0, 192}, true, false);
+
+    f.press(kUndo);
+    checkState(f, 4, {20, 0, 192}, false, true);
+    f.press(kUndo); // not offered: nothing happens
+    checkState(f, 4, {20, 0, 192}, false, true);
+    f.press(kRedo);
+    checkState(f, 4, {200, 0, 192}, true, false);
+    f.press(kUndo);
+    checkState(f, 4, {20, 0, 192}, false, true);
+    f.press(kRedo);
+    checkState(f, 4, {200, 0, 192}, true, false);
+}
+
+void TestUndo::undoAfterChoosingAnotherElementKeepsItsColour()
+{
+    WindowFixture f;
+    showRgbEditor(f);
+    f.clickElement(4);
+    f.typeInto(2, u"7"_s);
+    f.clickElement(12); // (32, 160, 192): choosing it records its own colour
+    f.press(kUndo);
+    checkState(f, 12, {32, 160, 192}, false, true);
+    QCOMPARE(f.colour(4), (Rgb{0, 0, 7}));
+}
+
+void TestUndo::setAllThenUndoTakesBackOneChannel()
+{
+    WindowFixture f;
+    showRgbEditor(f);
+    f.clickElement(9);
+    f.typeInto(0, u"10"_s);
+    f.typeInto(1, u"20"_s);
+    f.typeInto(2, u"30"_s);
+    QTest::mouseClick(f.control<QPushButton>(u"cmdSetAll1"_s), Qt::LeftButton);
+    checkState(f, 9, {255, 255, 255}, true, false);
+    f.press(kUndo);
+    checkState(f, 9, {255, 255, 30}, false, true);
+}
+
+void TestUndo::paletteClickThenUndoLeavesTheBoxesAlone()
+{
+    WindowFixture f;
+    f.clickElement(7);
+    const Rgb old = f.colour(7);
+    QWidget *palette = f.control(u"picS55Palette"_s);
+    const QPoint cell(6 * 8 + 5, 2 * 8 + 5);
+    QTest::mouseMove(palette, cell);
+    QTest::mouseClick(palette, Qt::LeftButton, {}, cell);
+    const Rgb chosen = PalettePicture::cellColour(6, 2);
+    QCOMPARE(f.colour(7), chosen);
+    const QString paletteRed = f.control<QLineEdit>(u"txtS55PaletteRGB0"_s)->text();
+
+    f.press(kUndo);
+    checkState(f, 7, old, false, true);
+    QCOMPARE(f.control<ColourSwatch>(u"picColor2"_s)->colour(), old);
+    QCOMPARE(f.control<QScrollBar>(u"scrollRGB0"_s)->value(), int(old.red));
+    // The palette's value boxes keep the colour last pointed at.
+    QCOMPARE(f.control<QLineEdit>(u"txtS55PaletteRGB0"_s)->text(), paletteRed);
+    QCOMPARE(paletteRed, QString::number(chosen.red));
+}
+
+// Right after start nothing was ever changed, so there is nothing to go back to:
+// element 1 keeps its colour (and does not turn black); the items still switch.
+void TestUndo::undoBeforeAnyChangeChangesNoColour()
+{
+    WindowFixture f;
+    QVERIFY(!f.window.history().hasUndoColour());
+    const auto pictures = f.pictures();
+    f.press(kUndo);
+    QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
+    QCOMPARE(f.pictures(), pictures);
+    QCOMPARE(f.shownValues(), (Rgb{0, 0, 0})); // the editor still shows the start-up zeros
+    QVERIFY(!f.menuItem(u"keyUndo"_s)->isEnabled());
+    QVERIFY(f.menuItem(u"keyRedo"_s)->isEnabled());
+    f.press(kRedo);
+    QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
+    QVERIFY(f.menuItem(u"keyUndo"_s)->isEnabled());
+}
+
+void TestUndo::aLanguageSwitchOrAPickOffersUndoAgain()
+{
+    WindowFixture f;
+    showRgbEditor(f);
+    f.clickElement(4);
+    f.typeInto(1, u"99"_s);
+    f.press(kUndo);
+    const Rgb redoColour = f.window.history().redoColour();
+    QVERIFY(f.chooseByKeys(u"keyEnglish"_s));
+    checkState(f, 1, {0, 0, 128}, true, false); // the switch chose element 1
+    QCOMPARE(f.window.history().redoColour(), redoColour);
+
+    f.press(kUndo);
+    QCOMPARE(f.menuItem(u"keyUndo"_s)->isEnabled(), false);
+    auto *view = f.control(u"PicturePreview0"_s);
+    QTest::mouseMove(view, {50, 75});
+    QTest::mouseClick(view, Qt::LeftButton, {}, {50, 75});
+    QCOMPARE(f.menuItem(u"keyUndo"_s)->isEnabled(), true);
+    QCOMPARE(f.menuItem(u"keyRedo"_s)->isEnabled(), true); // a pick leaves Redo as it is
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
