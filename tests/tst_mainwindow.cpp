@@ -195,12 +195,18 @@ void TestMainWindow::noVisibleControlIsCutOff()
         const int needed = tabs->fontMetrics().horizontalAdvance(tabs->tabText(i));
         QVERIFY2(needed < tabs->tabRect(i).width(), qPrintable(tabs->tabText(i)));
     }
-    for (const QString &frame : {QStringLiteral("frameFarbe256"), QStringLiteral("frameFarbe16Bit")}) {
-        f.control(QStringLiteral("frameFarbe256"))->setVisible(frame == u"frameFarbe256");
-        f.control(QStringLiteral("frameFarbe16Bit"))->setVisible(frame == u"frameFarbe16Bit");
+    // The editor with either palette frame, then each panel over it.
+    QWidget *link = f.control(QStringLiteral("ctlLink1"));
+    const QStringList views{QStringLiteral("frameFarbe256"), QStringLiteral("frameFarbe16Bit"),
+                            QStringLiteral("frmCopyright"), QStringLiteral("FrameSupport"),
+                            QStringLiteral("frameLinks")};
+    for (const QString &view : views) {
+        for (const QString &other : views)
+            f.control(other)->setVisible(other == view);
         const auto widgets = f.window.findChildren<QWidget *>();
         for (QWidget *widget : widgets) {
-            if (!widget->isVisible() || widget->objectName().isEmpty() || !widget->parentWidget())
+            if (!widget->isVisible() || widget->objectName().isEmpty() || !widget->parentWidget()
+                || link->isAncestorOf(widget))
                 continue;
             const QRect inParent = widget->geometry();
             QVERIFY2(widget->parentWidget()->rect().contains(inParent),
@@ -211,9 +217,17 @@ void TestMainWindow::noVisibleControlIsCutOff()
             } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
                 const int needed = button->fontMetrics().horizontalAdvance(button->text());
                 QVERIFY2(needed <= button->width(), qPrintable(button->objectName()));
+            } else if (auto *label = qobject_cast<QLabel *>(widget); label && !label->text().isEmpty()) {
+                const bool fits = label->wordWrap()
+                                      ? label->heightForWidth(label->width()) <= label->height()
+                                      : label->fontMetrics().horizontalAdvance(label->text()) <= label->width();
+                QVERIFY2(fits, qPrintable(label->objectName() + u' ' + label->text()));
             }
         }
     }
+    // The mail link under the banner shows its whole caption beside the envelope.
+    auto *caption = link->findChild<QLabel *>(QStringLiteral("Link"));
+    QVERIFY(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()) <= link->width());
 }
 
 void TestMainWindow::openingAGoodFileReplacesColoursAndName()

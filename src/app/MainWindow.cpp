@@ -1,22 +1,35 @@
 #include "MainWindow.h"
 
 #include "ElementList.h"
+#include "LinkControl.h"
+#include "LogoControl.h"
+#include "MenuBar.h"
+#include "PanelTexts.h"
 #include "PaletteFrame.h"
 #include "QtUserDialogs.h"
 #include "RgbEditor.h"
+#include "Settings.h"
 #include "Texts.h"
+#include "Version.h"
 
+#include <QFrame>
+#include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_session(m_scheme, m_panes), m_dialogs(std::make_unique<QtUserDialogs>())
 {
+    // In the order of stacking, bottom first.
     createWindow();
+    createBanner();
     createStatusBar();
     createEditorArea();
     createMenu();
+    createDisclaimerPanel();
     createSupportPanel();
+    createLinksPanel();
     createTimers();
     connectControls();
 }
@@ -28,8 +41,41 @@ MainWindow::~MainWindow() = default;
 // blue scheme is drawn.
 void MainWindow::start()
 {
-    applyLanguage(Language::German);
+    quorvix1->setLogoEnabled(true);
+
+    // The etched rule: a shadow line with a highlight line one pixel below it.
+    Line3->setAutoFillBackground(true);
+    Line3->setBackgroundRole(QPalette::Dark);
+    Line4->setAutoFillBackground(true);
+    Line4->setBackgroundRole(QPalette::Light);
+    Line4->move(Line4->x(), Line4->y() + 1);
+
+    setWindowTitle(windowTitle() + QStringLiteral("  -  Version: ") + Version::shortText()
+                   + QStringLiteral(" - STILL BETA ;)"));
+
+    const Language language = Settings::startLanguage();
+    applyLanguage(language);
+    markFlag(language);
+
+    txtThanks->setPlainText(PanelTexts::thanks());
     loadStandardScheme(StandardScheme::Blue);
+    txtDisclaimer->setPlainText(PanelTexts::disclaimer());
+
+    if (Settings::hasConsent()) {
+        frmCopyright->hide();
+        SmartMenuXP1->show();
+        MainElements->show();
+    } else {
+        MainElements->hide();
+    }
+
+    // A mail to the maker with the caption as its subject and body.
+    ctlLink1->setEMailBody(windowTitle());
+    ctlLink1->setEMailSubject(windowTitle());
+    ctlLink1->setEMailMailTo(PanelTexts::kSupportMail);
+    ctlLink1->setIsEMailLink(true);
+    ctlLink1->setLinkTitle(PanelTexts::kAuthorCredit);
+    // The update guard needs no clearing: it is set only while a handler runs.
 }
 
 void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)

@@ -13,16 +13,22 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+class ClickableLabel;
 class ElementList;
+class LinkControl;
+class LogoControl;
 class MenuBar;
 class PaletteFrame;
 class PaneView;
 class QCheckBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -45,9 +51,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up, once, after construction: the language, the built-in blue
-    // scheme. Kept out of the constructor so that a test can point the settings
-    // store elsewhere first.
+    // Start-up, once, after construction: the stored language, the built-in
+    // blue scheme, the disclaimer or, once agreed to, the editor. Kept out of the
+    // constructor so that a test can point the settings store elsewhere first.
     void start();
 
     // Replaces the file dialogs and message boxes (tests answer them).
@@ -85,13 +91,28 @@ public:
     void undo();
     void redo();
 
+    // --- Panels and consent (MainWindow_Panels.cpp)
+    void showDisclaimer();
+    void showSupport();
+    void showLinks();
+    // One tick of Timer1: link labels the pointer has left lose their underline.
+    void checkLinkHover();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // --- Layout (MainWindow_Layout.cpp): the one place that creates and places
     // the controls.
     void createWindow();
     void createStatusBar();
+    void createBanner();
     void createMenu();
+    void createDisclaimerPanel();
     void createSupportPanel();
+    void createLinksPanel();
+    QLabel *createLinkLabel(QWidget *panel, int index, const QRect &geometry, const QString &caption,
+                            const QString &link);
     void createEditorArea();
     void createPreviewFrame(QWidget *area);
     void createElementFrame(QWidget *area);
@@ -122,6 +143,13 @@ private:
     void restoreColour(int element, const Rgb &colour);
     void showHistoryOffers();
 
+    // --- Panels and consent
+    void hoverLink(int index);
+    void markFlag(Language language);
+    std::optional<Language> markedLanguage() const;
+    void agree();
+    void disagree();
+
     QString text(Text text) const;
 
     SchemeModel m_scheme;
@@ -136,10 +164,15 @@ private:
     int m_flashElement = 0; // > 0: flash due; < 0: shown in its flash colour
     ClickSequence m_clickSequence;
 
+    QLabel *Picture1 = nullptr;
+    LinkControl *ctlLink1 = nullptr;
+    LogoControl *quorvix1 = nullptr;
     MenuBar *SmartMenuXP1 = nullptr;
     QWidget *MainElements = nullptr;
     QGroupBox *FramePreview = nullptr;
     std::array<PaneView *, PreviewPanes::kCount> PicturePreview{};
+    QFrame *Line3 = nullptr;
+    QFrame *Line4 = nullptr;
     QCheckBox *chkBlink = nullptr;
     QCheckBox *chkProvider = nullptr;
     std::array<QLabel *, 4> DEVEdition{};
@@ -153,10 +186,26 @@ private:
     QLineEdit *txtNamedesSchemes = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdSave = nullptr;
+    QGroupBox *frmCopyright = nullptr;
+    QPlainTextEdit *txtDisclaimer = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    std::array<ClickableLabel *, Languages::kCount> picLangSelector{};
+    QLabel *lblLangSelector = nullptr;
+    std::array<QLabel *, 3> lblCRight{};
+    QPushButton *cmdZustimmen = nullptr;
+    QPushButton *cmdAblehnen = nullptr;
     QGroupBox *FrameSupport = nullptr;
     std::array<QLabel *, 7> txtSupport{};
+    QPushButton *cmdCloseSupport = nullptr;
+    QGroupBox *frameLinks = nullptr;
+    QPlainTextEdit *txtThanks = nullptr;
+    QPushButton *cmdCloseLinks = nullptr;
+    // Link labels 0, 1, 3 and 5; the other places stay empty.
+    std::array<QLabel *, 7> lblLink{};
+    std::array<bool, 7> m_linkHovered{};
     QStatusBar *StatusBar1 = nullptr;
     QLabel *StatusBar1Panel1 = nullptr;
     QTimer *tmrBlink = nullptr;
     QTimer *tCheatModus = nullptr;
+    QTimer *Timer1 = nullptr;
 };

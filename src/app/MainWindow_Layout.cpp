@@ -10,9 +10,9 @@
 #include "MenuBar.h"
 #include "PaletteFrame.h"
 #include "PaneView.h"
+#include "Place.h"
 #include "RgbEditor.h"
 #include "SchemeNameValidator.h"
-#include "Version.h"
 #include "WrappingCheckBox.h"
 
 #include <QCheckBox>
@@ -28,15 +28,6 @@
 #include <QTimer>
 
 namespace {
-
-template <typename Widget, typename... Args>
-Widget *place(QWidget *parent, const QString &name, const QRect &geometry, Args &&...args)
-{
-    auto *widget = new Widget(std::forward<Args>(args)..., parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QLabel *developerLabel(QWidget *parent, int index, const QString &text, const QRect &geometry)
 {
@@ -56,8 +47,7 @@ QLabel *developerLabel(QWidget *parent, int index, const QString &text, const QR
 void MainWindow::createWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Siemens S55 Vexlume  -  Version: ") + Version::shortText()
-                   + QStringLiteral(" - STILL BETA ;)"));
+    setWindowTitle(QStringLiteral("Siemens S55 Vexlume"));
     setFixedSize(634, 477);
     QFont compact = font();
     compact.setPixelSize(11);
@@ -90,6 +80,7 @@ void MainWindow::createStatusBar()
 void MainWindow::createEditorArea()
 {
     MainElements = place<QWidget>(this, QStringLiteral("MainElements"), {8, 32, 617, 417});
+    MainElements->setAutoFillBackground(true); // it covers the banner and the links beside the panels
     createPreviewFrame(MainElements);
     createElementFrame(MainElements);
     createPaletteTabs(MainElements);
@@ -119,15 +110,9 @@ void MainWindow::createPreviewFrame(QWidget *area)
                                      QStringLiteral("Load Mask"));
     cmdLoadMask->hide();
 
-    // An etched rule: a line in the shadow colour with a highlight line one
-    // pixel below it.
-    const auto ruleLine = [this](const QString &name, int y, QPalette::ColorRole role) {
-        auto *line = place<QFrame>(FramePreview, name, {8, y, 217, 1});
-        line->setAutoFillBackground(true);
-        line->setBackgroundRole(role);
-    };
-    ruleLine(QStringLiteral("Line3"), 328, QPalette::Dark);
-    ruleLine(QStringLiteral("Line4"), 329, QPalette::Light);
+    // Two lines at the same place; start-up etches them into a rule.
+    Line3 = place<QFrame>(FramePreview, QStringLiteral("Line3"), {8, 328, 217, 1});
+    Line4 = place<QFrame>(FramePreview, QStringLiteral("Line4"), {8, 328, 217, 1});
 
     chkBlink = place<QCheckBox>(FramePreview, QStringLiteral("chkBlink"), {8, 336, 217, 25});
     chkBlink->setChecked(true);
@@ -181,23 +166,7 @@ void MainWindow::createMenu()
 {
     SmartMenuXP1 = new MenuBar(this);
     SmartMenuXP1->setGeometry(0, 0, width(), 28);
-}
-
-// The support panel takes the editor area's place when the menu opens it.
-void MainWindow::createSupportPanel()
-{
-    FrameSupport = place<QGroupBox>(this, QStringLiteral("FrameSupport"), {8, 32, 505, 409}, QStringLiteral("Support"));
-    FrameSupport->hide();
-    const QRect places[txtSupport.size()] = {{16, 32, 297, 65},  {16, 104, 297, 17}, {16, 120, 297, 17},
-                                             {16, 136, 297, 17}, {16, 152, 473, 33}, {16, 192, 297, 49},
-                                             {16, 240, 321, 41}};
-    for (std::size_t i = 0; i < txtSupport.size(); ++i) {
-        txtSupport[i] = place<QLabel>(FrameSupport, QStringLiteral("txtSupport%1").arg(i), places[i]);
-        txtSupport[i]->setWordWrap(true);
-        txtSupport[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_localisedCaptions.push_back(
-            {Text(int(Text::Support0) + int(i)), [label = txtSupport[i]](const QString &s) { label->setText(s); }});
-    }
+    SmartMenuXP1->hide();
 }
 
 void MainWindow::createTimers()
@@ -210,6 +179,11 @@ void MainWindow::createTimers()
     tCheatModus->setObjectName(QStringLiteral("tCheatModus"));
     tCheatModus->setInterval(10000);
     tCheatModus->start();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    Timer1->start();
 }
 
 void MainWindow::connectControls()
@@ -241,5 +215,6 @@ void MainWindow::connectControls()
     connect(SmartMenuXP1, &MenuBar::itemClick, this,
             [this](int id) { dispatch(SmartMenuXP1->keyOfItem(id)); });
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
+    connect(Timer1, &QTimer::timeout, this, &MainWindow::checkLinkHover);
     m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
 }

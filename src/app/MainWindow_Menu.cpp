@@ -34,6 +34,9 @@ void MainWindow::dispatch(const QString &key)
         {u"keyGreenscheme", [this] { loadStandardScheme(StandardScheme::Green); }},
         {u"keySave", [this] { cmdSave->click(); }},
         {u"keyOpen", [this] { cmdOpen->click(); }},
+        {u"keyCopyright", [this] { showDisclaimer(); }},
+        {u"keySupport", [this] { showSupport(); }},
+        {u"keyLinks", [this] { showLinks(); }},
         {u"keyUndo", [this] { undo(); }},
         {u"keyRedo", [this] { redo(); }},
     };

@@ -5,19 +5,42 @@
 namespace {
 
 const QString kApplication = QStringLiteral("QVX_VXL");
-const QString kGroup = QStringLiteral("Reg");
-const QString kLanguageKey = QStringLiteral("version");
+const QString kLanguageKey = QStringLiteral("Reg/version");
+const QString kConsentKey = QStringLiteral("Reg/RegDone");
+
+
+QString read(const QString &key, const QString &fallback)
+{
+    const QVariant value = QSettings(QSettings::UserScope, kApplication).value(key, fallback);
+    // A value of another kind (a list, a group where a key should be) is no text.
+    return value.canConvert<QString>() ? value.toString() : QString();
+}
 
 void write(const QString &key, const QString &value)
 {
-    QSettings settings(QSettings::UserScope, kApplication);
-    settings.beginGroup(kGroup);
-    settings.setValue(key, value);
+    QSettings(QSettings::UserScope, kApplication).setValue(key, value);
 }
 
 } // namespace
 
+Language Settings::startLanguage()
+{
+    return Languages::fromCode(read(kLanguageKey, QStringLiteral("de"))).value_or(Language::English);
+}
+
 void Settings::storeLanguage(Language language)
 {
     write(kLanguageKey, Languages::code(language));
+}
+
+bool Settings::hasConsent()
+{
+    bool isNumber = false;
+    const double value = read(kConsentKey, QStringLiteral("0")).trimmed().toDouble(&isNumber);
+    return isNumber && value == 1;
+}
+
+void Settings::storeConsent(bool agreed)
+{
+    write(kConsentKey, agreed ? QStringLiteral("1") : QStringLiteral("0"));
 }

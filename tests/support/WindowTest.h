@@ -64,20 +64,39 @@ inline const QString &testSettingsFolder()
     return path;
 }
 
-// A started and shown main window with scripted dialogs.
+// The settings store as a test wants it before a start: empty but for the
+// values given.
+using StoredSettings = QList<std::pair<QString, QVariant>>;
+inline void storeOnly(const StoredSettings &values)
+{
+    testSettingsFolder();
+    QSettings settings(QSettings::UserScope, QStringLiteral("QVX_VXL"));
+    settings.clear();
+    for (const auto &[key, value] : values)
+        settings.setValue(key, value);
+}
+
+// A started and shown main window with scripted dialogs. Unless told otherwise,
+// the user has agreed to the disclaimer before and nothing else is stored.
 struct WindowFixture
 {
-    const QString settingsFolder = testSettingsFolder();
     MainWindow window;
     ScriptedDialogs *dialogs = nullptr;
 
-    WindowFixture()
+    explicit WindowFixture(const StoredSettings &stored = {{QStringLiteral("Reg/RegDone"), QStringLiteral("1")}})
     {
+        storeOnly(stored);
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         window.setDialogs(std::move(scripted));
         window.start();
         window.show();
+    }
+
+    // What the settings store holds now.
+    static QVariant stored(const QString &key)
+    {
+        return QSettings(QSettings::UserScope, QStringLiteral("QVX_VXL")).value(key);
     }
 
     template <typename T = QWidget>
