@@ -5,10 +5,12 @@ ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
     setMouseTracking(true);
 }
 
+// The move is the label's own: the frame around it must not take it for a move
+// over itself.
 void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
+    event->accept();
     emit pointerMoved();
-    QLabel::mouseMoveEvent(event);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)

@@ -40,7 +40,7 @@ void LogoControl::hover()
     if (m_hovering)
         return;
     m_hovering = true;
-    show(Picture::Hover);
+    showPicture(Picture::Hover);
 }
 
 void LogoControl::checkHover()
@@ -49,11 +49,11 @@ void LogoControl::checkHover()
         return;
     if (!LinkStyle::isPointerOn(qvx_logo)) {
         m_hovering = false;
-        show(Picture::Left);
+        showPicture(Picture::Left);
     }
 }
 
-void LogoControl::show(Picture picture)
+void LogoControl::showPicture(Picture picture)
 {
     m_shown = picture;
     qvx_logo->setPixmap(LogoControl::picture(picture));

@@ -33,7 +33,7 @@ public:
 
 private:
     void hover();
-    void show(Picture picture);
+    void showPicture(Picture picture);
 
     ClickableLabel *qvx_logo = nullptr;
     QTimer *Timer1 = nullptr;

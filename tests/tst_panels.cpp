@@ -1,0 +1,134 @@
+#include "support/UrlCatcher.h"
+#include "support/WindowTest.h"
+
+#include "PanelTexts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QStringList kRegions{u"MainElements"_s, u"frmCopyright"_s, u"FrameSupport"_s, u"frameLinks"_s};
+}
+
+// The support, links and disclaimer panels: which of them show after what, and
+// their link labels.
+class TestPanels : public QObject
+{
+    Q_OBJECT
+private slots:
+    void panelsTakeTheEditorsPlace_data();
+    void panelsTakeTheEditorsPlace();
+    void linkLabelsOpenTheirAddresses_data();
+    void linkLabelsOpenTheirAddresses();
+    void linkLabelsUnderlineWhileThePointerIsOnThem();
+};
+
+void TestPanels::panelsTakeTheEditorsPlace_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown"); // of MainElements, frmCopyright, FrameSupport, frameLinks
+
+    QTest::newRow("support") << QStringList{u"keySupport"_s} << QStringList{u"FrameSupport"_s};
+    QTest::newRow("links") << QStringList{u"keyLinks"_s} << QStringList{u"frameLinks"_s};
+    QTest::newRow("disclaimer") << QStringList{u"keyCopyright"_s} << QStringList{u"frmCopyright"_s};
+    QTest::newRow("links, then support swaps") << QStringList{u"keyLinks"_s, u"keySupport"_s}
+                                               << QStringList{u"FrameSupport"_s};
+    QTest::newRow("support closed") << QStringList{u"keySupport"_s, u"cmdCloseSupport"_s}
+                                    << QStringList{u"MainElements"_s};
+    QTest::newRow("links closed") << QStringList{u"keyLinks"_s, u"cmdCloseLinks"_s} << QStringList{u"MainElements"_s};
+    QTest::newRow("disclaimer over support") << QStringList{u"keySupport"_s, u"keyCopyright"_s}
+                                             << QStringList{u"frmCopyright"_s, u"FrameSupport"_s};
+    // Its "ok" closes only the support panel; the disclaimer stays with the editor.
+    QTest::newRow("support closed under the disclaimer")
+        << QStringList{u"keySupport"_s, u"keyCopyright"_s, u"cmdCloseSupport"_s}
+        << QStringList{u"MainElements"_s, u"frmCopyright"_s};
+    QTest::newRow("agreed again") << QStringList{u"keyLinks"_s, u"keyCopyright"_s, u"cmdZustimmen"_s}
+                                  << QStringList{u"MainElements"_s, u"frameLinks"_s};
+}
+
+void TestPanels::panelsTakeTheEditorsPlace()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    WindowFixture f;
+    for (const QString &step : steps) {
+        if (step.startsWith(u"key"))
+            QVERIFY(f.chooseByKeys(step));
+        else
+            QTest::mouseClick(f.control<QPushButton>(step), Qt::LeftButton);
+    }
+    for (const QString &region : kRegions)
+        QVERIFY2(f.control(region)->isVisible() == shown.contains(region), qPrintable(region));
+    QVERIFY(f.menuBar()->isVisible()); // nothing hides the menu once shown
+}
+
+void TestPanels::linkLabelsOpenTheirAddresses_data()
+{
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("maker") << u"keyLinks"_s << 0 << u"http://www.qvx.example/"_s;
+    QTest::newRow("forum") << u"keyLinks"_s << 3 << u"http://www.s55forum.example/"_s;
+    QTest::newRow("site") << u"keyLinks"_s << 5 << u"http://www.hwelt.example/"_s;
+    // The version comes from the program's version record.
+    QTest::newRow("author") << u"keySupport"_s << 1
+                            << u"mailto:jan.voss@quorvix.example?subject=S55 Vexlume: "
+                               "&body=%0D%0A%0D%0AS55 Vexlume, Version: 0.9.19"_s;
+}
+
+void TestPanels::linkLabelsOpenTheirAddresses()
+{
+    QFETCH(QString, panel);
+    QFETCH(int, index);
+    QFETCH(QString, link);
+    UrlCatcher catcher;
+    WindowFixture f;
+    f.window.dispatch(panel);
+    QTest::mouseClick(f.control(u"lblLink%1"_s.arg(index)), Qt::LeftButton, {}, {3, 3});
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(link, QUrl::TolerantMode)});
+    if (index == 1)
+        QCOMPARE(PanelTexts::authorMailLink(), link);
+
+    // The mail link under the banner writes to the maker about this version.
+    catcher.opened.clear();
+    f.window.dispatch(u"keyLinks"_s);
+    QTest::mouseClick(f.control(u"ctlLink1"_s)->findChild<QLabel *>(u"Link"_s), Qt::LeftButton, {}, {3, 3});
+    const QString caption = f.window.windowTitle();
+    QCOMPARE(catcher.opened,
+             QList<QUrl>{QUrl(u"mailto:support@quorvix.example?subject="_s + caption + u"&body="_s + caption,
+                              QUrl::TolerantMode)});
+}
+
+void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
+{
+    WindowFixture f;
+    f.window.dispatch(u"keyLinks"_s);
+    auto *forum = f.control<QLabel>(u"lblLink3"_s);
+    auto *site = f.control<QLabel>(u"lblLink5"_s);
+    QCOMPARE(f.control<QTimer>(u"Timer1"_s)->interval(), 10);
+    QVERIFY(f.control<QTimer>(u"Timer1"_s)->isActive());
+    f.control<QTimer>(u"Timer1"_s)->stop(); // its ticks are called here, one by one
+    QVERIFY(!forum->font().underline());
+    QCOMPARE(forum->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    // A quick move from one label to the next leaves both underlined until a tick.
+    QCursor::setPos(forum->mapToGlobal(QPoint(4, 4)));
+    QTest::mouseMove(forum, {4, 4});
+    QCursor::setPos(site->mapToGlobal(QPoint(4, 4)));
+    QTest::mouseMove(site, {4, 4});
+    QVERIFY(forum->font().underline() && site->font().underline());
+    f.window.checkLinkHover();
+    QVERIFY(!forum->font().underline());
+    QVERIFY(site->font().underline());
+
+    // Off the window altogether.
+    QCursor::setPos(f.window.mapToGlobal(QPoint(-50, -50)));
+    f.window.checkLinkHover();
+    QVERIFY(!site->font().underline());
+}
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"

@@ -1,0 +1,267 @@
+#include "support/WindowTest.h"
+
+#include "PanelTexts.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kVersion = u"Reg/version"_s;
+const QString kConsent = u"Reg/RegDone"_s;
+
+// Which of the five flags carries the border.
+QList<int> markedFlags(WindowFixture &f)
+{
+    QList<int> marked;
+    for (int i = 0; i < 5; ++i) {
+        if (f.control<QLabel>(u"picLangSelector%1"_s.arg(i))->frameShape() == QFrame::Box)
+            marked << i;
+    }
+    return marked;
+}
+
+void clickOn(QWidget *widget, QPoint at = {5, 5})
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+
+} // namespace
+
+// Starting, agreeing to the disclaimer or not, and what the settings store holds.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsFromTheStore_data();
+    void startsFromTheStore();
+    void consent_data();
+    void consent();
+    void selectorLabelFollowsThePointer();
+    void texts();
+    void closingNeverAsks();
+    void regionsStackInTheirOrder();
+};
+
+void TestStartup::startsFromTheStore_data()
+{
+    QTest::addColumn<StoredSettings>("stored");
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<bool>("agreed"); // the editor and the menu, not the disclaimer
+    QTest::addColumn<QString>("versionAfter");
+    QTest::addColumn<QVariant>("consentAfter");
+
+    QTest::newRow("empty store") << StoredSettings{} << Language::German << false << u"de"_s << QVariant();
+    QTest::newRow("frc") << StoredSettings{{kVersion, u"frc"_s}} << Language::French << false << u"frc"_s << QVariant();
+    QTest::newRow("ENG is no code") << StoredSettings{{kVersion, u"ENG"_s}} << Language::English << false
+                                    << u"eng"_s << QVariant();
+    QTest::newRow("unknown code") << StoredSettings{{kVersion, u"klingon"_s}} << Language::English << false
+                                  << u"eng"_s << QVariant();
+    QTest::newRow("dutch, agreed") << StoredSettings{{kVersion, u"dutch"_s}, {kConsent, u"1"_s}} << Language::Dutch
+                                   << true << u"dutch"_s << QVariant(u"1"_s);
+    QTest::newRow("declined") << StoredSettings{{kConsent, u"0"_s}} << Language::German << false << u"de"_s
+                              << QVariant(u"0"_s);
+    QTest::newRow("consent not a number") << StoredSettings{{kConsent, u"yes"_s}} << Language::German << false
+                                          << u"de"_s << QVariant(u"yes"_s);
+    QTest::newRow("consent as 1.0") << StoredSettings{{kConsent, u"1.0"_s}} << Language::German << true << u"de"_s
+                                    << QVariant(u"1.0"_s);
+    QTest::newRow("consent as a list") << StoredSettings{{kConsent, QStringList{u"1"_s, u"1"_s}}} << Language::German
+                                       << false << u"de"_s << QVariant(QStringList{u"1"_s, u"1"_s});
+}
+
+void TestStartup::startsFromTheStore()
+{
+    QFETCH(StoredSettings, stored);
+    QFETCH(Language, language);
+    QFETCH(bool, agreed);
+    QFETCH(QString, versionAfter);
+    QFETCH(QVariant, consentAfter);
+
+    WindowFixture f(stored);
+    QCOMPARE(f.window.language(), language);
+    QCOMPARE(markedFlags(f), QList<int>{Languages::flagIndex(language)});
+    QCOMPARE(f.control(u"MainElements"_s)->isVisible(), agreed);
+    QCOMPARE(f.control(u"frmCopyright"_s)->isVisible(), !agreed);
+    QCOMPARE(f.menuBar()->isVisible(), agreed);
+    QCOMPARE(f.window.windowTitle(), u"Siemens S55 Vexlume  -  Version: 0.9.19 - STILL BETA ;)"_s);
+    QCOMPARE(f.stored(kVersion).toString(), versionAfter);
+    QCOMPARE(f.stored(kConsent), consentAfter);
+    // Whatever shows, the scheme is the blue one and the etched rule is drawn.
+    QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
+    QCOMPARE(f.control(u"Line4"_s)->geometry(), QRect(8, 329, 217, 1));
+    QVERIFY(f.control(u"quorvix1"_s)->findChild<QTimer *>()->isActive());
+}
+
+void TestStartup::consent_data()
+{
+    QTest::addColumn<StoredSettings>("stored");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("versionAfter");
+    QTest::addColumn<QVariant>("consentAfter");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::addColumn<Language>("nextStart"); // the language of the next start
+    QTest::addColumn<bool>("nextAgreed");
+
+    QTest::newRow("flag, then agree") << StoredSettings{} << QStringList{u"flag3"_s, u"agree"_s} << u"esp"_s
+                                      << QVariant(u"1"_s) << true << Language::Spanish << true;
+    QTest::newRow("disagree") << StoredSettings{} << QStringList{u"disagree"_s} << u"de"_s << QVariant(u"0"_s)
+                              << false << Language::German << false;
+    QTest::newRow("flag, then disagree") << StoredSettings{} << QStringList{u"flag1"_s, u"disagree"_s} << u"de"_s
+                                         << QVariant(u"0"_s) << false << Language::German << false;
+    // The border still marks German, so agreeing applies German again.
+    QTest::newRow("menu switch, then agree") << StoredSettings{{kConsent, u"1"_s}}
+                                             << QStringList{u"keyEnglish"_s, u"keyCopyright"_s, u"agree"_s}
+                                             << u"de"_s << QVariant(u"1"_s) << true << Language::German << true;
+    QTest::newRow("withdrawn from the menu") << StoredSettings{{kConsent, u"1"_s}}
+                                             << QStringList{u"keyCopyright"_s, u"disagree"_s} << u"de"_s
+                                             << QVariant(u"0"_s) << false << Language::German << false;
+}
+
+void TestStartup::consent()
+{
+    QFETCH(StoredSettings, stored);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, versionAfter);
+    QFETCH(QVariant, consentAfter);
+    QFETCH(bool, stillOpen);
+    QFETCH(Language, nextStart);
+    QFETCH(bool, nextAgreed);
+    {
+        WindowFixture f(stored);
+        for (const QString &step : steps) {
+            if (step.startsWith(u"flag"))
+                clickOn(f.control(u"picLangSelector"_s + step.back()));
+            else if (step == u"agree")
+                clickOn(f.control(u"cmdZustimmen"_s));
+            else if (step == u"disagree")
+                clickOn(f.control(u"cmdAblehnen"_s));
+            else
+                QVERIFY(f.chooseByKeys(step));
+        }
+        QCOMPARE(f.window.isVisible(), stillOpen);
+        QCOMPARE(f.stored(kVersion).toString(), versionAfter);
+        QCOMPARE(f.stored(kConsent), consentAfter);
+        if (stillOpen) {
+            QVERIFY(f.control(u"MainElements"_s)->isVisible());
+            QVERIFY(!f.control(u"frmCopyright"_s)->isVisible());
+            QVERIFY(f.menuBar()->isVisible());
+            QCOMPARE(f.list()->currentRow(), 0);
+        }
+    }
+    // The next start, from what the store holds now.
+    StoredSettings now;
+    for (const QString &key : {kVersion, kConsent}) {
+        if (WindowFixture::stored(key).isValid())
+            now.append({key, WindowFixture::stored(key)});
+    }
+    WindowFixture next(now);
+    QCOMPARE(next.window.language(), nextStart);
+    QCOMPARE(next.control(u"frmCopyright"_s)->isVisible(), !nextAgreed);
+}
+
+void TestStartup::selectorLabelFollowsThePointer()
+{
+    WindowFixture f(StoredSettings{});
+    auto *label = f.control<QLabel>(u"lblLangSelector"_s);
+    QWidget *frame = f.control(u"Frame1"_s);
+    const QStringList labels{u"[german]"_s, u"[english]"_s, u"[france]"_s, u"[spain]"_s, u"[dutch]"_s};
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseMove(f.control(u"picLangSelector%1"_s.arg(i)), {10, 10});
+        QCOMPARE(label->text(), labels[i]);
+    }
+    // Off the flags, the label names the marked flag again.
+    QTest::mouseMove(frame, {frame->width() - 5, frame->height() - 5});
+    QCOMPARE(label->text(), u"[german]"_s);
+
+    // A click moves only the border: the language stays until "agree".
+    clickOn(f.control(u"picLangSelector4"_s));
+    QCOMPARE(markedFlags(f), QList<int>{4});
+    QCOMPARE(f.window.language(), Language::German);
+    QCOMPARE(f.stored(kVersion).toString(), u"de"_s);
+    QTest::mouseMove(frame, {frame->width() - 8, frame->height() - 6});
+    QCOMPARE(label->text(), u"[dutch]"_s);
+}
+
+void TestStartup::texts()
+{
+    // The credits: 19 lines and an empty one, CR LF after each.
+    const QString thanks = PanelTexts::thanks();
+    QVERIFY(thanks.endsWith(u"\r\n"_s));
+    QStringList lines = thanks.split(u"\r\n"_s);
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.size(), 20);
+    QCOMPARE(lines[0], u"Very much thanks goes out to"_s);
+    QCOMPARE(lines[1], QString(47, u'-'));
+    for (int i = 2; i < 8; ++i)
+        QVERIFY(lines[i].startsWith(u"- "_s));
+    QCOMPARE(lines[8], QString());
+    QCOMPARE(lines[9], u"Greetings go out to"_s);
+    QCOMPARE(lines[10], QString(30, u'-'));
+    for (int i = 11; i < 20; ++i)
+        QVERIFY(lines[i].startsWith(u"- "_s));
+    QVERIFY(!thanks.contains(u'\r' + QString(u'\r')));
+
+    // The disclaimer: 55 lines in ten paragraphs, the first in English.
+    const QString disclaimer = PanelTexts::disclaimer();
+    QVERIFY(disclaimer.startsWith(u"This time no english version of this document is available.\r\n"
+                                  "Short form: we don't take ANY responce for anything!\r\n\r\n"_s));
+    QVERIFY(disclaimer.endsWith(u"\r\n"_s) && !disclaimer.endsWith(u"\r\n\r\n"_s));
+    const QStringList paragraphs = disclaimer.split(u"\r\n\r\n"_s);
+    QCOMPARE(paragraphs.size(), 10);
+    QList<int> counts;
+    for (const QString &paragraph : paragraphs)
+        counts << int(paragraph.count(u"\r\n"_s)) + (paragraph.endsWith(u"\r\n"_s) ? 0 : 1);
+    QCOMPARE(counts, (QList<int>{2, 12, 16, 2, 6, 9, 3, 1, 1, 3}));
+
+    WindowFixture f;
+    QCOMPARE(f.control<QPlainTextEdit>(u"txtThanks"_s)->blockCount(), 21); // and the empty block after the last break
+    QVERIFY(f.control<QPlainTextEdit>(u"txtDisclaimer"_s)->toPlainText().startsWith(u"This time no english"_s));
+    QVERIFY(f.control<QPlainTextEdit>(u"txtDisclaimer"_s)->isReadOnly());
+}
+
+void TestStartup::closingNeverAsks()
+{
+    WindowFixture f;
+    f.typeInto(0, u"77"_s); // an unsaved change
+    const QString settingsFile = QSettings(QSettings::UserScope, u"QVX_VXL"_s).fileName();
+    const QDateTime before = QFileInfo(settingsFile).lastModified();
+    QVERIFY(f.chooseByKeys(u"keyExit"_s));
+    QVERIFY(!f.window.isVisible());
+    QVERIFY(f.dialogs->messages.isEmpty());
+    QCOMPARE(QFileInfo(settingsFile).lastModified(), before);
+}
+
+// Bottom first, as the window creates them: the banner and its links lie under
+// the editor area, the panels over it.
+void TestStartup::regionsStackInTheirOrder()
+{
+    WindowFixture f;
+    const QStringList order{u"Picture1"_s,     u"ctlLink1"_s,     u"quorvix1"_s,     u"StatusBar1"_s,
+                            u"MainElements"_s, u"SmartMenuXP1"_s, u"frmCopyright"_s, u"FrameSupport"_s,
+                            u"frameLinks"_s};
+    QStringList stacked;
+    for (QObject *child : f.window.children()) {
+        if (order.contains(child->objectName()))
+            stacked << child->objectName();
+    }
+    QCOMPARE(stacked, order);
+    const QList<std::pair<QString, QRect>> places{{u"Picture1"_s, {520, 176, 105, 177}},
+                                                  {u"ctlLink1"_s, {528, 360, 89, 17}},
+                                                  {u"quorvix1"_s, {519, 386, 113, 57}},
+                                                  {u"frmCopyright"_s, {8, 32, 505, 409}},
+                                                  {u"FrameSupport"_s, {8, 32, 505, 409}},
+                                                  {u"frameLinks"_s, {8, 32, 505, 409}}};
+    for (const auto &[name, geometry] : places)
+        QCOMPARE(f.control(name)->geometry(), geometry);
+    QCOMPARE(f.control<QGroupBox>(u"Frame1"_s)->title(), u"select your language"_s);
+    QCOMPARE(f.control<QPushButton>(u"cmdZustimmen"_s)->text(), u"agree"_s);
+    QCOMPARE(f.control<QPushButton>(u"cmdAblehnen"_s)->text(), u"disagree"_s);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
