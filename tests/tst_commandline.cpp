@@ -1,6 +1,6 @@
 #include "ElementCode.h"
 #include "PreviewPanes.h"
-#include "support/SpecialFiles.h"
+#include "support/FileTraps.h"
 #include "support/StandardTables.h"
 
 #include <QDir>

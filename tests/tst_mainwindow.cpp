@@ -3,7 +3,7 @@
 #include "ColourSwatch.h"
 #include "SchemeFile.h"
 #include "WrappingCheckBox.h"
-#include "support/SpecialFiles.h"
+#include "support/FileTraps.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ColourScheme.h"
 #include "PictureFile.h"
 #include "PreviewPanes.h"
-#include "support/SpecialFiles.h"
+#include "support/FileTraps.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #include "SchemeFile.h"
 #include "Windows1252.h"
-#include "support/SpecialFiles.h"
+#include "support/FileTraps.h"
 
 #include <QDir>
 #include <QFile>
