@@ -73,6 +73,16 @@ void TestPalettes::clickGivesTheColourLastShown()
     QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB2"))->value(), int(old.blue));
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), old);
 
+    // Typing one channel now changes that channel of the table's colour, and the
+    // preview shows the table's colour, not the editor's out-of-date other two.
+    f.control(QStringLiteral("frameFarbe16Bit"))->show();
+    f.typeInto(0, QStringLiteral("9"));
+    const Rgb edited{9, chosen.green, chosen.blue};
+    QCOMPARE(f.colour(7), edited);
+    QVERIFY(f.showsEverywhere(7, edited));
+    f.window.undo();
+    QCOMPARE(f.colour(7), chosen);
+
     QTemporaryDir dir;
     f.dialogs->answers << dir.filePath(QStringLiteral("p.col"));
     f.window.saveScheme();

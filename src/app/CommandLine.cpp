@@ -138,6 +138,62 @@ int noDisplay()
 
 } // namespace
 
+CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
+{
+    const auto usage = [](const QString &error) {
+        Invocation invocation;
+        invocation.mode = Mode::UsageError;
+        invocation.text = error;
+        return invocation;
+    };
+
+    Options options;
+    const QCommandLineParser &parser = options.parser;
+    if (!options.parser.parse(arguments))
+        return usage(parser.errorText());
+    Invocation invocation;
+    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
+        invocation.mode = Mode::Help;
+        // No application object lends the parser the program's name.
+        invocation.text = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vexlume"));
+        return invocation;
+    }
+    if (parser.isSet(options.version)) {
+        invocation.mode = Mode::Version;
+        invocation.text = QStringLiteral("vexlume ") + versionString() + u'\n';
+        return invocation;
+    }
+
+    const bool checking = parser.isSet(options.check);
+    const bool rendering = parser.isSet(options.render);
+    const QStringList positional = parser.positionalArguments();
+    if (checking && rendering)
+        return usage(QStringLiteral("--check and --render cannot be combined"));
+    if (!rendering && (parser.isSet(options.scale) || parser.isSet(options.standard)))
+        return usage(QStringLiteral("--scale and --standard belong to --render"));
+    if (rendering) {
+        const auto request = options.renderRequest();
+        if (const auto *error = std::get_if<QString>(&request))
+            return usage(*error);
+        invocation.mode = Mode::Render;
+        invocation.render = std::get<RenderRequest>(request);
+        return invocation;
+    }
+    if (checking) {
+        if (positional.isEmpty())
+            return usage(QStringLiteral("--check needs at least one file"));
+        invocation.mode = Mode::Check;
+        invocation.files = positional;
+        return invocation;
+    }
+
+    if (!positional.isEmpty())
+        return usage(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
+    invocation.mode = Mode::Editor;
+    invocation.platformChosen = toolkitPlatformChosen(parser);
+    return invocation;
+}
+
 int CommandLine::run(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vexlume"));
@@ -147,45 +203,26 @@ int CommandLine::run(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    Options options;
-    const QCommandLineParser &parser = options.parser;
-    if (!options.parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
-        // No application object exists yet to lend the parser the program's name.
-        QTextStream(stdout) << parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                         QStringLiteral("vexlume"));
+    const Invocation invocation = parse(arguments);
+    switch (invocation.mode) {
+    case Mode::UsageError:
+        return usageError(invocation.text);
+    case Mode::Help:
+    case Mode::Version:
+        QTextStream(stdout) << invocation.text;
         return kSuccess;
-    }
-    if (parser.isSet(options.version)) {
-        QTextStream(stdout) << "vexlume " << versionString() << '\n';
-        return kSuccess;
-    }
-
-    const bool checking = parser.isSet(options.check);
-    const bool rendering = parser.isSet(options.render);
-    const QStringList positional = parser.positionalArguments();
-    if (checking && rendering)
-        return usageError(QStringLiteral("--check and --render cannot be combined"));
-    if (!rendering && (parser.isSet(options.scale) || parser.isSet(options.standard)))
-        return usageError(QStringLiteral("--scale and --standard belong to --render"));
-    if (rendering) {
-        const auto request = options.renderRequest();
-        if (const auto *error = std::get_if<QString>(&request))
-            return usageError(*error);
-        QTextStream err(stderr);
-        return render(std::get<RenderRequest>(request), err);
-    }
-    if (checking) {
-        if (positional.isEmpty())
-            return usageError(QStringLiteral("--check needs at least one file"));
+    case Mode::Check: {
         QTextStream out(stdout);
-        return check(positional, out);
+        return check(invocation.files, out);
     }
-
-    if (!positional.isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
-    if (!toolkitPlatformChosen(parser) && !hasDisplay())
+    case Mode::Render: {
+        QTextStream err(stderr);
+        return render(invocation.render, err);
+    }
+    case Mode::Editor:
+        break;
+    }
+    if (!invocation.platformChosen && !hasDisplay())
         return noDisplay();
     return runEditor(argc, argv);
 }

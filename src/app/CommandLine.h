@@ -31,6 +31,18 @@ public:
     };
     static int render(const RenderRequest &request, QTextStream &err);
 
+    // What the arguments ask for, decided without touching a file or a display.
+    enum class Mode { Editor, Help, Version, Check, Render, UsageError };
+    struct Invocation
+    {
+        Mode mode = Mode::Editor;
+        QString text;              // the help or version text, or the usage error
+        QStringList files;         // Check: the files to read
+        RenderRequest render;      // Render: what to draw where
+        bool platformChosen = false; // Editor: the toolkit was told where to show it
+    };
+    static Invocation parse(const QStringList &arguments);
+
     // Text as it may reach a terminal: control characters (which could move the
     // cursor or recolour the terminal) are shown as \xNN, a backslash as \\.
     static QString terminalSafe(const QString &text);

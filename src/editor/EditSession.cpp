@@ -15,14 +15,14 @@ void EditSession::rememberUndo()
         m_history.record(*colour);
 }
 
-void EditSession::writeChannel(int channel, quint8 value, const Rgb &shown)
+void EditSession::writeChannel(int channel, quint8 value)
 {
     const auto element = currentElement();
     if (!element)
         return;
     m_scheme.setComponent(*element, channel, value);
     if (!m_guard)
-        m_panes.paintElement(*element, shown);
+        repaint(*element);
 }
 
 void EditSession::setColour(int element, const Rgb &colour)

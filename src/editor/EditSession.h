@@ -47,8 +47,11 @@ public:
     // Records the current element's colour as the colour before a change.
     void rememberUndo();
     // Writes one channel (0 red, 1 green, 2 blue) of the current element and,
-    // unless guarded, redraws it with the colour the editor shows.
-    void writeChannel(int channel, quint8 value, const Rgb &shown);
+    // unless guarded, redraws it. The preview shows the element's colour as the
+    // table now holds it: the editor's other channels may be out of date (after
+    // a palette click or a loaded scheme), and the preview must show what a save
+    // writes.
+    void writeChannel(int channel, quint8 value);
     // Writes a whole colour into an element and redraws it, guard or not.
     void setColour(int element, const Rgb &colour);
     // Redraws an element in the colour it has, guard or not.

@@ -145,7 +145,7 @@ void RgbEditor::channelChanged(int channel)
         value = 255;
     }
     m_scrollRGB[channel]->setValue(value);
-    m_session.writeChannel(channel, quint8(value), barColour());
+    m_session.writeChannel(channel, quint8(value));
     m_picColor->setColour(barColour());
 }
 

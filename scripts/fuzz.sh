@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang into build-fuzz/ and runs each for a while.
+#
+#   bash scripts/fuzz.sh [SECONDS] [TARGET...]
+#
+# SECONDS per target (default 60); TARGET is schemefile, picture or commandline
+# (default all three). Each target starts from its seed corpus in fuzz/corpus/ and
+# keeps what it finds new in build-fuzz/corpus/. A crash or a broken property
+# leaves the input in build-fuzz/findings/ and stops the script with an error;
+# turn every finding into a regression test.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$root/build-fuzz"
+seconds="${1:-60}"
+shift || true
+targets=("$@")
+((${#targets[@]})) || targets=(schemefile picture commandline)
+
+packages=(cmake make clang libclang-rt-14-dev qt6-base-dev)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
+fi
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -DVEXLUME_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >"$build.log" 2>&1 \
+        || { cat "$build.log" >&2; exit 1; }
+fi
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >"$build.log" 2>&1 \
+    || { cat "$build.log" >&2; exit 1; }
+
+mkdir -p "$build/findings"
+for target in "${targets[@]}"; do
+    corpus="$build/corpus/$target"
+    mkdir -p "$corpus"
+    echo "fuzz_$target: $seconds s" >&2
+    ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+        -rss_limit_mb=4096 -artifact_prefix="$build/findings/$target-" "$corpus" "$root/fuzz/corpus/$target" \
+        2>&1 | tee "$build/$target.log" | grep -E '^(#[0-9]+ +DONE|stat::|==[0-9]+==ERROR|SUMMARY)' || true
+    if ls "$build/findings/$target-"* >/dev/null 2>&1; then
+        echo "fuzz_$target found something: $(ls "$build/findings/$target-"*)" >&2
+        exit 1
+    fi
+done
