@@ -135,6 +135,10 @@ void TestCommandLine::usageErrors_data()
                                                    QStringLiteral("purple"), QStringLiteral("b.png")};
     QTest::newRow("scale zero") << QStringList{QStringLiteral("--render"), QStringLiteral("--scale"),
                                                QStringLiteral("0"), QStringLiteral("a.col"), QStringLiteral("b.png")};
+    // Found by fuzzing: an empty scheme name was taken for a built-in scheme.
+    QTest::newRow("empty scheme file") << QStringList{QStringLiteral("--render"), QString(), QStringLiteral("b.png")};
+    QTest::newRow("empty output") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
+                                                 QStringLiteral("red"), QString()};
     QTest::newRow("scale without render") << QStringList{QStringLiteral("--scale"), QStringLiteral("2")};
 }
 

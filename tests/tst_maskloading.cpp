@@ -189,6 +189,10 @@ void TestMaskLoading::refusedFilesChangeNothing_data()
             + QByteArray(28, '\0');
     QTest::newRow("58 bytes claiming 1024 x 1024") << write(QStringLiteral("claim.bmp"), claim)
                                                    << QStringLiteral("cut short");
+    // Sides so large that the size they promise overflows (found by fuzzing).
+    QTest::newRow("absurd sides") << write(QStringLiteral("absurd.bmp"),
+                                           QByteArray::fromHex("424d5a000000000002003600000028000000000000010000005a07ffffff"))
+                                  << QStringLiteral("too large");
     QByteArray half;
     QFile whole(save(QStringLiteral("whole.bmp"), mask, "BMP"));
     if (whole.open(QIODevice::ReadOnly))

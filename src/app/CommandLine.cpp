@@ -109,11 +109,12 @@ struct Options
             request.standardScheme = parser.value(standard);
             if (!StandardSchemes::fromName(request.standardScheme))
                 return QStringLiteral("no built-in scheme '%1' (blue, green or red)").arg(request.standardScheme);
-            if (positional.size() != 1)
+            if (positional.size() != 1 || positional.at(0).isEmpty())
                 return QStringLiteral("--render --standard NAME takes one output picture");
             request.output = positional.at(0);
         } else {
-            if (positional.size() != 2)
+            // An empty name would otherwise be taken for "no file: a built-in scheme".
+            if (positional.size() != 2 || positional.at(0).isEmpty() || positional.at(1).isEmpty())
                 return QStringLiteral("--render takes a scheme file and an output picture");
             request.schemeFile = positional.at(0);
             request.output = positional.at(1);

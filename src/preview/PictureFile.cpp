@@ -63,8 +63,11 @@ std::optional<PictureFile::BmpLayout> PictureFile::bmpLayout(const QByteArray &b
     layout.width = int(qMin<qint64>(width, std::numeric_limits<int>::max()));
     layout.height = int(qMin<qint64>(height, std::numeric_limits<int>::max()));
     constexpr quint32 kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
-    if (layout.compression == kUncompressed || layout.compression == kBitFields
-        || layout.compression == kAlphaBitFields) {
+    if (width > kMaximumSide || height > kMaximumSide) {
+        // Refused for its size anyway; the product of absurd sides would overflow.
+        layout.requiredSize = std::numeric_limits<qint64>::max();
+    } else if (layout.compression == kUncompressed || layout.compression == kBitFields
+               || layout.compression == kAlphaBitFields) {
         const qint64 rowSize = (layout.bitsPerPixel * width + 31) / 32 * 4;
         layout.requiredSize = qint64(dataOffset) + rowSize * height;
     }
