@@ -1,7 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite. Exits non-zero
 # when a test fails.
+#
+#   bash scripts/test.sh               the normal build
+#   bash scripts/test.sh --sanitized   everything built with AddressSanitizer and
+#                                      UndefinedBehaviorSanitizer, leaks checked
+# Further arguments go to ctest ("-R monkey").
 set -euo pipefail
+if [ "${1:-}" = --sanitized ]; then
+    export VEXLUME_SANITIZED=1
+    shift
+fi
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 cd "$VEXLUME_BUILD"
+if [ "${VEXLUME_SANITIZED:-0}" = 1 ]; then
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$VEXLUME_ROOT/tests/leaks.supp:print_suppressions=0"
+fi
 ctest --output-on-failure -j"$(nproc)" "$@"

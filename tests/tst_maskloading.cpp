@@ -128,24 +128,33 @@ void TestMaskLoading::otherPictureReplacesPanesAndMasks_data()
 {
     // A picture of its own size with one pixel of element 7.
     QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
     QImage image(20, 10, QImage::Format_RGB888);
     image.fill(Qt::white);
     image.setPixel(3, 4, qRgb(7, 247, 64));
-    QTest::newRow("png") << save(QStringLiteral("small.png"), image, "PNG");
+    QTest::newRow("png") << save(QStringLiteral("small.png"), image, "PNG") << image.size();
 
     QList<quint32> pixels(20 * 10, 0xffffff);
     pixels[4 * 20 + 3] = 0x07f740;
-    QTest::newRow("bmp with a core header") << write(QStringLiteral("core.bmp"), coreHeaderBmp(20, 10, 24, pixels));
+    QTest::newRow("bmp with a core header") << write(QStringLiteral("core.bmp"), coreHeaderBmp(20, 10, 24, pixels))
+                                            << QSize(20, 10);
+
+    // As wide as a picture may be; one pixel more is refused (below).
+    QImage widest(PictureFile::kMaximumSide, 10, QImage::Format_RGB888);
+    widest.fill(Qt::white);
+    widest.setPixel(3, 4, qRgb(7, 247, 64));
+    QTest::newRow("widest") << save(QStringLiteral("widest.bmp"), widest, "BMP") << widest.size();
 }
 
 void TestMaskLoading::otherPictureReplacesPanesAndMasks()
 {
     QFETCH(QString, path);
+    QFETCH(QSize, size);
     QCOMPARE(stated(path), std::optional<int>(24));
 
     PreviewPanes panes;
     QCOMPARE(panes.loadMaskFile(path), std::nullopt);
-    QCOMPARE(panes.pane(2).size(), QSize(20, 10));
+    QCOMPARE(panes.pane(2).size(), size);
     QCOMPARE(panes.pane(2).pixelCount(7), 1);
     panes.paintElement(7, {1, 2, 3});
     QCOMPARE(panes.pane(2).pictureColourAt({3, 4}), (Rgb{1, 2, 3}));

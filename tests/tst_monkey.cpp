@@ -5,6 +5,7 @@
 #include "ElementCatalogue.h"
 
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -104,9 +105,13 @@ void TestMonkey::Run::act()
         QTest::mouseClick(pane, Qt::LeftButton, {}, at);
         break;
     }
-    case 3: { // keys in a text box
-        static const QStringList boxes{u"txtRGB0"_s, u"txtRGB1"_s, u"txtRGB2"_s, u"txtNamedesSchemes"_s};
-        auto *box = f.control<QLineEdit>(boxes[random.bounded(boxes.size())]);
+    case 3: { // keys in a text box, any of them
+        QList<QWidget *> boxes;
+        for (QWidget *box : w.findChildren<QLineEdit *>())
+            boxes << box;
+        for (QWidget *box : w.findChildren<QPlainTextEdit *>())
+            boxes << box;
+        QWidget *box = boxes[random.bounded(boxes.size())];
         static const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9, Qt::Key_A,
                                        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_End, Qt::Key_Home};
         for (int i = 0, n = int(random.bounded(1, 5)); i < n; ++i)
@@ -118,7 +123,10 @@ void TestMonkey::Run::act()
         const QString key = MenuTable::key(items[random.bounded(int(items.size()))]);
         if (key == u"keyOpen" || key == u"keySave")
             answerDialog(key == u"keySave");
-        if (key != u"keyExit" || random.bounded(4) == 0)
+        if (key == u"keyExit" && random.bounded(4) != 0)
+            break;
+        // Now and then by the keyboard through the real menus, else straight.
+        if (random.bounded(8) != 0 || !f.menuBar()->isVisible() || key.isEmpty() || !f.chooseByKeys(key))
             w.dispatch(key);
         break;
     }

@@ -1,3 +1,4 @@
+#include "RegularFile.h"
 #include "SchemeFile.h"
 #include "Windows1252.h"
 #include "support/FileTraps.h"
@@ -392,7 +393,9 @@ void TestSchemeFile::refusesUnreadableAndHugeFiles()
     QVERIFY(!missing.problem().isEmpty());
 
     const QString huge = dir.filePath(QStringLiteral("huge.col"));
-    QVERIFY(writeFile(huge, crlf(header() + dataLines()) + QByteArray(SchemeFile::kMaximumFileSize, '\n')));
+    QByteArray onePast = crlf(header() + dataLines());
+    onePast += QByteArray(SchemeFile::kMaximumFileSize + 1 - onePast.size(), '\n');
+    QVERIFY(writeFile(huge, onePast));
     const SchemeReadResult tooLarge = SchemeFile::read(huge);
     QCOMPARE(tooLarge.status, SchemeReadResult::Status::Failed);
     QVERIFY(tooLarge.problem().contains(QStringLiteral("too large")));
@@ -402,6 +405,10 @@ void TestSchemeFile::refusesUnreadableAndHugeFiles()
     atLimit += QByteArray(SchemeFile::kMaximumFileSize - atLimit.size(), '\n');
     QVERIFY(writeFile(huge, atLimit));
     QCOMPARE(SchemeFile::read(huge).status, SchemeReadResult::Status::Complete);
+    // The same limit for every file read, pictures included.
+    QVERIFY(writeFile(huge, "0123456789"));
+    QCOMPARE(RegularFile::read(huge, 10).bytes, QByteArray("0123456789"));
+    QCOMPARE(RegularFile::read(huge, 9).problem->reason, Text::FileTooLarge);
 
     // Nothing waits for a writer that never comes, and a folder is no file.
     const QString fifo = dir.filePath(QStringLiteral("fifo.col"));

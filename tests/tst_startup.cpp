@@ -72,6 +72,19 @@ void TestStartup::startsFromTheStore_data()
                                     << QVariant(u"1.0"_s);
     QTest::newRow("consent as a list") << StoredSettings{{kConsent, QStringList{u"1"_s, u"1"_s}}} << Language::German
                                        << false << u"de"_s << QVariant(QStringList{u"1"_s, u"1"_s});
+    // Bad stores start in the fall-backs and keep what they hold, but for the
+    // language, which every start stores.
+    const QString huge(1 << 20, u'd');
+    QTest::newRow("absurdly long values") << StoredSettings{{kVersion, huge}, {kConsent, huge}} << Language::English
+                                          << false << u"eng"_s << QVariant(huge);
+    const QByteArray binary("\0\x01\xff\x1b[2J", 7);
+    QTest::newRow("binary values") << StoredSettings{{kVersion, binary}, {kConsent, binary}} << Language::English
+                                   << false << u"eng"_s << QVariant(binary);
+    QTest::newRow("language as a list") << StoredSettings{{kVersion, QStringList{u"de"_s, u"frc"_s}}, {kConsent, u"1"_s}}
+                                        << Language::English << true << u"eng"_s << QVariant(u"1"_s);
+    QTest::newRow("store file not parsable")
+        << StoredSettings{{kRawStore, QByteArray("\x89PNG\r\n[Reg\nversion\0=de\n\xff\xfe=\n[", 27)}}
+        << Language::German << false << u"de"_s << QVariant();
 }
 
 void TestStartup::startsFromTheStore()
@@ -82,6 +95,12 @@ void TestStartup::startsFromTheStore()
     QFETCH(QString, versionAfter);
     QFETCH(QVariant, consentAfter);
 
+    storeOnly(stored);
+    QSettings store(QSettings::UserScope, u"QVX_VXL"_s);
+    QMap<QString, QVariant> before;
+    for (const QString &key : store.allKeys())
+        before[key] = store.value(key);
+
     WindowFixture f(stored);
     QCOMPARE(f.window.language(), language);
     QCOMPARE(markedFlags(f), QList<int>{Languages::flagIndex(language)});
@@ -91,6 +110,12 @@ void TestStartup::startsFromTheStore()
     QCOMPARE(f.window.windowTitle(), u"Siemens S55 Vexlume  -  Version: 0.9.19 - STILL BETA ;)"_s);
     QCOMPARE(f.stored(kVersion).toString(), versionAfter);
     QCOMPARE(f.stored(kConsent), consentAfter);
+    // Nothing else was written: every other key holds what it held.
+    store.sync();
+    for (const QString &key : store.allKeys()) {
+        if (key != kVersion)
+            QVERIFY2(before.value(key) == store.value(key), qPrintable(key));
+    }
     // Whatever shows, the scheme is the blue one and the etched rule is drawn.
     QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
     QCOMPARE(f.control(u"Line4"_s)->geometry(), QRect(8, 329, 217, 1));

@@ -11,6 +11,7 @@
 #include "UserDialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QListWidget>
@@ -65,15 +66,26 @@ inline const QString &testSettingsFolder()
 }
 
 // The settings store as a test wants it before a start: empty but for the
-// values given.
+// values given. The key kRawStore stands for the store file's whole content.
 using StoredSettings = QList<std::pair<QString, QVariant>>;
+inline const QString kRawStore = QStringLiteral("<file>");
 inline void storeOnly(const StoredSettings &values)
 {
     testSettingsFolder();
     QSettings settings(QSettings::UserScope, QStringLiteral("QVX_VXL"));
     settings.clear();
-    for (const auto &[key, value] : values)
-        settings.setValue(key, value);
+    for (const auto &[key, value] : values) {
+        if (key != kRawStore)
+            settings.setValue(key, value);
+    }
+    settings.sync();
+    for (const auto &[key, value] : values) {
+        if (key == kRawStore) {
+            QFile file(settings.fileName());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(value.toByteArray());
+        }
+    }
 }
 
 // A started and shown main window with scripted dialogs. Unless told otherwise,
