@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "ElementCode.h"
 #include "PreviewPanes.h"
 #include "support/FileTraps.h"
@@ -61,6 +62,7 @@ private slots:
     void renderNeverReplacesWhatItShouldNot_data();
     void renderNeverReplacesWhatItShouldNot();
     void helpAndVersion();
+    void theEditorTakesOneSchemeFile();
     void editorWithoutADisplaySaysSo();
 
 private:
@@ -127,7 +129,7 @@ void TestCommandLine::usageErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("check without files") << QStringList{QStringLiteral("--check")};
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")};
-    QTest::newRow("stray argument") << QStringList{QStringLiteral("scheme.col")};
+    QTest::newRow("two schemes for the editor") << QStringList{QStringLiteral("a.col"), QStringLiteral("b.col")};
     QTest::newRow("check and render") << QStringList{QStringLiteral("--check"), QStringLiteral("--render"),
                                                      QStringLiteral("a.col"), QStringLiteral("b.png")};
     QTest::newRow("render without output") << QStringList{QStringLiteral("--render"), QStringLiteral("a.col")};
@@ -293,6 +295,21 @@ void TestCommandLine::editorWithoutADisplaySaysSo()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.contains(QStringLiteral("xvfb-run")));
     QVERIFY(run.err.contains(QStringLiteral("--check")));
+}
+
+void TestCommandLine::theEditorTakesOneSchemeFile()
+{
+    const CommandLine::Invocation plain = CommandLine::parse({QStringLiteral("vexlume")});
+    QCOMPARE(plain.mode, CommandLine::Mode::Editor);
+    QVERIFY(plain.files.isEmpty());
+    const CommandLine::Invocation file = CommandLine::parse({QStringLiteral("vexlume"), QStringLiteral("my scheme.col")});
+    QCOMPARE(file.mode, CommandLine::Mode::Editor);
+    QCOMPARE(file.files, QStringList{QStringLiteral("my scheme.col")});
+    // Without a display it says so, file or not.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QCOMPARE(vexlume({path(QStringLiteral("good.col"))}, environment).exitCode, 1);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -46,6 +48,8 @@ private slots:
     void aFailedSaveIsReported();
     void nameBoxRefusesWhatAFileCannotHold();
     void loadingANonTrueColourMaskIsRefused();
+    void droppingFiles_data();
+    void droppingFiles();
 
 private:
     QString write(const QString &name, const QByteArray &bytes)
@@ -442,6 +446,49 @@ void TestMainWindow::loadingANonTrueColourMaskIsRefused()
     QMetaObject::invokeMethod(f.control<QPushButton>(QStringLiteral("cmdLoadMask")), "click");
     QCOMPARE(f.dialogs->messages.size(), 1);
     QCOMPARE(f.pictures(), pictures);
+}
+
+void TestMainWindow::droppingFiles_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("status");
+    const QString good = write(QStringLiteral("dropped.col"), schemeFile("Dropped"));
+    const QString other = write(QStringLiteral("other.COL"), schemeFile("Other"));
+    const QString picture = write(QStringLiteral("picture.png"), "not a scheme");
+    QTest::newRow("a scheme") << QStringList{good} << true << QString();
+    QTest::newRow("another kind of file") << QStringList{picture} << false << QString();
+    QTest::newRow("several") << QStringList{other, good, picture} << true
+                             << QStringLiteral("3 files dropped; only %1 was opened.").arg(other);
+}
+
+void TestMainWindow::droppingFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(bool, accepted);
+    QFETCH(QString, status);
+    WindowFixture f;
+    f.window.applyLanguage(Language::English);
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+
+    const QPoint at(300, 200);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f.window, &enter);
+    QCOMPARE(enter.isAccepted(), accepted); // the drop cursor says no otherwise
+    if (!accepted)
+        return;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&f.window, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(f.colour(7), (Rgb{7, 1, 2})); // opened as the open command opens it
+    QCOMPARE(f.window.scheme().name(), QFileInfo(files.first()).baseName() == u"other"
+                                           ? QStringLiteral("Other") : QStringLiteral("Dropped"));
+    QVERIFY(f.dialogs->messages.isEmpty());
+    QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(), status);
 }
 
 QTEST_MAIN(TestMainWindow)

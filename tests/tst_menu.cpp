@@ -3,7 +3,9 @@
 #include "ClickSequence.h"
 #include "ElementCode.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -37,6 +39,7 @@ private slots:
     void redSchemeAfterTheMakersClicks();
     void keysWithoutACommandDoNothing();
     void switchingByKeysManyTimesKeepsTheMenuLean();
+    void recentFilesTakeTheirPlaces();
 };
 
 void TestMenu::menuSpeaksTheLanguage_data()
@@ -222,6 +225,62 @@ void TestMenu::switchingByKeysManyTimesKeepsTheMenuLean()
     }
     QCOMPARE(menuObjects(), settled);
     QCOMPARE(f.list()->count(), 60);
+}
+
+// Hidden while empty, so a first start shows the menu as it always was; then up
+// to four files in the places kept for them, Undo and Redo where they were.
+void TestMenu::recentFilesTakeTheirPlaces()
+{
+    QTemporaryDir dir;
+    QByteArray scheme = "ColourScheme\r\nKept\r\nData\r\n";
+    for (int n = 1; n <= 60; ++n)
+        scheme += "9 8 7 100\r\n";
+    QFile file(dir.filePath(u"kept.col"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(scheme) == scheme.size());
+    file.close();
+
+    WindowFixture f;
+    f.window.applyLanguage(Language::English);
+    MenuBar *bar = f.menuBar();
+    const auto recentShown = [bar] {
+        QStringList shown;
+        for (int position = 12; position <= 15; ++position) {
+            if (bar->itemAction(position)->isVisible())
+                shown << bar->itemAction(position)->text();
+        }
+        return shown;
+    };
+    QVERIFY(!bar->itemAction(6)->isVisible() && !bar->itemAction(6)->isEnabled());
+    QVERIFY(!bar->itemAction(7)->isVisible());
+    QCOMPARE(entries(f.menuItem(u"keyFile"_s)->menu()->actions()),
+             (QStringList{u"&New"_s, u"&Open"_s, u"&Save"_s, u"-"_s, u"&Exit"_s}));
+
+    f.dialogs->answers << file.fileName();
+    f.window.openScheme();
+    f.dialogs->answers << dir.filePath(u"saved.col"_s);
+    f.window.saveScheme();
+    QVERIFY(bar->itemAction(6)->isVisible() && bar->itemAction(6)->isEnabled());
+    QVERIFY(bar->itemAction(7)->isVisible());
+    QCOMPARE(recentShown(), (QStringList{u"&1 saved.col"_s, u"&2 kept.col"_s}));
+    QCOMPARE(bar->itemAction(17), f.menuItem(u"keyUndo"_s));
+    QCOMPARE(bar->itemAction(18), f.menuItem(u"keyRedo"_s));
+
+    // Kept across a language switch and the next start.
+    QVERIFY(f.chooseByKeys(u"keyDutch"_s));
+    QCOMPARE(recentShown(), (QStringList{u"&1 saved.col"_s, u"&2 kept.col"_s}));
+    WindowFixture next({{u"Reg/RegDone"_s, u"1"_s}, {u"Recent/files"_s, WindowFixture::stored(u"Recent/files"_s)}});
+    QCOMPARE(next.menuBar()->itemAction(12)->text(), u"&1 saved.col"_s);
+
+    // Choosing one opens it; one that has gone is taken off with a message.
+    f.window.loadStandardScheme(StandardScheme::Red);
+    bar->itemAction(13)->trigger();
+    QCOMPARE(f.colour(1), (Rgb{9, 8, 7}));
+    QCOMPARE(recentShown(), (QStringList{u"&1 kept.col"_s, u"&2 saved.col"_s})); // the newest first
+    QVERIFY(QFile::remove(dir.filePath(u"saved.col"_s)));
+    bar->itemAction(13)->trigger();
+    QCOMPARE(f.dialogs->messages.size(), 1);
+    QVERIFY(f.dialogs->messages[0].text.contains(u"saved.col"_s));
+    QCOMPARE(recentShown(), QStringList{u"&1 kept.col"_s});
 }
 
 QTEST_MAIN(TestMenu)

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -33,6 +34,8 @@ private slots:
     void choosingAnotherElementDuringAFlash();
     void aRejectedClickLeavesTheFlashAlone();
     void providerOptionOnlyTouchesTwoFlags();
+    void restingOnAPaneNamesTheElement_data();
+    void restingOnAPaneNamesTheElement();
 
 private:
     static void click(WindowFixture &f, int pane, QPoint at)
@@ -264,6 +267,37 @@ void TestPicking::providerOptionOnlyTouchesTwoFlags()
     QVERIFY(f.window.scheme().isVisible(23) && f.window.scheme().isVisible(24));
     QCOMPARE(f.list()->item(22)->checkState(), Qt::Checked);
     QCOMPARE(f.pictures(), pictures);
+}
+
+void TestPicking::restingOnAPaneNamesTheElement_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("tip");
+    const QPoint title = pixelOf(0, 4);
+    const QPoint white = findPixel(0, [](int r, int g, int b) { return r == 255 && g == 255 && b == 255; });
+    QTest::newRow("German") << Language::German << title
+                            << QStringLiteral("4 - ! Basisfenstertitel Hintergrund\nR 0, G 0, B 192   #0000C0");
+    QTest::newRow("English") << Language::English << title
+                             << QStringLiteral("4 - ! base window background\nR 0, G 0, B 192   #0000C0");
+    QTest::newRow("fixed pixel, German") << Language::German << white << QString();
+    QTest::newRow("fixed pixel, English") << Language::English << white << QString();
+}
+
+void TestPicking::restingOnAPaneNamesTheElement()
+{
+    QFETCH(Language, language);
+    QFETCH(QPoint, at);
+    QFETCH(QString, tip);
+    QVERIFY(at.x() >= 0);
+    WindowFixture f;
+    f.window.applyLanguage(language);
+    QWidget *pane = f.control(QStringLiteral("PicturePreview0"));
+    QToolTip::hideText();
+    QHelpEvent rest(QEvent::ToolTip, at, pane->mapToGlobal(at));
+    QApplication::sendEvent(pane, &rest);
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(TestPicking)

@@ -3,6 +3,7 @@
 #include "PanelTexts.h"
 
 #include <QGroupBox>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,6 +46,8 @@ private slots:
     void selectorLabelFollowsThePointer();
     void texts();
     void closingNeverAsks();
+    void aSchemeGivenAtStartWaitsBehindTheDisclaimer_data();
+    void aSchemeGivenAtStartWaitsBehindTheDisclaimer();
     void regionsStackInTheirOrder();
 };
 
@@ -290,6 +293,43 @@ void TestStartup::regionsStackInTheirOrder()
     QCOMPARE(f.control<QGroupBox>(u"Frame1"_s)->title(), u"select your language"_s);
     QCOMPARE(f.control<QPushButton>(u"cmdZustimmen"_s)->text(), u"agree"_s);
     QCOMPARE(f.control<QPushButton>(u"cmdAblehnen"_s)->text(), u"disagree"_s);
+}
+
+void TestStartup::aSchemeGivenAtStartWaitsBehindTheDisclaimer_data()
+{
+    QTest::addColumn<StoredSettings>("stored");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Rgb>("first"); // element 1 once the editor shows
+    QByteArray good = "ColourScheme\r\nGiven\r\nData\r\n";
+    for (int n = 1; n <= 60; ++n)
+        good += "3 2 1 100\r\n";
+    QTest::newRow("good file") << StoredSettings{{kConsent, u"1"_s}} << good << Rgb{3, 2, 1};
+    QTest::newRow("bad file") << StoredSettings{{kConsent, u"1"_s}} << QByteArray(good).replace("3 2 1", "3 2 x")
+                              << Rgb{0, 0, 128};
+    QTest::newRow("before consent") << StoredSettings{} << good << Rgb{3, 2, 1};
+}
+
+// What "vexlume FILE.col" does once the window has started.
+void TestStartup::aSchemeGivenAtStartWaitsBehindTheDisclaimer()
+{
+    QFETCH(StoredSettings, stored);
+    QFETCH(QByteArray, bytes);
+    QFETCH(Rgb, first);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"given.col"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    WindowFixture f(stored);
+    f.window.openSchemeFile(file.fileName());
+    const bool good = first == Rgb{3, 2, 1};
+    QCOMPARE(f.dialogs->messages.size(), good ? 0 : 1);
+    if (f.control(u"frmCopyright"_s)->isVisible())
+        clickOn(f.control(u"cmdZustimmen"_s));
+    QVERIFY(f.control(u"MainElements"_s)->isVisible());
+    QCOMPARE(f.colour(1), first);
+    const QPoint date = findPixel(1, [](int r, int g, int) { return r == 1 && g == 253; });
+    QCOMPARE(f.window.panes().pane(1).pictureColourAt(date), first);
 }
 
 QTEST_MAIN(TestStartup)

@@ -84,7 +84,7 @@ struct Options
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(QStringLiteral(
             "Colour scheme editor for the Siemens S55.\n"
-            "Without arguments it opens the editor window."));
+            "Without options it opens the editor window, with FILE.col loaded if given."));
         parser.addOptions({check, render, scale, standard});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -92,7 +92,8 @@ struct Options
             parser.addOption(option);
         }
         parser.addPositionalArgument(QStringLiteral("files"),
-            QStringLiteral("Colour scheme files (with --check); FILE.col OUT.png or OUT.png (with --render)."),
+            QStringLiteral("A colour scheme to open in the editor; files to read (with --check); "
+                           "FILE.col OUT.png or OUT.png (with --render)."),
             QStringLiteral("[FILE.col...] [OUT.png]"));
     }
 
@@ -188,9 +189,11 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return invocation;
     }
 
-    if (!positional.isEmpty())
-        return usage(QStringLiteral("unexpected argument '%1'").arg(positional.first()));
+    // The editor opens one scheme file given to it.
+    if (positional.size() > 1)
+        return usage(QStringLiteral("the editor opens one scheme file, not %1").arg(positional.size()));
     invocation.mode = Mode::Editor;
+    invocation.files = positional;
     invocation.platformChosen = toolkitPlatformChosen(parser);
     return invocation;
 }
@@ -225,7 +228,7 @@ int CommandLine::run(int argc, char **argv)
     }
     if (!invocation.platformChosen && !hasDisplay())
         return noDisplay();
-    return runEditor(argc, argv);
+    return runEditor(argc, argv, invocation.files.value(0));
 }
 
 int CommandLine::check(const QStringList &files, QTextStream &out)
@@ -298,11 +301,15 @@ QString CommandLine::terminalSafe(const QString &text)
     return safe;
 }
 
-int CommandLine::runEditor(int argc, char **argv)
+int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
 {
     QApplication app(argc, argv);
     MainWindow window;
     window.start();
     window.show();
+    // Opened as the open command opens it, over the blue scheme of the start;
+    // before the disclaimer is agreed to it waits behind it.
+    if (!schemeFile.isEmpty())
+        window.openSchemeFile(schemeFile);
     return app.exec();
 }

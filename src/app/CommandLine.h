@@ -37,7 +37,7 @@ public:
     {
         Mode mode = Mode::Editor;
         QString text;              // the help or version text, or the usage error
-        QStringList files;         // Check: the files to read
+        QStringList files;         // Check: the files to read; Editor: the scheme to open, if any
         RenderRequest render;      // Render: what to draw where
         bool platformChosen = false; // Editor: the toolkit was told where to show it
     };
@@ -48,5 +48,5 @@ public:
     static QString terminalSafe(const QString &text);
 
 private:
-    static int runEditor(int argc, char **argv);
+    static int runEditor(int argc, char **argv, const QString &schemeFile);
 };

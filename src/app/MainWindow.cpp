@@ -53,6 +53,7 @@ void MainWindow::start()
     setWindowTitle(windowTitle() + QStringLiteral("  -  Version: ") + Version::shortText()
                    + QStringLiteral(" - STILL BETA ;)"));
 
+    m_recentFiles = RecentFiles(Settings::recentFiles());
     const Language language = Settings::startLanguage();
     applyLanguage(language);
     markFlag(language);

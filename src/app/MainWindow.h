@@ -4,6 +4,7 @@
 #include "EditSession.h"
 #include "Languages.h"
 #include "PreviewPanes.h"
+#include "RecentFiles.h"
 #include "SchemeModel.h"
 #include "Text.h"
 
@@ -68,6 +69,8 @@ public:
 
     // --- File commands (MainWindow_File.cpp)
     void openScheme();
+    // Opens a scheme file exactly as the open command does once a file is chosen.
+    void openSchemeFile(const QString &path);
     void saveScheme();
     void loadMask();
     void loadStandardScheme(StandardScheme scheme);
@@ -91,6 +94,10 @@ public:
     void undo();
     void redo();
 
+    // What the pointer rests on in a pane: the element and its colour, or nothing
+    // over a fixed pixel.
+    QString paneToolTip(int pane, QPoint at) const;
+
     // --- Panels and consent (MainWindow_Panels.cpp)
     void showDisclaimer();
     void showSupport();
@@ -100,6 +107,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A .col file dropped on the window is opened as the open command opens it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // --- Layout (MainWindow_Layout.cpp): the one place that creates and places
@@ -128,6 +138,9 @@ private:
     // --- File commands
     void repaintAll();
     void showProblem(Text message, const QString &path, const QString &details);
+    void rememberRecentFile(const QString &path);
+    void showRecentFiles();
+    void openRecentFile(int index);
 
     // --- Preview picking
     void pick(int pane);
@@ -157,6 +170,7 @@ private:
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;
     Language m_language = Language::German;
+    RecentFiles m_recentFiles;
     // Captions that follow the language: what to set, from which text.
     std::vector<std::pair<Text, std::function<void(const QString &)>>> m_localisedCaptions;
 

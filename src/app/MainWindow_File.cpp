@@ -4,7 +4,16 @@
 
 #include "PictureFile.h"
 #include "SchemeFile.h"
+#include "MenuBar.h"
+#include "MenuTable.h"
+#include "Settings.h"
 #include "UserDialogs.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
 
 namespace {
 // "all (*)" rather than "all (*.*)": on this system "*.*" would hide the files
@@ -20,8 +29,12 @@ const QString kPictureFilter = QStringLiteral("*.bmp;;all (*)");
 void MainWindow::openScheme()
 {
     const QString path = m_dialogs->openFileName(this, kOpenFilter);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openSchemeFile(path);
+}
+
+void MainWindow::openSchemeFile(const QString &path)
+{
     const SchemeReadResult result = SchemeFile::read(path);
     if (!result.isLoadable()) {
         showProblem(Text::OpenFailed, path, result.problem(m_language));
@@ -29,6 +42,7 @@ void MainWindow::openScheme()
     }
     m_scheme.apply(result);
     repaintAll();
+    rememberRecentFile(path);
 
     QString told;
     switch (result.status) {
@@ -53,6 +67,8 @@ void MainWindow::saveScheme()
         return;
     if (const auto problem = SchemeFile::save(m_scheme.scheme(), path))
         showProblem(Text::SaveFailed, path, problem->words(m_language));
+    else
+        rememberRecentFile(path);
 }
 
 void MainWindow::loadStandardScheme(StandardScheme scheme)
@@ -83,4 +99,80 @@ void MainWindow::loadMask()
 void MainWindow::showProblem(Text message, const QString &path, const QString &details)
 {
     m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(message).arg(path), details);
+}
+
+// --- Recent files: hidden while the list is empty, so that a first start shows
+// the menu as it always was; then the entry with up to four files, in the places
+// the menu keeps for them.
+
+void MainWindow::rememberRecentFile(const QString &path)
+{
+    m_recentFiles.add(path);
+    Settings::storeRecentFiles(m_recentFiles.files());
+    showRecentFiles();
+}
+
+void MainWindow::showRecentFiles()
+{
+    const QStringList &files = m_recentFiles.files();
+    const bool any = !files.isEmpty();
+    SmartMenuXP1->setItemVisible(MenuTable::kRecentPosition, any);
+    SmartMenuXP1->setItemEnabled(MenuTable::kRecentPosition, any);
+    SmartMenuXP1->setItemVisible(MenuTable::kRecentSeparatorPosition, any);
+    for (int i = 0; i < MenuTable::kRecentFileCount; ++i) {
+        const int position = MenuTable::kFirstRecentFilePosition + i;
+        SmartMenuXP1->setItemVisible(position, i < files.size());
+        if (i < files.size())
+            SmartMenuXP1->setItemCaption(position, u'&' + QString::number(i + 1) + u' ' + QFileInfo(files[i]).fileName());
+    }
+}
+
+void MainWindow::openRecentFile(int index)
+{
+    const QString path = m_recentFiles.files().value(index);
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        m_recentFiles.remove(path);
+        Settings::storeRecentFiles(m_recentFiles.files());
+        showRecentFiles();
+        m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(Text::RecentFileGone).arg(path), {});
+        return;
+    }
+    openSchemeFile(path);
+}
+
+// --- Drag and drop
+
+namespace {
+
+QString schemeFileOf(const QUrl &url)
+{
+    const QString path = url.toLocalFile();
+    return path.endsWith(QStringLiteral(".col"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && !schemeFileOf(urls.first()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QString path = urls.isEmpty() ? QString() : schemeFileOf(urls.first());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (urls.size() > 1)
+        StatusBar1Panel1->setText(text(Text::OnlyFirstDropped).arg(QString::number(urls.size()), path));
+    openSchemeFile(path);
 }

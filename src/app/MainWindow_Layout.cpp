@@ -8,6 +8,7 @@
 
 #include "ElementList.h"
 #include "MenuBar.h"
+#include "MenuTable.h"
 #include "PaletteFrame.h"
 #include "PaneView.h"
 #include "Place.h"
@@ -49,6 +50,7 @@ void MainWindow::createWindow()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Siemens S55 Vexlume"));
     setFixedSize(634, 477);
+    setAcceptDrops(true);
     QFont compact = font();
     compact.setPixelSize(11);
     setFont(compact);
@@ -102,6 +104,7 @@ void MainWindow::createPreviewFrame(QWidget *area)
     for (int i = 0; i < PreviewPanes::kCount; ++i) {
         PicturePreview[i] = new PaneView(m_panes, i, FramePreview);
         PicturePreview[i]->move(PreviewPanes::position(i));
+        PicturePreview[i]->setToolTipSource([this, i](QPoint at) { return paneToolTip(i, at); });
     }
 
     DEVEdition[2] = developerLabel(FramePreview, 2, QStringLiteral("Farbe:"), {8, 304, 49, 17});
@@ -212,8 +215,14 @@ void MainWindow::connectControls()
     connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveScheme);
     connect(cmdLoadMask, &QPushButton::clicked, this, &MainWindow::loadMask);
 
-    connect(SmartMenuXP1, &MenuBar::itemClick, this,
-            [this](int id) { dispatch(SmartMenuXP1->keyOfItem(id)); });
+    connect(SmartMenuXP1, &MenuBar::itemClick, this, [this](int id) {
+        // The recent files have no keys of their own: their places tell them apart.
+        const int recent = SmartMenuXP1->positionOfItem(id) - MenuTable::kFirstRecentFilePosition;
+        if (recent >= 0 && recent < MenuTable::kRecentFileCount)
+            openRecentFile(recent);
+        else
+            dispatch(SmartMenuXP1->keyOfItem(id));
+    });
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::checkLinkHover);
     m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });

@@ -21,6 +21,7 @@ void MainWindow::buildMenu(Language language)
     }
     SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
     m_session.history().resetOffers();
+    showRecentFiles();
 }
 
 // Keys are matched exactly, letter case included; a key without a command (a

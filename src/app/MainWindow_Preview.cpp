@@ -2,6 +2,7 @@
 // the provider-name option.
 #include "MainWindow.h"
 
+#include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "ElementList.h"
 #include "PaletteFrame.h"
@@ -86,4 +87,22 @@ void MainWindow::setProviderFlags(bool hidden)
 {
     m_scheme.setVisible(23, !hidden);
     m_scheme.setVisible(24, !hidden);
+}
+
+QString MainWindow::paneToolTip(int pane, QPoint at) const
+{
+    const Rgb mask = m_panes.pane(pane).maskColourAt(at);
+    const auto element = ElementCode::element(mask.red, mask.green);
+    if (!element)
+        return {};
+    const Rgb c = m_scheme.colour(*element);
+    return ElementCatalogue::listText(m_language, *element)
+           + QStringLiteral("\nR %1, G %2, B %3   #%4%5%6")
+                 .arg(c.red)
+                 .arg(c.green)
+                 .arg(c.blue)
+                 .arg(c.red, 2, 16, QLatin1Char('0'))
+                 .arg(c.green, 2, 16, QLatin1Char('0'))
+                 .arg(c.blue, 2, 16, QLatin1Char('0'))
+                 .toUpper();
 }

@@ -124,6 +124,27 @@ void MenuBar::setItemEnabled(int position, bool enabled)
         action->setEnabled(enabled);
 }
 
+void MenuBar::setItemVisible(int position, bool visible)
+{
+    if (QAction *action = itemAction(position))
+        action->setVisible(visible);
+}
+
+void MenuBar::setItemCaption(int position, const QString &caption)
+{
+    if (QAction *action = itemAction(position))
+        action->setText(caption);
+}
+
+int MenuBar::positionOfItem(int id) const
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].id == id)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
 QAction *MenuBar::itemAction(int position) const
 {
     if (position < 1 || position > count())

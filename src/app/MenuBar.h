@@ -44,6 +44,10 @@ public:
     // Enables or disables the item at a position (1 to count()); other positions
     // are ignored.
     void setItemEnabled(int position, bool enabled);
+    void setItemVisible(int position, bool visible);
+    void setItemCaption(int position, const QString &caption);
+    // The position of the item with an identifier, or 0.
+    int positionOfItem(int id) const;
 
     int count() const { return int(m_items.size()); }
     // The action that shows the item at a position, or null.

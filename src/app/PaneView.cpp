@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 PaneView::PaneView(const PreviewPanes &panes, int index, QWidget *parent)
     : QWidget(parent), m_panes(panes), m_index(index)
@@ -12,6 +13,20 @@ PaneView::PaneView(const PreviewPanes &panes, int index, QWidget *parent)
     setFixedSize(PreviewPanes::kWidth, PreviewPanes::kHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool PaneView::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QString text = m_toolTip ? m_toolTip(help->pos()) : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this, QRect(help->pos(), QSize(1, 1))); // gone once the pointer moves on
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void PaneView::paintEvent(QPaintEvent *)

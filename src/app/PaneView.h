@@ -3,6 +3,8 @@
 #include "LeftClick.h"
 
 #include <QPoint>
+
+#include <functional>
 #include <QWidget>
 
 class PreviewPanes;
@@ -17,6 +19,8 @@ public:
     PaneView(const PreviewPanes &panes, int index, QWidget *parent = nullptr);
 
     int index() const { return m_index; }
+    // Where the tooltip for a point of the pane comes from; an empty text shows none.
+    void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTip = std::move(source); }
 
 signals:
     void pointerMoved(QPoint position);
@@ -24,6 +28,7 @@ signals:
     void clicked(QPoint position);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -34,4 +39,5 @@ private:
     const PreviewPanes &m_panes;
     int m_index;
     LeftClick m_click;
+    std::function<QString(QPoint)> m_toolTip;
 };

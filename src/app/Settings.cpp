@@ -7,6 +7,7 @@ namespace {
 const QString kApplication = QStringLiteral("QVX_VXL");
 const QString kLanguageKey = QStringLiteral("Reg/version");
 const QString kConsentKey = QStringLiteral("Reg/RegDone");
+const QString kRecentKey = QStringLiteral("Recent/files");
 
 
 QString read(const QString &key, const QString &fallback)
@@ -43,4 +44,15 @@ bool Settings::hasConsent()
 void Settings::storeConsent(bool agreed)
 {
     write(kConsentKey, agreed ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QStringList Settings::recentFiles()
+{
+    const QVariant value = QSettings(QSettings::UserScope, kApplication).value(kRecentKey);
+    return value.canConvert<QStringList>() ? value.toStringList() : QStringList();
+}
+
+void Settings::storeRecentFiles(const QStringList &files)
+{
+    QSettings(QSettings::UserScope, kApplication).setValue(kRecentKey, files);
 }

@@ -7,7 +7,7 @@
 // The two settings the program keeps in the user's settings store, under the
 // application name QVX_VXL, group "Reg", both as strings: "version" (the code of
 // the interface language) and "RegDone" (the consent to the disclaimer, "1" or
-// "0"). Nothing else is read or written.
+// "0"), and apart from them the list of recent files.
 class Settings
 {
 public:
@@ -20,4 +20,9 @@ public:
     // equals 1. A value that is no number at all counts as not agreed.
     static bool hasConsent();
     static void storeConsent(bool agreed);
+
+    // The schemes last opened or saved, kept under a group of the program's
+    // own ("Recent/files"), apart from the two settings above.
+    static QStringList recentFiles();
+    static void storeRecentFiles(const QStringList &files);
 };

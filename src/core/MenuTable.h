@@ -15,6 +15,11 @@ public:
     static constexpr int kCount = 29;
     static constexpr int kUndoPosition = 17;
     static constexpr int kRedoPosition = 18;
+    // The recent-files entry, the separator after it and its four places.
+    static constexpr int kRecentPosition = 6;
+    static constexpr int kRecentSeparatorPosition = 7;
+    static constexpr int kFirstRecentFilePosition = 12;
+    static constexpr int kRecentFileCount = 4;
 
     enum class Kind { Ordinary = 0, Marked = 1, Separator = 3 };
     // The two picture lists of the window: six menu icons and eight 16 x 11

@@ -24,6 +24,8 @@ enum class Text {
     FileGoesOn,        // %2 entries; ignored from line %3 on
     PictureRefused,
     SecretRedScheme,   // the status bar's word for the makers' click sequence
+    RecentFileGone,    // %1 the file
+    OnlyFirstDropped,  // %1 files dropped, %2 the one opened
     // Reasons, shown under a message or by --check.
     AtLine,            // "line %1: %2"
     FileEmpty,
