@@ -4,6 +4,7 @@
 #include "support/FileTraps.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,6 +139,20 @@ void TestMaskLoading::otherPictureReplacesPanesAndMasks_data()
     pixels[4 * 20 + 3] = 0x07f740;
     QTest::newRow("bmp with a core header") << write(QStringLiteral("core.bmp"), coreHeaderBmp(20, 10, 24, pixels))
                                             << QSize(20, 10);
+
+    // Rows stored top row first, as a negative height says.
+    QByteArray topDown;
+    QFile bottomUp(save(QStringLiteral("bottomup.bmp"), image, "BMP"));
+    if (bottomUp.open(QIODevice::ReadOnly))
+        topDown = bottomUp.readAll();
+    const int offset = qFromLittleEndian<qint32>(topDown.constData() + 10);
+    const int rowSize = (3 * 20 + 3) / 4 * 4;
+    QByteArray rows;
+    for (int row = 9; row >= 0; --row)
+        rows += topDown.mid(offset + row * rowSize, rowSize);
+    topDown.replace(offset, rows.size(), rows);
+    qToLittleEndian<qint32>(-10, topDown.data() + 22);
+    QTest::newRow("top-down bmp") << write(QStringLiteral("topdown.bmp"), topDown) << QSize(20, 10);
 
     // As wide as a picture may be; one pixel more is refused (below).
     QImage widest(PictureFile::kMaximumSide, 10, QImage::Format_RGB888);

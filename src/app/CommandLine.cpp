@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFontDatabase>
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <thread>
 #include <variant>
 
 
@@ -304,6 +306,9 @@ QString CommandLine::terminalSafe(const QString &text)
 int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
 {
     QApplication app(argc, argv);
+    // The system's fonts are gathered on a second thread while the window is
+    // built: the first text would otherwise wait for it on this one.
+    std::thread fonts([] { QFontDatabase::families(); });
     MainWindow window;
     window.start();
     window.show();
@@ -311,5 +316,7 @@ int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
     // before the disclaimer is agreed to it waits behind it.
     if (!schemeFile.isEmpty())
         window.openSchemeFile(schemeFile);
-    return app.exec();
+    const int status = app.exec();
+    fonts.join();
+    return status;
 }

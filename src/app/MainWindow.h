@@ -31,7 +31,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTabWidget;
 class QTimer;
 class RgbEditor;
@@ -217,7 +216,7 @@ private:
     // Link labels 0, 1, 3 and 5; the other places stay empty.
     std::array<QLabel *, 7> lblLink{};
     std::array<bool, 7> m_linkHovered{};
-    QStatusBar *StatusBar1 = nullptr;
+    QFrame *StatusBar1 = nullptr;
     QLabel *StatusBar1Panel1 = nullptr;
     QTimer *tmrBlink = nullptr;
     QTimer *tCheatModus = nullptr;

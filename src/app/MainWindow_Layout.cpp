@@ -11,6 +11,7 @@
 #include "MenuTable.h"
 #include "PaletteFrame.h"
 #include "PaneView.h"
+#include "PaletteTabs.h"
 #include "Place.h"
 #include "RgbEditor.h"
 #include "SchemeNameValidator.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTime>
@@ -59,19 +59,21 @@ void MainWindow::createWindow()
     DEVEdition[1] = developerLabel(this, 1, QStringLiteral("FOR QUORVIX INTERNAL USE ONLY"), {392, 16, 233, 17});
 }
 
-// Two panels: a text panel, empty but for the makers' one message, and the time.
+// Two sunken panels: a text panel, empty but for the makers' one message, and the
+// time. A plain frame rather than QStatusBar, whose size grip (never shown on
+// this fixed window) would load the pointer theme at every start.
 void MainWindow::createStatusBar()
 {
-    StatusBar1 = place<QStatusBar>(this, QStringLiteral("StatusBar1"), {0, 452, 634, 25});
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1Panel1 = new QLabel(StatusBar1);
-    StatusBar1Panel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
-    StatusBar1->addWidget(StatusBar1Panel1, 1);
-    auto *clock = new QLabel(StatusBar1);
-    clock->setObjectName(QStringLiteral("StatusBar1Panel2"));
+    StatusBar1 = place<QFrame>(this, QStringLiteral("StatusBar1"), {0, 452, 634, 25});
+    const auto panel = [this](const QString &name, const QRect &geometry) {
+        auto *label = place<QLabel>(StatusBar1, name, geometry);
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        label->setIndent(3);
+        return label;
+    };
+    StatusBar1Panel1 = panel(QStringLiteral("StatusBar1Panel1"), {2, 3, 556, 20});
+    auto *clock = panel(QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
     clock->setAlignment(Qt::AlignCenter);
-    clock->setMinimumWidth(60);
-    StatusBar1->addPermanentWidget(clock);
     auto *clockTimer = new QTimer(this);
     const auto showTime = [clock] { clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm"))); };
     connect(clockTimer, &QTimer::timeout, clock, showTime);
@@ -134,10 +136,7 @@ void MainWindow::createPaletteTabs(QWidget *area)
 {
     // The tab strip with its page; the two frames lie over the page, one shown
     // at a time, so the tabs' own pages stay empty.
-    TabPaletteSelect = place<QTabWidget>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217});
-    TabPaletteSelect->tabBar()->setExpanding(false);
-    // Narrow tab margins: the Spanish captions only just fit side by side.
-    TabPaletteSelect->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 5px; }"));
+    TabPaletteSelect = place<PaletteTabs>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217});
     const struct { const char16_t *key; Text caption; const char16_t *design; } tabs[] = {
         {u"pS55", Text::TabS55, u"S55 Farbpalette"},
         {u"p16Bit", Text::Tab16Bit, u"16 Bit Farbpalette"},

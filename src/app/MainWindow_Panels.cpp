@@ -6,6 +6,7 @@
 #include "ClickableLabel.h"
 #include "Flags.h"
 #include "Inet.h"
+#include "LazyPicture.h"
 #include "LinkControl.h"
 #include "LinkStyle.h"
 #include "LogoControl.h"
@@ -41,8 +42,10 @@ QPlainTextEdit *readOnlyText(QWidget *parent, const QString &name, const QRect &
 
 void MainWindow::createBanner()
 {
-    Picture1 = place<QLabel>(this, QStringLiteral("Picture1"), {520, 176, Banner::kWidth, Banner::kHeight});
-    Picture1->setPixmap(Banner::picture());
+    // Drawn when first seen: with the editor showing, the banner lies under it.
+    auto *banner = place<LazyPicture>(this, QStringLiteral("Picture1"), {520, 176, Banner::kWidth, Banner::kHeight});
+    banner->setPicture(&Banner::picture);
+    Picture1 = banner;
     ctlLink1 = place<LinkControl>(this, QStringLiteral("ctlLink1"), {528, 360, 89, 17});
     quorvix1 = place<LogoControl>(this, QStringLiteral("quorvix1"), {519, 386, 113, 57}, PanelTexts::kMakerWebPage);
 }

@@ -1,5 +1,6 @@
 #include "MenuBar.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QMenu>
 
@@ -98,10 +99,12 @@ QMenu *MenuBar::subMenuOf(Item &item)
 
 void MenuBar::setMenuFont(const QString &family, int pointSize)
 {
-    m_menuFont = QFont(family, pointSize);
-    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive))
-        m_menuFont = QFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), pointSize);
-    m_menuFont.setStyleHint(QFont::SansSerif);
+    // A family the system lacks is replaced by the application's own (a
+    // sans-serif font), rather than left to a slow search for a look-alike.
+    const QFont font(QFontDatabase::hasFamily(family) ? family : QApplication::font().family(), pointSize);
+    if (font == m_menuFont)
+        return; // every rebuild asks for the same font
+    m_menuFont = font;
     setFont(m_menuFont);
     for (const Item &item : m_items) {
         if (item.menu)

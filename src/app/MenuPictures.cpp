@@ -2,7 +2,11 @@
 
 #include "Flags.h"
 
+#include <QIconEngine>
 #include <QPainter>
+
+#include <functional>
+#include <optional>
 #include <QPainterPath>
 
 namespace {
@@ -88,7 +92,52 @@ QPixmap MenuPictures::drawnIcon(int index)
     return pixmap;
 }
 
+namespace {
+
+// An icon made only when it is first shown: the menus' pictures are needed when a
+// menu opens, not when the bar is built, and finding them in the desktop's theme
+// takes a while.
+class LazyIconEngine : public QIconEngine
+{
+public:
+    explicit LazyIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QIconEngine *clone() const override { return new LazyIconEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_icon)
+            m_icon = m_make();
+        return *m_icon;
+    }
+
+    std::function<QIcon()> m_make;
+    std::optional<QIcon> m_icon;
+};
+
+} // namespace
+
 QIcon MenuPictures::picture(MenuTable::ImageList list, int index)
+{
+    if (list == MenuTable::ImageList::None)
+        return {};
+    return QIcon(new LazyIconEngine([list, index] { return makePicture(list, index); }));
+}
+
+QIcon MenuPictures::makePicture(MenuTable::ImageList list, int index)
 {
     switch (list) {
     case MenuTable::ImageList::None:

@@ -10,7 +10,9 @@
 class MenuPictures
 {
 public:
+    // Made the first time it is shown.
     static QIcon picture(MenuTable::ImageList list, int index);
+    static QIcon makePicture(MenuTable::ImageList list, int index);
     // The drawn icon of the menu list (1 undo, 2 redo, 3 save, 4 open, 5 new, 6 help).
     static QPixmap drawnIcon(int index);
 };

@@ -1,6 +1,6 @@
 #include "LogoControl.h"
 
-#include "ClickableLabel.h"
+#include "LazyPicture.h"
 #include "HandCursor.h"
 #include "Inet.h"
 #include "LinkStyle.h"
@@ -11,10 +11,10 @@
 
 LogoControl::LogoControl(const QString &webAddress, QWidget *parent) : QWidget(parent), m_webAddress(webAddress)
 {
-    qvx_logo = new ClickableLabel(this);
+    qvx_logo = new LazyPicture(this);
     qvx_logo->setObjectName(QStringLiteral("qvx_logo"));
     qvx_logo->setGeometry(0, 0, kWidth, kHeight);
-    qvx_logo->setPixmap(picture(Picture::Start));
+    qvx_logo->setPicture([] { return picture(Picture::Start); });
     qvx_logo->setCursor(HandCursor::cursor());
 
     Timer1 = new QTimer(this);
@@ -56,7 +56,7 @@ void LogoControl::checkHover()
 void LogoControl::showPicture(Picture picture)
 {
     m_shown = picture;
-    qvx_logo->setPixmap(LogoControl::picture(picture));
+    qvx_logo->setPicture([picture] { return LogoControl::picture(picture); });
 }
 
 // The maker's name on a plate: dark at rest, lit while the pointer is on it.

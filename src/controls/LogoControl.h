@@ -5,7 +5,7 @@
 
 #include <array>
 
-class ClickableLabel;
+class LazyPicture;
 class QTimer;
 
 // The maker's logo. It lights up while the pointer is over it and opens the
@@ -35,7 +35,7 @@ private:
     void hover();
     void showPicture(Picture picture);
 
-    ClickableLabel *qvx_logo = nullptr;
+    LazyPicture *qvx_logo = nullptr;
     QTimer *Timer1 = nullptr;
     QString m_webAddress;
     Picture m_shown = Picture::Start;

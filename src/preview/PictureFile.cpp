@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -50,7 +51,9 @@ std::optional<PictureFile::BmpLayout> PictureFile::bmpLayout(const QByteArray &b
         // OS/2 2.x (16 to 64 bytes) and the info header (40) with its later
         // versions (52, 56, 108, 124) share the first fields.
         width = littleEndianAt<qint32>(bytes, 18);
-        height = qAbs(qint64(littleEndianAt<qint32>(bytes, 22))); // negative: top-down rows
+        const qint32 signedHeight = littleEndianAt<qint32>(bytes, 22);
+        layout.topDown = signedHeight < 0;
+        height = qAbs(qint64(signedHeight));
         layout.bitsPerPixel = littleEndianAt<quint16>(bytes, 28);
         if (headerSize >= 20 && bytes.size() >= 34)
             layout.compression = littleEndianAt<quint32>(bytes, 30);
@@ -60,6 +63,7 @@ std::optional<PictureFile::BmpLayout> PictureFile::bmpLayout(const QByteArray &b
     if (width <= 0 || height <= 0 || layout.bitsPerPixel == 0 || dataOffset < kFileHeaderSize + headerSize)
         return std::nullopt;
 
+    layout.dataOffset = dataOffset;
     layout.width = int(qMin<qint64>(width, std::numeric_limits<int>::max()));
     layout.height = int(qMin<qint64>(height, std::numeric_limits<int>::max()));
     constexpr quint32 kUncompressed = 0, kBitFields = 3, kAlphaBitFields = 6;
@@ -116,6 +120,19 @@ PictureFile::Result PictureFile::decode24Bit(const QByteArray &bytes)
             return refused(Text::PictureCutShort,
                            {QString::number(bytes.size()), QString::number(bmp->requiredSize)});
         }
+    }
+
+    // The pictures the program draws itself are plain 24-bit bitmaps; their rows
+    // are copied straight across, bottom row first unless the header says not.
+    if (bmp && bmp->compression == 0) {
+        QImage image(bmp->width, bmp->height, QImage::Format_BGR888);
+        const qint64 rowSize = (24 * qint64(bmp->width) + 31) / 32 * 4;
+        for (int row = 0; row < bmp->height; ++row) {
+            const int y = bmp->topDown ? row : bmp->height - 1 - row;
+            std::memcpy(image.scanLine(y), bytes.constData() + bmp->dataOffset + row * rowSize,
+                        std::size_t(3 * bmp->width));
+        }
+        return {image, {}};
     }
 
     QBuffer buffer;

@@ -33,11 +33,13 @@ public:
     {
         int width = 0;
         int height = 0; // rows, whichever way they run
+        bool topDown = false; // the first row in the file is the top one
         int bitsPerPixel = 0;
         quint32 compression = 0;
         // The file size the headers promise for uncompressed pixels: the pixel
         // data offset plus rows × padded row size; 0 when compressed.
         qint64 requiredSize = 0;
+        quint32 dataOffset = 0;
     };
     // Empty unless the bytes start with the headers of a BMP file in one of
     // its known kinds (12-byte core header, OS/2 2.x, 40-byte info header and

@@ -3,6 +3,7 @@
 #include "ColourScheme.h"
 #include "PictureFile.h"
 
+#include <QFile>
 #include <QPainter>
 
 PreviewPanes::PreviewPanes(QObject *parent) : QObject(parent)
@@ -13,7 +14,9 @@ PreviewPanes::PreviewPanes(QObject *parent) : QObject(parent)
 
 QImage PreviewPanes::builtInPicture(int index)
 {
-    return QImage(QStringLiteral(":/panes/pane%1.bmp").arg(index)).convertToFormat(QImage::Format_BGR888);
+    QFile file(QStringLiteral(":/panes/pane%1.bmp").arg(index));
+    file.open(QIODevice::ReadOnly);
+    return PictureFile::decode24Bit(file.readAll()).picture.value_or(QImage());
 }
 
 QPoint PreviewPanes::position(int index)

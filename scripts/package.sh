@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Debian package of the program into build-package/:
+#
+#   bash scripts/package.sh
+#   sudo apt-get install ./build-package/vexlume_*.deb
+#
+# Installing puts the program in /usr/bin, its desktop entry and icon under
+# /usr/share, and registers *.col files (text/x-vexlume-scheme) with it.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$root/build-package"
+
+packages=(cmake g++ make qt6-base-dev dpkg-dev)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    "${as_root[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }
+cmake --build "$build" -j"$(nproc)" --target vexlume >>"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }
+(cd "$build" && cpack -G DEB >>"$build.log" 2>&1) || { cat "$build.log" >&2; exit 1; }
+ls "$build"/vexlume_*.deb
