@@ -17,9 +17,15 @@ QString read(const QString &key, const QString &fallback)
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
-void write(const QString &key, const QString &value)
+// Written in place rather than through a temporary file that must reach the
+// disk first: the language is stored at every start, and two short values are
+// not worth that wait. A torn file reads as a store that cannot be parsed, which
+// starts in the fall-backs like an empty one.
+void write(const QString &key, const QVariant &value)
 {
-    QSettings(QSettings::UserScope, kApplication).setValue(key, value);
+    QSettings settings(QSettings::UserScope, kApplication);
+    settings.setAtomicSyncRequired(false);
+    settings.setValue(key, value);
 }
 
 } // namespace
@@ -54,5 +60,5 @@ QStringList Settings::recentFiles()
 
 void Settings::storeRecentFiles(const QStringList &files)
 {
-    QSettings(QSettings::UserScope, kApplication).setValue(kRecentKey, files);
+    write(kRecentKey, files);
 }
