@@ -17,17 +17,8 @@ shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(schemefile picture commandline)
 
-packages=(cmake make clang libclang-rt-14-dev qt6-base-dev)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
-fi
+source "$root/scripts/install-missing.sh"
+install_missing cmake make clang libclang-rt-14-dev qt6-base-dev
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DVEXLUME_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -10,17 +10,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-package"
 
-packages=(cmake g++ make qt6-base-dev dpkg-dev)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if ((${#missing[@]})); then
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
-fi
+source "$root/scripts/install-missing.sh"
+install_missing cmake g++ make qt6-base-dev dpkg-dev
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }
 cmake --build "$build" -j"$(nproc)" --target vexlume >>"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }

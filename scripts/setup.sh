@@ -13,20 +13,8 @@ if [ "${VEXLUME_SANITIZED:-0}" = 1 ]; then
     vexlume_cmake_options+=(-DVEXLUME_SANITIZE=ON)
 fi
 
-vexlume_packages=(cmake g++ make qt6-base-dev libbenchmark-dev)
-missing=()
-for package in "${vexlume_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing ${missing[*]}" >&2
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
-    "${as_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >&2
-fi
+source "$VEXLUME_ROOT/scripts/install-missing.sh"
+install_missing cmake g++ make qt6-base-dev libbenchmark-dev
 
 # The build speaks only when it fails.
 mkdir -p "$VEXLUME_BUILD"

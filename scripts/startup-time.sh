@@ -9,10 +9,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 starts="${1:-10}"
 
-for package in xvfb; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
-        || { as_root=(); [ "$(id -u)" -eq 0 ] || as_root=(sudo); "${as_root[@]}" apt-get install -y -qq "$package" >&2; }
-done
+install_missing xvfb
 
 measure() { # program: prints milliseconds until its window is drawn
     "$VEXLUME_BUILD/bench/startup_probe" 20 10 "$1"
