@@ -18,7 +18,7 @@ targets=("$@")
 ((${#targets[@]})) || targets=(schemefile picture commandline)
 
 source "$root/scripts/install-missing.sh"
-install_missing cmake make clang libclang-rt-14-dev qt6-base-dev
+install_missing cmake make clang libclang-rt-14-dev qt6-base-dev libfontconfig-dev
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DVEXLUME_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -11,7 +11,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-package"
 
 source "$root/scripts/install-missing.sh"
-install_missing cmake g++ make qt6-base-dev dpkg-dev
+install_missing cmake g++ make qt6-base-dev libfontconfig-dev dpkg-dev
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }
 cmake --build "$build" -j"$(nproc)" --target vexlume >>"$build.log" 2>&1 || { cat "$build.log" >&2; exit 1; }

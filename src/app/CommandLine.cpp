@@ -10,9 +10,15 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#ifdef VEXLUME_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+#include <future>
 #include <thread>
 #include <variant>
 
@@ -54,6 +60,24 @@ int usageError(const QString &message)
     QTextStream err(stderr);
     err << "vexlume: " << message << "\nTry 'vexlume --help' for more information.\n";
     return CommandLine::kUsageError;
+}
+
+// Fontconfig reading its configuration and caches is the longest wait of a start
+// and needs no toolkit, so it runs while the toolkit connects to the display.
+void loadFontConfiguration()
+{
+#ifdef VEXLUME_FONTCONFIG
+    FcInit();
+#endif
+}
+
+// Then, once the toolkit is up and while the window is built: the toolkit's list
+// of fonts (the first text waits for it), and the image-format plugins, which Qt
+// consults before it reads any picture, even one of its own style's.
+void prepareFontsAndPictures()
+{
+    QFontDatabase::families();
+    QImageReader::imageFormat(QStringLiteral(":/panes/pane0.bmp"));
 }
 
 } // namespace
@@ -305,10 +329,19 @@ QString CommandLine::terminalSafe(const QString &text)
 
 int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
 {
+    // The menu bar lies inside the window. Offering it to the desktop first would
+    // ask some desktops, over the session bus, whether they show menus of their own.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    // What the first frame waits for that needs no window is done on a second
+    // thread, in two steps: one before the toolkit exists, one after.
+    std::promise<void> toolkitStarted;
+    std::thread preparation([started = toolkitStarted.get_future()] {
+        loadFontConfiguration();
+        started.wait();
+        prepareFontsAndPictures();
+    });
     QApplication app(argc, argv);
-    // The system's fonts are gathered on a second thread while the window is
-    // built: the first text would otherwise wait for it on this one.
-    std::thread fonts([] { QFontDatabase::families(); });
+    toolkitStarted.set_value();
     MainWindow window;
     window.start();
     window.show();
@@ -317,6 +350,6 @@ int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
     if (!schemeFile.isEmpty())
         window.openSchemeFile(schemeFile);
     const int status = app.exec();
-    fonts.join();
+    preparation.join();
     return status;
 }

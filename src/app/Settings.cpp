@@ -17,13 +17,15 @@ QString read(const QString &key, const QString &fallback)
     return value.canConvert<QString>() ? value.toString() : QString();
 }
 
-// Written in place rather than through a temporary file that must reach the
-// disk first: the language is stored at every start, and two short values are
-// not worth that wait. A torn file reads as a store that cannot be parsed, which
-// starts in the fall-backs like an empty one.
+// A value the store already holds is not written again: the language is stored
+// at every start, and every write rewrites the whole store and waits for the disk.
+// Where the folder cannot take the temporary file of an atomic write, the store
+// is written in place rather than not at all.
 void write(const QString &key, const QVariant &value)
 {
     QSettings settings(QSettings::UserScope, kApplication);
+    if (settings.value(key) == value)
+        return;
     settings.setAtomicSyncRequired(false);
     settings.setValue(key, value);
 }
