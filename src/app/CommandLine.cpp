@@ -17,9 +17,6 @@
 #ifdef VEXLUME_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
-#ifdef VEXLUME_SESSION_BUS
-#include <QDBusConnection>
-#endif
 
 #include <future>
 #include <thread>
@@ -74,19 +71,12 @@ void loadFontConfiguration()
 #endif
 }
 
-// Then, once the toolkit is up and while the window is built:
-// - the toolkit's list of fonts, which the first text waits for;
-// - the session bus, which the accessibility bridge connects to when the first
-//   label is given its text (on a desktop without a bus, D-Bus first tries to
-//   start one);
-// - the image-format plugins, which Qt consults before it reads any picture,
-//   even one of its own style's.
-void prepareToolkitServices()
+// Then, once the toolkit is up and while the window is built: the toolkit's list
+// of fonts (the first text waits for it), and the image-format plugins, which Qt
+// consults before it reads any picture, even one of its own style's.
+void prepareFontsAndPictures()
 {
     QFontDatabase::families();
-#ifdef VEXLUME_SESSION_BUS
-    QDBusConnection::sessionBus();
-#endif
     QImageReader::imageFormat(QStringLiteral(":/panes/pane0.bmp"));
 }
 
@@ -348,7 +338,7 @@ int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
     std::thread preparation([started = toolkitStarted.get_future()] {
         loadFontConfiguration();
         started.wait();
-        prepareToolkitServices();
+        prepareFontsAndPictures();
     });
     QApplication app(argc, argv);
     toolkitStarted.set_value();
