@@ -4,6 +4,7 @@
 #include "PreviewPanes.h"
 #include "RegularFile.h"
 #include "SchemeFile.h"
+#include "Settings.h"
 #include "StandardSchemes.h"
 #include "Version.h"
 
@@ -62,13 +63,16 @@ int usageError(const QString &message)
     return CommandLine::kUsageError;
 }
 
-// Fontconfig reading its configuration and caches is the longest wait of a start
-// and needs no toolkit, so it runs while the toolkit connects to the display.
-void loadFontConfiguration()
+// Before the toolkit exists, while it connects to the display: fontconfig reading
+// its configuration and caches (the longest wait of a start), the built-in preview
+// pictures and the settings store, none of which needs the toolkit.
+void prepareBeforeToolkit()
 {
 #ifdef VEXLUME_FONTCONFIG
     FcInit();
 #endif
+    PreviewPanes::builtInPanes();
+    Settings::prefetch();
 }
 
 // Then, once the toolkit is up and while the window is built: the toolkit's list
@@ -336,7 +340,7 @@ int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
     // thread, in two steps: one before the toolkit exists, one after.
     std::promise<void> toolkitStarted;
     std::thread preparation([started = toolkitStarted.get_future()] {
-        loadFontConfiguration();
+        prepareBeforeToolkit();
         started.wait();
         prepareFontsAndPictures();
     });

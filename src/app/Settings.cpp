@@ -64,3 +64,8 @@ void Settings::storeRecentFiles(const QStringList &files)
 {
     write(kRecentKey, files);
 }
+
+void Settings::prefetch()
+{
+    QSettings(QSettings::UserScope, kApplication).contains(kLanguageKey);
+}

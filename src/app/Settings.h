@@ -25,4 +25,8 @@ public:
     // own ("Recent/files"), apart from the two settings above.
     static QStringList recentFiles();
     static void storeRecentFiles(const QStringList &files);
+
+    // Reads the store once, so that the reads of the start find it read. Safe
+    // on any thread, also before the application object exists.
+    static void prefetch();
 };

@@ -6,10 +6,19 @@
 #include <QFile>
 #include <QPainter>
 
-PreviewPanes::PreviewPanes(QObject *parent) : QObject(parent)
+PreviewPanes::PreviewPanes(QObject *parent) : QObject(parent), m_panes(builtInPanes())
 {
-    for (int i = 0; i < kCount; ++i)
-        m_panes[i].setPicture(builtInPicture(i));
+}
+
+const std::array<PreviewPane, PreviewPanes::kCount> &PreviewPanes::builtInPanes()
+{
+    static const std::array<PreviewPane, kCount> panes = [] {
+        std::array<PreviewPane, kCount> built;
+        for (int i = 0; i < kCount; ++i)
+            built[i].setPicture(builtInPicture(i));
+        return built;
+    }();
+    return panes;
 }
 
 QImage PreviewPanes::builtInPicture(int index)

@@ -28,6 +28,9 @@ public:
     explicit PreviewPanes(QObject *parent = nullptr);
 
     static QImage builtInPicture(int index);
+    // The six built-in panes, read once per process and copied by every set of
+    // panes. Safe to call from any thread; the first call reads the pictures.
+    static const std::array<PreviewPane, kCount> &builtInPanes();
     // Where pane i sits in the preview frame (and in a rendered preview).
     static QPoint position(int index);
 
