@@ -10,9 +10,9 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <QFontDatabase>
 #include <QImageReader>
-#include <QCommandLineParser>
 #include <QTextStream>
 
 #ifdef VEXLUME_FONTCONFIG
