@@ -26,6 +26,8 @@ enum class Text {
     SecretRedScheme,   // the status bar's word for the makers' click sequence
     RecentFileGone,    // %1 the file
     OnlyFirstDropped,  // %1 files dropped, %2 the one opened
+    NameCharacterRefused, // %1 the character typed into the name box
+    SettingsNotKept,   // %1 the settings store
     // Reasons, shown under a message or by --check.
     AtLine,            // "line %1: %2"
     FileEmpty,
@@ -33,6 +35,7 @@ enum class Text {
     NotAColourValue,   // %1 the item
     FollowsLastEntry,  // %1 the item, %2 the last entry's number
     NoDataLine,
+    NoNumbers,
     EndsAfter,         // %1 of %2 entries
     IsFolder,
     IsSpecialFile,
