@@ -2,10 +2,12 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 
 // The RGB editor of the main window, driven by keys and clicks.
 class TestRgbEditor : public QObject
@@ -16,6 +18,8 @@ private slots:
     void leadingZerosAreRewrittenOnlyWhenTheBarMoves();
     void setAllChangesThreeChannels();
     void choosingAnElementLoadsItWithoutRedrawing();
+    void theEditorShowsTheColourOfAWholeNewTable_data();
+    void theEditorShowsTheColourOfAWholeNewTable();
     void onlyDigitsReachTheBoxes();
     void barStepsAndDragsReachTheTable();
     void withoutASelectedElementNothingChanges();
@@ -88,10 +92,6 @@ void TestRgbEditor::setAllChangesThreeChannels()
 void TestRgbEditor::choosingAnElementLoadsItWithoutRedrawing()
 {
     WindowFixture f;
-    // Right after start the editor shows the still black table of element 1.
-    QCOMPARE(f.shownValues(), (Rgb{0, 0, 0}));
-    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("0"));
-
     QSignalSpy drawn(&f.window.panes(), &PreviewPanes::paneChanged);
     const auto before = f.pictures();
     f.clickElement(12); // (32, 160, 192)
@@ -108,6 +108,95 @@ void TestRgbEditor::choosingAnElementLoadsItWithoutRedrawing()
     QCOMPARE(f.shownValues(), (Rgb{0, 0, 128}));
     QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
     QCOMPARE(drawn.size(), 0);
+}
+
+// Whatever replaces the colours behind the editor's back, the editor and both
+// swatches show the current element's entry afterwards, and nothing is recorded
+// for undo. Each row starts from element 4 typed to (1, 2, 3).
+void TestRgbEditor::theEditorShowsTheColourOfAWholeNewTable_data()
+{
+    QTest::addColumn<QString>("change");
+    for (const char *change : {"start", "New blue", "New green", "New red", "open", "recent file",
+                               "dropped file", "command line", "palette click"})
+        QTest::newRow(change) << QString::fromLatin1(change);
+}
+
+void TestRgbEditor::theEditorShowsTheColourOfAWholeNewTable()
+{
+    QFETCH(QString, change);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("autumn.col"));
+    {
+        QByteArray bytes = "ColourScheme\r\nAutumn\r\nData\r\n";
+        for (int n = 1; n <= 60; ++n)
+            bytes += QByteArray::number(n) + " 1 2 " + (n % 2 ? "100" : "000") + "\r\n";
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    }
+
+    WindowFixture f;
+    f.control(QStringLiteral("frameFarbe16Bit"))->show();
+    int element = 1;
+    if (change != u"start") {
+        element = 4;
+        if (change == u"recent file") {
+            f.dialogs->answers << file;
+            f.window.openScheme();
+        }
+        f.clickElement(element);
+        f.typeInto(0, QStringLiteral("1"));
+        f.typeInto(1, QStringLiteral("2"));
+        f.typeInto(2, QStringLiteral("3"));
+        QCOMPARE(f.colour(element), (Rgb{1, 2, 3}));
+    }
+    const Rgb undo = f.window.history().undoColour();
+    const bool undoOffered = f.menuItem(QStringLiteral("keyUndo"))->isEnabled();
+
+    if (change.startsWith(u"New ")) {
+        QVERIFY(f.chooseByKeys(change == u"New blue" ? QStringLiteral("keyBluescheme")
+                               : change == u"New green" ? QStringLiteral("keyGreenscheme")
+                                                        : QStringLiteral("keyRedscheme")));
+    } else if (change == u"open") {
+        f.dialogs->answers << file;
+        f.window.openScheme();
+    } else if (change == u"recent file") {
+        f.menuBar()->itemAction(MenuTable::kFirstRecentFilePosition)->trigger();
+    } else if (change == u"dropped file") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &enter);
+        QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &drop);
+    } else if (change == u"command line") {
+        f.window.openSchemeFile(file);
+    } else if (change == u"palette click") {
+        QWidget *palette = f.control(QStringLiteral("picS55Palette"));
+        QTest::mouseMove(palette, {1 + 8 * 9 + 3, 1 + 8 * 6 + 4});
+        QTest::mouseClick(palette, Qt::LeftButton, {}, {1 + 8 * 9 + 3, 1 + 8 * 6 + 4});
+    }
+
+    const ColourEntry entry = f.window.scheme().entry(element);
+    QVERIFY(entry.rgb() != (Rgb{1, 2, 3}));
+    QVERIFY(f.showsEverywhere(element, entry.rgb()));
+    QCOMPARE(f.shownValues(), entry.rgb());
+    for (int channel = 0; channel < 3; ++channel)
+        QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB%1").arg(channel))->value(),
+                 int(entry.component(channel)));
+    QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QString::number(entry.brightness));
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), entry.rgb());
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), entry.rgb());
+    if (change != u"palette click") { // a click records the colour before it, as it always did
+        QCOMPARE(f.window.history().undoColour(), undo);
+        QCOMPARE(f.menuItem(QStringLiteral("keyUndo"))->isEnabled(), undoOffered);
+    }
+
+    // One channel typed now builds its colour from the element's own others.
+    f.typeInto(1, QStringLiteral("77"));
+    const Rgb typed{entry.rgb().red, 77, entry.rgb().blue};
+    QCOMPARE(f.colour(element), typed);
+    QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), typed);
+    QVERIFY(f.showsEverywhere(element, typed));
 }
 
 void TestRgbEditor::onlyDigitsReachTheBoxes()

@@ -37,8 +37,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow() = default;
 
 // The element list is filled and element 1 chosen while the table is still
-// black, so the editor shows zeros until another element is chosen; then the
-// blue scheme is drawn.
+// black; then the blue scheme is drawn and shown in the editor.
 void MainWindow::start()
 {
     quorvix1->setLogoEnabled(true);
@@ -99,6 +98,19 @@ void MainWindow::showElement()
     EditSession::Guard guard(m_session);
     frameFarbe16Bit->showEntry(m_scheme.entry(*element));
     frameFarbe256->showColour(frameFarbe16Bit->shownColour());
+}
+
+// Shows the current element's entry in the editor and both swatches after its
+// colour changed without the editor (a new table, a palette click), so that the
+// boxes never offer values the element does not have: a channel typed next
+// builds its colour from them. Nothing is recorded for undo and nothing redrawn.
+void MainWindow::showCurrentColour()
+{
+    const auto element = cmbElement->currentElement();
+    if (!element)
+        return;
+    frameFarbe16Bit->display(m_scheme.entry(*element));
+    frameFarbe256->showColour(m_scheme.colour(*element));
 }
 
 void MainWindow::showPaletteTab(int index)

@@ -132,6 +132,7 @@ private:
 
     // --- Editor
     void showElement();
+    void showCurrentColour();
     void showPaletteTab(int index);
 
     // --- File commands

@@ -42,6 +42,7 @@ void MainWindow::openSchemeFile(const QString &path)
     }
     m_scheme.apply(result);
     repaintAll();
+    showCurrentColour();
     rememberRecentFile(path);
 
     QString told;
@@ -75,6 +76,7 @@ void MainWindow::loadStandardScheme(StandardScheme scheme)
 {
     m_scheme.loadStandard(scheme);
     repaintAll();
+    showCurrentColour();
 }
 
 void MainWindow::repaintAll()

@@ -200,6 +200,7 @@ void MainWindow::connectControls()
     connect(chkProvider, &QCheckBox::toggled, this, &MainWindow::setProviderFlags);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
     connect(TabPaletteSelect, &QTabWidget::currentChanged, this, &MainWindow::showPaletteTab);
+    connect(frameFarbe256, &PaletteFrame::colourGiven, this, &MainWindow::showCurrentColour);
 
     // The name box and the scheme's name follow each other.
     connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);

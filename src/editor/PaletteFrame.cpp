@@ -67,4 +67,5 @@ void PaletteFrame::give()
         return;
     m_session.rememberUndo();
     m_session.setColour(*element, m_picColor2->colour());
+    emit colourGiven();
 }

@@ -26,6 +26,10 @@ public:
     // redo).
     void showSwatch(const Rgb &colour);
 
+signals:
+    // A click gave the current element the colour under the pointer.
+    void colourGiven();
+
 private:
     void give();
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -114,6 +115,20 @@ void RgbEditor::moveBars(const Rgb &colour)
     m_scrollRGB[0]->setValue(colour.red);
     m_scrollRGB[1]->setValue(colour.green);
     m_scrollRGB[2]->setValue(colour.blue);
+}
+
+void RgbEditor::display(const ColourEntry &entry)
+{
+    const Rgb colour = entry.rgb();
+    const int values[3] = {colour.red, colour.green, colour.blue};
+    for (int channel = 0; channel < 3; ++channel) {
+        const QSignalBlocker quietBox(m_txtRGB[channel]);
+        const QSignalBlocker quietBar(m_scrollRGB[channel]);
+        m_txtRGB[channel]->setText(QString::number(values[channel]));
+        m_scrollRGB[channel]->setValue(values[channel]);
+    }
+    m_txtHelligkeit->setText(QString::number(entry.brightness));
+    m_picColor->setColour(colour);
 }
 
 void RgbEditor::assignTexts(const Rgb &colour)

@@ -39,6 +39,10 @@ public:
     // Moves the three bars to a colour; each bar that moves runs its own change
     // and so rewrites its box (a pick on the preview).
     void moveBars(const Rgb &colour);
+    // Shows an entry that the table already holds, without the change cascade:
+    // nothing is recorded in the history and nothing is drawn. For colours that
+    // changed behind the editor's back (a whole new table, a palette click).
+    void display(const ColourEntry &entry);
 
     // The numbers the boxes show (an empty box counts as 0).
     Rgb shownColour() const;
