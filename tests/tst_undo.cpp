@@ -25,6 +25,7 @@ private slots:
     void paletteClickThenUndoRestoresTheColour();
     void undoBeforeAnyChangeChangesNoColour();
     void aLanguageSwitchOrAPickOffersUndoAgain();
+    void theKeysInAChannelBoxUndoTheProgramsStep();
 
 private:
     // The whole observable state after a step: the element's colour in the table,
@@ -151,6 +152,34 @@ void TestUndo::aLanguageSwitchOrAPickOffersUndoAgain()
     QTest::mouseClick(view, Qt::LeftButton, {}, {50, 75});
     QCOMPARE(f.menuItem(u"keyUndo"_s)->isEnabled(), true);
     QCOMPARE(f.menuItem(u"keyRedo"_s)->isEnabled(), true); // a pick leaves Redo as it is
+}
+
+// With the focus in a channel box, the keys run the program's Undo and Redo,
+// never the box's own text history.
+void TestUndo::theKeysInAChannelBoxUndoTheProgramsStep()
+{
+    WindowFixture f;
+    showRgbEditor(f);
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickElement(4); // (0, 0, 192)
+    QLineEdit *red = f.box(0);
+    f.typeInto(0, u"10"_s);
+    QVERIFY(red->hasFocus());
+    QTest::keySequence(red, kUndo);
+    checkState(f, 4, {1, 0, 192}, false, true);
+    QTest::keySequence(red, kUndo); // not offered: the box keeps its text as well
+    checkState(f, 4, {1, 0, 192}, false, true);
+    QCOMPARE(red->text(), u"1"_s);
+    QTest::keySequence(red, kRedo);
+    checkState(f, 4, {10, 0, 192}, true, false);
+
+    // A set-all button leaves the focus in the box; its step is the last channel.
+    QTest::mouseClick(f.control<QPushButton>(u"cmdSetAll1"_s), Qt::LeftButton);
+    QVERIFY(red->hasFocus());
+    checkState(f, 4, {255, 255, 255}, true, false);
+    QTest::keySequence(red, kUndo);
+    checkState(f, 4, {255, 255, 192}, false, true);
 }
 
 QTEST_MAIN(TestUndo)

@@ -4,6 +4,7 @@
 #include "EditSession.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +55,7 @@ RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
         m_txtRGB[channel] = makeBox(QStringLiteral("txtRGB%1").arg(channel), y, this);
         m_txtRGB[channel]->setValidator(digits);
         m_txtRGB[channel]->setText(QStringLiteral("0"));
+        m_txtRGB[channel]->installEventFilter(this);
         connect(m_txtRGB[channel], &QLineEdit::textChanged, this, [this, channel] { channelChanged(channel); });
         connect(m_scrollRGB[channel], &QScrollBar::valueChanged, this, [this, channel] { barChanged(channel); });
     }
@@ -84,6 +86,21 @@ RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
     m_picColor = new ColourSwatch(this);
     m_picColor->setObjectName(QStringLiteral("picColor"));
     m_picColor->setGeometry(8, 136, 209, 33);
+}
+
+// In a channel box the undo and redo keys are the program's, as the menu says:
+// the box's own text history would take back a keystroke that only looks like
+// the program's step (and after a set-all button, whose text assignment cleared
+// that history, nothing at all). The box neither claims the keys before the
+// menu's shortcuts nor handles them itself when the menu does not offer them.
+bool RgbEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 Rgb RgbEditor::shownColour() const

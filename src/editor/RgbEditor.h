@@ -49,6 +49,9 @@ public:
     // The colour of the bars' values.
     Rgb barColour() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void channelChanged(int channel);
     void barChanged(int channel);
