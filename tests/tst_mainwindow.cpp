@@ -6,6 +6,7 @@
 #include "support/FileTraps.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
@@ -47,6 +48,7 @@ private slots:
     void openingAFileWithAProblemLoadsItAndSaysSo();
     void savingWritesTheSchemeAndCancellingIsSilent();
     void aFailedSaveIsReported();
+    void nameBoxRefusesWhatAFileCannotHold_data();
     void nameBoxRefusesWhatAFileCannotHold();
     void loadingANonTrueColourMaskIsRefused();
     void droppingFiles_data();
@@ -422,15 +424,40 @@ void TestMainWindow::aFailedSaveIsReported()
     QVERIFY(isFifo(fifo));
 }
 
+// What the box refuses does not appear, and the status bar says why, in the
+// interface language.
+void TestMainWindow::nameBoxRefusesWhatAFileCannotHold_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("arrow and face typed") << QStringLiteral("→\U0001F600") << QString()
+                                          << QStringLiteral("\"→\" kann nicht in einer Colour-Scheme-Datei gespeichert werden.");
+    QTest::newRow("omega typed") << QStringLiteral("Ω") << QString()
+                                 << QStringLiteral("\"Ω\" kann nicht in einer Colour-Scheme-Datei gespeichert werden.");
+    QTest::newRow("smile pasted") << QString() << QStringLiteral("a☺b")
+                                  << QStringLiteral("\"☺\" kann nicht in einer Colour-Scheme-Datei gespeichert werden.");
+    QTest::newRow("all fits") << QStringLiteral("ß") << QStringLiteral("Œ") << QString();
+}
+
 void TestMainWindow::nameBoxRefusesWhatAFileCannotHold()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, status);
     WindowFixture f;
     auto *name = f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"));
     name->setFocus();
     typeText(name, QStringLiteral("Grüße €"));
-    typeText(name, QStringLiteral("→\U0001F600"));
-    QCOMPARE(name->text(), QStringLiteral("Grüße €"));
-    QCOMPARE(f.window.scheme().name(), QStringLiteral("Grüße €"));
+    typeText(name, typed);
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    }
+    const QString kept = status.isEmpty() ? QStringLiteral("Grüße €") + typed + pasted : QStringLiteral("Grüße €");
+    QCOMPARE(name->text(), kept);
+    QCOMPARE(f.window.scheme().name(), kept);
+    QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(), status);
 }
 
 void TestMainWindow::loadingANonTrueColourMaskIsRefused()

@@ -8,12 +8,15 @@
 #include "PaletteFrame.h"
 #include "QtUserDialogs.h"
 #include "RgbEditor.h"
+#include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "Texts.h"
 #include "Version.h"
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -111,6 +114,15 @@ void MainWindow::showCurrentColour()
         return;
     frameFarbe16Bit->display(m_scheme.entry(*element));
     frameFarbe256->showColour(m_scheme.colour(*element));
+}
+
+// The name box refuses what a file cannot hold; the status bar says why, so
+// that a character that does not appear is no riddle.
+void MainWindow::tellRefusedNameCharacter()
+{
+    const auto *validator = qobject_cast<const SchemeNameValidator *>(txtNamedesSchemes->validator());
+    if (const auto refused = validator ? validator->lastRefused() : std::nullopt)
+        StatusBar1Panel1->setText(text(Text::NameCharacterRefused).arg(*refused));
 }
 
 void MainWindow::showPaletteTab(int index)

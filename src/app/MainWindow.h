@@ -133,6 +133,7 @@ private:
     // --- Editor
     void showElement();
     void showCurrentColour();
+    void tellRefusedNameCharacter();
     void showPaletteTab(int index);
 
     // --- File commands

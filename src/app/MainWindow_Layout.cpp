@@ -205,6 +205,7 @@ void MainWindow::connectControls()
     // The name box and the scheme's name follow each other.
     connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);
     // Only a name that differs reaches the box: setting a box's text moves its
+    connect(txtNamedesSchemes, &QLineEdit::inputRejected, this, &MainWindow::tellRefusedNameCharacter);
     // cursor to the end, which would jump while the user types in the middle.
     connect(&m_scheme, &SchemeModel::nameChanged, txtNamedesSchemes, [this](const QString &name) {
         if (txtNamedesSchemes->text() != name)

@@ -4,5 +4,9 @@
 
 QValidator::State SchemeNameValidator::validate(QString &input, int &) const
 {
-    return SchemeFile::nameProblem(input) ? Invalid : Acceptable;
+    const auto problem = SchemeFile::nameProblem(input);
+    if (!problem)
+        return Acceptable;
+    m_lastRefused = problem->reason == Text::NameHasCharacter ? problem->values.value(0) : QStringLiteral("\u21B5");
+    return Invalid;
 }
