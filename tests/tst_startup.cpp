@@ -1,7 +1,9 @@
 #include "support/WindowTest.h"
 
 #include "PanelTexts.h"
+#include "support/FileTraps.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QTemporaryDir>
 #include <QLabel>
@@ -43,6 +45,8 @@ private slots:
     void startsFromTheStore();
     void consent_data();
     void consent();
+    void aStoreThatCannotKeepTheChoices_data();
+    void aStoreThatCannotKeepTheChoices();
     void selectorLabelFollowsThePointer();
     void texts();
     void closingNeverAsks();
@@ -194,6 +198,75 @@ void TestStartup::consent()
     WindowFixture next(now);
     QCOMPARE(next.window.language(), nextStart);
     QCOMPARE(next.control(u"frmCopyright"_s)->isVisible(), !nextAgreed);
+}
+
+// A store that is no regular file is neither read nor written: the start
+// finishes in the fall-backs, the choices hold for this run, and the status bar
+// says once that they cannot be kept. So does a store that cannot be written.
+void TestStartup::aStoreThatCannotKeepTheChoices_data()
+{
+    QTest::addColumn<QString>("store");
+    QTest::addColumn<QString>("reason");
+    for (const char *store : {"FIFO", "link to a FIFO elsewhere", "folder"})
+        QTest::newRow(store) << QString::fromLatin1(store)
+                             << (store == std::string_view("folder")
+                                     ? u"das ist ein Ordner, keine Datei"_s
+                                     : u"das ist ein Gerät oder eine andere besondere Datei, keine gewöhnliche Datei"_s);
+    QTest::newRow("no room on disk") << u"no room"_s << u"die Datei kann nicht geschrieben werden"_s;
+    QTest::newRow("configuration folder is a file") << u"no folder"_s << u"die Datei kann nicht geschrieben werden"_s;
+}
+
+void TestStartup::aStoreThatCannotKeepTheChoices()
+{
+    QFETCH(QString, store);
+    QFETCH(QString, reason);
+    storeOnly({});
+    const QString path = Settings::storePath();
+    QVERIFY(QFile::remove(path) || !QFileInfo::exists(path));
+    QTemporaryDir elsewhere;
+    const QString fifo = store == u"link to a FIFO elsewhere" ? elsewhere.filePath(u"fifo"_s) : path;
+    if (store == u"FIFO" || store == u"link to a FIFO elsewhere")
+        QVERIFY(makeFifo(fifo));
+    if (fifo != path)
+        QVERIFY(QFile::link(fifo, path));
+    if (store == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    std::optional<NoRoomOnDisk> noRoom;
+    if (store == u"no room")
+        noRoom.emplace();
+    const QByteArray configFolder = qgetenv("XDG_CONFIG_HOME");
+    if (store == u"no folder") {
+        QFile file(elsewhere.filePath(u"config"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(file.fileName()));
+    }
+    const QString shownStore = Settings::storePath();
+
+    {
+        MainWindow window;
+        window.setDialogs(std::make_unique<ScriptedDialogs>());
+        window.start();
+        window.show();
+        QCOMPARE(window.language(), Language::German);
+        QVERIFY(window.findChild<QWidget *>(u"frmCopyright"_s)->isVisible());
+        auto *status = window.findChild<QLabel *>(u"StatusBar1Panel1"_s);
+        QCOMPARE(status->text(), u"Die Einstellungen können nicht gespeichert werden (%1: %2); sie gelten nur bis zum Beenden."_s
+                                     .arg(shownStore, reason));
+
+        // The choices of this run hold until it ends; the status bar says it once.
+        status->clear();
+        clickOn(window.findChild<QWidget *>(u"picLangSelector1"_s));
+        clickOn(window.findChild<QWidget *>(u"cmdZustimmen"_s));
+        window.dispatch(u"keyFrance"_s);
+        QVERIFY(status->text().isEmpty());
+        QCOMPARE(Settings::startLanguage(), Language::French);
+        QVERIFY(Settings::hasConsent());
+    }
+    noRoom.reset();
+    qputenv("XDG_CONFIG_HOME", configFolder);
+    if (fifo != path || store == u"FIFO")
+        QVERIFY(isFifo(fifo));
+    QVERIFY(QFile::remove(path) || QDir().rmdir(path) || store == u"no folder");
 }
 
 void TestStartup::selectorLabelFollowsThePointer()

@@ -81,6 +81,14 @@ void MainWindow::start()
     // The update guard needs no clearing: it is set only while a handler runs.
 }
 
+void MainWindow::tellSettingsNotKept(const QString &store, const Problem &why)
+{
+    if (m_toldSettingsNotKept)
+        return;
+    m_toldSettingsNotKept = true;
+    StatusBar1Panel1->setText(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(m_language)));
+}
+
 void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);

@@ -4,6 +4,7 @@
 #include "EditSession.h"
 #include "Languages.h"
 #include "PreviewPanes.h"
+#include "Problem.h"
 #include "RecentFiles.h"
 #include "SchemeModel.h"
 #include "Text.h"
@@ -165,6 +166,8 @@ private:
     void disagree();
 
     QString text(Text text) const;
+    // Once per window: the settings store cannot keep the choices beyond this run.
+    void tellSettingsNotKept(const QString &store, const Problem &why);
 
     SchemeModel m_scheme;
     PreviewPanes m_panes;
@@ -175,6 +178,7 @@ private:
     // Captions that follow the language: what to set, from which text.
     std::vector<std::pair<Text, std::function<void(const QString &)>>> m_localisedCaptions;
 
+    bool m_toldSettingsNotKept = false;
     QPoint m_lastPointer;
     int m_flashElement = 0; // > 0: flash due; < 0: shown in its flash colour
     ClickSequence m_clickSequence;

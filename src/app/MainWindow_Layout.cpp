@@ -15,6 +15,7 @@
 #include "Place.h"
 #include "RgbEditor.h"
 #include "SchemeNameValidator.h"
+#include "Settings.h"
 #include "WrappingCheckBox.h"
 
 #include <QCheckBox>
@@ -227,4 +228,5 @@ void MainWindow::connectControls()
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::checkLinkHover);
     m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
+    connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
 }

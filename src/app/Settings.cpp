@@ -1,36 +1,89 @@
 #include "Settings.h"
 
+#include "RegularFile.h"
+
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QVariantMap>
 
 namespace {
 
-const QString kApplication = QStringLiteral("QVX_VXL");
+const QString kStoreFile = QStringLiteral("QVX_VXL.conf");
 const QString kLanguageKey = QStringLiteral("Reg/version");
 const QString kConsentKey = QStringLiteral("Reg/RegDone");
 const QString kRecentKey = QStringLiteral("Recent/files");
 
+// The values written while the store could not keep them; they outrank the
+// store's for the rest of the run. Touched only on the user-interface thread.
+QVariantMap &keptForThisRun()
+{
+    static QVariantMap values;
+    return values;
+}
+
+std::optional<Problem> storeRefusal()
+{
+    return RegularFile::notRegular(Settings::storePath());
+}
+
+void tellCannotKeep(const Problem &why)
+{
+    emit SettingsWatch::instance().cannotKeep(Settings::storePath(), why);
+}
+
+QVariant value(const QString &key, const QVariant &fallback = {})
+{
+    if (keptForThisRun().contains(key))
+        return keptForThisRun().value(key);
+    if (const auto refusal = storeRefusal()) {
+        tellCannotKeep(*refusal);
+        return fallback;
+    }
+    return QSettings(Settings::storePath(), QSettings::IniFormat).value(key, fallback);
+}
 
 QString read(const QString &key, const QString &fallback)
 {
-    const QVariant value = QSettings(QSettings::UserScope, kApplication).value(key, fallback);
+    const QVariant stored = value(key, fallback);
     // A value of another kind (a list, a group where a key should be) is no text.
-    return value.canConvert<QString>() ? value.toString() : QString();
+    return stored.canConvert<QString>() ? stored.toString() : QString();
 }
 
 // A value the store already holds is not written again: the language is stored
 // at every start, and every write rewrites the whole store and waits for the disk.
 // Where the folder cannot take the temporary file of an atomic write, the store
 // is written in place rather than not at all.
-void write(const QString &key, const QVariant &value)
+void write(const QString &key, const QVariant &newValue)
 {
-    QSettings settings(QSettings::UserScope, kApplication);
-    if (settings.value(key) == value)
+    if (keptForThisRun().contains(key) || storeRefusal()) {
+        keptForThisRun().insert(key, newValue);
+        if (const auto refusal = storeRefusal())
+            tellCannotKeep(*refusal);
+        return;
+    }
+    QSettings settings(Settings::storePath(), QSettings::IniFormat);
+    if (settings.value(key) == newValue)
         return;
     settings.setAtomicSyncRequired(false);
-    settings.setValue(key, value);
+    settings.setValue(key, newValue);
+    settings.sync();
+    // A store that did not parse is still written (with what could be read of
+    // it); only a file that cannot be written loses the choice. On a full disk
+    // the toolkit reports success and leaves an empty file: a store just given
+    // a value is never empty.
+    if (settings.status() == QSettings::AccessError || QFileInfo(Settings::storePath()).size() == 0) {
+        keptForThisRun().insert(key, newValue);
+        tellCannotKeep(Problem{Text::CannotBeWritten, {}});
+    }
 }
 
 } // namespace
+
+QString Settings::storePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + kStoreFile;
+}
 
 Language Settings::startLanguage()
 {
@@ -45,8 +98,8 @@ void Settings::storeLanguage(Language language)
 bool Settings::hasConsent()
 {
     bool isNumber = false;
-    const double value = read(kConsentKey, QStringLiteral("0")).trimmed().toDouble(&isNumber);
-    return isNumber && value == 1;
+    const double number = read(kConsentKey, QStringLiteral("0")).trimmed().toDouble(&isNumber);
+    return isNumber && number == 1;
 }
 
 void Settings::storeConsent(bool agreed)
@@ -56,8 +109,8 @@ void Settings::storeConsent(bool agreed)
 
 QStringList Settings::recentFiles()
 {
-    const QVariant value = QSettings(QSettings::UserScope, kApplication).value(kRecentKey);
-    return value.canConvert<QStringList>() ? value.toStringList() : QStringList();
+    const QVariant stored = value(kRecentKey);
+    return stored.canConvert<QStringList>() ? stored.toStringList() : QStringList();
 }
 
 void Settings::storeRecentFiles(const QStringList &files)
@@ -65,7 +118,19 @@ void Settings::storeRecentFiles(const QStringList &files)
     write(kRecentKey, files);
 }
 
+void Settings::forgetUnkept()
+{
+    keptForThisRun().clear();
+}
+
 void Settings::prefetch()
 {
-    QSettings(QSettings::UserScope, kApplication).contains(kLanguageKey);
+    if (!storeRefusal())
+        QSettings(storePath(), QSettings::IniFormat).contains(kLanguageKey);
+}
+
+SettingsWatch &SettingsWatch::instance()
+{
+    static SettingsWatch watch;
+    return watch;
 }

@@ -1,13 +1,21 @@
 #pragma once
 
 #include "Languages.h"
+#include "Problem.h"
 
+#include <QObject>
 #include <QString>
 
 // The two settings the program keeps in the user's settings store, under the
 // application name QVX_VXL, group "Reg", both as strings: "version" (the code of
 // the interface language) and "RegDone" (the consent to the disclaimer, "1" or
 // "0"), and apart from them the list of recent files.
+//
+// The store is one file (QVX_VXL.conf in the user's configuration folder), read
+// and written only while it is a regular file or absent: a FIFO would block the
+// start, and a link onto a device would have the device written. A store that
+// is no regular file, or that cannot be written, leaves the program with the
+// fall-backs and the choices of this run, which are kept in memory until it ends.
 class Settings
 {
 public:
@@ -29,4 +37,22 @@ public:
     // Reads the store once, so that the reads of the start find it read. Safe
     // on any thread, also before the application object exists.
     static void prefetch();
+
+    // The store's file.
+    static QString storePath();
+    // Drops the choices held in memory for a store that could not keep them, as
+    // a new process would start (for tests that start afresh in one process).
+    static void forgetUnkept();
+};
+
+// Says, whenever the store is found unusable or a write fails, that the choices
+// cannot be kept beyond this run, and why.
+class SettingsWatch : public QObject
+{
+    Q_OBJECT
+public:
+    static SettingsWatch &instance();
+
+signals:
+    void cannotKeep(const QString &store, const Problem &why);
 };

@@ -35,6 +35,7 @@ public:
     // Whether two names lead to the same existing file.
     static bool isSameFile(const QString &a, const QString &b);
 
-private:
+    // Why a name may not be read or written: it is a folder or a special file
+    // (through links). Empty for a regular file or a name not in use.
     static std::optional<Problem> notRegular(const QString &path);
 };

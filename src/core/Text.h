@@ -39,6 +39,7 @@ enum class Text {
     EndsAfter,         // %1 of %2 entries
     IsFolder,
     IsSpecialFile,
+    CannotBeWritten,
     FileTooLarge,      // %1 bytes; at most %2
     SystemSays,        // %1: the system's own words
     NameHasLineBreak,

@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
+#include "Settings.h"
 #include "UserDialogs.h"
 
 #include <QApplication>
@@ -56,6 +57,9 @@ inline const QString &testSettingsFolder()
 {
     static QTemporaryDir folder;
     static const bool pointed = [] {
+        // The program finds its store in the configuration folder; the tests'
+        // own QSettings objects find the same file through the paths.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         return true;
@@ -72,6 +76,7 @@ inline const QString kRawStore = QStringLiteral("<file>");
 inline void storeOnly(const StoredSettings &values)
 {
     testSettingsFolder();
+    Settings::forgetUnkept();
     QSettings settings(QSettings::UserScope, QStringLiteral("QVX_VXL"));
     settings.clear();
     for (const auto &[key, value] : values) {
