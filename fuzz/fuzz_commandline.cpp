@@ -2,6 +2,8 @@
 // line. Whatever it decides must be a complete request.
 #include "CommandLine.h"
 
+#include <QImageWriter>
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -27,6 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case CommandLine::Mode::Render: {
         const CommandLine::RenderRequest &r = invocation.render;
         if (r.scale < 1 || r.scale > CommandLine::kMaximumScale || (r.schemeFile.isEmpty() == r.standardScheme.isEmpty()))
+            std::abort();
+        if (!QImageWriter::supportedImageFormats().contains(r.format))
             std::abort();
         break;
     }

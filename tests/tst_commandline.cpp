@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 #include "ElementCode.h"
 #include "PreviewPanes.h"
+#include "SchemeFile.h"
+#include "Version.h"
 #include "support/FileTraps.h"
 #include "support/StandardTables.h"
 
@@ -8,9 +10,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <QScopeGuard>
+
+#include <csignal>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -35,6 +50,42 @@ Run vexlume(const QStringList &arguments, const QProcessEnvironment &environment
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A file size limit (ulimit -f) of `bytes`, with the signal a write beyond it
+// raises left at its default, as a shell leaves it: unless the program ignores
+// the signal, such a write ends it.
+void limitFileSize(rlim_t bytes)
+{
+    struct rlimit limit {};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
+}
+
+void smallFileSizeLimit()
+{
+    limitFileSize(512);
+}
+
+// The entries of a folder by their bytes: Qt passes over names it cannot decode.
+int entryCount(const QByteArray &folder)
+{
+    DIR *entries = ::opendir(folder.constData());
+    if (!entries)
+        return -1;
+    int count = 0;
+    while (const dirent *entry = ::readdir(entries))
+        count += std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0;
+    ::closedir(entries);
+    return count;
 }
 
 QByteArray goodFile(const QByteArray &name)
@@ -64,6 +115,9 @@ private slots:
     void helpAndVersion();
     void theEditorTakesOneSchemeFile();
     void editorWithoutADisplaySaysSo();
+    void argumentsThatAreNoTextAreRefused_data();
+    void argumentsThatAreNoTextAreRefused();
+    void saveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile();
 
 private:
     QTemporaryDir m_dir;
@@ -89,6 +143,16 @@ void TestCommandLine::initTestCase()
     write(QStringLiteral("nameless.col"), goodFile("Data").replace("Data\r\nData", "Data")); // no name line
     static const char escapes[] = "\x1b]0;owned\x07\x1b[31mred\0";
     write(QStringLiteral("escape.col"), goodFile(QByteArray(escapes, sizeof escapes - 1)));
+    write(QStringLiteral("no-numbers.col"), "ColourScheme\r\nEmpty\r\nData\r\n,,,\r\n\r\n");
+    // A file the program writes, after a text-mode transfer added a CR to every line end.
+    ColourScheme transferred;
+    transferred.loadStandard(StandardScheme::Green);
+    transferred.setName(QStringLiteral("Transferred"));
+    write(QStringLiteral("transferred.col"), SchemeFile::serialize(transferred)->replace("\r\n", "\r\r\n"));
+    // Picture names that lead to what a render must not write into.
+    QVERIFY(makeFifo(path(QStringLiteral("fifo.png"))));
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.png")));
+    write(QStringLiteral("scheme.png"), goodFile("Night Sky"));
 }
 
 void TestCommandLine::checkGivesAVerdictPerFile()
@@ -96,10 +160,11 @@ void TestCommandLine::checkGivesAVerdictPerFile()
     const Run run = vexlume({QStringLiteral("--check"), path(QStringLiteral("good.col")),
                              path(QStringLiteral("bad.col")), path(QStringLiteral("short.col")),
                              path(QStringLiteral("missing.col")), path(QStringLiteral("long.col")),
-                             path(QStringLiteral("escape.col")), path(QStringLiteral("fifo.col"))});
+                             path(QStringLiteral("escape.col")), path(QStringLiteral("fifo.col")),
+                             path(QStringLiteral("no-numbers.col"))});
     QCOMPARE(run.exitCode, 1);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.size(), 8);
     QCOMPARE(lines.at(0), path(QStringLiteral("good.col")) + QStringLiteral(": reads cleanly, scheme \"Night Sky\""));
     QCOMPARE(lines.at(1), path(QStringLiteral("bad.col"))
                               + QStringLiteral(": line 10: \"300\" is not a colour value (0 to 255)"));
@@ -113,15 +178,24 @@ void TestCommandLine::checkGivesAVerdictPerFile()
                               + QStringLiteral(": reads cleanly, scheme \"\\x1b]0;owned\\x07\\x1b[31mred\\x00\""));
     QCOMPARE(lines.at(6), path(QStringLiteral("fifo.col"))
                               + QStringLiteral(": it is a device or other special file, not a regular file"));
+    QCOMPARE(lines.at(7), path(QStringLiteral("no-numbers.col"))
+                              + QStringLiteral(": no number follows \"Data\": this is not a colour scheme file"));
 }
 
 void TestCommandLine::checkOfOnlyGoodFilesSucceeds()
 {
     const Run run = vexlume({QStringLiteral("--check"), path(QStringLiteral("good.col")),
-                             path(QStringLiteral("nameless.col"))});
+                             path(QStringLiteral("nameless.col")), path(QStringLiteral("transferred.col"))});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out.count(QStringLiteral("reads cleanly")), 2);
-    QVERIFY(run.out.contains(path(QStringLiteral("nameless.col")) + QStringLiteral(": reads cleanly, scheme \"\"")));
+    QCOMPARE(run.out.count(QStringLiteral("reads cleanly")), 3);
+    // A header going straight to the data reads as a scheme called "Data" would be written.
+    QVERIFY(run.out.contains(path(QStringLiteral("nameless.col")) + QStringLiteral(": reads cleanly, scheme \"Data\"")));
+    QVERIFY(run.out.contains(path(QStringLiteral("transferred.col"))
+                             + QStringLiteral(": reads cleanly, scheme \"Transferred\"")));
+    // And every colour of the transferred file is the one written.
+    const SchemeReadResult transferred = SchemeFile::read(path(QStringLiteral("transferred.col")));
+    for (int element = 1; element <= 60; ++element)
+        QCOMPARE(transferred.table[element - 1].rgb(), StandardSchemes::colour(StandardScheme::Green, element));
 }
 
 void TestCommandLine::usageErrors_data()
@@ -142,27 +216,50 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("empty output") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
                                                  QStringLiteral("red"), QString()};
     QTest::newRow("scale without render") << QStringList{QStringLiteral("--scale"), QStringLiteral("2")};
+    // A picture is written in the format its name promises, or not at all.
+    QTest::newRow("output suffix of no picture format")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"), QStringLiteral("red"),
+                       QStringLiteral("b.col")};
+    QTest::newRow("output without suffix") << QStringList{QStringLiteral("--render"), path(QStringLiteral("good.col")),
+                                                          QStringLiteral("b")};
 }
 
 void TestCommandLine::usageErrors()
 {
     QFETCH(QStringList, arguments);
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    const QString workingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
     const Run run = vexlume(arguments);
+    QDir::setCurrent(workingDirectory);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains(QStringLiteral("--help")));
     QVERIFY(run.out.isEmpty());
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
+    if (QString::fromLatin1(QTest::currentDataTag()).startsWith(u"output"))
+        QVERIFY2(run.err.contains(QStringLiteral(".png, .ppm")), qPrintable(run.err)); // the suffixes it writes
 }
 
 void TestCommandLine::renderDrawsTheSchemeOverTheMasks_data()
 {
     QTest::addColumn<QStringList>("source"); // the arguments that name the scheme
     QTest::addColumn<int>("scale");
-    QTest::addColumn<QString>("kind");       // "file", "blue" or "red"
-    QTest::newRow("file") << QStringList{path(QStringLiteral("good.col"))} << 1 << QStringLiteral("file");
+    QTest::addColumn<QString>("kind");       // "file", "blue", "green" or "red"
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("format");  // what the picture holds, whatever its name
+    QTest::newRow("file") << QStringList{path(QStringLiteral("good.col"))} << 1 << QStringLiteral("file")
+                          << QStringLiteral("render-file.png") << QByteArray("png");
     QTest::newRow("blue, enlarged") << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 3
-                                    << QStringLiteral("blue");
+                                    << QStringLiteral("blue") << QStringLiteral("render-blue.png") << QByteArray("png");
     QTest::newRow("red") << QStringList{QStringLiteral("--standard"), QStringLiteral("RED")} << 1
-                         << QStringLiteral("red");
+                         << QStringLiteral("red") << QStringLiteral("render-red.png") << QByteArray("png");
+    QTest::newRow("green as BMP, suffix in capitals")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("green")} << 2 << QStringLiteral("green")
+        << QStringLiteral("render-green.BMP") << QByteArray("bmp");
+    if (QImageWriter::supportedImageFormats().contains("jpg")) {
+        QTest::newRow("red as JPEG") << QStringList{QStringLiteral("--standard"), QStringLiteral("red")} << 1
+                                     << QStringLiteral("red") << QStringLiteral("render-red.jpg") << QByteArray("jpeg");
+    }
 }
 
 void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
@@ -170,7 +267,9 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
     QFETCH(QStringList, source);
     QFETCH(int, scale);
     QFETCH(QString, kind);
-    const QString out = path(QStringLiteral("render-%1.png").arg(kind));
+    QFETCH(QString, output);
+    QFETCH(QByteArray, format);
+    const QString out = path(output);
     QStringList arguments{QStringLiteral("--render")};
     if (scale != 1)
         arguments << QStringLiteral("--scale") << QString::number(scale);
@@ -178,8 +277,11 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.err.isEmpty());
 
+    QCOMPARE(QImageReader(out).format(), format);
     const QImage picture(out);
     QCOMPARE(picture.size(), QSize(233, 288) * scale);
+    if (format == "jpeg")
+        return; // lossy: its pixels are near the colours, not on them
     const QPoint origins[6] = {{8, 24}, {120, 24}, {120, 112}, {8, 112}, {8, 200}, {120, 200}};
     for (int pane = 0; pane < 6; ++pane) {
         const QImage mask = PreviewPanes::builtInPicture(pane);
@@ -190,7 +292,7 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
                 if (const auto element = ElementCode::element(qRed(m), qGreen(m))) {
                     QRgb c = qRgb(10, 20, 30); // every entry of good.col
                     if (kind != u"file")
-                        c = kStandardTables[*element - 1][kind == u"blue" ? 0 : 2];
+                        c = kStandardTables[*element - 1][kind == u"blue" ? 0 : kind == u"green" ? 1 : 2];
                     expected = c;
                 }
                 const QPoint at = (origins[pane] + QPoint(x, y)) * scale + QPoint(scale - 1, scale - 1);
@@ -220,14 +322,18 @@ void TestCommandLine::renderNeverReplacesWhatItShouldNot_data()
 {
     QTest::addColumn<QString>("scheme"); // a file, or empty for the built-in blue
     QTest::addColumn<QString>("output");
-    QTest::addColumn<bool>("noRoom");
+    QTest::addColumn<QString>("trap"); // "no room", "size limit" or none
     QTest::addColumn<QString>("problem");
-    QTest::newRow("full disk, small picture") << QString() << QStringLiteral("old.png") << true << QString();
-    QTest::newRow("full disk, large picture") << QStringLiteral("--scale 16") << QStringLiteral("old.png") << true
+    QTest::newRow("full disk, small picture") << QString() << QStringLiteral("old.png") << QStringLiteral("no room")
                                               << QString();
-    QTest::newRow("fifo") << QString() << QStringLiteral("fifo.col") << false << QStringLiteral("not a regular file");
-    QTest::newRow("folder") << QString() << QStringLiteral(".") << false << QStringLiteral("folder");
-    QTest::newRow("its own scheme file") << QStringLiteral("good.col") << QStringLiteral("good.col") << false
+    QTest::newRow("full disk, large picture") << QStringLiteral("--scale 16") << QStringLiteral("old.png")
+                                              << QStringLiteral("no room") << QString();
+    // The signal a write beyond "ulimit -f" raises would end the program silently.
+    QTest::newRow("file size limit") << QString() << QStringLiteral("old.png") << QStringLiteral("size limit")
+                                     << QStringLiteral("File too large");
+    QTest::newRow("fifo") << QString() << QStringLiteral("fifo.png") << QString() << QStringLiteral("not a regular file");
+    QTest::newRow("folder") << QString() << QStringLiteral("folder.png") << QString() << QStringLiteral("folder");
+    QTest::newRow("its own scheme file") << QStringLiteral("scheme.png") << QStringLiteral("scheme.png") << QString()
                                          << QStringLiteral("would replace the scheme file");
 }
 
@@ -236,7 +342,7 @@ void TestCommandLine::renderNeverReplacesWhatItShouldNot()
 {
     QFETCH(QString, scheme);
     QFETCH(QString, output);
-    QFETCH(bool, noRoom);
+    QFETCH(QString, trap);
     QFETCH(QString, problem);
     const QString out = path(output);
     const QByteArray old = "an old picture";
@@ -246,12 +352,14 @@ void TestCommandLine::renderNeverReplacesWhatItShouldNot()
     QStringList arguments{QStringLiteral("--render")};
     if (scheme.startsWith(u"--"))
         arguments += scheme.split(u' ');
-    if (scheme.endsWith(u".col"))
+    if (!scheme.isEmpty() && !scheme.startsWith(u"--"))
         arguments << path(scheme);
     else
         arguments << QStringLiteral("--standard") << QStringLiteral("blue");
     const Run run = vexlume(arguments << out, QProcessEnvironment::systemEnvironment(),
-                            noRoom ? &NoRoomOnDisk::applyTo : nullptr);
+                            trap == u"no room"      ? &NoRoomOnDisk::applyTo
+                            : trap == u"size limit" ? &smallFileSizeLimit
+                                                    : nullptr);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith(out + QStringLiteral(": ")), qPrintable(run.err));
     QVERIFY2(run.err.contains(problem), qPrintable(run.err));
@@ -262,9 +370,9 @@ void TestCommandLine::renderNeverReplacesWhatItShouldNot()
         // No temporary file is left beside it.
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("old.png*")}), QStringList{QStringLiteral("old.png")});
     }
-    if (output == u"fifo.col")
+    if (output == u"fifo.png")
         QVERIFY(isFifo(out));
-    if (output == u"good.col")
+    if (output == u"scheme.png")
         QCOMPARE(vexlume({QStringLiteral("--check"), out}).exitCode, 0);
 }
 
@@ -276,6 +384,7 @@ void TestCommandLine::helpAndVersion()
     QVERIFY(help.out.contains(QStringLiteral("--check")));
     QVERIFY(help.out.contains(QStringLiteral("--standard <NAME>")));
     QVERIFY(!help.out.contains(QStringLiteral("platform")));
+    QVERIFY(help.out.contains(QStringLiteral("png, ppm"))); // the formats --render writes
 
     const Run helpAll = vexlume({QStringLiteral("--help-all")});
     QCOMPARE(helpAll.exitCode, 0);
@@ -283,7 +392,12 @@ void TestCommandLine::helpAndVersion()
 
     const Run version = vexlume({QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
-    QCOMPARE(version.out, QStringLiteral("vexlume 0.9.0.19\n"));
+    // One version text: the caption's, in the package too.
+    QCOMPARE(version.out, QStringLiteral("vexlume 0.9.19\n"));
+    QCOMPARE(Version::shortText(), QStringLiteral("0.9.19"));
+    QFile packaging(QStringLiteral(VEXLUME_CPACK_CONFIG));
+    QVERIFY(packaging.open(QIODevice::ReadOnly));
+    QVERIFY(packaging.readAll().contains("set(CPACK_PACKAGE_VERSION \"0.9.19\")"));
 }
 
 void TestCommandLine::editorWithoutADisplaySaysSo()
@@ -310,6 +424,99 @@ void TestCommandLine::theEditorTakesOneSchemeFile()
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     QCOMPARE(vexlume({path(QStringLiteral("good.col"))}, environment).exitCode, 1);
+}
+
+void TestCommandLine::argumentsThatAreNoTextAreRefused_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<int>("index"); // of the argument that is no text
+    QTest::newRow("picture to render") << QByteArrayList{"--render", "--standard", "blue", "bad\xff.png"} << 4;
+    QTest::newRow("scheme to render") << QByteArrayList{"--render", "in\xff.col", "out.png"} << 2;
+    QTest::newRow("file to check") << QByteArrayList{"--check", "good.col", "in\xff.col"} << 3;
+    QTest::newRow("file for the editor") << QByteArrayList{"in\xff.col"} << 1;
+}
+
+// Taken as they decode, such names would lead to other files: a render would write
+// a picture under another name, a check would find no file.
+void TestCommandLine::argumentsThatAreNoTextAreRefused()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(int, index);
+    QTemporaryDir dir;
+    const QByteArray scheme = goodFile("Raw");
+    // A name Qt cannot decode, made and removed by its bytes.
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/in\xff.col";
+    const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
+    const int fd = ::open(raw.constData(), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, scheme.constData(), size_t(scheme.size())), ssize_t(scheme.size()));
+    ::close(fd);
+    QVERIFY(QFile::copy(path(QStringLiteral("good.col")), dir.filePath(QStringLiteral("good.col"))));
+
+    // Run in the folder, without a display (an editor that started anyway ends at
+    // once), with the error output caught in a file.
+    const QString workingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    QHash<QByteArray, QByteArray> environment;
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (qEnvironmentVariableIsSet(name))
+            environment.insert(name, qgetenv(name));
+        qunsetenv(name);
+    }
+    std::vector<char *> argv{const_cast<char *>("vexlume")};
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const QString errors = path(QStringLiteral("errors.txt"));
+    std::fflush(stderr);
+    const int savedError = ::dup(2);
+    const int errorFile = ::open(QFile::encodeName(errors).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(errorFile, 2);
+    ::close(errorFile);
+    const int status = CommandLine::run(int(argv.size()) - 1, argv.data());
+    std::fflush(stderr);
+    ::dup2(savedError, 2);
+    ::close(savedError);
+    for (auto variable = environment.cbegin(); variable != environment.cend(); ++variable)
+        qputenv(variable.key(), variable.value());
+    QDir::setCurrent(workingDirectory);
+
+    QCOMPARE(status, 2);
+    const QByteArray shown = QByteArray(arguments.at(index - 1)).replace("\xff", "\\xff");
+    QCOMPARE(readAll(errors), "vexlume: argument " + QByteArray::number(index)
+                                  + " is not valid text in the system's encoding (" + shown
+                                  + "); rename the file\nTry 'vexlume --help' for more information.\n");
+    QCOMPARE(entryCount(QFile::encodeName(dir.path())), 2); // nothing written, under any name
+}
+
+// A save beyond the file size limit must fail as a full disk does, in a process
+// started as main() starts it, with the signal such a write raises at its default.
+void TestCommandLine::saveBeyondTheFileSizeLimitFailsAndKeepsTheOldFile()
+{
+    const QString target = path(QStringLiteral("limited.col"));
+    ColourScheme scheme;
+    scheme.loadStandard(StandardScheme::Red);
+    scheme.setName(QStringLiteral("Before"));
+    QCOMPARE(SchemeFile::save(scheme, target), std::nullopt);
+    const QByteArray old = readAll(target);
+    scheme.setName(QStringLiteral("After"));
+
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        limitFileSize(rlim_t(old.size() / 2));
+        CommandLine::prepareProcess();
+        const auto problem = SchemeFile::save(scheme, target);
+        const bool kept = readAll(target) == old;
+        ::_exit(!problem ? 3 : !kept ? 4 : 0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status), "the save ended the process");
+    QVERIFY2(WEXITSTATUS(status) != 3, "the save reported success");
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(readAll(target), old);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("limited.col*")}), QStringList{QStringLiteral("limited.col")});
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

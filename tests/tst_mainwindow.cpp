@@ -334,9 +334,10 @@ void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo_data()
     QTest::newRow("short") << schemeFile("Kurz", 47) << QStringLiteral("Kurz") << 47 << QStringLiteral("only 47 of the 60");
     QTest::newRow("goes on after entry 60") << schemeFile("Lang") + "61 1 2 100\r\n1 2 3 4\r\n"
                                             << QStringLiteral("Lang") << 60 << QStringLiteral("from line 64 on");
-    QTest::newRow("no name line") << schemeFile("Data").replace("Data\r\nData", "Data") << QString() << 60 << QString();
+    QTest::newRow("no name line") << schemeFile("Data").replace("Data\r\nData", "Data") << QStringLiteral("Data") << 60
+                                  << QString();
     QTest::newRow("no name on the keyword line") << schemeFile("Data").replace("ColourScheme\r\nData\r\nData", "ColourScheme Data")
-                                                 << QString() << 60 << QString();
+                                                 << QStringLiteral("Data") << 60 << QString();
 }
 
 void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo()

@@ -173,6 +173,17 @@ void TestSchemeFile::readsWhatTheFileHolds_data()
     QByteArray unix = crlf(header() + dataLines());
     unix.replace("\r\n", "\n");
     QTest::newRow("LF line ends") << unix << QStringLiteral("Test") << 60 << QList<int>{60, 120, 180, 100};
+    QByteArray mac = crlf(header() + dataLines());
+    mac.replace("\r\n", "\r");
+    QTest::newRow("CR line ends") << mac << QStringLiteral("Test") << 60 << QList<int>{60, 120, 180, 100};
+    // A text-mode transfer adds a CR before every CR LF, once per pass.
+    QByteArray transferred = crlf(header() + dataLines());
+    transferred.replace("\r\n", "\r\r\n");
+    QTest::newRow("CR CR LF line ends") << transferred << QStringLiteral("Test") << 60
+                                        << QList<int>{60, 120, 180, 100};
+    transferred.replace("\r\n", "\r\r\n");
+    QTest::newRow("CR CR CR LF line ends") << transferred << QStringLiteral("Test") << 2
+                                           << QList<int>{2, 4, 6, 100};
 
     QByteArray noFinalBreak = crlf(header() + dataLines());
     noFinalBreak.chop(2);
@@ -183,10 +194,15 @@ void TestSchemeFile::readsWhatTheFileHolds_data()
                                        << QStringLiteral("Grün €") << 1 << QList<int>{1, 2, 3, 100};
 
     // Headers that name no scheme: the keyword goes straight to the data.
-    QTest::newRow("no name line") << crlf(QList<QByteArray>{"ColourScheme", "Data"} + dataLines()) << QString()
-                                  << 60 << QList<int>{60, 120, 180, 100};
+    // Headers that go straight to the data read as the program writes a scheme
+    // called "Data".
+    QTest::newRow("no name line") << crlf(QList<QByteArray>{"ColourScheme", "Data"} + dataLines())
+                                  << QStringLiteral("Data") << 60 << QList<int>{60, 120, 180, 100};
     QTest::newRow("no name on the keyword line") << crlf(QList<QByteArray>{"ColourScheme Data"} + dataLines())
-                                                 << QString() << 1 << QList<int>{1, 2, 3, 100};
+                                                 << QStringLiteral("Data") << 1 << QList<int>{1, 2, 3, 100};
+    QTest::newRow("a tab is no blank on the keyword line")
+        << crlf(QList<QByteArray>{"ColourScheme\tNight", "Data"} + dataLines()) << QStringLiteral("Data") << 60
+        << QList<int>{60, 120, 180, 100};
     QTest::newRow("name line that is the data keyword") << crlf(QList<QByteArray>{"ColourScheme", "Metadata"} + dataLines())
                                                         << QStringLiteral("Metadata") << 60
                                                         << QList<int>{60, 120, 180, 100};
@@ -196,6 +212,13 @@ void TestSchemeFile::readsWhatTheFileHolds_data()
     lines.removeLast();
     QTest::newRow("an empty line inside the data is a zero")
         << crlf(lines + QList<QByteArray>{"1 2 3"}) << QStringLiteral("Test") << 2 << QList<int>{0, 2, 4, 6};
+    // Two CRs before other text are two line ends, with the empty line between.
+    lines = dataLines();
+    lines.removeLast();
+    const QByteArray firstEntry = crlf(header()) + lines.takeFirst() + "\r\r";
+    QTest::newRow("CR CR without LF ends two lines")
+        << firstEntry + crlf(lines + QList<QByteArray>{"1 2 3"}) << QStringLiteral("Test") << 2
+        << QList<int>{0, 2, 4, 6};
 }
 
 void TestSchemeFile::readsWhatTheFileHolds()
@@ -255,6 +278,45 @@ void TestSchemeFile::reportsTheFirstProblem_data()
     QTest::newRow("data in the keyword line")
         << crlf(QList<QByteArray>{"ColourSchemeData", "x", "Data"} + dataLines())
         << QStringLiteral("line 2: \"x\" is not a number") << failed;
+
+    // A long item is quoted only in part: the whole of it would take the window
+    // seconds to lay out.
+    const QByteArray forty(40, 'y');
+    lines[5] = "1 2 " + forty;
+    QTest::newRow("item of 40 characters") << crlf(lines)
+                                           << QStringLiteral("line 6: \"%1\" is not a number").arg(QLatin1String(forty))
+                                           << failed;
+    lines[5] = "1 2 " + forty + QByteArray(SchemeFile::kMaximumFileSize - 4096, 'z');
+    QTest::newRow("megabyte item") << crlf(lines)
+                                   << QStringLiteral("line 6: \"%1\u2026\" is not a number").arg(QLatin1String(forty))
+                                   << failed;
+    lines[5] = "1 2 " + QByteArray(41, '9');
+    QTest::newRow("long number") << crlf(lines)
+                                 << QStringLiteral("line 6: \"%1\u2026\" is not a colour value (0 to 255)")
+                                        .arg(QLatin1String(QByteArray(40, '9')))
+                                 << failed;
+    QTest::newRow("long text after the last entry")
+        << crlf(header() + dataLines() + QList<QByteArray>{forty + "abc"})
+        << QStringLiteral("line 64: \"%1\u2026\" follows entry 60; the rest of the file is ignored")
+               .arg(QLatin1String(forty))
+        << trailing;
+
+    // Line numbers count a line end that went through a text-mode transfer once.
+    lines = header() + dataLines();
+    lines[13] = "0 32 300 100";
+    QTest::newRow("CR CR LF line numbers") << crlf(lines).replace("\r\n", "\r\r\n")
+                                           << QStringLiteral("line 14: \"300\" is not a colour value (0 to 255)")
+                                           << failed;
+
+    // A data section without a single number is no scheme, not 60 black entries.
+    const QString noNumbers = QStringLiteral("no number follows \"Data\": this is not a colour scheme file");
+    QTest::newRow("nothing after the data line") << crlf(header()) << noNumbers << failed;
+    QTest::newRow("nothing after a header without a name")
+        << crlf(QList<QByteArray>{"ColourScheme", "Data"}) << noNumbers << failed;
+    QTest::newRow("only commas and blank lines")
+        << crlf(header() + QList<QByteArray>(60, ",,, ,") + QList<QByteArray>{"", "  "}) << noNumbers << failed;
+    QTest::newRow("only commas, then text") << crlf(header() + QList<QByteArray>{QByteArray(240, ','), "end"})
+                                            << noNumbers << failed;
 
     QTest::newRow("no data keyword") << crlf(QList<QByteArray>{"ColourScheme", "Test"} + dataLines())
                                      << QStringLiteral("no \"Data\" line: this is not a colour scheme file") << failed;

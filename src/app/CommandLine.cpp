@@ -12,14 +12,19 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QFontDatabase>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTextStream>
 
 #ifdef VEXLUME_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <csignal>
 #include <future>
+#include <optional>
 #include <thread>
 #include <variant>
 
@@ -29,13 +34,43 @@ namespace {
 // The command line speaks English, whatever the editor's language.
 constexpr Language kTerminalLanguage = Language::English;
 
-QString versionString()
+// The picture formats --render writes, as the suffixes that name them ("png",
+// "jpg", ...): what the toolkit's writers offer, so asking changes nothing.
+QStringList writableSuffixes()
 {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(Version::kMajor)
-        .arg(Version::kMinor)
-        .arg(Version::kBuild)
-        .arg(Version::kRevision);
+    QStringList suffixes;
+    for (const QByteArray &format : QImageWriter::supportedImageFormats())
+        suffixes << QString::fromLatin1(format).toLower();
+    suffixes.removeDuplicates();
+    suffixes.sort();
+    return suffixes;
+}
+
+// The bytes of an argument that is no text, as a terminal may show them: ASCII as
+// terminalSafe() shows it, every other byte as \xNN.
+QString bytesShownSafely(const QByteArray &bytes)
+{
+    QString shown;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80)
+            shown += CommandLine::terminalSafe(QString(QLatin1Char(c)));
+        else
+            shown += QStringLiteral("\\x%1").arg(int(byte), 2, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
+// The first argument (counted from 1) whose bytes do not come back from text:
+// taken as it decodes, such a file name would lead to another file.
+std::optional<int> firstArgumentNotText(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
+            return i;
+    }
+    return std::nullopt;
 }
 
 // Qt's own platform options, accepted so that "vexlume -platform offscreen" and
@@ -99,8 +134,9 @@ struct Options
                        "cleanly. Exit status 0 when all do, 1 otherwise.")};
     QCommandLineOption render{QStringLiteral("render"),
         QStringLiteral("Draw the six preview screens in the colours of FILE.col (or of a built-in "
-                       "scheme, see --standard) into the PNG picture OUT.png. Exit status 1 when "
-                       "the scheme does not read cleanly.")};
+                       "scheme, see --standard) into the picture OUT.png, in the format its suffix "
+                       "names (%1). Exit status 1 when the scheme does not read cleanly.")
+            .arg(writableSuffixes().join(QStringLiteral(", ")))};
     QCommandLineOption scale{QStringLiteral("scale"),
         QStringLiteral("With --render: enlarge the picture N times, without smoothing (1 to %1).")
             .arg(CommandLine::kMaximumScale),
@@ -150,6 +186,15 @@ struct Options
             request.schemeFile = positional.at(0);
             request.output = positional.at(1);
         }
+        // The picture is written in the format its name promises, or not at all.
+        const QString suffix = QFileInfo(request.output).suffix().toLower();
+        const QStringList suffixes = writableSuffixes();
+        if (!suffixes.contains(suffix)) {
+            return QStringLiteral("the output picture's name must end in the suffix of a format --render "
+                                  "writes: .%1")
+                .arg(suffixes.join(QStringLiteral(", .")));
+        }
+        request.format = suffix.toLatin1();
         return request;
     }
 };
@@ -192,7 +237,7 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     }
     if (parser.isSet(options.version)) {
         invocation.mode = Mode::Version;
-        invocation.text = QStringLiteral("vexlume ") + versionString() + u'\n';
+        invocation.text = QStringLiteral("vexlume ") + Version::shortText() + u'\n';
         return invocation;
     }
 
@@ -228,10 +273,27 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     return invocation;
 }
 
+void CommandLine::prepareProcess()
+{
+#ifdef SIGXFSZ
+    // A write beyond the file size limit (ulimit -f) would end the program without
+    // a word, and with it an unsaved scheme. Ignored, the write fails with EFBIG
+    // and reaches the user as any failed save does, the old file untouched.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 int CommandLine::run(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("vexlume"));
-    QCoreApplication::setApplicationVersion(versionString());
+    QCoreApplication::setApplicationVersion(Version::shortText());
+
+    if (const auto index = firstArgumentNotText(argc, argv)) {
+        return usageError(QStringLiteral("argument %1 is not valid text in the system's encoding (%2); "
+                                         "rename the file")
+                              .arg(*index)
+                              .arg(bytesShownSafely(argv[*index])));
+    }
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -308,7 +370,7 @@ int CommandLine::render(const RenderRequest &request, QTextStream &err)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
+    if (!picture.save(&buffer, request.format.constData()))
         return fail(request.output, QStringLiteral("the picture cannot be encoded"));
     if (const auto problem = RegularFile::write(request.output, png))
         return fail(request.output, problem->words(kTerminalLanguage));

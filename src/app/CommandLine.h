@@ -9,6 +9,10 @@ class QTextStream;
 class CommandLine
 {
 public:
+    // What the process settles before anything else runs: main() calls it first.
+    static void prepareProcess();
+    // Refuses an argument whose bytes are no text in the system's encoding, as it
+    // would name another file once decoded.
     static int run(int argc, char **argv);
 
     // Exit codes of the command-line modes.
@@ -20,13 +24,14 @@ public:
     // Reads every file as the open command does and reports one line per file.
     static int check(const QStringList &files, QTextStream &out);
 
-    // Draws the six preview screens in a scheme's colours into a PNG file. The
+    // Draws the six preview screens in a scheme's colours into a picture file. The
     // scheme is a file read as the open command reads it, or a built-in one.
     struct RenderRequest
     {
         QString schemeFile;
         QString standardScheme; // used when schemeFile is empty
         QString output;
+        QByteArray format = "png"; // the picture format, as the output's suffix names it
         int scale = 1;
     };
     static int render(const RenderRequest &request, QTextStream &err);

@@ -2,5 +2,6 @@
 
 int main(int argc, char **argv)
 {
+    CommandLine::prepareProcess();
     return CommandLine::run(argc, argv);
 }

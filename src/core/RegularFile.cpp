@@ -74,15 +74,21 @@ std::optional<Problem> RegularFile::write(const QString &path, const QByteArray 
     if (auto problem = notRegular(path))
         return problem;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reaches the system before commit(), which
+    // can report success although a last buffered write failed and would then
+    // put the short temporary file in the target's place. A write the system
+    // takes only in part (a file size limit) is followed by one for the rest,
+    // which fails with the system's own reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return systemSays(file);
-    // commit() can report success although the last buffered write failed, and
-    // then puts the empty temporary file in the target's place: every write is
-    // flushed and checked before committing.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const Problem reason = systemSays(file);
-        file.cancelWriting();
-        return reason;
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0) {
+            const Problem reason = systemSays(file);
+            file.cancelWriting();
+            return reason;
+        }
+        written += step;
     }
     if (!file.commit())
         return systemSays(file);

@@ -11,7 +11,9 @@ namespace {
 // Reads a file the way sequential list input does: blanks before an item are
 // skipped; a number ends at a blank, a comma or the line end; any other text runs
 // to the next comma or line end (trailing blanks dropped); an empty line is one
-// empty item. Line ends may be CR LF, LF or CR.
+// empty item. Line ends may be CR LF, LF or CR; a run of CRs right before an LF
+// is one line end (a file that went through a text-mode transfer gains a CR per
+// pass), while a CR followed by anything else ends a line on its own.
 class ItemReader
 {
 public:
@@ -98,8 +100,16 @@ private:
         if (atEnd())
             return;
         if (m_data.at(m_pos) == '\r') {
-            ++m_pos;
-            if (!atEnd() && m_data.at(m_pos) == '\n')
+            // The end of the run is kept, so that a file of nothing but CRs is
+            // still read in one pass.
+            if (m_pos >= m_crRunEnd) {
+                m_crRunEnd = m_pos;
+                while (m_crRunEnd < m_data.size() && m_data.at(m_crRunEnd) == '\r')
+                    ++m_crRunEnd;
+            }
+            if (m_crRunEnd < m_data.size() && m_data.at(m_crRunEnd) == '\n')
+                m_pos = m_crRunEnd + 1;
+            else
                 ++m_pos;
         } else if (m_data.at(m_pos) == '\n') {
             ++m_pos;
@@ -143,13 +153,19 @@ private:
 
     const QByteArray &m_data;
     qsizetype m_pos = 0;
+    qsizetype m_crRunEnd = 0; // where the last run of CRs looked at ends
     int m_line = 1;
     bool m_atLineStart = true;
 };
 
+// An item as a message quotes it. A long one is cut: a message quoting a whole
+// megabyte would take the window seconds to lay out, and tells no more.
 QString quoted(const QByteArray &text)
 {
-    return u'"' + Windows1252::decode(text) + u'"';
+    constexpr qsizetype kLongest = 40; // characters, and Windows-1252 has one byte a character
+    if (text.size() <= kLongest)
+        return u'"' + Windows1252::decode(text) + u'"';
+    return u'"' + Windows1252::decode(text.left(kLongest)) + u'\u2026' + u'"';
 }
 
 SchemeReadResult failure(int line, const Problem &reason)
@@ -171,21 +187,16 @@ enum class HeaderRule {
     // As the name, whole, whatever it holds: a name may hold commas, leading
     // blanks or the word "data", and must come back as it was saved.
     NameLine,
-    // As the "Data" keyword when it holds "data" in any letter case: files that
-    // name no scheme go straight from "ColourScheme" to "Data".
+    // As the "Data" keyword when it holds "data" in any letter case, and as the
+    // name as well: a header that goes straight from "ColourScheme" to "Data"
+    // names the scheme "Data", just as a file the program writes for a scheme of
+    // that name reads.
     KeywordLine,
 };
 
 bool holdsDataKeyword(const QString &text)
 {
     return text.contains(u"data", Qt::CaseInsensitive);
-}
-
-// The name a header line gives under the keyword rule: none at all when the line
-// is nothing but the keyword.
-QString nameBesideKeyword(const QString &line)
-{
-    return line.trimmed().compare(u"data", Qt::CaseInsensitive) == 0 ? QString() : line;
 }
 
 struct Parse
@@ -200,6 +211,7 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
     SchemeReadResult &result = parse.result;
     ItemReader reader(bytes);
     bool inData = false;
+    bool numberRead = false; // an entry took a number, not only empty items
     bool nameNext = false;
     int component = -1;
     int element = 1;
@@ -208,12 +220,16 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
     // Takes a header's name text; under the keyword rule it may start the data.
     const auto takeName = [&](const QString &text) {
         parse.headerHeldData = parse.headerHeldData || holdsDataKeyword(text);
-        if (rule == HeaderRule::KeywordLine && holdsDataKeyword(text)) {
-            result.name = nameBesideKeyword(text);
+        result.name = text;
+        if (rule == HeaderRule::KeywordLine && holdsDataKeyword(text))
             inData = true;
-        } else {
-            result.name = text;
-        }
+    };
+
+    // A data section of nothing but blank lines and commas would read as 60 black
+    // entries; it is no scheme, like a file without a data section.
+    const auto noNumbers = [&] {
+        parse.result = failure(0, {Text::NoNumbers, {}});
+        return parse;
     };
 
     do {
@@ -231,6 +247,8 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
                 // Blank lines after the last entry are no 61st entry.
                 if (item.text.isEmpty())
                     continue;
+                if (!numberRead)
+                    return noNumbers();
                 result.status = SchemeReadResult::Status::TrailingContent;
                 result.completeEntries = kElementCount;
                 result.line = item.line;
@@ -249,6 +267,7 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
                     parse.result = failure(item.line, {Text::NotAColourValue, {quoted(item.text)}});
                     return parse;
                 }
+                numberRead = true;
             }
             ++component;
             result.table[element - 1].setComponent(component, static_cast<quint8>(value));
@@ -283,6 +302,8 @@ Parse parseWith(const QByteArray &bytes, HeaderRule rule)
         parse.result = failure(0, {Text::NoDataLine, {}});
         return parse;
     }
+    if (!numberRead)
+        return noNumbers();
 
     result.completeEntries = element - 1;
     if (result.completeEntries < kElementCount) {
@@ -310,7 +331,9 @@ SchemeReadResult SchemeFile::parse(const QByteArray &bytes)
     if (asName.result.isLoadable() || !asName.headerHeldData)
         return asName.result;
     const Parse asKeyword = parseWith(bytes, HeaderRule::KeywordLine);
-    return asKeyword.result.isLoadable() ? asKeyword.result : asName.result;
+    // When neither reading loads, the one that found a data section tells more.
+    const bool nameLineFoundNoData = asName.result.reason.reason == Text::NoDataLine;
+    return asKeyword.result.isLoadable() || nameLineFoundNoData ? asKeyword.result : asName.result;
 }
 
 SchemeReadResult SchemeFile::read(const QString &path)

@@ -10,8 +10,9 @@ struct Version
     static constexpr int kBuild = VEXLUME_VERSION_BUILD;
     static constexpr int kRevision = VEXLUME_VERSION_REVISION;
 
-    // Major, minor and revision as the window caption and the support mail show
-    // them ("0.9.19"); the build number is left out.
+    // The program's one version text ("0.9.19"): major, minor and revision, as the
+    // window caption, the support mail, --version and the package show it; the
+    // build number is left out.
     static QString shortText()
     {
         return QStringLiteral("%1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision);
