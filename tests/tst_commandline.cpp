@@ -216,6 +216,11 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("empty output") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
                                                  QStringLiteral("red"), QString()};
     QTest::newRow("scale without render") << QStringList{QStringLiteral("--scale"), QStringLiteral("2")};
+    // What was typed is quoted, but no control character reaches the terminal.
+    QTest::newRow("unknown scheme that clears the screen")
+        << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"), QStringLiteral("\x1b[2J"),
+                       QStringLiteral("b.png")};
+    QTest::newRow("unknown option that clears the screen") << QStringList{QStringLiteral("--\x1b[2J")};
     // A picture is written in the format its name promises, or not at all.
     QTest::newRow("output suffix of no picture format")
         << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"), QStringLiteral("red"),
@@ -234,6 +239,7 @@ void TestCommandLine::usageErrors()
     QDir::setCurrent(workingDirectory);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains(QStringLiteral("--help")));
+    QVERIFY2(!run.err.contains(u'\x1b'), qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
     if (QString::fromLatin1(QTest::currentDataTag()).startsWith(u"output"))

@@ -175,7 +175,8 @@ struct Options
         if (parser.isSet(standard)) {
             request.standardScheme = parser.value(standard);
             if (!StandardSchemes::fromName(request.standardScheme))
-                return QStringLiteral("no built-in scheme '%1' (blue, green or red)").arg(request.standardScheme);
+                return QStringLiteral("no built-in scheme '%1' (blue, green or red)")
+                    .arg(CommandLine::terminalSafe(request.standardScheme));
             if (positional.size() != 1 || positional.at(0).isEmpty())
                 return QStringLiteral("--render --standard NAME takes one output picture");
             request.output = positional.at(0);
@@ -227,7 +228,7 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     Options options;
     const QCommandLineParser &parser = options.parser;
     if (!options.parser.parse(arguments))
-        return usage(parser.errorText());
+        return usage(terminalSafe(parser.errorText())); // it quotes what was typed
     Invocation invocation;
     if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
         invocation.mode = Mode::Help;
