@@ -14,7 +14,7 @@ if [ "${VEXLUME_SANITIZED:-0}" = 1 ]; then
 fi
 
 source "$VEXLUME_ROOT/scripts/install-missing.sh"
-install_missing cmake g++ make qt6-base-dev libfontconfig-dev libbenchmark-dev
+install_missing cmake g++ make qt6-base-dev qt6-translations-l10n libfontconfig-dev libbenchmark-dev
 
 # The build speaks only when it fails.
 mkdir -p "$VEXLUME_BUILD"

@@ -1,8 +1,10 @@
 #include "support/WindowTest.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -23,34 +25,35 @@ void TestLanguages::switchingShowsTheLanguageEverywhere_data()
     QTest::addColumn<QString>("entry37");
     QTest::addColumn<QString>("support");      // how the first support text begins
     QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("cancel"); // Qt's own button, as file dialogs show it
 
     QTest::newRow("German") << Language::German
                             << QStringList{u"S55 Farbpalette"_s, u"16 Bit Farbpalette"_s, u"beim Wählen aufblitzen"_s,
                                            u"Providername ausblenden (nicht in der Vorschau zu sehen)"_s}
                             << u"37 - ! Meldungsfenster Text markiert Markierungsbalken "_s
-                            << u"Wenn ein ungültiges Colour Scheme"_s << u"de"_s;
+                            << u"Wenn ein ungültiges Colour Scheme"_s << u"de"_s << u"Abbrechen"_s;
     QTest::newRow("English") << Language::English
                              << QStringList{u"S55 color palette"_s, u"16 Bit color palette"_s, u"flash on select"_s,
                                             u"don't show provider name (only on the device, not in preview)"_s}
                              << u"37 - ! message window text marked background"_s
-                             << u"If you save an illegal Colour Scheme"_s << u"eng"_s;
+                             << u"If you save an illegal Colour Scheme"_s << u"eng"_s << u"Cancel"_s;
     // French keeps the English captions, with its own support and element texts.
     QTest::newRow("French") << Language::French
                             << QStringList{u"S55 color palette"_s, u"16 Bit color palette"_s, u"flash on select"_s,
                                            u"don't show provider name (only on the device, not in preview)"_s}
                             << u"37 - ! Arrière-plan - fenêtre d'options (sélectionné)"_s
-                            << u"Si vous chargez un thème de couleur non-valide"_s << u"frc"_s;
+                            << u"Si vous chargez un thème de couleur non-valide"_s << u"frc"_s << u"Annuler"_s;
     QTest::newRow("Spanish") << Language::Spanish
                              << QStringList{u"Paleta del S55"_s, u"Paleta de colores de 16 bits"_s,
                                             u"parpadeo al seleccionar"_s,
                                             u"no mostrar el nombre de la operadora (sólo en el teléfono, no en la vista previa)"_s}
                              << u"37 - ! Color del fondo del texto seleccionado de la ventana de mensajes"_s
-                             << u"Cuando se graba un esquema de color no válido"_s << u"esp"_s;
+                             << u"Cuando se graba un esquema de color no válido"_s << u"esp"_s << u"Cancelar"_s;
     QTest::newRow("Dutch") << Language::Dutch
                            << QStringList{u"S55 kleurenpalet"_s, u"16 bit kleurenpalet"_s, u"Knipper bij selectie"_s,
                                           u"Toon geen providernaam (Aleen op het toestel, niet in het voorbeeld)"_s}
                            << u"37 - ! bericht scherm tekst geselecteerd achtergrond"_s
-                           << u"Wanneer je een corrupte \"Colour Scheme\""_s << u"dutch"_s;
+                           << u"Wanneer je een corrupte \"Colour Scheme\""_s << u"dutch"_s << u"Annuleren"_s;
 }
 
 void TestLanguages::switchingShowsTheLanguageEverywhere()
@@ -60,6 +63,7 @@ void TestLanguages::switchingShowsTheLanguageEverywhere()
     QFETCH(QString, entry37);
     QFETCH(QString, support);
     QFETCH(QString, code);
+    QFETCH(QString, cancel);
 
     WindowFixture f;
     // State a switch must reset: hidden provider name, a cleared mark, another element.
@@ -93,6 +97,9 @@ void TestLanguages::switchingShowsTheLanguageEverywhere()
     QCOMPARE(settings.value(u"Reg/version"_s).toString(), code);
     // Fixed captions stay.
     QCOMPARE(f.control<QGroupBox>(u"frameElement"_s)->title(), u"Element"_s);
+    // Qt's own dialogs speak it too, whichever language they spoke before.
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
 }
 
 QTEST_MAIN(TestLanguages)

@@ -3,7 +3,9 @@
 #include "LogoControl.h"
 #include "support/UrlCatcher.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -21,10 +23,14 @@ private slots:
     void clickOpensMailOrWebAddress();
     void mailModeShowsTheEnvelope();
     void hoverUnderlinesUntilThePointerLeaves();
+    void linkColourSuitsTheBackground_data();
+    void linkColourSuitsTheBackground();
     void logoLightsUpAndOpensTheMakersPage();
     void handCursorPointsWithItsFingerTip();
 
 private:
+    // A light blue, as dark palettes give their links.
+    static inline const QColor kDarkLink{42, 130, 218};
     static QLabel *caption(LinkControl &control) { return control.findChild<QLabel *>(u"Link"_s); }
     static void click(QWidget *widget)
     {
@@ -134,6 +140,43 @@ void TestLinkControls::hoverUnderlinesUntilThePointerLeaves()
     QVERIFY(!link->font().underline());
     QVERIFY(!timer->isActive());
     QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
+// Blue on a light background; on a dark one the palette's link colour, also when
+// the palette comes after the control (set on its window, or the desktop's).
+void TestLinkControls::linkColourSuitsTheBackground_data()
+{
+    QTest::addColumn<QList<QColor>>("backgrounds"); // one palette after the other
+    QTest::addColumn<bool>("desktop");              // the application's palette, not the window's
+    QTest::addColumn<QColor>("colour");
+    const QColor light(239, 239, 239), dark(53, 53, 53), blue(0, 0, 255);
+    QTest::newRow("light") << QList<QColor>{light} << false << blue;
+    QTest::newRow("dark") << QList<QColor>{dark} << false << kDarkLink;
+    QTest::newRow("dark, then light") << QList<QColor>{dark, light} << false << blue;
+    QTest::newRow("light, then black") << QList<QColor>{light, Qt::black} << false << kDarkLink;
+    QTest::newRow("desktop turns dark") << QList<QColor>{light, dark} << true << kDarkLink;
+}
+
+void TestLinkControls::linkColourSuitsTheBackground()
+{
+    QFETCH(QList<QColor>, backgrounds);
+    QFETCH(bool, desktop);
+    QFETCH(QColor, colour);
+    const auto restoreDesktop = qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
+    QWidget window;
+    auto *control = new LinkControl(&window);
+    window.show();
+    for (const QColor &background : backgrounds) {
+        QPalette palette(background, background);
+        palette.setColor(QPalette::Link, kDarkLink);
+        if (desktop)
+            QApplication::setPalette(palette);
+        else
+            window.setPalette(palette);
+    }
+    QLabel *link = caption(*control);
+    // The desktop's palette reaches the widgets through the event loop.
+    QTRY_COMPARE(link->palette().color(link->foregroundRole()), colour);
 }
 
 void TestLinkControls::logoLightsUpAndOpensTheMakersPage()

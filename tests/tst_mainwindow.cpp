@@ -1,14 +1,17 @@
 #include "support/WindowTest.h"
 
 #include "ColourSwatch.h"
+#include "QtUserDialogs.h"
 #include "SchemeFile.h"
 #include "WrappingCheckBox.h"
 #include "support/FileTraps.h"
+#include "support/ShownText.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +20,7 @@
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 
@@ -53,6 +57,7 @@ private slots:
     void loadingANonTrueColourMaskIsRefused();
     void droppingFiles_data();
     void droppingFiles();
+    void messageBoxesShowNamesAsTheyAre();
 
 private:
     QString write(const QString &name, const QByteArray &bytes)
@@ -493,6 +498,11 @@ void TestMainWindow::droppingFiles_data()
     QTest::newRow("another kind of file") << QStringList{picture} << false << QString();
     QTest::newRow("several") << QStringList{other, good, picture} << true
                              << QStringLiteral("3 files dropped; only %1 was opened.").arg(other);
+    // Shown as it is, never as a live link.
+    const QString markup = write(QStringLiteral("<a href=\"mailto:x@example.org\">Klick hier<br>x.col"),
+                                 schemeFile("Dropped"));
+    QTest::newRow("several, a name like markup") << QStringList{markup, good} << true
+                                                 << QStringLiteral("2 files dropped; only %1 was opened.").arg(markup);
 }
 
 void TestMainWindow::droppingFiles()
@@ -522,6 +532,44 @@ void TestMainWindow::droppingFiles()
                                            ? QStringLiteral("Other") : QStringLiteral("Dropped"));
     QVERIFY(f.dialogs->messages.isEmpty());
     QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(), status);
+    QCOMPARE(shownText(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))), status);
+}
+
+// The real message boxes: a file name that looks like markup is shown as it is,
+// in the message and in the text under it.
+void TestMainWindow::messageBoxesShowNamesAsTheyAre()
+{
+    const QString path = write(QStringLiteral("<a href=\"mailto:x@example.org\">Klick hier<br>x.col"), "no scheme");
+    QVERIFY(!path.isEmpty());
+    QList<QStringList> shown; // per box, what its texts show
+    const auto readBoxWhenShown = [&shown] {
+        QTimer::singleShot(0, [&shown] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                QStringList texts;
+                for (QLabel *label : box->findChildren<QLabel *>()) {
+                    if (!label->text().isEmpty())
+                        texts << shownText(label);
+                }
+                shown << texts;
+                box->done(0);
+            }
+        });
+    };
+    WindowFixture f;
+    f.window.applyLanguage(Language::English);
+    f.window.setDialogs(std::make_unique<QtUserDialogs>());
+    readBoxWhenShown();
+    f.window.openSchemeFile(path); // it does not read
+    readBoxWhenShown();
+    QtUserDialogs().showMessage(&f.window, UserDialogs::Severity::Warning, QStringLiteral("<b>x</b>"), path);
+
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0].size(), 2);
+    QVERIFY2(shown[0][0].contains(path), qPrintable(shown[0][0]));
+    QCOMPARE(shown[1], (QStringList{QStringLiteral("<b>x</b>"), path}));
 }
 
 QTEST_MAIN(TestMainWindow)

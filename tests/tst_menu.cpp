@@ -1,13 +1,17 @@
+#include "support/ShownText.h"
 #include "support/WindowTest.h"
 
 #include "ClickSequence.h"
 #include "ElementCode.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +26,15 @@ QStringList entries(const QList<QAction *> &actions)
             texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return texts;
+}
+
+QLabel *toolTipLabel()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return qobject_cast<QLabel *>(widget);
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -281,6 +294,64 @@ void TestMenu::recentFilesTakeTheirPlaces()
     QCOMPARE(f.dialogs->messages.size(), 1);
     QVERIFY(f.dialogs->messages[0].text.contains(u"saved.col"_s));
     QCOMPARE(recentShown(), QStringList{u"&1 kept.col"_s});
+
+    // An "&" of a name is shown, not taken for an access key; files of the same
+    // name are told apart by their paths, shown as they are (the folder's name
+    // looks like markup).
+    QVERIFY(QDir(dir.path()).mkdir(u"<b>bold"_s));
+    const QString near = dir.filePath(u"R&D.col"_s);
+    const QString far = dir.filePath(u"<b>bold/R&D.col"_s);
+    QVERIFY(QFile::copy(file.fileName(), near));
+    f.dialogs->answers << near << far;
+    f.window.openScheme();
+    f.window.saveScheme();
+    QCOMPARE(recentShown(), (QStringList{u"&1 R&&D.col"_s, u"&2 R&&D.col"_s, u"&3 kept.col"_s}));
+    auto *status = f.control<QLabel>(u"StatusBar1Panel1"_s);
+    status->setText(u"before"_s);
+    const QString statusBefore = status->text();
+    QMenu *recentMenu = f.menuItem(u"keyRecent"_s)->menu();
+    // Walked to by keys, as the menu bar opens it, an entry shows its path in the
+    // status bar.
+    QVERIFY(f.chooseByKeys(u"keyRecent"_s, false));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QCOMPARE(QApplication::activePopupWidget(), recentMenu);
+    QCOMPARE(recentMenu->activeAction(), bar->itemAction(12));
+    QCOMPARE(shownText(status), QDir::toNativeSeparators(far));
+    QTest::keyClick(recentMenu, Qt::Key_Down);
+    QCOMPARE(shownText(status), QDir::toNativeSeparators(near));
+    while (QApplication::activePopupWidget())
+        QApplication::activePopupWidget()->close();
+    QCOMPARE(status->text(), statusBefore); // what the tip covered comes back
+
+    recentMenu->popup(f.window.mapToGlobal(QPoint(40, 40)));
+    QVERIFY(QTest::qWaitForWindowExposed(recentMenu));
+    for (const auto &[position, path] : {std::pair{12, far}, std::pair{13, near}}) {
+        QAction *entry = bar->itemAction(position);
+        QCOMPARE(entry->statusTip(), QDir::toNativeSeparators(path));
+        const QPoint at = recentMenu->actionGeometry(entry).center();
+        QHelpEvent help(QEvent::ToolTip, at, recentMenu->mapToGlobal(at));
+        QApplication::sendEvent(recentMenu, &help);
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(shownText(toolTipLabel()), QDir::toNativeSeparators(path));
+    }
+    recentMenu->close();
+    QToolTip::hideText();
+
+    // A second window over the same settings changes the stored list from what is
+    // stored now, not from what it read at its start: nothing the first window
+    // added or took off comes back or goes.
+    const QString third = dir.filePath(u"third.col"_s);
+    QVERIFY(QFile::copy(file.fileName(), third));
+    next.dialogs->answers << third;
+    next.window.openScheme();
+    const auto canonical = [](const QString &path) { return QFileInfo(path).canonicalFilePath(); };
+    QCOMPARE(WindowFixture::stored(u"Recent/files"_s).toStringList(),
+             (QStringList{canonical(third), canonical(far), canonical(near), canonical(file.fileName())}));
+    QVERIFY(QFile::remove(near));
+    bar->itemAction(13)->trigger(); // the first window's list still shows it
+    QCOMPARE(WindowFixture::stored(u"Recent/files"_s).toStringList(),
+             (QStringList{canonical(third), canonical(far), canonical(file.fileName())}));
+    QCOMPARE(recentShown(), (QStringList{u"&1 third.col"_s, u"&2 R&&D.col"_s, u"&3 kept.col"_s}));
 }
 
 QTEST_MAIN(TestMenu)

@@ -128,6 +128,15 @@ void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
     QCursor::setPos(f.window.mapToGlobal(QPoint(-50, -50)));
     f.window.checkLinkHover();
     QVERIFY(!site->font().underline());
+
+    // On the panels of a dark palette, blue gives way to the palette's link colour.
+    const QColor lightBlue(42, 130, 218);
+    QPalette dark(QColor(53, 53, 53), QColor(53, 53, 53));
+    dark.setColor(QPalette::Link, lightBlue);
+    f.window.setPalette(dark);
+    for (QLabel *link : {forum, site, f.control<QLabel>(u"lblLink0"_s), f.control<QLabel>(u"lblLink1"_s),
+                         f.control(u"ctlLink1"_s)->findChild<QLabel *>(u"Link"_s)})
+        QCOMPARE(link->palette().color(link->foregroundRole()), lightBlue);
 }
 
 QTEST_MAIN(TestPanels)

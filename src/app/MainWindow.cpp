@@ -14,6 +14,7 @@
 #include "Version.h"
 
 #include <QFrame>
+#include <QStatusTipEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,6 +88,22 @@ void MainWindow::tellSettingsNotKept(const QString &store, const Problem &why)
         return;
     m_toldSettingsNotKept = true;
     StatusBar1Panel1->setText(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(m_language)));
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() != QEvent::StatusTip)
+        return QWidget::event(event);
+    const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+    if (!tip.isEmpty()) {
+        if (!m_coveredStatus)
+            m_coveredStatus = StatusBar1Panel1->text();
+        StatusBar1Panel1->setText(tip);
+    } else if (m_coveredStatus) {
+        StatusBar1Panel1->setText(*m_coveredStatus);
+        m_coveredStatus.reset();
+    }
+    return true;
 }
 
 void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)

@@ -107,6 +107,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A menu item's status tip (a recent file's whole path) shows in the status
+    // bar while the item is highlighted; the message it covered comes back after.
+    bool event(QEvent *event) override;
     // A .col file dropped on the window is opened as the open command opens it.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -179,6 +182,7 @@ private:
     std::vector<std::pair<Text, std::function<void(const QString &)>>> m_localisedCaptions;
 
     bool m_toldSettingsNotKept = false;
+    std::optional<QString> m_coveredStatus; // while a status tip shows: the text it covers
     QPoint m_lastPointer;
     int m_flashElement = 0; // > 0: flash due; < 0: shown in its flash colour
     ClickSequence m_clickSequence;

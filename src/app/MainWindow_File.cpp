@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "UserDialogs.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -107,10 +108,25 @@ void MainWindow::showProblem(Text message, const QString &path, const QString &d
 // the menu as it always was; then the entry with up to four files, in the places
 // the menu keeps for them.
 
+namespace {
+
+// Another window of the program may have changed the stored list since this one
+// read it: every change starts from the list as stored now, or the last window
+// to write would drop the other's files.
+template <typename Change>
+RecentFiles storeChanged(Change change)
+{
+    RecentFiles files(Settings::recentFiles());
+    change(files);
+    Settings::storeRecentFiles(files.files());
+    return files;
+}
+
+} // namespace
+
 void MainWindow::rememberRecentFile(const QString &path)
 {
-    m_recentFiles.add(path);
-    Settings::storeRecentFiles(m_recentFiles.files());
+    m_recentFiles = storeChanged([&path](RecentFiles &files) { files.add(path); });
     showRecentFiles();
 }
 
@@ -124,8 +140,13 @@ void MainWindow::showRecentFiles()
     for (int i = 0; i < MenuTable::kRecentFileCount; ++i) {
         const int position = MenuTable::kFirstRecentFilePosition + i;
         SmartMenuXP1->setItemVisible(position, i < files.size());
-        if (i < files.size())
-            SmartMenuXP1->setItemCaption(position, u'&' + QString::number(i + 1) + u' ' + QFileInfo(files[i]).fileName());
+        if (i >= files.size())
+            continue;
+        // The number is the access key; an "&" of the file name is shown as it is.
+        const QString name = QFileInfo(files[i]).fileName().replace(u'&', QStringLiteral("&&"));
+        SmartMenuXP1->setItemCaption(position, u'&' + QString::number(i + 1) + u' ' + name);
+        // Two files of the same name in different folders are told apart by their paths.
+        SmartMenuXP1->setItemTip(position, QDir::toNativeSeparators(files[i]));
     }
 }
 
@@ -135,8 +156,7 @@ void MainWindow::openRecentFile(int index)
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {
-        m_recentFiles.remove(path);
-        Settings::storeRecentFiles(m_recentFiles.files());
+        m_recentFiles = storeChanged([&path](RecentFiles &files) { files.remove(path); });
         showRecentFiles();
         m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(Text::RecentFileGone).arg(path), {});
         return;

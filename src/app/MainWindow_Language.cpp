@@ -6,6 +6,38 @@
 #include "Settings.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own words follow the interface language. One translator serves the whole
+// program, whichever window switches: Qt asks the newest installed translator
+// first, so a second one would keep speaking its language after a switch. A
+// translation that is not there (English, or Qt's translations not installed)
+// leaves Qt's words in English.
+void speakQtWords(Language language)
+{
+    static QPointer<QTranslator> translator; // owned by the application object
+    static QString installed;                // the name of the translation installed, if any
+    const QString wanted = Languages::toolkitTranslation(language);
+    if (!translator) {
+        translator = new QTranslator(QCoreApplication::instance());
+        installed.clear();
+    } else if (wanted == installed) {
+        return; // every switch would otherwise tell every widget the language changed
+    }
+    QCoreApplication::removeTranslator(translator);
+    installed.clear();
+    if (!wanted.isEmpty() && translator->load(wanted, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator))
+        installed = wanted;
+}
+
+} // namespace
+
 // The language is stored, the menu rebuilt in it, the localised captions set and
 // the element list refilled. A switch makes every element visible again, except
 // 45, whatever the provider option says, and chooses element 1.
@@ -13,6 +45,7 @@ void MainWindow::applyLanguage(Language language)
 {
     m_language = language;
     Settings::storeLanguage(language);
+    speakQtWords(language);
     buildMenu(language);
     for (const auto &[caption, setCaption] : m_localisedCaptions)
         setCaption(Texts::get(caption, language));

@@ -70,6 +70,7 @@ void MainWindow::createStatusBar()
         auto *label = place<QLabel>(StatusBar1, name, geometry);
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         label->setIndent(3);
+        label->setTextFormat(Qt::PlainText); // it names files, which may look like markup
         return label;
     };
     StatusBar1Panel1 = panel(QStringLiteral("StatusBar1Panel1"), {2, 3, 556, 20});
@@ -205,8 +206,8 @@ void MainWindow::connectControls()
 
     // The name box and the scheme's name follow each other.
     connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);
-    // Only a name that differs reaches the box: setting a box's text moves its
     connect(txtNamedesSchemes, &QLineEdit::inputRejected, this, &MainWindow::tellRefusedNameCharacter);
+    // Only a name that differs reaches the box: setting a box's text moves its
     // cursor to the end, which would jump while the user types in the middle.
     connect(&m_scheme, &SchemeModel::nameChanged, txtNamedesSchemes, [this](const QString &name) {
         if (txtNamedesSchemes->text() != name)
@@ -227,6 +228,6 @@ void MainWindow::connectControls()
     });
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
     connect(Timer1, &QTimer::timeout, this, &MainWindow::checkLinkHover);
-    m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
     connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
+    m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
 }

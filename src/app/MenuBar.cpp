@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QMenu>
+#include <QTextDocument>
 
 namespace {
 
@@ -92,6 +93,7 @@ QMenu *MenuBar::subMenuOf(Item &item)
     if (!item.menu) {
         item.menu = new QMenu(this);
         item.menu->setFont(m_menuFont);
+        item.menu->setToolTipsVisible(true); // only items given a tip have one
         item.action->setMenu(item.menu);
     }
     return item.menu;
@@ -137,6 +139,17 @@ void MenuBar::setItemCaption(int position, const QString &caption)
 {
     if (QAction *action = itemAction(position))
         action->setText(caption);
+}
+
+void MenuBar::setItemTip(int position, const QString &tip)
+{
+    QAction *action = itemAction(position);
+    if (!action)
+        return;
+    // A tooltip that might be rich text is shown as such: a file name holding
+    // "<b>" would be drawn bold. Converted, it is shown character for character.
+    action->setToolTip(tip.isEmpty() ? QString() : Qt::convertFromPlainText(tip, Qt::WhiteSpaceNoWrap));
+    action->setStatusTip(tip);
 }
 
 int MenuBar::positionOfItem(int id) const

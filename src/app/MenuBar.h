@@ -46,6 +46,9 @@ public:
     void setItemEnabled(int position, bool enabled);
     void setItemVisible(int position, bool visible);
     void setItemCaption(int position, const QString &caption);
+    // What the item says while the pointer rests on it: a tooltip shown by its
+    // menu, and the status tip. Shown as plain text, whatever characters it holds.
+    void setItemTip(int position, const QString &tip);
     // The position of the item with an identifier, or 0.
     int positionOfItem(int id) const;
 

@@ -6,9 +6,9 @@ class ClickableLabel;
 class QLabel;
 class QTimer;
 
-// A link in blue text that underlines itself while the pointer is over it and,
-// clicked, opens a web address or composes a mail. The properties are set by the
-// host at run time; nothing is read back.
+// A link (in the colours of LinkStyle) that underlines itself while the pointer
+// is over it and, clicked, opens a web address or composes a mail. The
+// properties are set by the host at run time; nothing is read back.
 class LinkControl : public QWidget
 {
     Q_OBJECT

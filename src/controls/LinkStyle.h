@@ -3,8 +3,9 @@
 class QLabel;
 class QWidget;
 
-// What every link of the program shares: blue text, the hand pointer, an
-// underline while hovered, and the test whether the pointer is on it.
+// What every link of the program shares: blue text (the palette's link colour
+// where the background is dark), the hand pointer, an underline while hovered,
+// and the test whether the pointer is on it.
 class LinkStyle
 {
 public:

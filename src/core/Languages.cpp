@@ -7,15 +7,16 @@ struct LanguageRow
     const char16_t *code;
     const char16_t *menuKey;
     const char16_t *selectorLabel;
+    const char16_t *toolkitTranslation; // empty where the toolkit's words are English already
 };
 
 // In the order of Language.
 constexpr LanguageRow kLanguages[Languages::kCount] = {
-    {u"de", u"keyGerman", u"[german]"},
-    {u"eng", u"keyEnglish", u"[english]"},
-    {u"frc", u"keyFrance", u"[france]"},
-    {u"esp", u"keyEspanol", u"[spain]"},
-    {u"dutch", u"keyDutch", u"[dutch]"},
+    {u"de", u"keyGerman", u"[german]", u"qtbase_de"},
+    {u"eng", u"keyEnglish", u"[english]", u""},
+    {u"frc", u"keyFrance", u"[france]", u"qtbase_fr"},
+    {u"esp", u"keyEspanol", u"[spain]", u"qtbase_es"},
+    {u"dutch", u"keyDutch", u"[dutch]", u"qtbase_nl"},
 };
 
 const LanguageRow &rowOf(Language language)
@@ -48,6 +49,11 @@ QString Languages::menuKey(Language language)
 QString Languages::selectorLabel(Language language)
 {
     return QString::fromUtf16(rowOf(language).selectorLabel);
+}
+
+QString Languages::toolkitTranslation(Language language)
+{
+    return QString::fromUtf16(rowOf(language).toolkitTranslation);
 }
 
 std::optional<Language> Languages::fromCode(const QString &code)

@@ -25,6 +25,9 @@ public:
     static QString menuKey(Language language);
     // What the language selector says while the pointer is on the flag ("[german]", ...).
     static QString selectorLabel(Language language);
+    // The name of the toolkit's own translation (the words of its file dialog and
+    // message box buttons), "qtbase_de" and so on; empty for English.
+    static QString toolkitTranslation(Language language);
     // The index of the language's flag on the disclaimer panel.
     static int flagIndex(Language language) { return index(language); }
 

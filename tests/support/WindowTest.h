@@ -162,8 +162,9 @@ struct WindowFixture
 
     // Chooses a menu item as a keyboard user does: Alt and the first heading's
     // access key open the bar, the arrow keys walk to the item, Return chooses
-    // it. Returns false when the way there is blocked.
-    bool chooseByKeys(const QString &key)
+    // it (or, when told not to, leaves it highlighted in its open menu). Returns
+    // false when the way there is blocked.
+    bool chooseByKeys(const QString &key, bool choose = true)
     {
         QStringList path{key}; // from the heading down to the item
         for (QString parent = parentOf(key); !parent.isEmpty(); parent = parentOf(parent))
@@ -192,7 +193,8 @@ struct WindowFixture
                 QTest::keyClick(popup, Qt::Key_Right);
                 popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             } else {
-                QTest::keyClick(popup, Qt::Key_Return);
+                if (choose)
+                    QTest::keyClick(popup, Qt::Key_Return);
                 return true;
             }
         }
