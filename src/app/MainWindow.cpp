@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DisclaimerPanel.h"
 #include "ElementList.h"
 #include "LinkControl.h"
 #include "LogoControl.h"
@@ -18,12 +19,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 
 MainWindow::MainWindow(QWidget *parent)
-    : QWidget(parent), m_session(m_scheme, m_panes), m_dialogs(std::make_unique<QtUserDialogs>())
+    : QWidget(parent), m_session(m_scheme), m_dialogs(std::make_unique<QtUserDialogs>())
 {
     // In the order of stacking, bottom first.
     createWindow();
@@ -59,18 +59,15 @@ void MainWindow::start()
     m_recentFiles = RecentFiles(Settings::recentFiles());
     const Language language = Settings::startLanguage();
     applyLanguage(language);
-    markFlag(language);
+    frmCopyright->markLanguage(language);
 
-    txtThanks->setPlainText(PanelTexts::thanks());
     loadStandardScheme(StandardScheme::Blue);
-    txtDisclaimer->setPlainText(PanelTexts::disclaimer());
 
     if (Settings::hasConsent()) {
-        frmCopyright->hide();
+        closePanel(frmCopyright);
         SmartMenuXP1->show();
-        MainElements->show();
     } else {
-        MainElements->hide();
+        showPanel(frmCopyright);
     }
 
     // A mail to the maker with the caption as its subject and body.

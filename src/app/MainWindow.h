@@ -18,8 +18,10 @@
 #include <optional>
 #include <vector>
 
-class ClickableLabel;
+class DisclaimerPanel;
 class ElementList;
+class InfoPanel;
+class LinksPanel;
 class LinkControl;
 class LogoControl;
 class MenuBar;
@@ -30,11 +32,11 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
 class RgbEditor;
+class SupportPanel;
 class UserDialogs;
 
 // The editor window. It owns the scheme, the preview, the history and every
@@ -102,11 +104,10 @@ public:
     void showDisclaimer();
     void showSupport();
     void showLinks();
-    // One tick of Timer1: link labels the pointer has left lose their underline.
+    // One tick of the hover watch: links the pointer has left lose their underline.
     void checkLinkHover();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // A menu item's status tip (a recent file's whole path) shows in the status
     // bar while the item is highlighted; the message it covered comes back after.
     bool event(QEvent *event) override;
@@ -124,8 +125,8 @@ private:
     void createDisclaimerPanel();
     void createSupportPanel();
     void createLinksPanel();
-    QLabel *createLinkLabel(QWidget *panel, int index, const QRect &geometry, const QString &caption,
-                            const QString &link);
+    // The panel's captions follow the interface language.
+    void followLanguage(const InfoPanel *panel);
     void createEditorArea();
     void createPreviewFrame(QWidget *area);
     void createElementFrame(QWidget *area);
@@ -141,7 +142,6 @@ private:
     void showPaletteTab(int index);
 
     // --- File commands
-    void repaintAll();
     void showProblem(Text message, const QString &path, const QString &details);
     void rememberRecentFile(const QString &path);
     void showRecentFiles();
@@ -162,10 +162,9 @@ private:
     void showHistoryOffers();
 
     // --- Panels and consent
-    void hoverLink(int index);
-    void markFlag(Language language);
-    std::optional<Language> markedLanguage() const;
-    void agree();
+    void showPanel(InfoPanel *panel);
+    void closePanel(InfoPanel *panel);
+    void agree(Language marked);
     void disagree();
 
     QString text(Text text) const;
@@ -209,26 +208,11 @@ private:
     QLineEdit *txtNamedesSchemes = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdSave = nullptr;
-    QGroupBox *frmCopyright = nullptr;
-    QPlainTextEdit *txtDisclaimer = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    std::array<ClickableLabel *, Languages::kCount> picLangSelector{};
-    QLabel *lblLangSelector = nullptr;
-    std::array<QLabel *, 3> lblCRight{};
-    QPushButton *cmdZustimmen = nullptr;
-    QPushButton *cmdAblehnen = nullptr;
-    QGroupBox *FrameSupport = nullptr;
-    std::array<QLabel *, 7> txtSupport{};
-    QPushButton *cmdCloseSupport = nullptr;
-    QGroupBox *frameLinks = nullptr;
-    QPlainTextEdit *txtThanks = nullptr;
-    QPushButton *cmdCloseLinks = nullptr;
-    // Link labels 0, 1, 3 and 5; the other places stay empty.
-    std::array<QLabel *, 7> lblLink{};
-    std::array<bool, 7> m_linkHovered{};
+    DisclaimerPanel *frmCopyright = nullptr;
+    SupportPanel *FrameSupport = nullptr;
+    LinksPanel *frameLinks = nullptr;
     QFrame *StatusBar1 = nullptr;
     QLabel *StatusBar1Panel1 = nullptr;
     QTimer *tmrBlink = nullptr;
     QTimer *tCheatModus = nullptr;
-    QTimer *Timer1 = nullptr;
 };

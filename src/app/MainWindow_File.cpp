@@ -42,8 +42,6 @@ void MainWindow::openSchemeFile(const QString &path)
         return;
     }
     m_scheme.apply(result);
-    repaintAll();
-    showCurrentColour();
     rememberRecentFile(path);
 
     QString told;
@@ -76,13 +74,6 @@ void MainWindow::saveScheme()
 void MainWindow::loadStandardScheme(StandardScheme scheme)
 {
     m_scheme.loadStandard(scheme);
-    repaintAll();
-    showCurrentColour();
-}
-
-void MainWindow::repaintAll()
-{
-    m_panes.repaintAll(m_scheme.scheme());
 }
 
 void MainWindow::loadMask()

@@ -23,14 +23,12 @@ void MainWindow::redo()
 }
 
 // The boxes are assigned as if typed, so the bars and the editor's swatch follow;
-// the palette's value boxes keep what they show. The element is painted whatever
-// the update guard says.
+// the palette's value boxes keep what they show.
 void MainWindow::restoreColour(int element, const Rgb &colour)
 {
     m_scheme.setColour(element, colour);
     frameFarbe16Bit->assignColour(colour);
     frameFarbe256->showSwatch(colour);
-    m_session.repaint(element);
 }
 
 // The one place that sets the Undo and Redo items.

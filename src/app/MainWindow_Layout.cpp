@@ -76,10 +76,18 @@ void MainWindow::createStatusBar()
     StatusBar1Panel1 = panel(QStringLiteral("StatusBar1Panel1"), {2, 3, 556, 20});
     auto *clock = panel(QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
     clock->setAlignment(Qt::AlignCenter);
-    auto *clockTimer = new QTimer(this);
-    const auto showTime = [clock] { clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm"))); };
-    connect(clockTimer, &QTimer::timeout, clock, showTime);
-    clockTimer->start(1000);
+    // The clock wakes once a minute, when its text changes. A look that comes
+    // early (the system's clock was set) only sets the next one.
+    auto *tmrClock = new QTimer(this);
+    tmrClock->setObjectName(QStringLiteral("tmrClock"));
+    tmrClock->setSingleShot(true);
+    tmrClock->setTimerType(Qt::PreciseTimer);
+    const auto showTime = [clock, tmrClock] {
+        const QTime now = QTime::currentTime();
+        clock->setText(now.toString(QStringLiteral("HH:mm")));
+        tmrClock->start(60'000 - now.msecsSinceStartOfDay() % 60'000);
+    };
+    connect(tmrClock, &QTimer::timeout, clock, showTime);
     showTime();
 }
 
@@ -183,16 +191,18 @@ void MainWindow::createTimers()
     tCheatModus->setObjectName(QStringLiteral("tCheatModus"));
     tCheatModus->setInterval(10000);
     tCheatModus->start();
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    Timer1->start();
 }
 
 void MainWindow::connectControls()
 {
     connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int i) { PicturePreview[i]->update(); });
+    // The preview and the editor follow the scheme.
+    connect(&m_scheme, &SchemeModel::colourChanged, this,
+            [this](int element) { m_panes.paintElement(element, m_scheme.colour(element)); });
+    connect(&m_scheme, &SchemeModel::tableReplaced, this, [this] {
+        m_panes.repaintAll(m_scheme.scheme());
+        showCurrentColour();
+    });
     for (PaneView *view : PicturePreview) {
         connect(view, &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
         connect(view, &PaneView::clicked, this, [this, view] { pick(view->index()); });
@@ -227,7 +237,6 @@ void MainWindow::connectControls()
             dispatch(SmartMenuXP1->keyOfItem(id));
     });
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
-    connect(Timer1, &QTimer::timeout, this, &MainWindow::checkLinkHover);
     connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
     m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
 }

@@ -43,10 +43,6 @@ void MainWindow::pick(int pane)
     // step a pick leaves to undo is the colour before the pick.
     m_session.history().recordPick(before);
     frameFarbe256->showColour(frameFarbe16Bit->barColour());
-    // Under the guard nothing was redrawn; a colour taken from a fixed pixel
-    // must still reach the element's own pixels.
-    if (shown != before)
-        m_panes.paintElement(element, shown);
 
     if (chkBlink->isChecked()) {
         m_flashElement = element;

@@ -1,10 +1,35 @@
 #include "SchemeModel.h"
 
+void SchemeModel::setColour(int element, const Rgb &colour)
+{
+    if (colour == m_scheme.colour(element))
+        return;
+    m_scheme.setColour(element, colour);
+    emit colourChanged(element);
+}
+
+void SchemeModel::setComponent(int element, int channel, quint8 value)
+{
+    ColourEntry &entry = m_scheme.entry(element);
+    if (entry.component(channel) == value)
+        return;
+    entry.setComponent(channel, value);
+    emit colourChanged(element);
+}
+
+void SchemeModel::loadStandard(StandardScheme scheme)
+{
+    m_scheme.loadStandard(scheme);
+    emit tableReplaced();
+}
+
 void SchemeModel::apply(const SchemeReadResult &read)
 {
-    m_scheme.setTable(read.table);
-    if (read.name)
-        setName(*read.name);
+    const QString before = m_scheme.name();
+    read.applyTo(m_scheme);
+    if (m_scheme.name() != before)
+        emit nameChanged(m_scheme.name());
+    emit tableReplaced();
 }
 
 void SchemeModel::setName(const QString &name)

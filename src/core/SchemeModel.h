@@ -5,11 +5,10 @@
 
 #include <QObject>
 
-// The scheme the window edits, and the one owner of it. The name and the visible
-// flags are announced when they change, so that the name box and the element
-// list follow them. Colours are not: whoever changes a colour also paints it, as
-// the preview is redrawn element by element or all at once depending on the
-// change.
+// The scheme the window edits, and the one owner of it. Every change is
+// announced: a colour entry, the whole table, the name and the visible flags,
+// so that the preview, the name box and the element list follow the model
+// instead of being kept in step by whoever made the change.
 class SchemeModel : public QObject
 {
     Q_OBJECT
@@ -18,13 +17,10 @@ public:
     Rgb colour(int element) const { return m_scheme.colour(element); }
     const ColourEntry &entry(int element) const { return m_scheme.entry(element); }
 
-    void setColour(int element, const Rgb &colour) { m_scheme.setColour(element, colour); }
+    void setColour(int element, const Rgb &colour);
     // Channel 0 red, 1 green, 2 blue, 3 brightness.
-    void setComponent(int element, int channel, quint8 value)
-    {
-        m_scheme.entry(element).setComponent(channel, value);
-    }
-    void loadStandard(StandardScheme scheme) { m_scheme.loadStandard(scheme); }
+    void setComponent(int element, int channel, quint8 value);
+    void loadStandard(StandardScheme scheme);
     // Takes the colour table and, when the file names one, the name of a read.
     void apply(const SchemeReadResult &read);
 
@@ -34,6 +30,10 @@ public:
     void resetVisibleFlags();
 
 signals:
+    // An entry changed (only when it really did).
+    void colourChanged(int element);
+    // All 60 entries were replaced (a built-in scheme, a file).
+    void tableReplaced();
     void nameChanged(const QString &name);
     void visibilityChanged(int element, bool visible);
 

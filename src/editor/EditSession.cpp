@@ -1,7 +1,5 @@
 #include "EditSession.h"
 
-#include "PreviewPanes.h"
-
 std::optional<Rgb> EditSession::currentColour() const
 {
     if (const auto element = currentElement())
@@ -18,20 +16,6 @@ void EditSession::rememberUndo()
 void EditSession::writeChannel(int channel, quint8 value)
 {
     const auto element = currentElement();
-    if (!element)
-        return;
-    m_scheme.setComponent(*element, channel, value);
-    if (!m_guard)
-        repaint(*element);
-}
-
-void EditSession::setColour(int element, const Rgb &colour)
-{
-    m_scheme.setColour(element, colour);
-    repaint(element);
-}
-
-void EditSession::repaint(int element)
-{
-    m_panes.paintElement(element, m_scheme.colour(element));
+    if (element && !m_guard)
+        m_scheme.setComponent(*element, channel, value);
 }

@@ -6,16 +6,14 @@
 #include <functional>
 #include <optional>
 
-class PreviewPanes;
-
-// The state every editing control works on: the scheme, the preview it is drawn
-// in, the one step of undo history and the update guard. The current element is
-// not stored here: it is whatever the element list has selected, asked for
-// through the function the window provides.
+// The state every editing control works on: the scheme, the one step of undo
+// history and the update guard. The current element is not stored here: it is
+// whatever the element list has selected, asked for through the function the
+// window provides. The preview follows the scheme's own announcements.
 class EditSession
 {
 public:
-    EditSession(SchemeModel &scheme, PreviewPanes &panes) : m_scheme(scheme), m_panes(panes) {}
+    explicit EditSession(SchemeModel &scheme) : m_scheme(scheme) {}
 
     SchemeModel &scheme() { return m_scheme; }
     const SchemeModel &scheme() const { return m_scheme; }
@@ -27,9 +25,9 @@ public:
     // The current element's colour, when an element is current.
     std::optional<Rgb> currentColour() const;
 
-    // While the guard is set, channel edits update the table and the swatch but
-    // leave the preview alone (an element being loaded into the editor already
-    // shows its colours there).
+    // While the guard is set, the editor is being loaded with the values the
+    // table holds (an element chosen, a pick): its channel changes run their
+    // cascade and the swatch follows, but they write nothing into the table.
     bool isGuarded() const { return m_guard; }
     class Guard
     {
@@ -46,20 +44,12 @@ public:
 
     // Records the current element's colour as the colour before a change.
     void rememberUndo();
-    // Writes one channel (0 red, 1 green, 2 blue) of the current element and,
-    // unless guarded, redraws it. The preview shows the element's colour as the
-    // table now holds it: the editor's other channels may be out of date (after
-    // a palette click or a loaded scheme), and the preview must show what a save
-    // writes.
+    // Writes one channel (0 red, 1 green, 2 blue) of the current element, unless
+    // guarded.
     void writeChannel(int channel, quint8 value);
-    // Writes a whole colour into an element and redraws it, guard or not.
-    void setColour(int element, const Rgb &colour);
-    // Redraws an element in the colour it has, guard or not.
-    void repaint(int element);
 
 private:
     SchemeModel &m_scheme;
-    PreviewPanes &m_panes;
     UndoHistory m_history;
     std::function<std::optional<int>()> m_currentElement;
     bool m_guard = false;

@@ -66,6 +66,6 @@ void PaletteFrame::give()
     if (!element)
         return;
     m_session.rememberUndo();
-    m_session.setColour(*element, m_picColor2->colour());
+    m_session.scheme().setColour(*element, m_picColor2->colour());
     emit colourGiven();
 }
