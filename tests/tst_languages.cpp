@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +17,8 @@ class TestLanguages : public QObject
 private slots:
     void switchingShowsTheLanguageEverywhere_data();
     void switchingShowsTheLanguageEverywhere();
+    void flagsStandForTheirLanguages_data();
+    void flagsStandForTheirLanguages();
 };
 
 void TestLanguages::switchingShowsTheLanguageEverywhere_data()
@@ -73,7 +76,7 @@ void TestLanguages::switchingShowsTheLanguageEverywhere()
     f.clickElement(12);
     if (language == Language::German)
         QVERIFY(f.chooseByKeys(u"keyEnglish"_s));
-    QVERIFY(f.chooseByKeys(Languages::menuKey(language)));
+    QVERIFY(f.chooseByKeys(MenuTable::switchKey(language)));
 
     auto *tabs = f.control<QTabWidget>(u"TabPaletteSelect"_s);
     const QStringList shown{tabs->tabText(0), tabs->tabText(1), f.control<QCheckBox>(u"chkBlink"_s)->text(),
@@ -100,6 +103,62 @@ void TestLanguages::switchingShowsTheLanguageEverywhere()
     // Qt's own dialogs speak it too, whichever language they spoke before.
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
+}
+
+// Each language's flag, beside its menu item (16 x 11) and on the disclaimer
+// panel's selector (36 x 24): the colour of every pixel on the line through the
+// middle of the flag, across its bands. For the union flag that line runs down
+// its red cross.
+void TestLanguages::flagsStandForTheirLanguages_data()
+{
+    QTest::addColumn<QString>("key"); // the menu item that switches to the language
+    QTest::addColumn<int>("selector");
+    QTest::addColumn<Qt::Orientation>("line");
+    QTest::addColumn<QList<QColor>>("colours");
+    QTest::addColumn<QString>("menu"); // an index into the colours for every pixel
+    QTest::addColumn<QString>("panel");
+
+    const QColor white(255, 255, 255);
+    QTest::newRow("German") << u"keyGerman"_s << 0 << Qt::Vertical
+                            << QList<QColor>{QColor(0, 0, 0), QColor(221, 0, 0), QColor(255, 206, 0)}
+                            << u"00011112222"_s << u"000000001111111122222222"_s;
+    QTest::newRow("English") << u"keyEnglish"_s << 1 << Qt::Vertical << QList<QColor>{QColor(200, 16, 46)}
+                             << u"00000000000"_s << u"000000000000000000000000"_s;
+    QTest::newRow("French") << u"keyFrance"_s << 2 << Qt::Horizontal
+                            << QList<QColor>{QColor(0, 35, 149), white, QColor(237, 41, 57)}
+                            << u"0000011111122222"_s << u"000000000000111111111111222222222222"_s;
+    QTest::newRow("Spanish") << u"keyEspanol"_s << 3 << Qt::Vertical
+                             << QList<QColor>{QColor(170, 21, 27), QColor(241, 191, 0)}
+                             << u"00111111000"_s << u"000000111111111111000000"_s;
+    QTest::newRow("Dutch") << u"keyDutch"_s << 4 << Qt::Vertical
+                           << QList<QColor>{QColor(174, 28, 40), white, QColor(33, 70, 139)}
+                           << u"00011112222"_s << u"000000001111111122222222"_s;
+}
+
+void TestLanguages::flagsStandForTheirLanguages()
+{
+    QFETCH(QString, key);
+    QFETCH(int, selector);
+    QFETCH(Qt::Orientation, line);
+    QFETCH(QList<QColor>, colours);
+    QFETCH(QString, menu);
+    QFETCH(QString, panel);
+
+    WindowFixture f;
+    const QImage inMenu = f.menuItem(key)->icon().pixmap(QSize(16, 11)).toImage();
+    const QImage onPanel = f.control<QLabel>(u"picLangSelector%1"_s.arg(selector))->pixmap().toImage();
+    QCOMPARE(inMenu.size(), QSize(16, 11));
+    QCOMPARE(onPanel.size(), QSize(36, 24));
+    for (const auto &[image, expected] : {std::pair{inMenu, menu}, std::pair{onPanel, panel}}) {
+        QStringList shown;
+        QStringList wanted;
+        for (int i = 0; i < expected.size(); ++i) {
+            const QPoint at = line == Qt::Vertical ? QPoint((image.width() - 1) / 2, i) : QPoint(i, (image.height() - 1) / 2);
+            shown << image.pixelColor(at).name();
+            wanted << colours.at(expected.at(i).digitValue()).name();
+        }
+        QCOMPARE(shown, wanted);
+    }
 }
 
 QTEST_MAIN(TestLanguages)

@@ -1,4 +1,5 @@
 #include "HandCursor.h"
+#include "HoverWatch.h"
 #include "LinkControl.h"
 #include "LogoControl.h"
 #include "support/UrlCatcher.h"
@@ -12,7 +13,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 // The mail link control and the logo, with the pointer moved for real and the
-// hover timers' ticks called directly.
+// ticks of the hover watch they share called directly.
 class TestLinkControls : public QObject
 {
     Q_OBJECT
@@ -26,9 +27,16 @@ private slots:
     void linkColourSuitsTheBackground_data();
     void linkColourSuitsTheBackground();
     void logoLightsUpAndOpensTheMakersPage();
+    void oneWatchServesEveryHoveredControl();
     void handCursorPointsWithItsFingerTip();
 
 private:
+    static QTimer *hoverTimer() { return HoverWatch::instance().findChild<QTimer *>(u"tmrHover"_s); }
+    static void pointAt(QWidget *widget, QPoint at)
+    {
+        QCursor::setPos(widget->mapToGlobal(at));
+        QTest::mouseMove(widget, at);
+    }
     // A light blue, as dark palettes give their links.
     static inline const QColor kDarkLink{42, 130, 218};
     static QLabel *caption(LinkControl &control) { return control.findChild<QLabel *>(u"Link"_s); }
@@ -120,14 +128,13 @@ void TestLinkControls::hoverUnderlinesUntilThePointerLeaves()
     control.show();
     QVERIFY(QTest::qWaitForWindowExposed(&control));
     QLabel *link = caption(control);
-    auto *timer = control.findChild<QTimer *>(u"Timer1"_s);
-    QCOMPARE(timer->interval(), 100);
+    QTimer *timer = hoverTimer();
     QVERIFY(!timer->isActive());
 
-    QCursor::setPos(link->mapToGlobal(QPoint(5, 5)));
-    QTest::mouseMove(link, QPoint(5, 5));
+    pointAt(link, QPoint(5, 5));
     QVERIFY(link->font().underline());
     QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 100);
     control.checkHover();
     QVERIFY(link->font().underline());
     // The right and bottom edges still count as on the label.
@@ -187,7 +194,7 @@ void TestLinkControls::logoLightsUpAndOpensTheMakersPage()
     logo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&logo));
     auto *picture = logo.findChild<QLabel *>(u"qvx_logo"_s);
-    auto *timer = logo.findChild<QTimer *>(u"Timer1"_s);
+    QTimer *timer = hoverTimer();
     QCOMPARE(picture->size(), QSize(106, 54));
     QCOMPARE(logo.shownPicture(), LogoControl::Picture::Start);
 
@@ -205,15 +212,69 @@ void TestLinkControls::logoLightsUpAndOpensTheMakersPage()
     QCursor::setPos(picture->mapToGlobal(QPoint(-1, 10)));
     logo.checkHover();
     QCOMPARE(logo.shownPicture(), LogoControl::Picture::Left);
-    QVERIFY(timer->isActive()); // it keeps running while enabled
+    QVERIFY(!timer->isActive()); // nothing is lit: nothing is watched
     QCOMPARE(picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
              LogoControl::picture(LogoControl::Picture::Left).toImage().convertToFormat(QImage::Format_RGB32));
     QVERIFY(LogoControl::picture(LogoControl::Picture::Hover).toImage()
             != LogoControl::picture(LogoControl::Picture::Start).toImage());
 
+    // Lit again while enabled, then disabled: it stays lit, and is watched again
+    // only once enabled again.
+    pointAt(picture, QPoint(10, 10));
+    QCOMPARE(logo.shownPicture(), LogoControl::Picture::Hover);
+    QVERIFY(timer->isActive());
     logo.setLogoEnabled(false);
+    QVERIFY(!timer->isActive());
+    QCursor::setPos(picture->mapToGlobal(QPoint(-1, 10)));
+    logo.checkHover();
+    QCOMPARE(logo.shownPicture(), LogoControl::Picture::Hover);
     click(picture);
     QCOMPARE(catcher.opened.size(), 1);
+    logo.setLogoEnabled(true);
+    logo.checkHover();
+    QCOMPARE(logo.shownPicture(), LogoControl::Picture::Left);
+}
+
+// The mail link and the logo share the watch: it looks as often as the most
+// urgent of them asks, and sleeps once nothing is hovered or what was is gone.
+void TestLinkControls::oneWatchServesEveryHoveredControl()
+{
+    QWidget window;
+    window.resize(300, 100);
+    auto *control = new LinkControl(&window);
+    control->setGeometry(0, 0, 200, 20);
+    auto *logo = new LogoControl(u"http://www.qvx.example/"_s, &window);
+    logo->setGeometry(0, 40, 113, 57);
+    logo->setLogoEnabled(true);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel *link = caption(*control);
+    auto *picture = logo->findChild<QLabel *>(u"qvx_logo"_s);
+    QTimer *timer = hoverTimer();
+    const QSignalBlocker noTicks(timer); // its ticks are called here, one by one
+
+    // A quick move from the link onto the logo: both are watched, at the logo's pace.
+    pointAt(link, QPoint(5, 5));
+    QCOMPARE(timer->interval(), 100);
+    pointAt(picture, QPoint(10, 10));
+    QVERIFY(link->font().underline());
+    QCOMPARE(logo->shownPicture(), LogoControl::Picture::Hover);
+    QCOMPARE(timer->interval(), 10);
+    control->checkHover();
+    QVERIFY(!link->font().underline());
+    QCOMPARE(logo->shownPicture(), LogoControl::Picture::Hover);
+    QVERIFY(timer->isActive());
+
+    // Back on the link: the logo left, the link is watched at its own pace.
+    pointAt(link, QPoint(5, 5));
+    logo->checkHover();
+    QCOMPARE(logo->shownPicture(), LogoControl::Picture::Left);
+    QVERIFY(link->font().underline());
+    QCOMPARE(timer->interval(), 100);
+
+    // A watched control that is destroyed is no longer watched.
+    delete control;
+    QVERIFY(!timer->isActive());
 }
 
 void TestLinkControls::handCursorPointsWithItsFingerTip()

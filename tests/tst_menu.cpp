@@ -51,6 +51,7 @@ private slots:
     void redSchemeAfterTheMakersClicks_data();
     void redSchemeAfterTheMakersClicks();
     void keysWithoutACommandDoNothing();
+    void openAndSaveAskForTheirFiles();
     void switchingByKeysManyTimesKeepsTheMenuLean();
     void recentFilesTakeTheirPlaces();
 };
@@ -96,7 +97,8 @@ void TestMenu::menuSpeaksTheLanguage()
     // Switched by the menu itself, from another language.
     const Language from = language == Language::German ? Language::Dutch : Language::German;
     f.window.applyLanguage(from);
-    QVERIFY(f.chooseByKeys(Languages::menuKey(language)));
+    QVERIFY(f.chooseByKeys(ownEntry));
+    QCOMPARE(f.window.language(), language);
 
     MenuBar *bar = f.menuBar();
     QCOMPARE(bar->count(), 29);
@@ -116,10 +118,10 @@ void TestMenu::menuSpeaksTheLanguage()
     const QStringList expected{u"switch to english version"_s, u"zur deutschen Version wechseln"_s, spanish,
                                u"langue: français"_s, u"verander in nederlands versie"_s};
     QCOMPARE(captions, expected);
-    QCOMPARE(bar->itemAction(17), f.menuItem(QStringLiteral("keyUndo")));
-    QVERIFY(bar->itemAction(17)->isEnabled());
-    QCOMPARE(bar->itemAction(18), f.menuItem(QStringLiteral("keyRedo")));
-    QVERIFY(!bar->itemAction(18)->isEnabled());
+    QCOMPARE(bar->itemAction(MenuTable::kUndoPosition), f.menuItem(QStringLiteral("keyUndo")));
+    QVERIFY(bar->itemAction(MenuTable::kUndoPosition)->isEnabled());
+    QCOMPARE(bar->itemAction(MenuTable::kRedoPosition), f.menuItem(QStringLiteral("keyRedo")));
+    QVERIFY(!bar->itemAction(MenuTable::kRedoPosition)->isEnabled());
     QCOMPARE(bar->font().pointSize(), 9);
 
     QSettings settings(QSettings::UserScope, QStringLiteral("QVX_VXL"));
@@ -201,13 +203,13 @@ void TestMenu::redSchemeAfterTheMakersClicks()
     if (oneMore)
         clickPane(ClickSequence::kPanes[0]);
     if (tick)
-        f.window.resetClickSequence();
-    QCOMPARE(f.window.clickSequence().isComplete(), told);
+        f.preview()->resetClickSequence();
+    QCOMPARE(f.preview()->clickSequence().isComplete(), told);
 
     f.window.dispatch(QStringLiteral("keyRedscheme"));
     QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text().isEmpty(), !told);
     QCOMPARE(f.colour(1), (Rgb{128, 0, 0}));
-    QCOMPARE(f.window.clickSequence().state(), 0);
+    QCOMPARE(f.preview()->clickSequence().state(), 0);
 }
 
 void TestMenu::keysWithoutACommandDoNothing()
@@ -219,6 +221,26 @@ void TestMenu::keysWithoutACommandDoNothing()
     QVERIFY(f.window.isVisible());
     QVERIFY(f.window.scheme().table() == before.table());
     QCOMPARE(f.window.language(), Language::German);
+}
+
+// Open and Save, chosen from the menu, each ask for their file: what one
+// saves, the other reads back.
+void TestMenu::openAndSaveAskForTheirFiles()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"chosen.col"_s);
+    WindowFixture f;
+    f.window.loadStandardScheme(StandardScheme::Green);
+    f.dialogs->answers << path;
+    QVERIFY(f.chooseByKeys(u"keySave"_s));
+    QVERIFY(QFileInfo(path).isFile());
+
+    f.window.loadStandardScheme(StandardScheme::Red);
+    f.dialogs->answers << path;
+    QVERIFY(f.chooseByKeys(u"keyOpen"_s));
+    QCOMPARE(f.colour(1), (Rgb{32, 96, 0})); // green's, as saved
+    QVERIFY(f.dialogs->answers.isEmpty());
+    QVERIFY(f.dialogs->messages.isEmpty());
 }
 
 // Every switch rebuilds the menu from inside the menu's own signal: nothing may
@@ -233,7 +255,7 @@ void TestMenu::switchingByKeysManyTimesKeepsTheMenuLean()
     const auto settled = menuObjects();
     for (int i = 0; i < 200; ++i) {
         const Language next = i % 2 ? Language::German : Language::English;
-        QVERIFY2(f.chooseByKeys(Languages::menuKey(next)), qPrintable(QString::number(i)));
+        QVERIFY2(f.chooseByKeys(MenuTable::switchKey(next)), qPrintable(QString::number(i)));
         QCOMPARE(f.window.language(), next);
     }
     QCOMPARE(menuObjects(), settled);
@@ -255,16 +277,20 @@ void TestMenu::recentFilesTakeTheirPlaces()
     WindowFixture f;
     f.window.applyLanguage(Language::English);
     MenuBar *bar = f.menuBar();
-    const auto recentShown = [bar] {
+    // Looked up afresh each time: a language switch rebuilds the menu.
+    const auto entry = [bar] { return bar->itemAction(MenuTable::kRecentPosition); };
+    const auto separator = [bar] { return bar->itemAction(MenuTable::kRecentSeparatorPosition); };
+    const auto place = [bar](int i) { return bar->itemAction(MenuTable::kFirstRecentFilePosition + i); };
+    const auto recentShown = [place] {
         QStringList shown;
-        for (int position = 12; position <= 15; ++position) {
-            if (bar->itemAction(position)->isVisible())
-                shown << bar->itemAction(position)->text();
+        for (int i = 0; i < MenuTable::kRecentFileCount; ++i) {
+            if (place(i)->isVisible())
+                shown << place(i)->text();
         }
         return shown;
     };
-    QVERIFY(!bar->itemAction(6)->isVisible() && !bar->itemAction(6)->isEnabled());
-    QVERIFY(!bar->itemAction(7)->isVisible());
+    QVERIFY(!entry()->isVisible() && !entry()->isEnabled());
+    QVERIFY(!separator()->isVisible());
     QCOMPARE(entries(f.menuItem(u"keyFile"_s)->menu()->actions()),
              (QStringList{u"&New"_s, u"&Open"_s, u"&Save"_s, u"-"_s, u"&Exit"_s}));
 
@@ -272,25 +298,25 @@ void TestMenu::recentFilesTakeTheirPlaces()
     f.window.openScheme();
     f.dialogs->answers << dir.filePath(u"saved.col"_s);
     f.window.saveScheme();
-    QVERIFY(bar->itemAction(6)->isVisible() && bar->itemAction(6)->isEnabled());
-    QVERIFY(bar->itemAction(7)->isVisible());
+    QVERIFY(entry()->isVisible() && entry()->isEnabled());
+    QVERIFY(separator()->isVisible());
     QCOMPARE(recentShown(), (QStringList{u"&1 saved.col"_s, u"&2 kept.col"_s}));
-    QCOMPARE(bar->itemAction(17), f.menuItem(u"keyUndo"_s));
-    QCOMPARE(bar->itemAction(18), f.menuItem(u"keyRedo"_s));
+    QCOMPARE(bar->itemAction(MenuTable::kUndoPosition), f.menuItem(u"keyUndo"_s));
+    QCOMPARE(bar->itemAction(MenuTable::kRedoPosition), f.menuItem(u"keyRedo"_s));
 
     // Kept across a language switch and the next start.
     QVERIFY(f.chooseByKeys(u"keyDutch"_s));
     QCOMPARE(recentShown(), (QStringList{u"&1 saved.col"_s, u"&2 kept.col"_s}));
     WindowFixture next({{u"Reg/RegDone"_s, u"1"_s}, {u"Recent/files"_s, WindowFixture::stored(u"Recent/files"_s)}});
-    QCOMPARE(next.menuBar()->itemAction(12)->text(), u"&1 saved.col"_s);
+    QCOMPARE(next.menuBar()->itemAction(MenuTable::kFirstRecentFilePosition)->text(), u"&1 saved.col"_s);
 
     // Choosing one opens it; one that has gone is taken off with a message.
     f.window.loadStandardScheme(StandardScheme::Red);
-    bar->itemAction(13)->trigger();
+    place(1)->trigger();
     QCOMPARE(f.colour(1), (Rgb{9, 8, 7}));
     QCOMPARE(recentShown(), (QStringList{u"&1 kept.col"_s, u"&2 saved.col"_s})); // the newest first
     QVERIFY(QFile::remove(dir.filePath(u"saved.col"_s)));
-    bar->itemAction(13)->trigger();
+    place(1)->trigger();
     QCOMPARE(f.dialogs->messages.size(), 1);
     QVERIFY(f.dialogs->messages[0].text.contains(u"saved.col"_s));
     QCOMPARE(recentShown(), QStringList{u"&1 kept.col"_s});
@@ -315,7 +341,7 @@ void TestMenu::recentFilesTakeTheirPlaces()
     QVERIFY(f.chooseByKeys(u"keyRecent"_s, false));
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
     QCOMPARE(QApplication::activePopupWidget(), recentMenu);
-    QCOMPARE(recentMenu->activeAction(), bar->itemAction(12));
+    QCOMPARE(recentMenu->activeAction(), place(0));
     QCOMPARE(shownText(status), QDir::toNativeSeparators(far));
     QTest::keyClick(recentMenu, Qt::Key_Down);
     QCOMPARE(shownText(status), QDir::toNativeSeparators(near));
@@ -325,10 +351,9 @@ void TestMenu::recentFilesTakeTheirPlaces()
 
     recentMenu->popup(f.window.mapToGlobal(QPoint(40, 40)));
     QVERIFY(QTest::qWaitForWindowExposed(recentMenu));
-    for (const auto &[position, path] : {std::pair{12, far}, std::pair{13, near}}) {
-        QAction *entry = bar->itemAction(position);
-        QCOMPARE(entry->statusTip(), QDir::toNativeSeparators(path));
-        const QPoint at = recentMenu->actionGeometry(entry).center();
+    for (const auto &[i, path] : {std::pair{0, far}, std::pair{1, near}}) {
+        QCOMPARE(place(i)->statusTip(), QDir::toNativeSeparators(path));
+        const QPoint at = recentMenu->actionGeometry(place(i)).center();
         QHelpEvent help(QEvent::ToolTip, at, recentMenu->mapToGlobal(at));
         QApplication::sendEvent(recentMenu, &help);
         QVERIFY(QToolTip::isVisible());
@@ -348,7 +373,7 @@ void TestMenu::recentFilesTakeTheirPlaces()
     QCOMPARE(WindowFixture::stored(u"Recent/files"_s).toStringList(),
              (QStringList{canonical(third), canonical(far), canonical(near), canonical(file.fileName())}));
     QVERIFY(QFile::remove(near));
-    bar->itemAction(13)->trigger(); // the first window's list still shows it
+    place(1)->trigger(); // the first window's list still shows it
     QCOMPARE(WindowFixture::stored(u"Recent/files"_s).toStringList(),
              (QStringList{canonical(third), canonical(far), canonical(file.fileName())}));
     QCOMPARE(recentShown(), (QStringList{u"&1 third.col"_s, u"&2 R&&D.col"_s, u"&3 kept.col"_s}));

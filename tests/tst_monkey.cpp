@@ -147,10 +147,10 @@ void TestMonkey::Run::act()
         break;
     case 8: // the timers tick, those that run
         if (f.control<QTimer>(u"tmrBlink"_s)->isActive())
-            w.blink();
+            f.preview()->blink();
         w.checkLinkHover();
         if (random.bounded(3) == 0)
-            w.resetClickSequence();
+            f.preview()->resetClickSequence();
         break;
     default: // the built-in schemes
         w.loadStandardScheme(StandardScheme(random.bounded(3)));
@@ -170,7 +170,7 @@ void TestMonkey::checkInvariants(Run &run, const QString &where)
 
     // A flash runs its course first: until then one element shows its inverse.
     for (int tick = 0; tick < 3 && run.f.control<QTimer>(u"tmrBlink"_s)->isActive(); ++tick)
-        w.blink();
+        run.f.preview()->blink();
 
     // The preview shows the table: exactly what a plain scan paints.
     for (int i = 0; i < PreviewPanes::kCount; ++i) {

@@ -1,10 +1,12 @@
 #include "support/UrlCatcher.h"
 #include "support/WindowTest.h"
 
+#include "HoverWatch.h"
 #include "PanelTexts.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTime>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -14,7 +16,7 @@ const QStringList kRegions{u"MainElements"_s, u"frmCopyright"_s, u"FrameSupport"
 }
 
 // The support, links and disclaimer panels: which of them show after what, and
-// their link labels.
+// their link labels, whose watching leaves a window nobody uses asleep.
 class TestPanels : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ private slots:
     void linkLabelsOpenTheirAddresses_data();
     void linkLabelsOpenTheirAddresses();
     void linkLabelsUnderlineWhileThePointerIsOnThem();
+    void anIdleWindowWakesOnlyForItsClock();
 };
 
 void TestPanels::panelsTakeTheEditorsPlace_data()
@@ -45,6 +48,11 @@ void TestPanels::panelsTakeTheEditorsPlace_data()
     QTest::newRow("support closed under the disclaimer")
         << QStringList{u"keySupport"_s, u"keyCopyright"_s, u"cmdCloseSupport"_s}
         << QStringList{u"MainElements"_s, u"frmCopyright"_s};
+    QTest::newRow("links closed under the disclaimer")
+        << QStringList{u"keyLinks"_s, u"keyCopyright"_s, u"cmdCloseLinks"_s}
+        << QStringList{u"MainElements"_s, u"frmCopyright"_s};
+    QTest::newRow("support, then links swaps") << QStringList{u"keySupport"_s, u"keyLinks"_s}
+                                               << QStringList{u"frameLinks"_s};
     QTest::newRow("agreed again") << QStringList{u"keyLinks"_s, u"keyCopyright"_s, u"cmdZustimmen"_s}
                                   << QStringList{u"MainElements"_s, u"frameLinks"_s};
 }
@@ -108,9 +116,9 @@ void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
     f.window.dispatch(u"keyLinks"_s);
     auto *forum = f.control<QLabel>(u"lblLink3"_s);
     auto *site = f.control<QLabel>(u"lblLink5"_s);
-    QCOMPARE(f.control<QTimer>(u"Timer1"_s)->interval(), 10);
-    QVERIFY(f.control<QTimer>(u"Timer1"_s)->isActive());
-    f.control<QTimer>(u"Timer1"_s)->stop(); // its ticks are called here, one by one
+    auto *timer = HoverWatch::instance().findChild<QTimer *>(u"tmrHover"_s);
+    const QSignalBlocker noTicks(timer); // its ticks are called here, one by one
+    QVERIFY(!timer->isActive());
     QVERIFY(!forum->font().underline());
     QCOMPARE(forum->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 
@@ -120,14 +128,22 @@ void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
     QCursor::setPos(site->mapToGlobal(QPoint(4, 4)));
     QTest::mouseMove(site, {4, 4});
     QVERIFY(forum->font().underline() && site->font().underline());
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 10);
     f.window.checkLinkHover();
     QVERIFY(!forum->font().underline());
+    QVERIFY(site->font().underline());
+
+    // A closed panel's label keeps its underline until the pointer leaves its place.
+    QTest::mouseClick(f.control(u"cmdCloseLinks"_s), Qt::LeftButton);
+    f.window.checkLinkHover();
     QVERIFY(site->font().underline());
 
     // Off the window altogether.
     QCursor::setPos(f.window.mapToGlobal(QPoint(-50, -50)));
     f.window.checkLinkHover();
     QVERIFY(!site->font().underline());
+    QVERIFY(!timer->isActive());
 
     // On the panels of a dark palette, blue gives way to the palette's link colour.
     const QColor lightBlue(42, 130, 218);
@@ -137,6 +153,36 @@ void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
     for (QLabel *link : {forum, site, f.control<QLabel>(u"lblLink0"_s), f.control<QLabel>(u"lblLink1"_s),
                          f.control(u"ctlLink1"_s)->findChild<QLabel *>(u"Link"_s)})
         QCOMPARE(link->palette().color(link->foregroundRole()), lightBlue);
+}
+
+// Nothing polls: the window runs no timer but the makers' slow reset and the
+// clock, which is due when its minute ends and then shows the new time.
+void TestPanels::anIdleWindowWakesOnlyForItsClock()
+{
+    WindowFixture f;
+    QList<QTimer *> timers = f.window.findChildren<QTimer *>();
+    timers += qApp->findChildren<QTimer *>(); // the hover watch's among them
+    for (QTimer *timer : timers) {
+        if (timer->isActive())
+            QVERIFY2(timer->interval() >= 10'000 || timer->isSingleShot(), qPrintable(timer->objectName()));
+    }
+
+    auto *clock = f.control<QLabel>(u"StatusBar1Panel2"_s);
+    auto *tmrClock = f.control<QTimer>(u"tmrClock"_s);
+    const auto dueAtTheMinute = [tmrClock] {
+        const int due = QTime::currentTime().msecsSinceStartOfDay() + tmrClock->remainingTime();
+        return tmrClock->isActive() && tmrClock->isSingleShot() && tmrClock->remainingTime() <= 60'000
+               && (due + 100) % 60'000 < 200;
+    };
+    QVERIFY(dueAtTheMinute());
+    const auto now = [] { return QTime::currentTime().toString(u"HH:mm"_s); };
+    QVERIFY(clock->text() == now() || tmrClock->remainingTime() > 59'000);
+
+    clock->clear();
+    tmrClock->start(0); // the minute ends now
+    QTRY_VERIFY(!clock->text().isEmpty());
+    QCOMPARE(clock->text(), now());
+    QVERIFY(dueAtTheMinute());
 }
 
 QTEST_MAIN(TestPanels)

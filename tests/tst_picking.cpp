@@ -66,15 +66,15 @@ void TestPicking::pickingAnElementPixelChoosesAndFlashesIt()
     QCOMPARE(timer->interval(), 50);
     QVERIFY(f.showsEverywhere(21, colour));
 
-    f.window.blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(21, colour.inverted()));
     QVERIFY(timer->isActive());
     QCOMPARE(f.colour(21), colour); // the flash never reaches the table
 
-    f.window.blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(21, colour));
     QVERIFY(!timer->isActive());
-    QCOMPARE(f.window.flashElement(), 21);
+    QCOMPARE(f.preview()->flashElement(), 21);
 }
 
 void TestPicking::pickingWithoutFlashNeverStartsTheTimer()
@@ -88,7 +88,7 @@ void TestPicking::pickingWithoutFlashNeverStartsTheTimer()
     click(f, 1, pixelOf(1, 2));
     QCOMPARE(f.list()->currentRow(), 1);
     QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
-    QCOMPARE(f.window.flashElement(), 0);
+    QCOMPARE(f.preview()->flashElement(), 0);
 }
 
 void TestPicking::aSecondPickDuringAFlashTakesOver()
@@ -96,15 +96,15 @@ void TestPicking::aSecondPickDuringAFlashTakesOver()
     WindowFixture f;
     const Rgb title = f.colour(4);
     click(f, 0, pixelOf(0, 4));
-    f.window.blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(4, title.inverted()));
 
     click(f, 0, pixelOf(0, 21));
-    QCOMPARE(f.window.flashElement(), 21);
+    QCOMPARE(f.preview()->flashElement(), 21);
     QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
     QVERIFY(f.showsEverywhere(4, title)); // the first element gets its colour back
-    f.window.blink();
-    f.window.blink();
+    f.preview()->blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(21, f.colour(21)));
 }
 
@@ -114,14 +114,14 @@ void TestPicking::pickingTheFlashingElementAgainKeepsItsColour()
     const QPoint at = pixelOf(0, 21);
     const Rgb colour = f.colour(21);
     click(f, 0, at);
-    f.window.blink(); // shown in its inverse colour
+    f.preview()->blink(); // shown in its inverse colour
     click(f, 0, at);
     QCOMPARE(f.colour(21), colour);
     QCOMPARE(f.shownValues(), colour);
     QVERIFY(f.showsEverywhere(21, colour));
-    QCOMPARE(f.window.flashElement(), 21);
-    f.window.blink();
-    f.window.blink();
+    QCOMPARE(f.preview()->flashElement(), 21);
+    f.preview()->blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(21, colour));
 }
 
@@ -194,9 +194,9 @@ void TestPicking::iconColoursPickTheElementTheyName()
 
     // The earlier flash runs its course in element 21's own colours.
     QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
-    f.window.blink();
+    f.preview()->blink();
     QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21.inverted());
-    f.window.blink();
+    f.preview()->blink();
     QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21);
     QVERIFY(f.showsEverywhere(36, iconColour));
     QCOMPARE(f.colour(21), title21);
@@ -217,16 +217,16 @@ void TestPicking::choosingAnotherElementDuringAFlash()
     const Rgb colour = f.colour(21);
     click(f, 0, pixelOf(0, 21));
     for (int tick = 0; tick < ticksBefore; ++tick)
-        f.window.blink();
+        f.preview()->blink();
     f.clickElement(4);
     QCOMPARE(f.shownValues(), f.colour(4));
 
     auto *timer = f.control<QTimer>(QStringLiteral("tmrBlink"));
     if (ticksBefore == 0) {
-        f.window.blink();
+        f.preview()->blink();
         QVERIFY(f.showsEverywhere(21, colour.inverted()));
     }
-    f.window.blink();
+    f.preview()->blink();
     QVERIFY(!timer->isActive());
     QVERIFY(f.showsEverywhere(21, colour));
     QVERIFY(f.showsEverywhere(4, f.colour(4)));
@@ -238,15 +238,16 @@ void TestPicking::aRejectedClickLeavesTheFlashAlone()
     WindowFixture f;
     const Rgb colour = f.colour(21);
     click(f, 0, pixelOf(0, 21));
-    f.window.blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(21, colour.inverted()));
 
     click(f, 1, findPixel(1, [](int r, int g, int b) { return r == 255 && g == 255 && b == 255; }));
     QCOMPARE(f.list()->currentRow(), 20);
-    QCOMPARE(f.window.flashElement(), -21);
+    QCOMPARE(f.preview()->flashElement(), 21);
+    QVERIFY(f.preview()->isFlashShown());
     QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
     QVERIFY(f.showsEverywhere(21, colour.inverted()));
-    f.window.blink();
+    f.preview()->blink();
     QVERIFY(f.showsEverywhere(21, colour));
 }
 

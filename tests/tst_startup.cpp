@@ -1,5 +1,6 @@
 #include "support/WindowTest.h"
 
+#include "HoverWatch.h"
 #include "PanelTexts.h"
 #include "support/FileTraps.h"
 
@@ -126,7 +127,12 @@ void TestStartup::startsFromTheStore()
     // Whatever shows, the scheme is the blue one and the etched rule is drawn.
     QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
     QCOMPARE(f.control(u"Line4"_s)->geometry(), QRect(8, 329, 217, 1));
-    QVERIFY(f.control(u"quorvix1"_s)->findChild<QTimer *>()->isActive());
+    // The logo is enabled: lit by the pointer, it is watched until the pointer leaves.
+    auto *logo = f.control(u"quorvix1"_s)->findChild<QWidget *>(u"qvx_logo"_s);
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), logo->mapToGlobal(QPointF(5, 5)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(logo, &move);
+    QVERIFY(HoverWatch::instance().isWatching(logo));
     if (!agreed) { // the hidden menu's shortcuts do nothing either
         f.press(QKeySequence(Qt::ALT | Qt::Key_Q));
         QVERIFY(f.window.isVisible());

@@ -1,45 +1,67 @@
 #include "Flags.h"
 
 #include <QPainter>
-#include <QPainterPath>
+
+#include <utility>
 
 namespace {
 
-// Horizontal stripes from top to bottom, with their relative heights.
-void stripes(QPainter &p, const QRect &r, std::initializer_list<std::pair<QColor, int>> bands)
+QColor colourOf(const Rgb &rgb)
 {
-    int total = 0;
-    for (const auto &band : bands)
-        total += band.second;
-    int done = 0;
-    for (const auto &[colour, share] : bands) {
-        const int top = r.top() + r.height() * done / total;
-        done += share;
-        const int bottom = r.top() + r.height() * done / total;
-        p.fillRect(QRect(r.left(), top, r.width(), bottom - top), colour);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// Where the second and the third of three bands begin along a side of `length`
+// pixels. Bands across are cut from the top down; upright ones from either side,
+// so that the outer two are equally wide whatever the length.
+std::pair<int, int> bandStarts(const FlagPicture &flag, int length)
+{
+    const auto &[first, second, third] = flag.shares;
+    const int total = first + second + third;
+    const int secondStart = length * first / total;
+    if (flag.pattern == FlagPicture::Pattern::Upright)
+        return {secondStart, length - length * third / total};
+    return {secondStart, length * (first + second) / total};
+}
+
+void bands(QPainter &p, const QRect &r, const FlagPicture &flag)
+{
+    const bool across = flag.pattern == FlagPicture::Pattern::Across;
+    const int length = across ? r.height() : r.width();
+    const auto [second, third] = bandStarts(flag, length);
+    const int starts[] = {0, second, third, length};
+    for (std::size_t i = 0; i < flag.colours.size(); ++i) {
+        const int from = starts[i];
+        const int size = starts[i + 1] - from;
+        const QRect band = across ? QRect(r.left(), r.top() + from, r.width(), size)
+                                  : QRect(r.left() + from, r.top(), size, r.height());
+        p.fillRect(band, colourOf(flag.colours[i]));
     }
 }
 
-void unionFlag(QPainter &p, const QRect &r)
+void unionFlag(QPainter &p, const QRect &r, const FlagPicture &flag)
 {
-    p.fillRect(r, QColor(1, 33, 105));
+    const QColor field = colourOf(flag.colours[0]);
+    const QColor white = colourOf(flag.colours[1]);
+    const QColor red = colourOf(flag.colours[2]);
+    p.fillRect(r, field);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF corners[4] = {r.topLeft(), r.topRight() + QPointF(1, 0), r.bottomRight() + QPointF(1, 1),
                                 r.bottomLeft() + QPointF(0, 1)};
     const qreal unit = r.height() / 10.0;
     for (const auto &[from, to] : {std::pair{corners[0], corners[2]}, std::pair{corners[1], corners[3]}}) {
-        p.setPen(QPen(Qt::white, 2 * unit));
+        p.setPen(QPen(white, 2 * unit));
         p.drawLine(from, to);
-        p.setPen(QPen(QColor(200, 16, 46), 0.8 * unit));
+        p.setPen(QPen(red, 0.8 * unit));
         p.drawLine(from, to);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     const QRectF across(r.left(), r.center().y() + 0.5 - 1.7 * unit, r.width(), 3.4 * unit);
     const QRectF down(r.center().x() + 0.5 - 1.7 * unit, r.top(), 3.4 * unit, r.height());
-    p.fillRect(across, Qt::white);
-    p.fillRect(down, Qt::white);
-    p.fillRect(across.adjusted(0, unit, 0, -unit), QColor(200, 16, 46));
-    p.fillRect(down.adjusted(unit, 0, -unit, 0), QColor(200, 16, 46));
+    p.fillRect(across, white);
+    p.fillRect(down, white);
+    p.fillRect(across.adjusted(0, unit, 0, -unit), red);
+    p.fillRect(down.adjusted(unit, 0, -unit, 0), red);
 }
 
 } // namespace
@@ -49,26 +71,10 @@ QPixmap Flags::flag(Language language, QSize size)
     QPixmap pixmap(size);
     QPainter p(&pixmap);
     const QRect r(QPoint(0, 0), size);
-    switch (language) {
-    case Language::German:
-        stripes(p, r, {{Qt::black, 1}, {QColor(221, 0, 0), 1}, {QColor(255, 206, 0), 1}});
-        break;
-    case Language::English:
-        unionFlag(p, r);
-        break;
-    case Language::French: {
-        const int third = r.width() / 3;
-        p.fillRect(QRect(0, 0, third, r.height()), QColor(0, 35, 149));
-        p.fillRect(QRect(third, 0, r.width() - 2 * third, r.height()), Qt::white);
-        p.fillRect(QRect(r.width() - third, 0, third, r.height()), QColor(237, 41, 57));
-        break;
-    }
-    case Language::Spanish:
-        stripes(p, r, {{QColor(170, 21, 27), 1}, {QColor(241, 191, 0), 2}, {QColor(170, 21, 27), 1}});
-        break;
-    case Language::Dutch:
-        stripes(p, r, {{QColor(174, 28, 40), 1}, {Qt::white, 1}, {QColor(33, 70, 139), 1}});
-        break;
-    }
+    const FlagPicture &flag = Languages::flag(language);
+    if (flag.pattern == FlagPicture::Pattern::Union)
+        unionFlag(p, r, flag);
+    else
+        bands(p, r, flag);
     return pixmap;
 }

@@ -4,7 +4,8 @@
 
 #include <QPixmap>
 
-// The flags of the five interface languages, drawn at any size.
+// The flags of the interface languages, drawn at any size from their
+// descriptions in the language table.
 class Flags
 {
 public:

@@ -7,6 +7,7 @@
 #include "MenuBar.h"
 #include "PanelTexts.h"
 #include "PaletteFrame.h"
+#include "PreviewFrame.h"
 #include "QtUserDialogs.h"
 #include "RgbEditor.h"
 #include "SchemeNameValidator.h"
@@ -34,7 +35,6 @@ MainWindow::MainWindow(QWidget *parent)
     createDisclaimerPanel();
     createSupportPanel();
     createLinksPanel();
-    createTimers();
     connectControls();
 }
 
@@ -46,12 +46,7 @@ void MainWindow::start()
 {
     quorvix1->setLogoEnabled(true);
 
-    // The etched rule: a shadow line with a highlight line one pixel below it.
-    Line3->setAutoFillBackground(true);
-    Line3->setBackgroundRole(QPalette::Dark);
-    Line4->setAutoFillBackground(true);
-    Line4->setBackgroundRole(QPalette::Light);
-    Line4->move(Line4->x(), Line4->y() + 1);
+    FramePreview->etchRule();
 
     setWindowTitle(windowTitle() + QStringLiteral("  -  Version: ") + Version::shortText()
                    + QStringLiteral(" - STILL BETA ;)"));

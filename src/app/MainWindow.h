@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ClickSequence.h"
 #include "EditSession.h"
 #include "Languages.h"
 #include "PreviewPanes.h"
@@ -26,7 +25,7 @@ class LinkControl;
 class LogoControl;
 class MenuBar;
 class PaletteFrame;
-class PaneView;
+class PreviewFrame;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -45,8 +44,9 @@ class UserDialogs;
 //
 // The members named like the controls are the controls; their object names are
 // the same, arrays carry the index in the name (txtRGB0, PicturePreview3, ...).
-// The window is split by concern, one source file each: layout, file commands,
-// preview picking, menu and dispatch, language, history.
+// The window is split by concern, one source file each (MainWindow_File.cpp,
+// ...); the declarations below are grouped the same way, each group naming its
+// file. Start-up and what is left go in MainWindow.cpp.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -66,8 +66,6 @@ public:
     const EditSession &session() const { return m_session; }
     const UndoHistory &history() const { return m_session.history(); }
     const PreviewPanes &panes() const { return m_panes; }
-    int flashElement() const { return m_flashElement; }
-    const ClickSequence &clickSequence() const { return m_clickSequence; }
 
     // --- File commands (MainWindow_File.cpp)
     void openScheme();
@@ -76,13 +74,6 @@ public:
     void saveScheme();
     void loadMask();
     void loadStandardScheme(StandardScheme scheme);
-
-    // --- Preview picking (MainWindow_Preview.cpp)
-    // One tick of tmrBlink: the first shows the picked element in its inverse
-    // colour, the second restores it and stops the timer.
-    void blink();
-    // One tick of tCheatModus: the makers' click sequence starts again.
-    void resetClickSequence();
 
     // --- Menu and dispatch (MainWindow_Menu.cpp)
     // Runs the command of a menu key; keys without a command do nothing.
@@ -95,10 +86,6 @@ public:
     // --- History (MainWindow_History.cpp)
     void undo();
     void redo();
-
-    // What the pointer rests on in a pane: the element and its colour, or nothing
-    // over a fixed pixel.
-    QString paneToolTip(int pane, QPoint at) const;
 
     // --- Panels and consent (MainWindow_Panels.cpp)
     void showDisclaimer();
@@ -128,11 +115,9 @@ private:
     // The panel's captions follow the interface language.
     void followLanguage(const InfoPanel *panel);
     void createEditorArea();
-    void createPreviewFrame(QWidget *area);
     void createElementFrame(QWidget *area);
     void createPaletteTabs(QWidget *area);
     void createNameFrame(QWidget *area);
-    void createTimers();
     void connectControls();
 
     // --- Editor
@@ -148,9 +133,8 @@ private:
     void openRecentFile(int index);
 
     // --- Preview picking
-    void pick(int pane);
-    void endFlash();
-    void setProviderFlags(bool hidden);
+    // Makes a picked element current with the colour the pane showed.
+    void takePick(int element, const Rgb &shown);
 
     // --- Menu and dispatch
     void buildMenu(Language language);
@@ -182,23 +166,13 @@ private:
 
     bool m_toldSettingsNotKept = false;
     std::optional<QString> m_coveredStatus; // while a status tip shows: the text it covers
-    QPoint m_lastPointer;
-    int m_flashElement = 0; // > 0: flash due; < 0: shown in its flash colour
-    ClickSequence m_clickSequence;
 
     QLabel *Picture1 = nullptr;
     LinkControl *ctlLink1 = nullptr;
     LogoControl *quorvix1 = nullptr;
     MenuBar *SmartMenuXP1 = nullptr;
     QWidget *MainElements = nullptr;
-    QGroupBox *FramePreview = nullptr;
-    std::array<PaneView *, PreviewPanes::kCount> PicturePreview{};
-    QFrame *Line3 = nullptr;
-    QFrame *Line4 = nullptr;
-    QCheckBox *chkBlink = nullptr;
-    QCheckBox *chkProvider = nullptr;
-    std::array<QLabel *, 4> DEVEdition{};
-    QPushButton *cmdLoadMask = nullptr;
+    PreviewFrame *FramePreview = nullptr;
     QGroupBox *frameElement = nullptr;
     ElementList *cmbElement = nullptr;
     QTabWidget *TabPaletteSelect = nullptr;
@@ -213,6 +187,4 @@ private:
     LinksPanel *frameLinks = nullptr;
     QFrame *StatusBar1 = nullptr;
     QLabel *StatusBar1Panel1 = nullptr;
-    QTimer *tmrBlink = nullptr;
-    QTimer *tCheatModus = nullptr;
 };

@@ -2,7 +2,7 @@
 //
 // Every control gets its member's name as object name; a control of an array
 // carries its index in the name (txtRGB0..2, scrollRGB0..2, cmdSetAll0..2,
-// txtS55PaletteRGB0..2, Label80..2, PicturePreview0..5, DEVEdition0..3,
+// txtS55PaletteRGB0..2, Label80..2, PicturePreview0..5 (in the preview frame), DEVEdition0..3,
 // txtSupport0..6).
 #include "MainWindow.h"
 
@@ -10,8 +10,9 @@
 #include "MenuBar.h"
 #include "MenuTable.h"
 #include "PaletteFrame.h"
-#include "PaneView.h"
+#include "PreviewFrame.h"
 #include "PaletteTabs.h"
+#include "DeveloperLabel.h"
 #include "Place.h"
 #include "RgbEditor.h"
 #include "SchemeNameValidator.h"
@@ -29,23 +30,6 @@
 #include <QTime>
 #include <QTimer>
 
-namespace {
-
-QLabel *developerLabel(QWidget *parent, int index, const QString &text, const QRect &geometry)
-{
-    auto *label = place<QLabel>(parent, QStringLiteral("DEVEdition%1").arg(index), geometry, text);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(palette);
-    label->hide(); // for the makers only; nothing in the program shows it
-    return label;
-}
-
-} // namespace
-
 void MainWindow::createWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -56,8 +40,8 @@ void MainWindow::createWindow()
     compact.setPixelSize(11);
     setFont(compact);
 
-    DEVEdition[0] = developerLabel(this, 0, QStringLiteral("DEVELOPER EDITION"), {392, 0, 177, 17});
-    DEVEdition[1] = developerLabel(this, 1, QStringLiteral("FOR QUORVIX INTERNAL USE ONLY"), {392, 16, 233, 17});
+    developerLabel(this, 0, QStringLiteral("DEVELOPER EDITION"), {392, 0, 177, 17});
+    developerLabel(this, 1, QStringLiteral("FOR QUORVIX INTERNAL USE ONLY"), {392, 16, 233, 17});
 }
 
 // Two sunken panels: a text panel, empty but for the makers' one message, and the
@@ -95,7 +79,7 @@ void MainWindow::createEditorArea()
 {
     MainElements = place<QWidget>(this, QStringLiteral("MainElements"), {8, 32, 617, 417});
     MainElements->setAutoFillBackground(true); // it covers the banner and the links beside the panels
-    createPreviewFrame(MainElements);
+    FramePreview = place<PreviewFrame>(MainElements, QStringLiteral("FramePreview"), {0, 0, 233, 409}, m_scheme, m_panes);
     createElementFrame(MainElements);
     createPaletteTabs(MainElements);
     createNameFrame(MainElements);
@@ -108,32 +92,6 @@ void MainWindow::createEditorArea()
     cmdSave = place<QPushButton>(MainElements, QStringLiteral("cmdSave"), {512, 384, 105, 25},
                                  QStringLiteral("Color Scheme speichern"));
     cmdSave->hide();
-}
-
-void MainWindow::createPreviewFrame(QWidget *area)
-{
-    FramePreview = place<QGroupBox>(area, QStringLiteral("FramePreview"), {0, 0, 233, 409}, QStringLiteral("Preview"));
-    for (int i = 0; i < PreviewPanes::kCount; ++i) {
-        PicturePreview[i] = new PaneView(m_panes, i, FramePreview);
-        PicturePreview[i]->move(PreviewPanes::position(i));
-        PicturePreview[i]->setToolTipSource([this, i](QPoint at) { return paneToolTip(i, at); });
-    }
-
-    DEVEdition[2] = developerLabel(FramePreview, 2, QStringLiteral("Farbe:"), {8, 304, 49, 17});
-    DEVEdition[3] = developerLabel(FramePreview, 3, QString(), {64, 304, 105, 17});
-    cmdLoadMask = place<QPushButton>(FramePreview, QStringLiteral("cmdLoadMask"), {152, 296, 73, 25},
-                                     QStringLiteral("Load Mask"));
-    cmdLoadMask->hide();
-
-    // Two lines at the same place; start-up etches them into a rule.
-    Line3 = place<QFrame>(FramePreview, QStringLiteral("Line3"), {8, 328, 217, 1});
-    Line4 = place<QFrame>(FramePreview, QStringLiteral("Line4"), {8, 328, 217, 1});
-
-    chkBlink = place<QCheckBox>(FramePreview, QStringLiteral("chkBlink"), {8, 336, 217, 25});
-    chkBlink->setChecked(true);
-    chkProvider = place<WrappingCheckBox>(FramePreview, QStringLiteral("chkProvider"), {8, 360, 217, 41});
-    m_localisedCaptions.push_back({Text::FlashOnSelect, [this](const QString &s) { chkBlink->setText(s); }});
-    m_localisedCaptions.push_back({Text::HideProviderName, [this](const QString &s) { chkProvider->setText(s); }});
 }
 
 void MainWindow::createElementFrame(QWidget *area)
@@ -181,21 +139,8 @@ void MainWindow::createMenu()
     SmartMenuXP1->hide();
 }
 
-void MainWindow::createTimers()
-{
-    tmrBlink = new QTimer(this);
-    tmrBlink->setObjectName(QStringLiteral("tmrBlink"));
-    tmrBlink->setInterval(50);
-
-    tCheatModus = new QTimer(this);
-    tCheatModus->setObjectName(QStringLiteral("tCheatModus"));
-    tCheatModus->setInterval(10000);
-    tCheatModus->start();
-}
-
 void MainWindow::connectControls()
 {
-    connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int i) { PicturePreview[i]->update(); });
     // The preview and the editor follow the scheme.
     connect(&m_scheme, &SchemeModel::colourChanged, this,
             [this](int element) { m_panes.paintElement(element, m_scheme.colour(element)); });
@@ -203,13 +148,8 @@ void MainWindow::connectControls()
         m_panes.repaintAll(m_scheme.scheme());
         showCurrentColour();
     });
-    for (PaneView *view : PicturePreview) {
-        connect(view, &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
-        connect(view, &PaneView::clicked, this, [this, view] { pick(view->index()); });
-    }
-    connect(tmrBlink, &QTimer::timeout, this, &MainWindow::blink);
-    connect(tCheatModus, &QTimer::timeout, this, &MainWindow::resetClickSequence);
-    connect(chkProvider, &QCheckBox::toggled, this, &MainWindow::setProviderFlags);
+    connect(FramePreview, &PreviewFrame::picked, this, &MainWindow::takePick);
+    connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
     connect(TabPaletteSelect, &QTabWidget::currentChanged, this, &MainWindow::showPaletteTab);
     connect(frameFarbe256, &PaletteFrame::colourGiven, this, &MainWindow::showCurrentColour);
@@ -226,7 +166,6 @@ void MainWindow::connectControls()
 
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openScheme);
     connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveScheme);
-    connect(cmdLoadMask, &QPushButton::clicked, this, &MainWindow::loadMask);
 
     connect(SmartMenuXP1, &MenuBar::itemClick, this, [this](int id) {
         // The recent files have no keys of their own: their places tell them apart.

@@ -5,6 +5,7 @@
 #include "MenuBar.h"
 #include "MenuPictures.h"
 #include "MenuTable.h"
+#include "PreviewFrame.h"
 #include "Texts.h"
 
 #include <QLabel>
@@ -14,49 +15,71 @@ void MainWindow::buildMenu(Language language)
 {
     SmartMenuXP1->clearItems();
     for (const MenuTable::Item &item : MenuTable::items()) {
-        SmartMenuXP1->addItem(MenuTable::parent(item), MenuTable::key(item), int(item.kind),
-                              MenuTable::caption(item, language),
-                              MenuPictures::picture(item.picture.list, item.picture.index), item.modifiers,
-                              item.keyCode, 0, MenuTable::isEnabled(item, language), item.visible);
+        SmartMenuXP1->addItem(MenuTable::parent(item), MenuTable::key(item), item.kind,
+                              MenuTable::caption(item, language), MenuPictures::picture(item), item.modifiers,
+                              item.keyCode, MenuTable::isEnabled(item, language), item.visible);
     }
     SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
     m_session.history().resetOffers();
     showRecentFiles();
 }
 
-// Keys are matched exactly, letter case included; a key without a command (a
-// heading, a separator, a placeholder) does nothing.
+// The one place that gives the menu's commands their actions. Keys are matched
+// exactly, letter case included; a key without a command (a heading, a
+// separator, a recent file's place) does nothing.
 void MainWindow::dispatch(const QString &key)
 {
-    const std::pair<QStringView, std::function<void()>> commands[] = {
-        {u"keyExit", [this] { close(); }},
-        {u"keyBluescheme", [this] { loadStandardScheme(StandardScheme::Blue); }},
-        {u"keyRedscheme", [this] { loadRedScheme(); }},
-        {u"keyGreenscheme", [this] { loadStandardScheme(StandardScheme::Green); }},
-        {u"keySave", [this] { cmdSave->click(); }},
-        {u"keyOpen", [this] { cmdOpen->click(); }},
-        {u"keyCopyright", [this] { showDisclaimer(); }},
-        {u"keySupport", [this] { showSupport(); }},
-        {u"keyLinks", [this] { showLinks(); }},
-        {u"keyUndo", [this] { undo(); }},
-        {u"keyRedo", [this] { redo(); }},
-    };
-    for (const auto &[commandKey, run] : commands) {
-        if (key == commandKey) {
-            run();
-            return;
-        }
+    const MenuTable::Item *item = MenuTable::find(key);
+    if (!item)
+        return;
+    switch (item->command) {
+    case MenuCommand::None:
+        break;
+    case MenuCommand::Open:
+        cmdOpen->click();
+        break;
+    case MenuCommand::Save:
+        cmdSave->click();
+        break;
+    case MenuCommand::Exit:
+        close();
+        break;
+    case MenuCommand::RedScheme:
+        loadRedScheme();
+        break;
+    case MenuCommand::GreenScheme:
+        loadStandardScheme(StandardScheme::Green);
+        break;
+    case MenuCommand::BlueScheme:
+        loadStandardScheme(StandardScheme::Blue);
+        break;
+    case MenuCommand::Undo:
+        undo();
+        break;
+    case MenuCommand::Redo:
+        redo();
+        break;
+    case MenuCommand::SwitchLanguage:
+        applyLanguage(*item->language);
+        break;
+    case MenuCommand::Disclaimer:
+        showDisclaimer();
+        break;
+    case MenuCommand::Support:
+        showSupport();
+        break;
+    case MenuCommand::Links:
+        showLinks();
+        break;
     }
-    if (const auto language = Languages::fromMenuKey(key))
-        applyLanguage(*language);
 }
 
 // The red scheme, and the makers' word in the status bar when their click
 // sequence came before it. Either way the sequence starts again.
 void MainWindow::loadRedScheme()
 {
-    if (m_clickSequence.isComplete())
+    if (FramePreview->clickSequence().isComplete())
         StatusBar1Panel1->setText(text(Text::SecretRedScheme));
     loadStandardScheme(StandardScheme::Red);
-    m_clickSequence.reset();
+    FramePreview->resetClickSequence();
 }

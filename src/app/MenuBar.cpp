@@ -42,11 +42,11 @@ QKeySequence MenuBar::shortcut(int modifiers, int keyCode)
     if (key == 0)
         return {};
     int combination = key;
-    if (modifiers & Shift)
+    if (modifiers & MenuTable::kShift)
         combination |= Qt::SHIFT;
-    if (modifiers & Ctrl)
+    if (modifiers & MenuTable::kCtrl)
         combination |= Qt::CTRL;
-    if (modifiers & Alt)
+    if (modifiers & MenuTable::kAlt)
         combination |= Qt::ALT;
     return QKeySequence(combination);
 }
@@ -63,10 +63,9 @@ void MenuBar::clearItems()
     m_items.clear();
 }
 
-int MenuBar::addItem(const QString &parentKey, const QString &key, int kind, const QString &caption,
-                     const QIcon &picture, int modifiers, int keyCode, int reserved, bool enabled, bool visible)
+int MenuBar::addItem(const QString &parentKey, const QString &key, MenuTable::Kind kind, const QString &caption,
+                     const QIcon &picture, int modifiers, int keyCode, bool enabled, bool visible)
 {
-    Q_UNUSED(reserved);
     QWidget *owner = this;
     if (!parentKey.isEmpty()) {
         auto parent = std::find_if(m_items.begin(), m_items.end(),
@@ -76,7 +75,7 @@ int MenuBar::addItem(const QString &parentKey, const QString &key, int kind, con
     }
 
     auto *action = new QAction(picture, caption, owner);
-    action->setSeparator(kind == Separator);
+    action->setSeparator(kind == MenuTable::Kind::Separator);
     action->setShortcut(shortcut(modifiers, keyCode));
     action->setEnabled(enabled);
     action->setVisible(visible);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MenuTable.h"
+
 #include <QFont>
 #include <QIcon>
 #include <QMenuBar>
@@ -21,19 +23,15 @@ class MenuBar : public QMenuBar
 {
     Q_OBJECT
 public:
-    enum Kind { Ordinary = 0, Marked = 1, Separator = 3 };
-    // Shortcut modifiers as a bit mask.
-    enum Modifier { Shift = 1, Ctrl = 2, Alt = 4 };
-
     explicit MenuBar(QWidget *parent = nullptr);
 
     void clearItems();
     // Appends an item as the last child of the item with parentKey (a heading of
     // the bar when parentKey is empty) and returns its identifier. The shortcut
-    // is a modifier mask and a virtual key code; a key code of 0 means none,
-    // whatever the mask. `reserved` is passed on by callers and not used.
-    int addItem(const QString &parentKey, const QString &key, int kind, const QString &caption,
-                const QIcon &picture, int modifiers, int keyCode, int reserved, bool enabled, bool visible);
+    // is a modifier mask (MenuTable::kShift, ...) and a virtual key code; a key
+    // code of 0 means none, whatever the mask.
+    int addItem(const QString &parentKey, const QString &key, MenuTable::Kind kind, const QString &caption,
+                const QIcon &picture, int modifiers, int keyCode, bool enabled, bool visible);
     // The font of the menu texts; a family the system lacks gives a sans-serif
     // font of the same size.
     void setMenuFont(const QString &family, int pointSize);

@@ -4,10 +4,10 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <functional>
 #include <optional>
-#include <QPainterPath>
 
 namespace {
 
@@ -39,20 +39,20 @@ void arrow(QPainter &p, bool redo)
     p.drawPolygon(QPolygonF({QPointF(1, 7), QPointF(7, 2.5), QPointF(7, 9.5)}));
 }
 
-} // namespace
-
-QPixmap MenuPictures::drawnIcon(int index)
+// The drawn icon for a picture of the menu's own.
+QPixmap drawnIcon(MenuTable::Picture picture)
 {
+    using Picture = MenuTable::Picture;
     QPixmap pixmap(kIconSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    switch (index) {
-    case 1:
-    case 2:
-        arrow(p, index == 2);
+    switch (picture) {
+    case Picture::Undo:
+    case Picture::Redo:
+        arrow(p, picture == Picture::Redo);
         break;
-    case 3: // floppy disk
+    case Picture::Save: // floppy disk
         p.setPen(QColor(20, 40, 90));
         p.setBrush(QColor(50, 90, 170));
         p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.5, 1.5);
@@ -61,7 +61,7 @@ QPixmap MenuPictures::drawnIcon(int index)
         p.setBrush(QColor(200, 200, 200));
         p.drawRect(QRectF(4.5, 9.5, 7, 5));
         break;
-    case 4: // open folder
+    case Picture::Open: // open folder
         p.setPen(QColor(140, 100, 20));
         p.setBrush(QColor(230, 190, 80));
         p.drawPolygon(QPolygonF({QPointF(1.5, 3.5), QPointF(6, 3.5), QPointF(7.5, 5), QPointF(13.5, 5),
@@ -69,14 +69,14 @@ QPixmap MenuPictures::drawnIcon(int index)
         p.setBrush(QColor(250, 215, 110));
         p.drawPolygon(QPolygonF({QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)}));
         break;
-    case 5: // new document
+    case Picture::New: // new document
         p.setPen(QColor(90, 90, 90));
         p.setBrush(Qt::white);
         p.drawPolygon(QPolygonF({QPointF(3.5, 1.5), QPointF(10, 1.5), QPointF(13.5, 5), QPointF(13.5, 14.5),
                                  QPointF(3.5, 14.5)}));
         p.drawPolyline(QPolygonF({QPointF(10, 1.5), QPointF(10, 5), QPointF(13.5, 5)}));
         break;
-    default: { // blue circle with a question mark
+    default: { // help: a blue circle with a question mark
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(30, 100, 200));
         p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
@@ -92,7 +92,11 @@ QPixmap MenuPictures::drawnIcon(int index)
     return pixmap;
 }
 
-namespace {
+// The desktop theme's icon, or the drawn one where the theme has none.
+QIcon themed(const char *themeName, MenuTable::Picture picture)
+{
+    return QIcon::fromTheme(QString::fromLatin1(themeName), QIcon(drawnIcon(picture)));
+}
 
 // An icon made only when it is first shown: the menus' pictures are needed when a
 // menu opens, not when the bar is built, and finding them in the desktop's theme
@@ -130,37 +134,41 @@ private:
 
 } // namespace
 
-QIcon MenuPictures::picture(MenuTable::ImageList list, int index)
+QIcon MenuPictures::picture(const MenuTable::Item &item)
 {
-    if (list == MenuTable::ImageList::None)
+    if (item.picture == MenuTable::Picture::None)
         return {};
-    return QIcon(new LazyIconEngine([list, index] { return makePicture(list, index); }));
+    const MenuTable::Picture picture = item.picture;
+    const std::optional<Language> language = item.language;
+    return QIcon(new LazyIconEngine([picture, language] { return makePicture(picture, language); }));
 }
 
-QIcon MenuPictures::makePicture(MenuTable::ImageList list, int index)
+QIcon MenuPictures::makePicture(MenuTable::Picture picture, std::optional<Language> language)
 {
-    switch (list) {
-    case MenuTable::ImageList::None:
+    using Picture = MenuTable::Picture;
+    switch (picture) {
+    case Picture::None:
         return {};
-    case MenuTable::ImageList::Menu: {
-        static const char *const kThemeNames[] = {"edit-undo", "edit-redo", "document-save",
-                                                  "document-open", "document-new", "help-contents"};
-        if (index < 1 || index > 6)
-            return {};
-        return QIcon::fromTheme(QString::fromLatin1(kThemeNames[index - 1]), QIcon(drawnIcon(index)));
-    }
-    case MenuTable::ImageList::Flags:
-        switch (index) {
-        case 1: return Flags::flag(Language::English, kFlagSize);
-        case 2: return Flags::flag(Language::German, kFlagSize);
-        case 3: return swatch(QColor(247, 27, 79));
-        case 4: return swatch(QColor(16, 232, 98));
-        case 5: return swatch(QColor(30, 145, 250));
-        case 6: return Flags::flag(Language::Spanish, kFlagSize);
-        case 7: return Flags::flag(Language::French, kFlagSize);
-        case 8: return Flags::flag(Language::Dutch, kFlagSize);
-        }
-        return {};
+    case Picture::Undo:
+        return themed("edit-undo", picture);
+    case Picture::Redo:
+        return themed("edit-redo", picture);
+    case Picture::Save:
+        return themed("document-save", picture);
+    case Picture::Open:
+        return themed("document-open", picture);
+    case Picture::New:
+        return themed("document-new", picture);
+    case Picture::Help:
+        return themed("help-contents", picture);
+    case Picture::RedScheme:
+        return swatch(QColor(247, 27, 79));
+    case Picture::GreenScheme:
+        return swatch(QColor(16, 232, 98));
+    case Picture::BlueScheme:
+        return swatch(QColor(30, 145, 250));
+    case Picture::Flag:
+        return language ? QIcon(Flags::flag(*language, kFlagSize)) : QIcon();
     }
     return {};
 }

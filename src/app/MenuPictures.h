@@ -4,15 +4,13 @@
 
 #include <QIcon>
 
-// The pictures of the menu: the six icons of the menu list, taken from the
-// desktop's icon theme where it has them and drawn otherwise, and the eight
-// 16 x 11 pictures of the flag list (five flags and the three scheme swatches).
+// The pictures of the menu: the six icons, taken from the desktop's icon theme
+// where it has them and drawn otherwise, and the 16 x 11 pictures of the flags
+// and of the three built-in schemes.
 class MenuPictures
 {
 public:
-    // Made the first time it is shown.
-    static QIcon picture(MenuTable::ImageList list, int index);
-    static QIcon makePicture(MenuTable::ImageList list, int index);
-    // The drawn icon of the menu list (1 undo, 2 redo, 3 save, 4 open, 5 new, 6 help).
-    static QPixmap drawnIcon(int index);
+    // The picture of an item, made the first time it is shown.
+    static QIcon picture(const MenuTable::Item &item);
+    static QIcon makePicture(MenuTable::Picture picture, std::optional<Language> language);
 };

@@ -1,12 +1,11 @@
 #include "LinkControl.h"
 
 #include "ClickableLabel.h"
-#include "HandCursor.h"
-#include "Inet.h"
+#include "HoverWatch.h"
 #include "LinkStyle.h"
+#include "OpenLink.h"
 
 #include <QPainter>
-#include <QTimer>
 
 namespace {
 
@@ -41,15 +40,8 @@ LinkControl::LinkControl(QWidget *parent) : QWidget(parent)
     Link->setObjectName(QStringLiteral("Link"));
     Link->setGeometry(16, 0, 133, 13);
     Link->setText(QStringLiteral("[bitte anpassen mit .linkTitle]"));
-    LinkStyle::apply(Link);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kHoverInterval);
-
-    connect(Link, &ClickableLabel::pointerMoved, this, &LinkControl::hover);
-    connect(Link, &ClickableLabel::clicked, this, &LinkControl::open);
-    connect(Timer1, &QTimer::timeout, this, &LinkControl::checkHover);
+    LinkStyle::apply(Link, kHoverInterval);
+    connect(Link, &ClickableLabel::clicked, this, [this] { openLink(link()); });
 }
 
 // The background fills the control, whatever size the host gives it.
@@ -94,27 +86,7 @@ QString LinkControl::link() const
     return m_webAddress;
 }
 
-void LinkControl::open()
-{
-    Inet::openLink(link(), picBack);
-}
-
-void LinkControl::hover()
-{
-    if (m_hovering)
-        return;
-    m_hovering = true;
-    LinkStyle::setUnderlined(Link, true);
-    Timer1->start();
-}
-
 void LinkControl::checkHover()
 {
-    if (!m_hovering)
-        return;
-    if (LinkStyle::isPointerOn(Link))
-        return;
-    m_hovering = false;
-    LinkStyle::setUnderlined(Link, false);
-    Timer1->stop();
+    HoverWatch::instance().check();
 }

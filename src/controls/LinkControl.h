@@ -4,15 +4,15 @@
 
 class ClickableLabel;
 class QLabel;
-class QTimer;
 
-// A link (in the colours of LinkStyle) that underlines itself while the pointer
+// A link (in the style of LinkStyle) that underlines itself while the pointer
 // is over it and, clicked, opens a web address or composes a mail. The
 // properties are set by the host at run time; nothing is read back.
 class LinkControl : public QWidget
 {
     Q_OBJECT
 public:
+    // The underline goes within this many milliseconds of the pointer leaving.
     static constexpr int kHoverInterval = 100;
 
     explicit LinkControl(QWidget *parent = nullptr);
@@ -33,26 +33,21 @@ public:
     // The link a click opens now.
     QString link() const;
 
-    // One tick of the hover timer: the underline goes once the pointer is
-    // outside the text.
+    // One tick of the hover watch (HoverWatch::check): the underline goes once
+    // the pointer is outside the text.
     void checkHover();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void hover();
-    void open();
-
     QWidget *picBack = nullptr;
     QLabel *picMailLogo0 = nullptr;
     ClickableLabel *Link = nullptr;
-    QTimer *Timer1 = nullptr;
 
     QString m_webAddress;
     QString m_recipient;
     QString m_subject;
     QString m_body;
     bool m_mail = false;
-    bool m_hovering = false;
 };

@@ -1,10 +1,10 @@
 #include "LinkStyle.h"
 
+#include "ClickableLabel.h"
 #include "HandCursor.h"
+#include "HoverWatch.h"
 
-#include <QCursor>
 #include <QEvent>
-#include <QLabel>
 
 namespace {
 
@@ -36,28 +36,26 @@ protected:
     }
 };
 
-} // namespace
-
-void LinkStyle::apply(QLabel *label)
-{
-    colourLink(label);
-    new LinkColour(label);
-    label->setCursor(HandCursor::cursor());
-    setUnderlined(label, false);
-}
-
-void LinkStyle::setUnderlined(QLabel *label, bool underlined)
+void setUnderlined(QLabel *label, bool underlined)
 {
     QFont font = label->font();
     font.setUnderline(underlined);
     label->setFont(font);
 }
 
-bool LinkStyle::isPointerOn(const QWidget *widget)
+} // namespace
+
+void LinkStyle::apply(ClickableLabel *label, int hoverInterval)
 {
-    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
-    const QPoint pointer = QCursor::pos();
-    // Right and bottom are the left and top plus the size: the edges count.
-    return pointer.x() >= origin.x() && pointer.x() <= origin.x() + widget->width() && pointer.y() >= origin.y()
-           && pointer.y() <= origin.y() + widget->height();
+    colourLink(label);
+    new LinkColour(label);
+    label->setCursor(HandCursor::cursor());
+    setUnderlined(label, false);
+    QObject::connect(label, &ClickableLabel::pointerMoved, label, [label, hoverInterval] {
+        HoverWatch &watch = HoverWatch::instance();
+        if (watch.isWatching(label))
+            return;
+        setUnderlined(label, true);
+        watch.watch(label, hoverInterval, [label] { setUnderlined(label, false); });
+    });
 }

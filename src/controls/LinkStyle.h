@@ -1,17 +1,14 @@
 #pragma once
 
-class QLabel;
-class QWidget;
+class ClickableLabel;
 
 // What every link of the program shares: blue text (the palette's link colour
-// where the background is dark), the hand pointer, an underline while hovered,
-// and the test whether the pointer is on it.
+// where the background is dark), the hand pointer, and an underline from the
+// first move over it until the hover watch finds the pointer off it.
 class LinkStyle
 {
 public:
-    static void apply(QLabel *label);
-    static void setUnderlined(QLabel *label, bool underlined);
-    // Whether the pointer lies on the widget's rectangle on the screen, edges
-    // included, wherever the pointer is (also outside the window).
-    static bool isPointerOn(const QWidget *widget);
+    // The hover watch looks every hoverInterval milliseconds while the link is
+    // underlined: the underline goes within that time of the pointer leaving.
+    static void apply(ClickableLabel *label, int hoverInterval);
 };

@@ -1,13 +1,12 @@
 #include "LogoControl.h"
 
-#include "LazyPicture.h"
 #include "HandCursor.h"
-#include "Inet.h"
-#include "LinkStyle.h"
+#include "HoverWatch.h"
+#include "LazyPicture.h"
+#include "OpenLink.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTimer>
 
 LogoControl::LogoControl(const QString &webAddress, QWidget *parent) : QWidget(parent), m_webAddress(webAddress)
 {
@@ -17,40 +16,39 @@ LogoControl::LogoControl(const QString &webAddress, QWidget *parent) : QWidget(p
     qvx_logo->setPicture([] { return picture(Picture::Start); });
     qvx_logo->setCursor(HandCursor::cursor());
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kHoverInterval);
-
     connect(qvx_logo, &ClickableLabel::pointerMoved, this, &LogoControl::hover);
-    connect(qvx_logo, &ClickableLabel::clicked, this, [this] { Inet::openLink(m_webAddress, qvx_logo); });
-    connect(Timer1, &QTimer::timeout, this, &LogoControl::checkHover);
+    connect(qvx_logo, &ClickableLabel::clicked, this, [this] { openLink(m_webAddress); });
 }
 
 void LogoControl::setLogoEnabled(bool enabled)
 {
+    m_enabled = enabled;
     qvx_logo->setEnabled(enabled);
-    if (enabled)
-        Timer1->start();
-    else
-        Timer1->stop();
+    watchPointer();
 }
 
 void LogoControl::hover()
 {
-    if (m_hovering)
+    if (m_shown == Picture::Hover)
         return;
-    m_hovering = true;
     showPicture(Picture::Hover);
+    watchPointer();
+}
+
+// Lit, and enabled: the hover watch tells when the pointer has left. Otherwise
+// nothing watches, and a lit logo stays lit.
+void LogoControl::watchPointer()
+{
+    HoverWatch &watch = HoverWatch::instance();
+    if (m_enabled && m_shown == Picture::Hover)
+        watch.watch(qvx_logo, kHoverInterval, [this] { showPicture(Picture::Left); });
+    else
+        watch.forget(qvx_logo);
 }
 
 void LogoControl::checkHover()
 {
-    if (!m_hovering)
-        return;
-    if (!LinkStyle::isPointerOn(qvx_logo)) {
-        m_hovering = false;
-        showPicture(Picture::Left);
-    }
+    HoverWatch::instance().check();
 }
 
 void LogoControl::showPicture(Picture picture)

@@ -6,18 +6,17 @@
 #include <array>
 
 class LazyPicture;
-class QTimer;
 
 // The maker's logo. It lights up while the pointer is over it and opens the
-// maker's web page when clicked. It reacts only once enabled with
-// setLogoEnabled(true), which also starts the timer that notices the pointer
-// leaving.
+// maker's web page when clicked. Only once enabled with setLogoEnabled(true) does
+// it notice the pointer leaving: the hover watch looks while it is lit.
 class LogoControl : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int kWidth = 106;
     static constexpr int kHeight = 54;
+    // The lit picture goes within this many milliseconds of the pointer leaving.
     static constexpr int kHoverInterval = 10;
 
     enum class Picture { Start, Hover, Left };
@@ -25,7 +24,7 @@ public:
     explicit LogoControl(const QString &webAddress, QWidget *parent = nullptr);
 
     void setLogoEnabled(bool enabled);
-    // One tick of the hover timer.
+    // One tick of the hover watch (HoverWatch::check).
     void checkHover();
 
     static QPixmap picture(Picture picture);
@@ -33,11 +32,11 @@ public:
 
 private:
     void hover();
+    void watchPointer();
     void showPicture(Picture picture);
 
     LazyPicture *qvx_logo = nullptr;
-    QTimer *Timer1 = nullptr;
     QString m_webAddress;
-    Picture m_shown = Picture::Start;
-    bool m_hovering = false;
+    Picture m_shown = Picture::Start; // lit (Hover) from a move over it until the pointer is seen to leave
+    bool m_enabled = false;
 };

@@ -1,5 +1,7 @@
 #include "ColourScheme.h"
 
+#include "ElementCatalogue.h"
+
 ColourScheme::ColourScheme()
 {
     resetVisibleFlags();
@@ -34,5 +36,5 @@ void ColourScheme::setVisible(int element, bool visible)
 void ColourScheme::resetVisibleFlags()
 {
     m_visible.fill(true);
-    setVisible(45, false);
+    setVisible(ElementCatalogue::kHiddenAfterSwitch, false);
 }

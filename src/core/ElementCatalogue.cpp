@@ -16,7 +16,7 @@ struct ElementTexts
 // German, English, French, Spanish, Dutch. The German name of 37 ends with a blank
 // and the "ENGLISH: " names are shown as they stand: both are what users of the
 // phone's tools know.
-const ElementTexts kElements[kElementCount] = {
+constexpr ElementTexts kElements[kElementCount] = {
     {"!!!!!", {"Schrift Display Datum/Zeit innen",
              "font display date / time",
              "Texte - date/heure",
@@ -318,6 +318,29 @@ const ElementTexts kElements[kElementCount] = {
              "ENGLISH: reserved for extension",
              "ENGLISH: reserved for extension"}},
 };
+
+// Every element has a marker ("!" or "?") and a name in every language, and no
+// marker more: a language added without its column leaves a gap.
+constexpr bool complete()
+{
+    for (const ElementTexts &element : kElements) {
+        if (!element.markers)
+            return false;
+        for (int i = 0; i < Languages::kCount; ++i) {
+            const char marker = element.markers[i];
+            if (marker != '!' && marker != '?')
+                return false;
+        }
+        if (element.markers[Languages::kCount] != '\0')
+            return false;
+        for (const char *name : element.names) {
+            if (!name || name[0] == '\0')
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(complete(), "an element lacks its marker or name in a language");
 
 const ElementTexts &textsOf(int element)
 {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 #include <optional>
 
 // The names of the 60 elements in the five interface languages, as they appear
@@ -14,6 +16,11 @@
 class ElementCatalogue
 {
 public:
+    // The two elements of the provider name, which the provider option hides on
+    // the phone, and the element every language switch leaves hidden.
+    static constexpr std::array<int, 2> kProviderNameElements = {23, 24};
+    static constexpr int kHiddenAfterSwitch = 45;
+
     static QString name(Language language, int element);
     static QChar marker(Language language, int element);
     static QString listText(Language language, int element);

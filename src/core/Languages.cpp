@@ -1,37 +1,63 @@
 #include "Languages.h"
 
+#include <cstddef>
+
 namespace {
 
 struct LanguageRow
 {
+    Language language; // the row's own key, to catch a table out of order at compile time
     const char16_t *code;
-    const char16_t *menuKey;
     const char16_t *selectorLabel;
     const char16_t *toolkitTranslation; // empty where the toolkit's words are English already
+    FlagPicture flag;
 };
+
+using Pattern = FlagPicture::Pattern;
 
 // In the order of Language.
 constexpr LanguageRow kLanguages[Languages::kCount] = {
-    {u"de", u"keyGerman", u"[german]", u"qtbase_de"},
-    {u"eng", u"keyEnglish", u"[english]", u""},
-    {u"frc", u"keyFrance", u"[france]", u"qtbase_fr"},
-    {u"esp", u"keyEspanol", u"[spain]", u"qtbase_es"},
-    {u"dutch", u"keyDutch", u"[dutch]", u"qtbase_nl"},
+    {Language::German, u"de", u"[german]", u"qtbase_de",
+     {Pattern::Across, {{{0, 0, 0}, {221, 0, 0}, {255, 206, 0}}}, {1, 1, 1}}},
+    {Language::English, u"eng", u"[english]", u"",
+     {Pattern::Union, {{{1, 33, 105}, {255, 255, 255}, {200, 16, 46}}}, {}}},
+    {Language::French, u"frc", u"[france]", u"qtbase_fr",
+     {Pattern::Upright, {{{0, 35, 149}, {255, 255, 255}, {237, 41, 57}}}, {1, 1, 1}}},
+    {Language::Spanish, u"esp", u"[spain]", u"qtbase_es",
+     {Pattern::Across, {{{170, 21, 27}, {241, 191, 0}, {170, 21, 27}}}, {1, 2, 1}}},
+    {Language::Dutch, u"dutch", u"[dutch]", u"qtbase_nl",
+     {Pattern::Across, {{{174, 28, 40}, {255, 255, 255}, {33, 70, 139}}}, {1, 1, 1}}},
 };
+
+constexpr bool filled(const char16_t *text)
+{
+    return text && text[0] != u'\0';
+}
+
+// One row per language in the order of the enum, each with its code, its label
+// and a flag that can be drawn.
+constexpr bool complete()
+{
+    for (std::size_t i = 0; i < std::size(kLanguages); ++i) {
+        const LanguageRow &row = kLanguages[i];
+        if (row.language != Languages::kAll[i] || Languages::kAll[i] != Language(i))
+            return false;
+        if (!filled(row.code) || !filled(row.selectorLabel) || !row.toolkitTranslation)
+            return false;
+        if (row.flag.pattern != Pattern::Union) {
+            for (int share : row.flag.shares) {
+                if (share <= 0)
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(complete(), "one complete row per Language, in the order of the enum");
 
 const LanguageRow &rowOf(Language language)
 {
     return kLanguages[Languages::index(language)];
-}
-
-template <typename Field>
-std::optional<Language> find(const QString &text, Field field)
-{
-    for (Language language : Languages::kAll) {
-        if (text == QStringView(rowOf(language).*field))
-            return language;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -39,11 +65,6 @@ std::optional<Language> find(const QString &text, Field field)
 QString Languages::code(Language language)
 {
     return QString::fromUtf16(rowOf(language).code);
-}
-
-QString Languages::menuKey(Language language)
-{
-    return QString::fromUtf16(rowOf(language).menuKey);
 }
 
 QString Languages::selectorLabel(Language language)
@@ -56,12 +77,16 @@ QString Languages::toolkitTranslation(Language language)
     return QString::fromUtf16(rowOf(language).toolkitTranslation);
 }
 
-std::optional<Language> Languages::fromCode(const QString &code)
+const FlagPicture &Languages::flag(Language language)
 {
-    return find(code, &LanguageRow::code);
+    return rowOf(language).flag;
 }
 
-std::optional<Language> Languages::fromMenuKey(const QString &key)
+std::optional<Language> Languages::fromCode(const QString &code)
 {
-    return find(key, &LanguageRow::menuKey);
+    for (Language language : kAll) {
+        if (code == QStringView(rowOf(language).code))
+            return language;
+    }
+    return std::nullopt;
 }

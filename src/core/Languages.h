@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Rgb.h"
+
 #include <QString>
 
 #include <array>
@@ -7,9 +9,25 @@
 
 // The interface languages. The order is the column order of every text table and
 // the index of the language's flag on the disclaimer panel. A further language is
-// one more value here, one more row in the table of Languages.cpp and one more
-// column in the text tables.
+// one more value here, one more row in the table of Languages.cpp, one more
+// column in the text tables and one more row in the menu table; the build
+// refuses a table that lacks one of its texts.
 enum class Language { German, English, French, Spanish, Dutch };
+
+// How a language's flag is drawn, at any size: three bands, or the union flag.
+struct FlagPicture
+{
+    enum class Pattern {
+        Across,  // bands from top to bottom, each as high as its share
+        Upright, // bands from left to right; the outer two are measured from their
+                 // own edges, so equal shares stay equally wide, and the middle one
+                 // takes what is left
+        Union,   // colours: the field, the white and the red of the crosses
+    };
+    Pattern pattern;
+    std::array<Rgb, 3> colours;
+    std::array<int, 3> shares; // of the bands' side; unused by the union flag
+};
 
 class Languages
 {
@@ -21,8 +39,6 @@ public:
     static int index(Language language) { return static_cast<int>(language); }
     // The code stored in the settings: "de", "eng", "frc", "esp", "dutch".
     static QString code(Language language);
-    // The key of the menu command that switches to the language ("keyGerman", ...).
-    static QString menuKey(Language language);
     // What the language selector says while the pointer is on the flag ("[german]", ...).
     static QString selectorLabel(Language language);
     // The name of the toolkit's own translation (the words of its file dialog and
@@ -30,8 +46,9 @@ public:
     static QString toolkitTranslation(Language language);
     // The index of the language's flag on the disclaimer panel.
     static int flagIndex(Language language) { return index(language); }
+    // The flag that stands for the language on the disclaimer panel and in the menu.
+    static const FlagPicture &flag(Language language);
 
-    // Exact, case-sensitive matches.
+    // An exact, case-sensitive match.
     static std::optional<Language> fromCode(const QString &code);
-    static std::optional<Language> fromMenuKey(const QString &key);
 };

@@ -5,47 +5,71 @@
 #include <QString>
 
 #include <array>
+#include <optional>
+
+// What choosing a menu item does. Headings, separators and the places of the
+// recent files (which the window tells apart by their places) do nothing.
+enum class MenuCommand {
+    None,
+    Open,
+    Save,
+    Exit,
+    RedScheme,
+    GreenScheme,
+    BlueScheme,
+    Undo,
+    Redo,
+    SwitchLanguage, // to the item's language
+    Disclaimer,
+    Support,
+    Links,
+};
 
 // The menu tree: 29 items, added to the menu bar in this order. An item's
 // position (1 to 29, separators and hidden items included) is how the menu bar
-// addresses it; positions 17 and 18 are Undo and Redo.
+// addresses it. The positions below are found in the table when it is compiled.
 class MenuTable
 {
 public:
     static constexpr int kCount = 29;
-    static constexpr int kUndoPosition = 17;
-    static constexpr int kRedoPosition = 18;
-    // The recent-files entry, the separator after it and its four places.
-    static constexpr int kRecentPosition = 6;
-    static constexpr int kRecentSeparatorPosition = 7;
-    static constexpr int kFirstRecentFilePosition = 12;
-    static constexpr int kRecentFileCount = 4;
+    static const int kUndoPosition;
+    static const int kRedoPosition;
+    // The recent-files entry, the separator after it and its places.
+    static const int kRecentPosition;
+    static const int kRecentSeparatorPosition;
+    static const int kFirstRecentFilePosition;
+    static const int kRecentFileCount;
 
-    enum class Kind { Ordinary = 0, Marked = 1, Separator = 3 };
-    // The two picture lists of the window: six menu icons and eight 16 x 11
-    // pictures (flags and scheme swatches), numbered from 1.
-    enum class ImageList { None, Menu, Flags };
+    enum class Kind { Ordinary, Marked, Separator };
+    // The picture beside an item: one of the six menu icons, the swatch of a
+    // built-in scheme, or the flag of the item's language.
+    enum class Picture { None, Undo, Redo, Save, Open, New, Help, RedScheme, GreenScheme, BlueScheme, Flag };
     // Shortcut modifiers as a bit mask.
     static constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 
     struct Item
     {
-        const char *key;    // empty for separators and the recent-file placeholders
+        const char *key;    // empty for separators and the recent-file places
         const char *parent; // empty for a heading of the bar
+        MenuCommand command;
+        std::optional<Language> language; // the language of a SwitchLanguage item
         Kind kind;
-        struct
-        {
-            ImageList list;
-            int index;
-        } picture;
+        Picture picture;
         int modifiers;
         int keyCode; // a virtual key code ('Q' is 81); 0: no shortcut
         bool enabled;
         bool visible;
-        const char *captions[Languages::kCount];
+        const char *captions[Languages::kCount]; // none for separators
     };
 
     static const std::array<Item, kCount> &items();
+    // The item with a key, matched exactly, letter case included; null for an
+    // empty key and for a key no item has.
+    static const Item *find(const QString &key);
+    // 1 to kCount.
+    static int position(const Item &item);
+    // The key of the item that switches to a language.
+    static QString switchKey(Language language);
 
     static QString key(const Item &item) { return QString::fromUtf8(item.key); }
     static QString parent(const Item &item) { return QString::fromUtf8(item.parent); }

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 
+const QString PanelTexts::kMakerName = QStringLiteral("Quorvix:");
 const QString PanelTexts::kMakerWebPage = QStringLiteral("http://www.qvx.example/");
 const QString PanelTexts::kForumName = QStringLiteral("S55-Forum:");
 const QString PanelTexts::kForumCaption = QStringLiteral("s55forum.example");

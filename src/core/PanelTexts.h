@@ -9,6 +9,7 @@
 class PanelTexts
 {
 public:
+    static const QString kMakerName;
     static const QString kMakerWebPage;
     static const QString kMakerCaption; // what its link shows
     static const QString kForumName;

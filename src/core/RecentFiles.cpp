@@ -1,5 +1,7 @@
 #include "RecentFiles.h"
 
+#include "MenuTable.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -26,7 +28,7 @@ void RecentFiles::add(const QString &file)
 {
     remove(file);
     m_files.prepend(canonical(file));
-    while (m_files.size() > kMaximum)
+    while (m_files.size() > MenuTable::kRecentFileCount)
         m_files.removeLast();
 }
 

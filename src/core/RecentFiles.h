@@ -2,12 +2,11 @@
 
 #include <QStringList>
 
-// The schemes last opened or saved, newest first, at most four, each once.
+// The schemes last opened or saved, newest first, each once, at most as many as
+// the menu has places for.
 class RecentFiles
 {
 public:
-    static constexpr int kMaximum = 4;
-
     explicit RecentFiles(const QStringList &files = {});
 
     const QStringList &files() const { return m_files; }

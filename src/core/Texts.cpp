@@ -38,6 +38,16 @@ constexpr TextRow kTexts[] = {
       "don't show provider name (only on the device, not in preview)",
       "no mostrar el nombre de la operadora (sólo en el teléfono, no en la vista previa)",
       "Toon geen providernaam (Aleen op het toestel, niet in het voorbeeld)"}},
+    // The window's own captions, the same in every language.
+    {Text::PreviewCaption, {"Preview", "Preview", "Preview", "Preview", "Preview"}},
+    {Text::ElementCaption, {"Element", "Element", "Element", "Element", "Element"}},
+    {Text::SchemeTitleCaption, {"Scheme Titel", "Scheme Titel", "Scheme Titel", "Scheme Titel", "Scheme Titel"}},
+    {Text::PaletteFrameCaption, {"S55 Farbpalette", "S55 Farbpalette", "S55 Farbpalette", "S55 Farbpalette", "S55 Farbpalette"}},
+    {Text::RgbFrameCaption, {"16 Bit Farbe", "16 Bit Farbe", "16 Bit Farbe", "16 Bit Farbe", "16 Bit Farbe"}},
+    {Text::LockCaption, {"lock", "lock", "lock", "lock", "lock"}},
+    {Text::LoadMaskCaption, {"Load Mask", "Load Mask", "Load Mask", "Load Mask", "Load Mask"}},
+    {Text::OpenButtonCaption, {"Color Scheme öffnen", "Color Scheme öffnen", "Color Scheme öffnen", "Color Scheme öffnen", "Color Scheme öffnen"}},
+    {Text::SaveButtonCaption, {"Color Scheme speichern", "Color Scheme speichern", "Color Scheme speichern", "Color Scheme speichern", "Color Scheme speichern"}},
     {Text::Support0,
      {"Wenn ein ungültiges Colour Scheme im S55 gespeichert wird, kann dieses nichts mehr anzeigen. Ab dieser Version von VXL wird eine solche Veränderung soweit möglich automatisch unterbunden. Sollten trotzdem Probleme hier eine Problemlösung:",
       "If you save an illegal Colour Scheme in your S55, you proporly can't see anything. Here how to solve this:",
@@ -80,6 +90,48 @@ constexpr TextRow kTexts[] = {
       "Si vous rencontrez des problèmes avec ce programme, écrivez-moi un eMail (anglais et allemand seulement).",
       "A partir de este momento todo debería funcionar como antes. En caso de tener algún problema con este programa, podéis mandarme un email (sólo en inglés o alemán)",
       "Stuur een emiual wanneer je problemen ondervindt met dit programma. (Alleen in het engels of duits)"}},
+    {Text::DisclaimerTitle,
+     {"Copyright / Disclaimer",
+      "Copyright / Disclaimer",
+      "Copyright / Disclaimer",
+      "Copyright / Disclaimer",
+      "Copyright / Disclaimer"}},
+    {Text::LanguageSelectorTitle,
+     {"select your language",
+      "select your language",
+      "select your language",
+      "select your language",
+      "select your language"}},
+    {Text::Agree,
+     {"agree",
+      "agree",
+      "agree",
+      "agree",
+      "agree"}},
+    {Text::Disagree,
+     {"disagree",
+      "disagree",
+      "disagree",
+      "disagree",
+      "disagree"}},
+    {Text::SupportTitle,
+     {"Support",
+      "Support",
+      "Support",
+      "Support",
+      "Support"}},
+    {Text::LinksTitle,
+     {"Links",
+      "Links",
+      "Links",
+      "Links",
+      "Links"}},
+    {Text::ClosePanel,
+     {"ok",
+      "ok",
+      "ok",
+      "ok",
+      "ok"}},
     {Text::OpenFailed,
      {"%1 konnte nicht geöffnet werden.",
       "%1 could not be opened.",
@@ -277,6 +329,20 @@ constexpr bool inOrder()
     return std::size(kTexts) == std::size_t(Text::Count);
 }
 static_assert(inOrder(), "one row per Text, in the order of the enum");
+
+// Every row has its words in every language: a language added to the enum
+// without its column leaves a gap, and so does a row written short.
+constexpr bool complete()
+{
+    for (const TextRow &row : kTexts) {
+        for (const char *words : row.words) {
+            if (!words || words[0] == '\0')
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(complete(), "a text lacks its words in a language");
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
+#include "PreviewFrame.h"
 #include "Settings.h"
 #include "UserDialogs.h"
 
@@ -126,6 +127,7 @@ struct WindowFixture
     }
     QLineEdit *box(int channel) { return control<QLineEdit>(QStringLiteral("txtRGB%1").arg(channel)); }
     QListWidget *list() { return control<QListWidget>(QStringLiteral("cmbElement")); }
+    PreviewFrame *preview() { return control<PreviewFrame>(QStringLiteral("FramePreview")); }
 
     // Clicks the list entry of an element, as a user does.
     void clickElement(int element)
@@ -152,12 +154,8 @@ struct WindowFixture
     // The item of the current menu with a key.
     QAction *menuItem(const QString &key)
     {
-        const auto &items = MenuTable::items();
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (MenuTable::key(items[i]) == key)
-                return menuBar()->itemAction(int(i) + 1);
-        }
-        return nullptr;
+        const MenuTable::Item *item = MenuTable::find(key);
+        return item ? menuBar()->itemAction(MenuTable::position(*item)) : nullptr;
     }
 
     // Chooses a menu item as a keyboard user does: Alt and the first heading's
@@ -205,11 +203,8 @@ struct WindowFixture
 
     static QString parentOf(const QString &key)
     {
-        for (const MenuTable::Item &item : MenuTable::items()) {
-            if (MenuTable::key(item) == key)
-                return MenuTable::parent(item);
-        }
-        return {};
+        const MenuTable::Item *item = MenuTable::find(key);
+        return item ? MenuTable::parent(*item) : QString();
     }
 
     Rgb colour(int element) const { return window.scheme().colour(element); }

@@ -1,10 +1,9 @@
-#include "Inet.h"
+#include "OpenLink.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-void Inet::openLink(const QString &link, QWidget *window)
+void openLink(const QString &link)
 {
-    Q_UNUSED(window);
     QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
 }

@@ -1,0 +1,45 @@
+#include "InfoPanel.h"
+
+#include "ClickableLabel.h"
+#include "LinkStyle.h"
+#include "OpenLink.h"
+#include "Place.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+InfoPanel::InfoPanel(Text title, QWidget *parent) : QGroupBox(parent)
+{
+    setAutoFillBackground(true); // it covers what lies below it
+    addCaption(title, [this](const QString &text) { setTitle(text); });
+}
+
+void InfoPanel::addCaption(Text text, std::function<void(const QString &)> show)
+{
+    m_captions.emplace_back(text, std::move(show));
+}
+
+QPlainTextEdit *InfoPanel::readOnlyText(const QString &name, const QRect &geometry, const QString &text)
+{
+    auto *box = place<QPlainTextEdit>(this, name, geometry);
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setPlainText(text);
+    return box;
+}
+
+ClickableLabel *InfoPanel::linkLabel(int index, const QRect &geometry, const QString &caption, const QString &link)
+{
+    auto *label = place<ClickableLabel>(this, QStringLiteral("lblLink%1").arg(index), geometry);
+    label->setText(caption);
+    LinkStyle::apply(label, kLinkHoverInterval);
+    connect(label, &ClickableLabel::clicked, this, [link] { openLink(link); });
+    return label;
+}
+
+QPushButton *InfoPanel::button(const QString &name, const QRect &geometry, Text caption)
+{
+    auto *button = place<QPushButton>(this, name, geometry);
+    addCaption(caption, [button](const QString &text) { button->setText(text); });
+    return button;
+}

@@ -1,0 +1,147 @@
+#include "PreviewFrame.h"
+
+#include "DeveloperLabel.h"
+#include "ElementCatalogue.h"
+#include "ElementCode.h"
+#include "PaneView.h"
+#include "SchemeModel.h"
+#include "Texts.h"
+#include "WrappingCheckBox.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
+
+PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *parent)
+    : QGroupBox(parent), m_scheme(scheme), m_panes(panes)
+{
+    setObjectName(QStringLiteral("FramePreview"));
+    for (int i = 0; i < PreviewPanes::kCount; ++i) {
+        PicturePreview[i] = new PaneView(m_panes, i, this);
+        PicturePreview[i]->move(PreviewPanes::position(i));
+        PicturePreview[i]->setToolTipSource([this, i](QPoint at) { return toolTip(i, at); });
+        connect(PicturePreview[i], &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
+        connect(PicturePreview[i], &PaneView::clicked, this, [this, i] { pick(i); });
+    }
+    connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int i) { PicturePreview[i]->update(); });
+
+    developerLabel(this, 2, QStringLiteral("Farbe:"), {8, 304, 49, 17});
+    DEVEdition3 = developerLabel(this, 3, QString(), {64, 304, 105, 17});
+    cmdLoadMask = place<QPushButton>(this, QStringLiteral("cmdLoadMask"), {152, 296, 73, 25});
+    cmdLoadMask->hide();
+    connect(cmdLoadMask, &QPushButton::clicked, this, &PreviewFrame::maskFileRequested);
+
+    // Two lines at the same place; etchRule() makes them a rule.
+    Line3 = place<QFrame>(this, QStringLiteral("Line3"), {8, 328, 217, 1});
+    Line4 = place<QFrame>(this, QStringLiteral("Line4"), {8, 328, 217, 1});
+
+    chkBlink = place<QCheckBox>(this, QStringLiteral("chkBlink"), {8, 336, 217, 25});
+    chkBlink->setChecked(true);
+    chkProvider = place<WrappingCheckBox>(this, QStringLiteral("chkProvider"), {8, 360, 217, 41});
+    connect(chkProvider, &QCheckBox::toggled, this, &PreviewFrame::hideProviderName);
+
+    tmrBlink = new QTimer(this);
+    tmrBlink->setObjectName(QStringLiteral("tmrBlink"));
+    tmrBlink->setInterval(50);
+    connect(tmrBlink, &QTimer::timeout, this, &PreviewFrame::blink);
+    tCheatModus = new QTimer(this);
+    tCheatModus->setObjectName(QStringLiteral("tCheatModus"));
+    tCheatModus->setInterval(10000);
+    connect(tCheatModus, &QTimer::timeout, this, &PreviewFrame::resetClickSequence);
+    tCheatModus->start();
+}
+
+void PreviewFrame::setLanguage(Language language)
+{
+    m_language = language;
+    setTitle(Texts::get(Text::PreviewCaption, language));
+    cmdLoadMask->setText(Texts::get(Text::LoadMaskCaption, language));
+    chkBlink->setText(Texts::get(Text::FlashOnSelect, language));
+    chkProvider->setText(Texts::get(Text::HideProviderName, language));
+}
+
+void PreviewFrame::etchRule()
+{
+    Line3->setAutoFillBackground(true);
+    Line3->setBackgroundRole(QPalette::Dark);
+    Line4->setAutoFillBackground(true);
+    Line4->setBackgroundRole(QPalette::Light);
+    Line4->move(Line4->x(), Line4->y() + 1);
+}
+
+// A click on a pane picks the element whose mask pixel lies under the pointer,
+// with the colour the pane shows there. For an element pixel that is the
+// element's own colour; a few fixed icon pixels pass the test as well and then
+// lend their colour to the element they name.
+void PreviewFrame::pick(int pane)
+{
+    m_clickSequence.advance(pane);
+    // A click that picks nothing leaves everything else as it was, a flash included.
+    const auto element = ElementCode::picked(m_panes.pane(pane).maskColourAt(m_lastPointer));
+    if (!element)
+        return;
+    // An element still shown in its flash colour gets its colour back first: the
+    // pick reads the colour the pane shows, which must be the element's own.
+    if (m_flash == Flash::Shown)
+        endFlash();
+    const Rgb shown = m_panes.pane(pane).pictureColourAt(m_lastPointer);
+    DEVEdition3->setText(QStringLiteral("%1  %2 xyz").arg(*element).arg(ElementCode::of(*element).green));
+    emit picked(*element, shown);
+
+    if (chkBlink->isChecked()) {
+        m_flashElement = *element;
+        m_flash = Flash::Due;
+        tmrBlink->start();
+    }
+}
+
+// Both colours come from the element's entry in the scheme, not from the
+// editor: by the time the timer ticks the user may have chosen another element.
+void PreviewFrame::blink()
+{
+    if (m_flash == Flash::Due) {
+        m_flash = Flash::Shown;
+        m_panes.paintElement(m_flashElement, m_scheme.colour(m_flashElement).inverted());
+    } else {
+        endFlash();
+    }
+}
+
+void PreviewFrame::endFlash()
+{
+    tmrBlink->stop();
+    if (m_flash == Flash::Shown)
+        m_panes.paintElement(m_flashElement, m_scheme.colour(m_flashElement));
+    m_flash = Flash::None;
+}
+
+void PreviewFrame::resetClickSequence()
+{
+    m_clickSequence.reset();
+}
+
+// Hiding the provider name is a matter of the phone: only the flags of the two
+// provider-name elements change, the preview keeps showing the name.
+void PreviewFrame::hideProviderName(bool hidden)
+{
+    for (int element : ElementCatalogue::kProviderNameElements)
+        m_scheme.setVisible(element, !hidden);
+}
+
+QString PreviewFrame::toolTip(int pane, QPoint at) const
+{
+    const Rgb mask = m_panes.pane(pane).maskColourAt(at);
+    const auto element = ElementCode::element(mask.red, mask.green);
+    if (!element)
+        return {};
+    const Rgb c = m_scheme.colour(*element);
+    return ElementCatalogue::listText(m_language, *element)
+           + QStringLiteral("\nR %1, G %2, B %3   #%4%5%6")
+                 .arg(c.red)
+                 .arg(c.green)
+                 .arg(c.blue)
+                 .arg(c.red, 2, 16, QLatin1Char('0'))
+                 .arg(c.green, 2, 16, QLatin1Char('0'))
+                 .arg(c.blue, 2, 16, QLatin1Char('0'))
+                 .toUpper();
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ClickSequence.h"
+#include "Languages.h"
+#include "PreviewPanes.h"
+#include "Rgb.h"
+
+#include <QGroupBox>
+#include <QPoint>
+
+#include <array>
+
+class PaneView;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class SchemeModel;
+
+// The "Preview" frame: the six panes drawn from the scheme, picking an element by
+// a click on them, its flash, the makers' click sequence and the two options.
+// It owns the flash (an overlay that always gives the element back its colour
+// from the scheme) and the provider-name flags; the window does the rest of a pick.
+class PreviewFrame : public QGroupBox
+{
+    Q_OBJECT
+public:
+    PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *parent = nullptr);
+
+    // Captions and the element names of the tooltips.
+    void setLanguage(Language language);
+    // The etched rule under the panes: a shadow line with a highlight line one
+    // pixel below it, drawn once the window starts.
+    void etchRule();
+
+    // The element of the last flash (0 before any), and whether it is shown in
+    // its flash colour now.
+    int flashElement() const { return m_flashElement; }
+    bool isFlashShown() const { return m_flash == Flash::Shown; }
+    // One tick of tmrBlink: the first shows the picked element in its inverse
+    // colour, the second gives it its colour back and stops the timer.
+    void blink();
+
+    // The makers' click sequence: complete after their eight clicks, started
+    // again by every tick of tCheatModus.
+    const ClickSequence &clickSequence() const { return m_clickSequence; }
+    void resetClickSequence();
+
+    // What the pointer rests on in a pane: the element and its colour, or
+    // nothing over a fixed pixel.
+    QString toolTip(int pane, QPoint at) const;
+
+signals:
+    // A click picked an element; `shown` is the colour the pane shows there.
+    void picked(int element, const Rgb &shown);
+    // The hidden developer button asks for preview pictures from a file.
+    void maskFileRequested();
+
+private:
+    enum class Flash { None, Due, Shown };
+
+    void pick(int pane);
+    void endFlash();
+    void hideProviderName(bool hidden);
+
+    SchemeModel &m_scheme;
+    PreviewPanes &m_panes;
+    Language m_language = Language::German;
+    std::array<PaneView *, PreviewPanes::kCount> PicturePreview{};
+    QFrame *Line3 = nullptr;
+    QFrame *Line4 = nullptr;
+    QCheckBox *chkBlink = nullptr;
+    QCheckBox *chkProvider = nullptr;
+    QLabel *DEVEdition3 = nullptr;
+    QPushButton *cmdLoadMask = nullptr;
+    QTimer *tmrBlink = nullptr;
+    QTimer *tCheatModus = nullptr;
+
+    QPoint m_lastPointer;
+    int m_flashElement = 0;
+    Flash m_flash = Flash::None;
+    ClickSequence m_clickSequence;
+};
