@@ -6,10 +6,9 @@
 #include "LogoControl.h"
 #include "MenuBar.h"
 #include "PanelTexts.h"
-#include "PaletteFrame.h"
+#include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "QtUserDialogs.h"
-#include "RgbEditor.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "Texts.h"
@@ -116,8 +115,7 @@ void MainWindow::showElement()
     if (!element)
         return;
     EditSession::Guard guard(m_session);
-    frameFarbe16Bit->showEntry(m_scheme.entry(*element));
-    frameFarbe256->showColour(frameFarbe16Bit->shownColour());
+    TabPaletteSelect->loadEntry(m_scheme.entry(*element));
 }
 
 // Shows the current element's entry in the editor and both swatches after its
@@ -129,8 +127,7 @@ void MainWindow::showCurrentColour()
     const auto element = cmbElement->currentElement();
     if (!element)
         return;
-    frameFarbe16Bit->display(m_scheme.entry(*element));
-    frameFarbe256->showColour(m_scheme.colour(*element));
+    TabPaletteSelect->showEntry(m_scheme.entry(*element));
 }
 
 // The name box refuses what a file cannot hold; the status bar says why, so
@@ -142,9 +139,13 @@ void MainWindow::tellRefusedNameCharacter()
         StatusBar1Panel1->setText(text(Text::NameCharacterRefused).arg(*refused));
 }
 
-void MainWindow::showPaletteTab(int index)
+// The colour before the click is the step left to undo.
+void MainWindow::takePaletteColour(const Rgb &colour)
 {
-    const QString key = TabPaletteSelect->tabBar()->tabData(index).toString();
-    frameFarbe256->setVisible(key == u"pS55");
-    frameFarbe16Bit->setVisible(key == u"p16Bit");
+    const auto element = cmbElement->currentElement();
+    if (!element)
+        return;
+    m_session.rememberUndo();
+    m_scheme.setColour(*element, colour);
+    showCurrentColour();
 }

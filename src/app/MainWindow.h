@@ -24,7 +24,7 @@ class LinksPanel;
 class LinkControl;
 class LogoControl;
 class MenuBar;
-class PaletteFrame;
+class PaletteTabs;
 class PreviewFrame;
 class QCheckBox;
 class QFrame;
@@ -32,9 +32,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
 class QTimer;
-class RgbEditor;
 class SupportPanel;
 class UserDialogs;
 
@@ -116,7 +114,6 @@ private:
     void followLanguage(const InfoPanel *panel);
     void createEditorArea();
     void createElementFrame(QWidget *area);
-    void createPaletteTabs(QWidget *area);
     void createNameFrame(QWidget *area);
     void connectControls();
 
@@ -124,7 +121,8 @@ private:
     void showElement();
     void showCurrentColour();
     void tellRefusedNameCharacter();
-    void showPaletteTab(int index);
+    // A colour chosen on the S55 palette for the current element.
+    void takePaletteColour(const Rgb &colour);
 
     // --- File commands
     void showProblem(Text message, const QString &path, const QString &details);
@@ -175,9 +173,7 @@ private:
     PreviewFrame *FramePreview = nullptr;
     QGroupBox *frameElement = nullptr;
     ElementList *cmbElement = nullptr;
-    QTabWidget *TabPaletteSelect = nullptr;
-    PaletteFrame *frameFarbe256 = nullptr;
-    RgbEditor *frameFarbe16Bit = nullptr;
+    PaletteTabs *TabPaletteSelect = nullptr;
     QGroupBox *FrameTitel = nullptr;
     QLineEdit *txtNamedesSchemes = nullptr;
     QPushButton *cmdOpen = nullptr;

@@ -5,8 +5,7 @@
 #include "ElementList.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
-#include "PaletteFrame.h"
-#include "RgbEditor.h"
+#include "PaletteTabs.h"
 
 void MainWindow::undo()
 {
@@ -27,8 +26,7 @@ void MainWindow::redo()
 void MainWindow::restoreColour(int element, const Rgb &colour)
 {
     m_scheme.setColour(element, colour);
-    frameFarbe16Bit->assignColour(colour);
-    frameFarbe256->showSwatch(colour);
+    TabPaletteSelect->assignColour(colour);
 }
 
 // The one place that sets the Undo and Redo items.

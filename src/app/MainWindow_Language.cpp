@@ -3,6 +3,7 @@
 
 #include "ElementCatalogue.h"
 #include "ElementList.h"
+#include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "Settings.h"
 #include "Texts.h"
@@ -51,6 +52,7 @@ void MainWindow::applyLanguage(Language language)
     for (const auto &[caption, setCaption] : m_localisedCaptions)
         setCaption(Texts::get(caption, language));
     FramePreview->setLanguage(language);
+    TabPaletteSelect->setLanguage(language);
     m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));
     cmbElement->selectPosition(0);

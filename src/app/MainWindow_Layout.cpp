@@ -6,15 +6,13 @@
 // txtSupport0..6).
 #include "MainWindow.h"
 
+#include "DeveloperLabel.h"
 #include "ElementList.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
-#include "PaletteFrame.h"
-#include "PreviewFrame.h"
 #include "PaletteTabs.h"
-#include "DeveloperLabel.h"
 #include "Place.h"
-#include "RgbEditor.h"
+#include "PreviewFrame.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "WrappingCheckBox.h"
@@ -25,8 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTime>
 #include <QTimer>
 
@@ -81,51 +77,30 @@ void MainWindow::createEditorArea()
     MainElements->setAutoFillBackground(true); // it covers the banner and the links beside the panels
     FramePreview = place<PreviewFrame>(MainElements, QStringLiteral("FramePreview"), {0, 0, 233, 409}, m_scheme, m_panes);
     createElementFrame(MainElements);
-    createPaletteTabs(MainElements);
+    TabPaletteSelect = place<PaletteTabs>(MainElements, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217}, m_session);
     createNameFrame(MainElements);
 
     // The open and save commands live on two buttons that are never shown; the
     // menu runs them.
-    cmdOpen = place<QPushButton>(MainElements, QStringLiteral("cmdOpen"), {512, 352, 105, 25},
-                                 QStringLiteral("Color Scheme öffnen"));
+    cmdOpen = place<QPushButton>(MainElements, QStringLiteral("cmdOpen"), {512, 352, 105, 25});
     cmdOpen->hide();
-    cmdSave = place<QPushButton>(MainElements, QStringLiteral("cmdSave"), {512, 384, 105, 25},
-                                 QStringLiteral("Color Scheme speichern"));
+    cmdSave = place<QPushButton>(MainElements, QStringLiteral("cmdSave"), {512, 384, 105, 25});
     cmdSave->hide();
+    m_localisedCaptions.push_back({Text::OpenButtonCaption, [this](const QString &s) { cmdOpen->setText(s); }});
+    m_localisedCaptions.push_back({Text::SaveButtonCaption, [this](const QString &s) { cmdSave->setText(s); }});
 }
 
 void MainWindow::createElementFrame(QWidget *area)
 {
-    frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121}, QStringLiteral("Element"));
+    frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
+    m_localisedCaptions.push_back({Text::ElementCaption, [this](const QString &s) { frameElement->setTitle(s); }});
     cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_scheme);
-}
-
-void MainWindow::createPaletteTabs(QWidget *area)
-{
-    // The tab strip with its page; the two frames lie over the page, one shown
-    // at a time, so the tabs' own pages stay empty.
-    TabPaletteSelect = place<PaletteTabs>(area, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217});
-    const struct { const char16_t *key; Text caption; const char16_t *design; } tabs[] = {
-        {u"pS55", Text::TabS55, u"S55 Farbpalette"},
-        {u"p16Bit", Text::Tab16Bit, u"16 Bit Farbpalette"},
-    };
-    for (const auto &tab : tabs) {
-        const int index = TabPaletteSelect->addTab(new QWidget, QString::fromUtf16(tab.design));
-        TabPaletteSelect->tabBar()->setTabData(index, QString::fromUtf16(tab.key));
-        m_localisedCaptions.push_back(
-            {tab.caption, [this, index](const QString &s) { TabPaletteSelect->setTabText(index, s); }});
-    }
-
-    frameFarbe256 = new PaletteFrame(m_session, area);
-    frameFarbe256->setGeometry(264, 152, 225, 177);
-    frameFarbe16Bit = new RgbEditor(m_session, area);
-    frameFarbe16Bit->setGeometry(264, 152, 225, 177);
-    frameFarbe16Bit->hide();
 }
 
 void MainWindow::createNameFrame(QWidget *area)
 {
-    FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57}, QStringLiteral("Scheme Titel"));
+    FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57});
+    m_localisedCaptions.push_back({Text::SchemeTitleCaption, [this](const QString &s) { FrameTitel->setTitle(s); }});
     txtNamedesSchemes = place<QLineEdit>(FrameTitel, QStringLiteral("txtNamedesSchemes"), {8, 24, 241, 19});
     txtNamedesSchemes->setValidator(new SchemeNameValidator(txtNamedesSchemes));
 }
@@ -151,8 +126,7 @@ void MainWindow::connectControls()
     connect(FramePreview, &PreviewFrame::picked, this, &MainWindow::takePick);
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
-    connect(TabPaletteSelect, &QTabWidget::currentChanged, this, &MainWindow::showPaletteTab);
-    connect(frameFarbe256, &PaletteFrame::colourGiven, this, &MainWindow::showCurrentColour);
+    connect(TabPaletteSelect, &PaletteTabs::colourChosen, this, &MainWindow::takePaletteColour);
 
     // The name box and the scheme's name follow each other.
     connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);

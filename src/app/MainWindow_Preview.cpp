@@ -2,8 +2,7 @@
 #include "MainWindow.h"
 
 #include "ElementList.h"
-#include "PaletteFrame.h"
-#include "RgbEditor.h"
+#include "PaletteTabs.h"
 
 // The element becomes current and takes the colour the pane showed: for an
 // element pixel its own colour, for one of the few fixed icon pixels that pass
@@ -15,8 +14,7 @@ void MainWindow::takePick(int element, const Rgb &shown)
     cmbElement->selectPosition(element - 1);
     const Rgb before = m_scheme.colour(element);
     m_scheme.setColour(element, shown);
-    frameFarbe16Bit->moveBars(shown);
+    TabPaletteSelect->moveToColour(shown);
     // The bars' own handling records every single step as an undo colour.
     m_session.history().recordPick(before);
-    frameFarbe256->showColour(frameFarbe16Bit->barColour());
 }

@@ -1,14 +1,12 @@
 #include "PaletteFrame.h"
 
 #include "ColourSwatch.h"
-#include "EditSession.h"
 #include "PaletteView.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
-PaletteFrame::PaletteFrame(EditSession &session, QWidget *parent)
-    : QGroupBox(QStringLiteral("S55 Farbpalette"), parent), m_session(session)
+PaletteFrame::PaletteFrame(QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("frameFarbe256"));
 
@@ -16,7 +14,7 @@ PaletteFrame::PaletteFrame(EditSession &session, QWidget *parent)
     m_picS55Palette->setObjectName(QStringLiteral("picS55Palette"));
     m_picS55Palette->setGeometry(16, 16, 130, 130);
     connect(m_picS55Palette, &PaletteView::hovered, this, &PaletteFrame::showColour);
-    connect(m_picS55Palette, &PaletteView::clicked, this, &PaletteFrame::give);
+    connect(m_picS55Palette, &PaletteView::clicked, this, [this] { emit colourChosen(m_picColor2->colour()); });
 
     m_picColor2 = new ColourSwatch(this);
     m_picColor2->setObjectName(QStringLiteral("picColor2"));
@@ -55,17 +53,4 @@ void PaletteFrame::showColour(const Rgb &colour)
 void PaletteFrame::showSwatch(const Rgb &colour)
 {
     m_picColor2->setColour(colour);
-}
-
-// The colour given is the one the swatch shows: the colour under the pointer at
-// the last move, or the element's own colour when the pointer has not moved over
-// the palette since the element was chosen.
-void PaletteFrame::give()
-{
-    const auto element = m_session.currentElement();
-    if (!element)
-        return;
-    m_session.rememberUndo();
-    m_session.scheme().setColour(*element, m_picColor2->colour());
-    emit colourGiven();
 }

@@ -7,18 +7,19 @@
 #include <array>
 
 class ColourSwatch;
-class EditSession;
 class PaletteView;
 class QLineEdit;
 
 // The "S55 Farbpalette" frame: the palette picture, a swatch and three read-only
 // value boxes. Pointing at the palette shows the colour under the pointer; a
-// click gives the colour last shown to the current element.
+// click chooses the colour last shown. That is the colour under the pointer at
+// the last move, or the element's own colour when the pointer has not moved over
+// the palette since the element was chosen.
 class PaletteFrame : public QGroupBox
 {
     Q_OBJECT
 public:
-    explicit PaletteFrame(EditSession &session, QWidget *parent = nullptr);
+    explicit PaletteFrame(QWidget *parent = nullptr);
 
     // Shows a colour in the swatch and its values in the boxes.
     void showColour(const Rgb &colour);
@@ -27,13 +28,9 @@ public:
     void showSwatch(const Rgb &colour);
 
 signals:
-    // A click gave the current element the colour under the pointer.
-    void colourGiven();
+    void colourChosen(const Rgb &colour);
 
 private:
-    void give();
-
-    EditSession &m_session;
     PaletteView *m_picS55Palette = nullptr;
     ColourSwatch *m_picColor2 = nullptr;
     std::array<QLineEdit *, 3> m_txtS55PaletteRGB{};

@@ -2,6 +2,7 @@
 
 #include "ColourSwatch.h"
 #include "EditSession.h"
+#include "Texts.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -37,7 +38,7 @@ QLineEdit *makeBox(const QString &name, int y, QWidget *parent)
 } // namespace
 
 RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
-    : QGroupBox(QStringLiteral("16 Bit Farbe"), parent), m_session(session)
+    : QGroupBox(parent), m_session(session)
 {
     setObjectName(QStringLiteral("frameFarbe16Bit"));
     const char *labels[4] = {"R", "G", "B", "H"};
@@ -68,7 +69,7 @@ RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
     m_txtHelligkeit->setText(QStringLiteral("100"));
     m_txtHelligkeit->setEnabled(false);
 
-    m_chkLock = new QCheckBox(QStringLiteral("lock"), this);
+    m_chkLock = new QCheckBox(this);
     m_chkLock->setObjectName(QStringLiteral("chkLock"));
     m_chkLock->setGeometry(8, 112, 41, 17);
     m_chkLock->hide();
@@ -101,6 +102,12 @@ bool RgbEditor::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+void RgbEditor::setLanguage(Language language)
+{
+    setTitle(Texts::get(Text::RgbFrameCaption, language));
+    m_chkLock->setText(Texts::get(Text::LockCaption, language));
 }
 
 Rgb RgbEditor::shownColour() const

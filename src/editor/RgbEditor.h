@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourEntry.h"
+#include "Languages.h"
 
 #include <QGroupBox>
 
@@ -29,6 +30,8 @@ class RgbEditor : public QGroupBox
     Q_OBJECT
 public:
     explicit RgbEditor(EditSession &session, QWidget *parent = nullptr);
+
+    void setLanguage(Language language);
 
     // Shows an element's entry: each box whose text changes runs the channel
     // change, then the swatch shows the values.

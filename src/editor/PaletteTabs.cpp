@@ -1,0 +1,102 @@
+#include "PaletteTabs.h"
+
+#include "PaletteFrame.h"
+#include "RgbEditor.h"
+#include "Texts.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <QTabBar>
+
+namespace {
+
+// The application's style with a narrower margin beside a tab's caption; the
+// tab's size and the place of its caption both follow it, so nothing is cut.
+class NarrowTabs : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// The tabs by their keys, each with its caption.
+struct Tab
+{
+    const char16_t *key;
+    Text caption;
+};
+constexpr Tab kTabs[] = {{u"pS55", Text::TabS55}, {u"p16Bit", Text::Tab16Bit}};
+
+// Where the frames lie in the strip.
+constexpr QRect kFramePlace(16, 24, 225, 177);
+
+} // namespace
+
+// Its tabs keep narrower margins than the style's usual ones: the Spanish
+// captions only just fit side by side in the strip's 257 pixels.
+PaletteTabs::PaletteTabs(EditSession &session, QWidget *parent) : QTabWidget(parent)
+{
+    auto *style = new NarrowTabs(QApplication::style()->name());
+    style->setParent(this);
+    tabBar()->setStyle(style);
+    tabBar()->setExpanding(false);
+    tabBar()->setElideMode(Qt::ElideNone);
+    for (const Tab &tab : kTabs) {
+        const int index = addTab(new QWidget, QString());
+        tabBar()->setTabData(index, QString::fromUtf16(tab.key));
+    }
+
+    frameFarbe256 = new PaletteFrame(this);
+    frameFarbe256->setGeometry(kFramePlace);
+    frameFarbe16Bit = new RgbEditor(session, this);
+    frameFarbe16Bit->setGeometry(kFramePlace);
+    frameFarbe16Bit->hide();
+    connect(this, &QTabWidget::currentChanged, this, &PaletteTabs::showTab);
+    connect(frameFarbe256, &PaletteFrame::colourChosen, this, &PaletteTabs::colourChosen);
+}
+
+void PaletteTabs::setLanguage(Language language)
+{
+    for (int index = 0; index < count(); ++index)
+        setTabText(index, Texts::get(kTabs[index].caption, language));
+    frameFarbe256->setTitle(Texts::get(Text::PaletteFrameCaption, language));
+    frameFarbe16Bit->setLanguage(language);
+}
+
+// Neither tab refreshes what its frame shows.
+void PaletteTabs::showTab(int index)
+{
+    const QString key = tabBar()->tabData(index).toString();
+    frameFarbe256->setVisible(key == u"pS55");
+    frameFarbe16Bit->setVisible(key == u"p16Bit");
+}
+
+void PaletteTabs::loadEntry(const ColourEntry &entry)
+{
+    frameFarbe16Bit->showEntry(entry);
+    frameFarbe256->showColour(frameFarbe16Bit->shownColour());
+}
+
+void PaletteTabs::showEntry(const ColourEntry &entry)
+{
+    frameFarbe16Bit->display(entry);
+    frameFarbe256->showColour(entry.rgb());
+}
+
+void PaletteTabs::assignColour(const Rgb &colour)
+{
+    frameFarbe16Bit->assignColour(colour);
+    frameFarbe256->showSwatch(colour);
+}
+
+void PaletteTabs::moveToColour(const Rgb &colour)
+{
+    frameFarbe16Bit->moveBars(colour);
+    frameFarbe256->showColour(frameFarbe16Bit->barColour());
+}
