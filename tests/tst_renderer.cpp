@@ -1,5 +1,4 @@
 #include "ColourScheme.h"
-#include "ColourValue.h"
 #include "ElementCode.h"
 #include "PreviewPanes.h"
 #include "support/ReferenceScan.h"
@@ -87,7 +86,6 @@ private slots:
     void brightnessNeverReachesThePreview();
     void telltaleElementsRepaintTheirRegions();
     void eachPaneIsAnnouncedOncePerBatch();
-    void splitColourTakesRedFromTheLowestByte();
     void pickAcceptsTheLooserTest();
     void readingOutsideAPaneGivesWhite();
 };
@@ -233,14 +231,6 @@ void TestRenderer::eachPaneIsAnnouncedOncePerBatch()
     QCOMPARE(changed.size(), PreviewPanes::kCount);
     for (int i = 0; i < PreviewPanes::kCount; ++i)
         QCOMPARE(changed.at(i).at(0).toInt(), i);
-}
-
-void TestRenderer::splitColourTakesRedFromTheLowestByte()
-{
-    QCOMPARE(splitColour(0x00C08040), (Rgb{0x40, 0x80, 0xC0}));
-    QCOMPARE(splitColour(0xFF123456), (Rgb{0x56, 0x34, 0x12})); // the top byte is ignored
-    QCOMPARE(colourValue({1, 2, 3}), quint32(1 + 2 * 256 + 3 * 65536));
-    QCOMPARE(splitColour(colourValue({250, 0, 7})), (Rgb{250, 0, 7}));
 }
 
 void TestRenderer::pickAcceptsTheLooserTest()

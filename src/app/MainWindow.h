@@ -61,7 +61,6 @@ public:
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
     const ColourScheme &scheme() const { return m_scheme.scheme(); }
-    const EditSession &session() const { return m_session; }
     const UndoHistory &history() const { return m_session.history(); }
     const PreviewPanes &panes() const { return m_panes; }
 
