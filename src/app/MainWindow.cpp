@@ -6,11 +6,13 @@
 #include "LogoControl.h"
 #include "MenuBar.h"
 #include "PanelTexts.h"
+#include "Place.h"
 #include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "QtUserDialogs.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
+#include "StatusBar.h"
 #include "Texts.h"
 #include "Version.h"
 
@@ -28,7 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
     // In the order of stacking, bottom first.
     createWindow();
     createBanner();
-    createStatusBar();
+    StatusBar1 = place<StatusBar>(this, QStringLiteral("StatusBar1"), {0, 452, 634, 25});
     createEditorArea();
     createMenu();
     createDisclaimerPanel();
@@ -78,22 +80,14 @@ void MainWindow::tellSettingsNotKept(const QString &store, const Problem &why)
     if (m_toldSettingsNotKept)
         return;
     m_toldSettingsNotKept = true;
-    StatusBar1Panel1->setText(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(m_language)));
+    StatusBar1->showMessage(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(m_language)));
 }
 
 bool MainWindow::event(QEvent *event)
 {
     if (event->type() != QEvent::StatusTip)
         return QWidget::event(event);
-    const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-    if (!tip.isEmpty()) {
-        if (!m_coveredStatus)
-            m_coveredStatus = StatusBar1Panel1->text();
-        StatusBar1Panel1->setText(tip);
-    } else if (m_coveredStatus) {
-        StatusBar1Panel1->setText(*m_coveredStatus);
-        m_coveredStatus.reset();
-    }
+    StatusBar1->showTip(static_cast<QStatusTipEvent *>(event)->tip());
     return true;
 }
 
@@ -136,7 +130,7 @@ void MainWindow::tellRefusedNameCharacter()
 {
     const auto *validator = qobject_cast<const SchemeNameValidator *>(txtNamedesSchemes->validator());
     if (const auto refused = validator ? validator->lastRefused() : std::nullopt)
-        StatusBar1Panel1->setText(text(Text::NameCharacterRefused).arg(*refused));
+        StatusBar1->showMessage(text(Text::NameCharacterRefused).arg(*refused));
 }
 
 // The colour before the click is the step left to undo.

@@ -8,13 +8,10 @@
 #include "SchemeModel.h"
 #include "Text.h"
 
-#include <QPoint>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class DisclaimerPanel;
@@ -26,13 +23,9 @@ class LogoControl;
 class MenuBar;
 class PaletteTabs;
 class PreviewFrame;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
+class StatusBar;
 class SupportPanel;
 class UserDialogs;
 
@@ -103,7 +96,6 @@ private:
     // --- Layout (MainWindow_Layout.cpp): the one place that creates and places
     // the controls.
     void createWindow();
-    void createStatusBar();
     void createBanner();
     void createMenu();
     void createDisclaimerPanel();
@@ -162,24 +154,19 @@ private:
     std::vector<std::pair<Text, std::function<void(const QString &)>>> m_localisedCaptions;
 
     bool m_toldSettingsNotKept = false;
-    std::optional<QString> m_coveredStatus; // while a status tip shows: the text it covers
 
-    QLabel *Picture1 = nullptr;
     LinkControl *ctlLink1 = nullptr;
     LogoControl *quorvix1 = nullptr;
     MenuBar *SmartMenuXP1 = nullptr;
     QWidget *MainElements = nullptr;
     PreviewFrame *FramePreview = nullptr;
-    QGroupBox *frameElement = nullptr;
     ElementList *cmbElement = nullptr;
     PaletteTabs *TabPaletteSelect = nullptr;
-    QGroupBox *FrameTitel = nullptr;
     QLineEdit *txtNamedesSchemes = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdSave = nullptr;
     DisclaimerPanel *frmCopyright = nullptr;
     SupportPanel *FrameSupport = nullptr;
     LinksPanel *frameLinks = nullptr;
-    QFrame *StatusBar1 = nullptr;
-    QLabel *StatusBar1Panel1 = nullptr;
+    StatusBar *StatusBar1 = nullptr;
 };

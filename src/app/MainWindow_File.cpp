@@ -7,6 +7,7 @@
 #include "MenuBar.h"
 #include "MenuTable.h"
 #include "Settings.h"
+#include "StatusBar.h"
 #include "UserDialogs.h"
 
 #include <QDir>
@@ -186,6 +187,6 @@ void MainWindow::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     if (urls.size() > 1)
-        StatusBar1Panel1->setText(text(Text::OnlyFirstDropped).arg(QString::number(urls.size()), path));
+        StatusBar1->showMessage(text(Text::OnlyFirstDropped).arg(QString::number(urls.size()), path));
     openSchemeFile(path);
 }

@@ -40,37 +40,6 @@ void MainWindow::createWindow()
     developerLabel(this, 1, QStringLiteral("FOR QUORVIX INTERNAL USE ONLY"), {392, 16, 233, 17});
 }
 
-// Two sunken panels: a text panel, empty but for the makers' one message, and the
-// time. A plain frame rather than QStatusBar, whose size grip (never shown on
-// this fixed window) would load the pointer theme at every start.
-void MainWindow::createStatusBar()
-{
-    StatusBar1 = place<QFrame>(this, QStringLiteral("StatusBar1"), {0, 452, 634, 25});
-    const auto panel = [this](const QString &name, const QRect &geometry) {
-        auto *label = place<QLabel>(StatusBar1, name, geometry);
-        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        label->setIndent(3);
-        label->setTextFormat(Qt::PlainText); // it names files, which may look like markup
-        return label;
-    };
-    StatusBar1Panel1 = panel(QStringLiteral("StatusBar1Panel1"), {2, 3, 556, 20});
-    auto *clock = panel(QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
-    clock->setAlignment(Qt::AlignCenter);
-    // The clock wakes once a minute, when its text changes. A look that comes
-    // early (the system's clock was set) only sets the next one.
-    auto *tmrClock = new QTimer(this);
-    tmrClock->setObjectName(QStringLiteral("tmrClock"));
-    tmrClock->setSingleShot(true);
-    tmrClock->setTimerType(Qt::PreciseTimer);
-    const auto showTime = [clock, tmrClock] {
-        const QTime now = QTime::currentTime();
-        clock->setText(now.toString(QStringLiteral("HH:mm")));
-        tmrClock->start(60'000 - now.msecsSinceStartOfDay() % 60'000);
-    };
-    connect(tmrClock, &QTimer::timeout, clock, showTime);
-    showTime();
-}
-
 void MainWindow::createEditorArea()
 {
     MainElements = place<QWidget>(this, QStringLiteral("MainElements"), {8, 32, 617, 417});
@@ -92,15 +61,15 @@ void MainWindow::createEditorArea()
 
 void MainWindow::createElementFrame(QWidget *area)
 {
-    frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
-    m_localisedCaptions.push_back({Text::ElementCaption, [this](const QString &s) { frameElement->setTitle(s); }});
+    auto *frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
+    m_localisedCaptions.push_back({Text::ElementCaption, [frameElement](const QString &s) { frameElement->setTitle(s); }});
     cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_scheme);
 }
 
 void MainWindow::createNameFrame(QWidget *area)
 {
-    FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57});
-    m_localisedCaptions.push_back({Text::SchemeTitleCaption, [this](const QString &s) { FrameTitel->setTitle(s); }});
+    auto *FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57});
+    m_localisedCaptions.push_back({Text::SchemeTitleCaption, [FrameTitel](const QString &s) { FrameTitel->setTitle(s); }});
     txtNamedesSchemes = place<QLineEdit>(FrameTitel, QStringLiteral("txtNamedesSchemes"), {8, 24, 241, 19});
     txtNamedesSchemes->setValidator(new SchemeNameValidator(txtNamedesSchemes));
 }

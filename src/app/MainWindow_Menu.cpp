@@ -6,6 +6,7 @@
 #include "MenuPictures.h"
 #include "MenuTable.h"
 #include "PreviewFrame.h"
+#include "StatusBar.h"
 #include "Texts.h"
 
 #include <QLabel>
@@ -79,7 +80,7 @@ void MainWindow::dispatch(const QString &key)
 void MainWindow::loadRedScheme()
 {
     if (FramePreview->clickSequence().isComplete())
-        StatusBar1Panel1->setText(text(Text::SecretRedScheme));
+        StatusBar1->showMessage(text(Text::SecretRedScheme));
     loadStandardScheme(StandardScheme::Red);
     FramePreview->resetClickSequence();
 }

@@ -24,7 +24,6 @@ void MainWindow::createBanner()
     // Drawn when first seen: with the editor showing, the banner lies under it.
     auto *banner = place<LazyPicture>(this, QStringLiteral("Picture1"), {520, 176, Banner::kWidth, Banner::kHeight});
     banner->setPicture(&Banner::picture);
-    Picture1 = banner;
     ctlLink1 = place<LinkControl>(this, QStringLiteral("ctlLink1"), {528, 360, 89, 17});
     quorvix1 = place<LogoControl>(this, QStringLiteral("quorvix1"), {519, 386, 113, 57}, PanelTexts::kMakerWebPage);
 }
