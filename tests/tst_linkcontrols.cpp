@@ -5,6 +5,7 @@
 #include "support/UrlCatcher.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScopeGuard>
 #include <QTest>
@@ -271,6 +272,24 @@ void TestLinkControls::oneWatchServesEveryHoveredControl()
     QCOMPARE(logo->shownPicture(), LogoControl::Picture::Left);
     QVERIFY(link->font().underline());
     QCOMPARE(timer->interval(), 100);
+
+    // Watched together, each keeps its own pace: the logo is looked at every
+    // 10 ms, the link only every 100 ms, though the timer ticks at the faster.
+    QCursor::setPos(window.mapToGlobal(QPoint(290, 10)));
+    control->checkHover();
+    QVERIFY(!HoverWatch::instance().isWatching(link));
+    QElapsedTimer sinceLinkHovered;
+    sinceLinkHovered.start();
+    pointAt(link, QPoint(5, 5));
+    pointAt(picture, QPoint(10, 10));
+    QCursor::setPos(window.mapToGlobal(QPoint(290, 10)));
+    timer->blockSignals(false);
+    QTRY_COMPARE_WITH_TIMEOUT(logo->shownPicture(), LogoControl::Picture::Left, 1000);
+    if (sinceLinkHovered.elapsed() < 80) // a slow machine may be past the link's look already
+        QVERIFY(link->font().underline());
+    QTRY_VERIFY_WITH_TIMEOUT(!link->font().underline(), 1000);
+    QVERIFY(sinceLinkHovered.elapsed() >= 95);
+    timer->blockSignals(true);
 
     // A watched control that is destroyed is no longer watched.
     delete control;

@@ -124,6 +124,18 @@ void TestPalettes::tabsSwitchFramesAndNothingElse()
     QVERIFY(s55->isVisible() && !rgb->isVisible());
     QVERIFY(f.window.scheme().table() == before.table());
     QCOMPARE(f.pictures(), pictures);
+
+    // Ctrl+Tab switches from the tab bar, never from inside a frame.
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    f.box(0)->setFocus();
+    QTest::keyClick(f.box(0), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QVERIFY(f.box(0)->hasFocus());
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
 }
 
 QTEST_MAIN(TestPalettes)

@@ -20,7 +20,7 @@ HoverWatch::HoverWatch(QObject *parent) : QObject(parent)
 {
     tmrHover = new QTimer(this);
     tmrHover->setObjectName(QStringLiteral("tmrHover"));
-    connect(tmrHover, &QTimer::timeout, this, &HoverWatch::check);
+    connect(tmrHover, &QTimer::timeout, this, &HoverWatch::tick);
 }
 
 namespace {
@@ -34,7 +34,7 @@ auto isFor(const QObject *widget)
 
 void HoverWatch::watch(QWidget *widget, int interval, std::function<void()> onLeft)
 {
-    Watched watched{widget, widget, interval, std::move(onLeft)};
+    Watched watched{widget, widget, interval, std::move(onLeft), QDeadlineTimer(interval, Qt::PreciseTimer)};
     if (const auto known = std::find_if(m_watched.begin(), m_watched.end(), isFor(widget)); known != m_watched.end())
         *known = std::move(watched);
     else
@@ -58,10 +58,25 @@ bool HoverWatch::isWatching(const QWidget *widget) const
 
 void HoverWatch::check()
 {
+    look(false);
+}
+
+void HoverWatch::tick()
+{
+    look(true);
+}
+
+void HoverWatch::look(bool onlyDue)
+{
     // What a widget is told may start or end other watches: decide first, then tell.
     std::vector<Watched> left;
     for (auto it = m_watched.begin(); it != m_watched.end();) {
-        if (it->widget && isPointerOn(it->widget)) {
+        // A look a little early counts as due: the timer's ticks do not fall
+        // exactly on each widget's own interval.
+        if (onlyDue && it->due.remainingTime() > tmrHover->interval() / 2) {
+            ++it;
+        } else if (it->widget && isPointerOn(it->widget)) {
+            it->due.setRemainingTime(it->interval, Qt::PreciseTimer);
             ++it;
         } else {
             if (it->widget)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -34,7 +35,8 @@ public:
     void forget(const QObject *widget);
     bool isWatching(const QWidget *widget) const;
 
-    // One tick of the timer: every watched widget the pointer is off is told so.
+    // Every watched widget the pointer is off is told so, whether its look is
+    // due or not (a tick without waiting, for tests).
     void check();
 
     // Whether the pointer lies on the widget's rectangle on the screen, edges
@@ -46,6 +48,10 @@ private:
     // The timer follows what is watched: stopped when nothing is, otherwise at
     // the shortest interval asked for.
     void adjustTimer();
+    // One tick of the timer: the widgets whose own interval has passed are looked
+    // at, so that a slow watch keeps its pace while a fast one runs beside it.
+    void tick();
+    void look(bool onlyDue);
 
     struct Watched
     {
@@ -53,6 +59,7 @@ private:
         QPointer<QWidget> widget;
         int interval;
         std::function<void()> onLeft;
+        QDeadlineTimer due; // the next look
     };
 
     std::vector<Watched> m_watched;

@@ -5,6 +5,7 @@
 #include "Texts.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QProxyStyle>
 #include <QTabBar>
 
@@ -67,6 +68,19 @@ void PaletteTabs::setLanguage(Language language)
         setTabText(index, Texts::get(kTabs[index].caption, language));
     frameFarbe256->setTitle(Texts::get(Text::PaletteFrameCaption, language));
     frameFarbe16Bit->setLanguage(language);
+}
+
+// Ctrl+Tab and the like switch the tabs from the tab bar, not from inside a
+// frame: a key a frame's box or button leaves alone passes the strip by, as it
+// would if the frames were not the strip's own.
+void PaletteTabs::keyPressEvent(QKeyEvent *event)
+{
+    const QWidget *focus = focusWidget();
+    if (focus && (frameFarbe256->isAncestorOf(focus) || frameFarbe16Bit->isAncestorOf(focus))) {
+        event->ignore();
+        return;
+    }
+    QTabWidget::keyPressEvent(event);
 }
 
 // Neither tab refreshes what its frame shows.

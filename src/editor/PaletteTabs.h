@@ -37,6 +37,9 @@ signals:
     // A click on the S55 palette chose a colour for the current element.
     void colourChosen(const Rgb &colour);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showTab(int index);
 
