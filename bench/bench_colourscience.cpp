@@ -1,0 +1,139 @@
+// The colour checks the editor runs while the user works: the contrast of
+// element pairs as the phone shows them, the search for a readable colour of
+// the same hue, and the colour-vision views of the six preview panes.
+#include "ColourScheme.h"
+#include "ColourScience.h"
+#include "PreviewPanes.h"
+#include "StandardSchemes.h"
+
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <vector>
+
+using namespace ColourScience;
+
+namespace {
+
+Rgb blue(int element)
+{
+    return StandardSchemes::colour(StandardScheme::Blue, element);
+}
+
+// Elements 1 and 2, 3 and 4, ... 59 and 60 of the blue scheme.
+void phoneContrastOf30Pairs(benchmark::State &state)
+{
+    for (auto _ : state) {
+        double sum = 0;
+        for (int element = 1; element < kElementCount; element += 2)
+            sum += phoneContrast(blue(element), blue(element + 1));
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// Every pair of the 60 elements: 1770 pairs.
+void phoneContrastOfAllPairs(benchmark::State &state)
+{
+    for (auto _ : state) {
+        double sum = 0;
+        for (int a = 1; a <= kElementCount; ++a)
+            for (int b = a + 1; b <= kElementCount; ++b)
+                sum += phoneContrast(blue(a), blue(b));
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// Element 7 (0, 0, 192) on element 8 (64, 64, 64), 1.14 : 1, lightened to 4.5.
+void readableColourForOnePair(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readableColour(blue(7), blue(8), 4.5));
+}
+
+// Red on mid grey has no fix: the search walks both ways to white and black.
+void readableColourWithoutFix(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readableColour({255, 0, 0}, {118, 118, 118}, 4.5));
+}
+
+// 1000 pairs of random colours, text and background, at 4.5 : 1 and 7 : 1.
+void readableColourFor1000RandomPairs(benchmark::State &state)
+{
+    QRandomGenerator random(11);
+    const auto colour = [&] {
+        const quint32 v = random.generate();
+        return Rgb{quint8(v >> 16), quint8(v >> 8), quint8(v)};
+    };
+    std::vector<std::array<Rgb, 2>> pairs(1000);
+    for (auto &pair : pairs)
+        pair = {colour(), colour()};
+    const double level = double(state.range(0)) / 10;
+    for (auto _ : state)
+        for (const auto &pair : pairs)
+            benchmark::DoNotOptimize(readableColour(pair[0], pair[1], level));
+}
+
+std::array<QImage, PreviewPanes::kCount> bluePanes()
+{
+    PreviewPanes panes;
+    ColourScheme scheme;
+    scheme.loadStandard(StandardScheme::Blue);
+    panes.repaintAll(scheme);
+    std::array<QImage, PreviewPanes::kCount> pictures;
+    for (int i = 0; i < PreviewPanes::kCount; ++i)
+        pictures[std::size_t(i)] = panes.pane(i).picture();
+    return pictures;
+}
+
+// The same size of picture without runs of one colour: every pixel computed.
+std::array<QImage, PreviewPanes::kCount> noisePanes()
+{
+    std::array<QImage, PreviewPanes::kCount> pictures;
+    QRandomGenerator random(7);
+    for (QImage &picture : pictures) {
+        picture = QImage(PreviewPanes::kWidth, PreviewPanes::kHeight, QImage::Format_BGR888);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, random.generate());
+    }
+    return pictures;
+}
+
+// Each iteration copies the six pictures (about 1 us of the time) and
+// simulates the copies in place.
+void simulatePanes(benchmark::State &state, const std::array<QImage, PreviewPanes::kCount> &pictures)
+{
+    const auto vision = Vision(state.range(0));
+    for (auto _ : state) {
+        for (const QImage &picture : pictures) {
+            QImage copy = picture.copy();
+            simulate(copy, vision);
+            benchmark::DoNotOptimize(copy.constBits());
+        }
+    }
+}
+
+void simulateBluePanes(benchmark::State &state)
+{
+    simulatePanes(state, bluePanes());
+}
+
+void simulateNoisePanes(benchmark::State &state)
+{
+    simulatePanes(state, noisePanes());
+}
+
+} // namespace
+
+BENCHMARK(phoneContrastOf30Pairs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(phoneContrastOfAllPairs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readableColourForOnePair)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readableColourWithoutFix)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readableColourFor1000RandomPairs)->Arg(45)->Arg(70)->Unit(benchmark::kMillisecond);
+BENCHMARK(simulateBluePanes)->DenseRange(int(Vision::Protan), int(Vision::Tritan))->Unit(benchmark::kMicrosecond);
+BENCHMARK(simulateNoisePanes)->DenseRange(int(Vision::Protan), int(Vision::Tritan))->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
