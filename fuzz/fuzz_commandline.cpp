@@ -34,6 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         break;
     }
+    case CommandLine::Mode::Contrast: {
+        // Files or one built-in scheme, never both, at a level a ratio can have.
+        const CommandLine::ContrastRequest &c = invocation.contrast;
+        if (c.files.isEmpty() == c.standardScheme.isEmpty() || !(c.textLevel >= 1 && c.textLevel <= 21))
+            std::abort();
+        break;
+    }
     case CommandLine::Mode::Editor:
         break;
     }

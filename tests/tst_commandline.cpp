@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QMap>
 #include <QScopeGuard>
+#include <QSet>
 
 #include <csignal>
 #include <cstring>
@@ -96,6 +98,18 @@ QByteArray goodFile(const QByteArray &name)
     return bytes;
 }
 
+// A scheme whose every pair of colours the phone must show apart reaches 21:1:
+// black texts on white, but white on black selection bars, which stand out from
+// the white menus around them. `lines` replaces the lines of some elements.
+QByteArray blackOnWhiteFile(const QMap<int, QByteArray> &lines = {})
+{
+    const QSet<int> black = {1, 3, 5, 6, 8, 17, 20, 23, 25, 28, 30, 32, 37, 44, 52, 53, 54, 55, 56, 57};
+    QByteArray bytes = "ColourScheme\r\nPaper\r\nData\r\n";
+    for (int n = 1; n <= 60; ++n)
+        bytes += lines.value(n, black.contains(n) ? "0 0 0 100" : "255 255 255 100") + "\r\n";
+    return bytes;
+}
+
 } // namespace
 
 class TestCommandLine : public QObject
@@ -105,6 +119,8 @@ private slots:
     void initTestCase();
     void checkGivesAVerdictPerFile();
     void checkOfOnlyGoodFilesSucceeds();
+    void contrastReportsPairsBelowTheirLevel_data();
+    void contrastReportsPairsBelowTheirLevel();
     void usageErrors_data();
     void usageErrors();
     void renderDrawsTheSchemeOverTheMasks_data();
@@ -153,6 +169,13 @@ void TestCommandLine::initTestCase()
     QVERIFY(makeFifo(path(QStringLiteral("fifo.png"))));
     QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("folder.png")));
     write(QStringLiteral("scheme.png"), goodFile("Night Sky"));
+    write(QStringLiteral("paper.col"), blackOnWhiteFile());
+    // A softkey text of 4.50:1 and a scroll mark of 3.03:1 on white in the file's
+    // colours, 4.27:1 and 2.98:1 as the phone shows them; a menu text as white as
+    // its menu, but hidden.
+    write(QStringLiteral("faint.col"),
+          blackOnWhiteFile({{6, "232 0 112 100"}, {28, "148 148 148 100"}, {20, "255 255 255 000"}}));
+    write(QStringLiteral("%1 \x1b[31m.col"), blackOnWhiteFile({{3, "255 255 255 100"}}));
 }
 
 void TestCommandLine::checkGivesAVerdictPerFile()
@@ -198,6 +221,80 @@ void TestCommandLine::checkOfOnlyGoodFilesSucceeds()
         QCOMPARE(transferred.table[element - 1].rgb(), StandardSchemes::colour(StandardScheme::Green, element));
 }
 
+void TestCommandLine::contrastReportsPairsBelowTheirLevel_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    const QString faintSoftkey =
+        QStringLiteral("faint.col: 6 \"softkeys font\" on 7 \"softkeys background\": 4.2:1, needs %1:1\n");
+    const QString faintScrollMark = QStringLiteral(
+        "faint.col: 28 \"scroll mark text menu\" on 29 \"scrollbar text menu\": 2.9:1, needs 3:1\n"
+        "faint.col: 28 \"scroll mark text menu\" on 21 \"text menu background\": 2.9:1, needs 3:1\n");
+    QTest::newRow("pairs below their level, worst first")
+        << QStringList{QStringLiteral("faint.col")} << 1
+        << faintSoftkey.arg(QStringLiteral("4.5")) + faintScrollMark
+               + QStringLiteral("faint.col: 22 pairs checked, 3 below their level, 1 not checked\n");
+    QTest::newRow("a higher level for texts")
+        << QStringList{QStringLiteral("--min-ratio"), QStringLiteral("7"), QStringLiteral("faint.col")} << 1
+        << faintSoftkey.arg(QStringLiteral("7")) + faintScrollMark
+               + QStringLiteral("faint.col: 22 pairs checked, 3 below their level, 1 not checked\n");
+    QTest::newRow("a lower level for texts")
+        << QStringList{QStringLiteral("faint.col"), QStringLiteral("--min-ratio=4.2")} << 1
+        << faintScrollMark + QStringLiteral("faint.col: 22 pairs checked, 2 below their level, 1 not checked\n");
+    QTest::newRow("a clean file, at the strictest level")
+        << QStringList{QStringLiteral("--min-ratio"), QStringLiteral("21"), QStringLiteral("paper.col")} << 0
+        << QStringLiteral("paper.col: 23 pairs checked, 0 below their level, 0 not checked\n");
+    QTest::newRow("files that do not read cleanly")
+        << QStringList{QStringLiteral("paper.col"), QStringLiteral("bad.col"), QStringLiteral("short.col"),
+                       QStringLiteral("long.col")}
+        << 1
+        << QStringLiteral("paper.col: 23 pairs checked, 0 below their level, 0 not checked\n"
+                          "bad.col: line 10: \"300\" is not a colour value (0 to 255)\n"
+                          "short.col: line 16: the file ends after 12 of 60 entries\n"
+                          "long.col: line 64: \"10\" follows entry 60; the rest of the file is ignored\n");
+    QTest::newRow("a file name with a place marker and a control character")
+        << QStringList{QStringLiteral("%1 \x1b[31m.col")} << 1
+        << QStringLiteral("%1 \\x1b[31m.col: 3 \"base window font\" on 4 \"base window background\": 1.0:1, "
+                          "needs 4.5:1\n"
+                          "%1 \\x1b[31m.col: 23 pairs checked, 1 below their level, 0 not checked\n");
+    QTest::newRow("built-in blue") << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 0
+                                   << QStringLiteral("built-in blue: 23 pairs checked, 0 below their level, "
+                                                     "0 not checked\n");
+    QTest::newRow("built-in green")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("Green")} << 1
+        << QStringLiteral(
+               "built-in green: 5 \"base windows title font number\" on 4 \"base window background\": 1.7:1, "
+               "needs 4.5:1\n"
+               "built-in green: 6 \"softkeys font\" on 7 \"softkeys background\": 1.7:1, needs 4.5:1\n"
+               "built-in green: 37 \"message window text marked background\" on 31 \"message window "
+               "background\": 1.7:1, needs 3:1\n"
+               "built-in green: 16 \"select menu font\" on 17 \"select menu background\": 3.4:1, needs 4.5:1\n"
+               "built-in green: 23 pairs checked, 4 below their level, 0 not checked\n");
+    QTest::newRow("built-in red")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("red")} << 1
+        << QStringLiteral(
+               "built-in red: 3 \"base window font\" on 4 \"base window background\": 3.9:1, needs 4.5:1\n"
+               "built-in red: 5 \"base windows title font number\" on 4 \"base window background\": 3.9:1, "
+               "needs 4.5:1\n"
+               "built-in red: 23 pairs checked, 2 below their level, 0 not checked\n");
+}
+
+// Run in the folder of the files, so that the report names them as given.
+void TestCommandLine::contrastReportsPairsBelowTheirLevel()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    const QString workingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    const Run run = vexlume(QStringList{QStringLiteral("--contrast")} + arguments);
+    QDir::setCurrent(workingDirectory);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, exitCode);
+}
+
 void TestCommandLine::usageErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -216,6 +313,27 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("empty output") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
                                                  QStringLiteral("red"), QString()};
     QTest::newRow("scale without render") << QStringList{QStringLiteral("--scale"), QStringLiteral("2")};
+    QTest::newRow("standard without render or contrast") << QStringList{QStringLiteral("--standard"),
+                                                                        QStringLiteral("blue")};
+    QTest::newRow("contrast without files") << QStringList{QStringLiteral("--contrast")};
+    QTest::newRow("contrast of a built-in scheme and a file")
+        << QStringList{QStringLiteral("--contrast"), QStringLiteral("--standard"), QStringLiteral("red"),
+                       QStringLiteral("a.col")};
+    QTest::newRow("contrast of an unknown scheme")
+        << QStringList{QStringLiteral("--contrast"), QStringLiteral("--standard"), QStringLiteral("purple")};
+    for (const char *ratio : {"22", "0.5", "0", "-7", "seven", "", "nan", "inf"}) {
+        QTest::addRow("min-ratio %s", ratio) << QStringList{QStringLiteral("--contrast"), QStringLiteral("--min-ratio"),
+                                                            QString::fromLatin1(ratio), QStringLiteral("a.col")};
+    }
+    QTest::newRow("min-ratio without contrast")
+        << QStringList{QStringLiteral("--min-ratio"), QStringLiteral("7"), QStringLiteral("a.col")};
+    QTest::newRow("min-ratio with check")
+        << QStringList{QStringLiteral("--check"), QStringLiteral("--min-ratio"), QStringLiteral("7"),
+                       QStringLiteral("a.col")};
+    QTest::newRow("contrast and render") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--render"),
+                                                        QStringLiteral("a.col"), QStringLiteral("b.png")};
+    QTest::newRow("contrast and check") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--check"),
+                                                       QStringLiteral("a.col")};
     // What was typed is quoted, but no control character reaches the terminal.
     QTest::newRow("unknown scheme that clears the screen")
         << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"), QStringLiteral("\x1b[2J"),
@@ -389,6 +507,8 @@ void TestCommandLine::helpAndVersion()
     QVERIFY(help.out.startsWith(QStringLiteral("Usage: vexlume [options]")));
     QVERIFY(help.out.contains(QStringLiteral("--check")));
     QVERIFY(help.out.contains(QStringLiteral("--standard <NAME>")));
+    QVERIFY(help.out.contains(QStringLiteral("--contrast")));
+    QVERIFY(help.out.contains(QStringLiteral("--min-ratio <R>")));
     QVERIFY(!help.out.contains(QStringLiteral("platform")));
     QVERIFY(help.out.contains(QStringLiteral("png, ppm"))); // the formats --render writes
 

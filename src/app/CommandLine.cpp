@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "ElementCatalogue.h"
 #include "MainWindow.h"
 #include "PreviewPanes.h"
 #include "RegularFile.h"
@@ -22,6 +23,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <cmath>
 #include <csignal>
 #include <future>
 #include <optional>
@@ -142,8 +144,23 @@ struct Options
             .arg(CommandLine::kMaximumScale),
         QStringLiteral("N"), QStringLiteral("1")};
     QCommandLineOption standard{QStringLiteral("standard"),
-        QStringLiteral("With --render: draw the built-in scheme NAME (blue, green or red) instead of a file."),
+        QStringLiteral("With --render or --contrast: take the built-in scheme NAME (blue, green or red) "
+                       "instead of a file."),
         QStringLiteral("NAME")};
+    QCommandLineOption contrast{QStringLiteral("contrast"),
+        QStringLiteral("Report each pair of colours of FILE.col... (or of a built-in scheme, see --standard) "
+                       "that the phone shows with less contrast than it needs: %1:1 for a text on its "
+                       "background, %2:1 for a marker (a selection bar, a scroll mark) against what lies "
+                       "around it. Pairs whose text the scheme hides are not checked. Exit status 0 when "
+                       "every pair reaches its level, 1 otherwise.")
+            .arg(Readability::kTextLevel)
+            .arg(Readability::kMarkerLevel)};
+    QCommandLineOption minRatio{QStringLiteral("min-ratio"),
+        QStringLiteral("With --contrast: the contrast a text needs, a number from 1 to %1 (%2 unless "
+                       "given; 7 for the strictest).")
+            .arg(Readability::kHighestLevel)
+            .arg(Readability::kTextLevel),
+        QStringLiteral("R")};
 
     Options()
     {
@@ -151,15 +168,15 @@ struct Options
         parser.setApplicationDescription(QStringLiteral(
             "Colour scheme editor for the Siemens S55.\n"
             "Without options it opens the editor window, with FILE.col loaded if given."));
-        parser.addOptions({check, render, scale, standard});
+        parser.addOptions({check, render, scale, standard, contrast, minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
             parser.addOption(option);
         }
         parser.addPositionalArgument(QStringLiteral("files"),
-            QStringLiteral("A colour scheme to open in the editor; files to read (with --check); "
-                           "FILE.col OUT.png or OUT.png (with --render)."),
+            QStringLiteral("A colour scheme to open in the editor; files to read (with --check or "
+                           "--contrast); FILE.col OUT.png or OUT.png (with --render)."),
             QStringLiteral("[FILE.col...] [OUT.png]"));
     }
 
@@ -198,6 +215,33 @@ struct Options
         request.format = suffix.toLatin1();
         return request;
     }
+
+    // The contrast request the arguments make, or the usage error they contain.
+    std::variant<CommandLine::ContrastRequest, QString> contrastRequest() const
+    {
+        CommandLine::ContrastRequest request;
+        if (parser.isSet(minRatio)) {
+            bool ok = false;
+            request.textLevel = parser.value(minRatio).toDouble(&ok);
+            // Written so that "nan" fails it too.
+            if (!ok || !(request.textLevel >= 1 && request.textLevel <= Readability::kHighestLevel))
+                return QStringLiteral("--min-ratio takes a number from 1 to %1").arg(Readability::kHighestLevel);
+        }
+        const QStringList positional = parser.positionalArguments();
+        if (parser.isSet(standard)) {
+            request.standardScheme = parser.value(standard);
+            if (!StandardSchemes::fromName(request.standardScheme))
+                return QStringLiteral("no built-in scheme '%1' (blue, green or red)")
+                    .arg(CommandLine::terminalSafe(request.standardScheme));
+            if (!positional.isEmpty())
+                return QStringLiteral("--contrast --standard NAME takes no scheme file");
+        } else {
+            if (positional.isEmpty())
+                return QStringLiteral("--contrast needs at least one scheme file");
+            request.files = positional;
+        }
+        return request;
+    }
 };
 
 int noDisplay()
@@ -210,6 +254,8 @@ int noDisplay()
            "  vexlume --check FILE.col...\n"
            "  vexlume --render [--scale N] FILE.col OUT.png\n"
            "  vexlume --render [--scale N] --standard blue|green|red OUT.png\n"
+           "  vexlume --contrast [--min-ratio R] FILE.col...\n"
+           "  vexlume --contrast [--min-ratio R] --standard blue|green|red\n"
            "  vexlume --help\n";
     return CommandLine::kFailure;
 }
@@ -244,19 +290,33 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
 
     const bool checking = parser.isSet(options.check);
     const bool rendering = parser.isSet(options.render);
+    const bool contrasting = parser.isSet(options.contrast);
     const QStringList positional = parser.positionalArguments();
-    if (checking && rendering)
-        return usage(QStringLiteral("--check and --render cannot be combined"));
-    if (!rendering && (parser.isSet(options.scale) || parser.isSet(options.standard)))
-        return usage(QStringLiteral("--scale and --standard belong to --render"));
-    if (rendering) {
-        const auto request = options.renderRequest();
+    QStringList modes;
+    for (const QCommandLineOption *mode : {&options.check, &options.render, &options.contrast}) {
+        if (parser.isSet(*mode))
+            modes << QStringLiteral("--") + mode->names().constFirst();
+    }
+    if (modes.size() > 1)
+        return usage(modes.join(QStringLiteral(" and ")) + QStringLiteral(" cannot be combined"));
+    if (!rendering && parser.isSet(options.scale))
+        return usage(QStringLiteral("--scale belongs to --render"));
+    if (!rendering && !contrasting && parser.isSet(options.standard))
+        return usage(QStringLiteral("--standard belongs to --render or --contrast"));
+    if (!contrasting && parser.isSet(options.minRatio))
+        return usage(QStringLiteral("--min-ratio belongs to --contrast"));
+    // The request of a mode the options make, or the usage error they contain.
+    const auto take = [&usage, &invocation](Mode mode, const auto &request, auto &into) {
         if (const auto *error = std::get_if<QString>(&request))
             return usage(*error);
-        invocation.mode = Mode::Render;
-        invocation.render = std::get<RenderRequest>(request);
+        invocation.mode = mode;
+        into = std::get<0>(request);
         return invocation;
-    }
+    };
+    if (rendering)
+        return take(Mode::Render, options.renderRequest(), invocation.render);
+    if (contrasting)
+        return take(Mode::Contrast, options.contrastRequest(), invocation.contrast);
     if (checking) {
         if (positional.isEmpty())
             return usage(QStringLiteral("--check needs at least one file"));
@@ -315,6 +375,10 @@ int CommandLine::run(int argc, char **argv)
     case Mode::Render: {
         QTextStream err(stderr);
         return render(invocation.render, err);
+    }
+    case Mode::Contrast: {
+        QTextStream out(stdout);
+        return contrast(invocation.contrast, out);
     }
     case Mode::Editor:
         break;
@@ -376,6 +440,63 @@ int CommandLine::render(const RenderRequest &request, QTextStream &err)
     if (const auto problem = RegularFile::write(request.output, png))
         return fail(request.output, problem->words(kTerminalLanguage));
     return kSuccess;
+}
+
+int CommandLine::contrast(const ContrastRequest &request, QTextStream &out)
+{
+    const auto report = [&out, &request](const QString &label, const ColourScheme &scheme) {
+        const auto element = [](int number) {
+            return QStringLiteral("%1 \"%2\"")
+                .arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
+        };
+        int checked = 0;
+        int below = 0;
+        for (const Readability::Verdict &verdict : Readability::evaluate(scheme, request.textLevel)) {
+            checked += verdict.checked;
+            if (!verdict.isBelowLevel())
+                continue;
+            ++below;
+            // Rounded down, so that a ratio shown is never the level it misses.
+            const double shown = std::floor(verdict.ratio * 10) / 10;
+            // One arg() for all, so that a "%1" in a file name stays as it is.
+            out << terminalSafe(QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
+                                    .arg(label, element(verdict.pair.text), element(verdict.pair.background),
+                                         QString::number(shown, 'f', 1), QString::number(verdict.level)))
+                << '\n';
+        }
+        const int unchecked = int(Readability::pairs().size()) - checked;
+        out << terminalSafe(QStringLiteral("%1: %2 %3 checked, %4 below their level, %5 not checked")
+                                .arg(label, QString::number(checked),
+                                     checked == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"),
+                                     QString::number(below), QString::number(unchecked)))
+            << '\n';
+        return below == 0;
+    };
+
+    bool allReach = true;
+    if (request.files.isEmpty()) {
+        const StandardScheme standard = *StandardSchemes::fromName(request.standardScheme);
+        ColourScheme scheme;
+        scheme.loadStandard(standard);
+        allReach = report(QStringLiteral("built-in ") + request.standardScheme.toLower(), scheme);
+    }
+    for (const QString &file : request.files) {
+        const SchemeReadResult result = SchemeFile::read(file);
+        if (result.status != SchemeReadResult::Status::Complete) {
+            out << terminalSafe(file + QStringLiteral(": ") + result.problem(kTerminalLanguage)) << '\n';
+            allReach = false;
+            continue;
+        }
+        ColourScheme scheme;
+        result.applyTo(scheme);
+        // The editor keeps its own marks when it opens a file; the phone, which
+        // this report is about, hides the elements whose fourth number is 0.
+        for (int element = 1; element <= kElementCount; ++element)
+            scheme.setVisible(element, result.table[std::size_t(element - 1)].brightness != 0);
+        allReach = report(file, scheme) && allReach;
+    }
+    out.flush();
+    return allReach ? kSuccess : kFailure;
 }
 
 QString CommandLine::terminalSafe(const QString &text)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "Readability.h"
+
 #include <QStringList>
 
 class QTextStream;
 
 // The program's command line: the editor without arguments, and the modes that
-// need no display (--check, --render, --help, --version).
+// need no display (--check, --render, --contrast, --help, --version).
 class CommandLine
 {
 public:
@@ -36,14 +38,27 @@ public:
     };
     static int render(const RenderRequest &request, QTextStream &err);
 
+    // Reports, per scheme, every pair of colours (Readability) that the phone
+    // shows with less contrast than the pair needs, worst first, then how many
+    // pairs were checked, fell short and were not checked. The schemes are files
+    // read as the open command reads them, or one built-in scheme.
+    struct ContrastRequest
+    {
+        QStringList files;
+        QString standardScheme; // used when files is empty
+        double textLevel = Readability::kTextLevel;
+    };
+    static int contrast(const ContrastRequest &request, QTextStream &out);
+
     // What the arguments ask for, decided without touching a file or a display.
-    enum class Mode { Editor, Help, Version, Check, Render, UsageError };
+    enum class Mode { Editor, Help, Version, Check, Render, Contrast, UsageError };
     struct Invocation
     {
         Mode mode = Mode::Editor;
         QString text;              // the help or version text, or the usage error
         QStringList files;         // Check: the files to read; Editor: the scheme to open, if any
         RenderRequest render;      // Render: what to draw where
+        ContrastRequest contrast;  // Contrast: which schemes, at which level
         bool platformChosen = false; // Editor: the toolkit was told where to show it
     };
     static Invocation parse(const QStringList &arguments);

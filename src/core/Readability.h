@@ -1,0 +1,52 @@
+#pragma once
+
+#include <vector>
+
+class ColourScheme;
+
+// Which colours of a scheme must stand apart for the phone's screens to be read:
+// every text with what it is drawn on, and the markers that show a choice with
+// what lies around them. The ratio of a pair is computed on the colours the
+// phone shows (ColourScience::phoneContrast), not on the file's 24-bit values.
+class Readability
+{
+public:
+    enum class Kind {
+        Text,   // letters, digits and links, read against their background
+        Marker, // a bar, a mark or a frame that shows a selection or a place
+    };
+
+    // The ratios WCAG 2 asks for: 4.5 for normal text (AA), 3 for the parts of a
+    // control that show its state.
+    static constexpr double kTextLevel = 4.5;
+    static constexpr double kMarkerLevel = 3.0;
+    static constexpr double kHighestLevel = 21.0; // white on black
+
+    struct Pair
+    {
+        int text;       // the element read, or the marker
+        int background; // the element it is drawn on, or lies against
+        Kind kind;
+    };
+
+    // Every pair, in element order. A text drawn on several backgrounds has a
+    // pair for each.
+    static const std::vector<Pair> &pairs();
+
+    struct Verdict
+    {
+        Pair pair;
+        double ratio = 1; // as the phone shows both colours
+        double level = 0; // what the pair needs
+        bool checked = true; // false while the phone hides the text element
+
+        // Unchecked pairs are never below their level.
+        bool isBelowLevel() const { return checked && ratio < level; }
+    };
+
+    // Every pair of the scheme, worst first: checked pairs by their ratio as a
+    // share of their level (a text at 4 of 4.5 before a marker at 2.9 of 3), the
+    // unchecked ones last; pairs that fare alike keep the order of pairs().
+    // Text pairs need textLevel, markers kMarkerLevel.
+    static std::vector<Verdict> evaluate(const ColourScheme &scheme, double textLevel = kTextLevel);
+};

@@ -1,0 +1,293 @@
+// The pairs of colours the phone must show apart, held against the preview
+// screens that draw them and against the element names, and the verdicts they
+// give on whole schemes.
+
+#include "ColourScheme.h"
+#include "ElementCatalogue.h"
+#include "ElementCode.h"
+#include "PreviewPanes.h"
+#include "Readability.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+
+namespace {
+
+using Kind = Readability::Kind;
+
+// The elements whose English name says they are read: a text, a font, a number
+// or a link, but not the background of one, nor a menu of texts ("scroll mark
+// text menu").
+QSet<int> elementsNamedAsText()
+{
+    static const QRegularExpression word(QStringLiteral("\\b(text|font|number|link)\\b"));
+    QSet<int> texts;
+    for (int element = 1; element <= kElementCount; ++element) {
+        const QString name = ElementCatalogue::name(Language::English, element);
+        if (name.contains(word) && !name.contains(u"background") && !name.contains(u"text menu"))
+            texts.insert(element);
+    }
+    return texts;
+}
+
+// Per element of the built-in preview screens, the elements beside its pixels
+// (left, right, above or below) in any screen.
+std::map<int, QSet<int>> touchedInThePictures()
+{
+    std::map<int, QSet<int>> touched;
+    for (const PreviewPane &pane : PreviewPanes::builtInPanes()) {
+        const QImage &mask = pane.mask();
+        const auto at = [&mask](int x, int y) {
+            const QRgb pixel = mask.pixel(x, y);
+            return ElementCode::element(quint8(qRed(pixel)), quint8(qGreen(pixel))).value_or(0);
+        };
+        for (int y = 0; y < mask.height(); ++y) {
+            for (int x = 0; x < mask.width(); ++x) {
+                const int element = at(x, y);
+                if (element == 0)
+                    continue;
+                touched[element]; // present, even where it touches no other element
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint next(x + step.x(), y + step.y());
+                    if (!QRect(QPoint(0, 0), mask.size()).contains(next))
+                        continue;
+                    if (const int other = at(next.x(), next.y()); other != 0 && other != element)
+                        touched[element].insert(other);
+                }
+            }
+        }
+    }
+    return touched;
+}
+
+QSet<int> backgroundsOf(int element, std::optional<Kind> kind = std::nullopt)
+{
+    QSet<int> backgrounds;
+    for (const Readability::Pair &pair : Readability::pairs())
+        if (pair.text == element && (!kind || pair.kind == *kind))
+            backgrounds.insert(pair.background);
+    return backgrounds;
+}
+
+// Texts named as such that have no pair: the phone book's (10 to 15), which the
+// phone draws on a white page of its own, and the provider name's outline (24),
+// against which the letters are read.
+const QSet<int> kTextsWithoutPair = {10, 11, 12, 13, 14, 15, 24};
+
+// Of each text or marker the preview shows, the elements its pixels touch that
+// lie over or beside it rather than under it; every other element it touches is
+// what it is drawn on, and has a pair.
+const std::map<int, QList<int>> kTouchedButNotUnder = {
+    {1, {}},
+    {3, {34}}, // the pop-up's border, over the title bar
+    {5, {}},
+    {6, {21}}, // a lone softkey's frame, drawn in the softkeys' font colour, borders
+               // the menu above the bar: the key is read against the bar
+    {11, {}},  // the phone book's texts touch no element: the page is the phone's
+    {13, {}},
+    {15, {}},
+    {16, {}},
+    {17, {16, 18, 34, 42, 44, 45}}, // its text, its border, the pop-up's border, the
+                                    // symbol drawn on the bar
+    {20, {}},
+    {23, {}},
+    {24, {2, 23}}, // the outline rings the letters: no pair (see above)
+    {28, {35}},    // the pop-up's shadow, over the scroll mark
+    {30, {}},
+    {32, {}},
+    {36, {}},
+    {37, {34, 36}}, // the pop-up's border, and the text on the bar
+    {44, {17, 18, 19, 21, 34, 42, 45}}, // a symbol's corners meet what lies around the
+                                        // symbol; 42 is its border, 45 its fill
+};
+
+// A scheme in which every pair reaches any level: black texts on white, but the
+// selected menu entry and the marked line of a message window white on black
+// bars, which stand out from the white menus around them.
+ColourScheme blackOnWhite()
+{
+    ColourScheme scheme;
+    const QSet<int> black = {1, 3, 5, 6, 8, 17, 20, 23, 25, 28, 30, 32, 37, 44, 52, 53, 54, 55, 56, 57};
+    for (int element = 1; element <= kElementCount; ++element)
+        scheme.setColour(element, black.contains(element) ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
+    return scheme;
+}
+
+Rgb grey(int level)
+{
+    return {quint8(level), quint8(level), quint8(level)};
+}
+
+} // namespace
+
+using Colours = QList<QPair<int, Rgb>>;
+Q_DECLARE_METATYPE(Rgb)
+Q_DECLARE_METATYPE(Colours)
+
+class TestReadability : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyTextHasItsPairs();
+    void pairsAgreeWithThePictures_data();
+    void pairsAgreeWithThePictures();
+    void evaluate_data();
+    void evaluate();
+};
+
+void TestReadability::everyTextHasItsPairs()
+{
+    const QSet<int> named = elementsNamedAsText();
+    QCOMPARE(named, (QSet<int>{1, 3, 5, 6, 8, 10, 11, 12, 13, 14, 15, 16, 20, 23, 24, 25, 30, 32, 36, 52, 53,
+                               54, 55, 56, 57}));
+    QSet<int> withTextPair;
+    QSet<int> paired; // texts and markers
+    QSet<QPair<int, int>> seen;
+    for (const Readability::Pair &pair : Readability::pairs()) {
+        const QString what = QStringLiteral("%1 on %2").arg(pair.text).arg(pair.background);
+        QVERIFY2(ElementNumber::isValid(pair.text) && ElementNumber::isValid(pair.background), qPrintable(what));
+        QVERIFY2(pair.text != pair.background, qPrintable(what));
+        QVERIFY2(!seen.contains({pair.text, pair.background}), qPrintable(what));
+        seen.insert({pair.text, pair.background});
+        paired.insert(pair.text);
+        if (pair.kind == Kind::Text)
+            withTextPair.insert(pair.text);
+    }
+    QCOMPARE(withTextPair, named - kTextsWithoutPair);
+    QVERIFY(paired.contains(withTextPair));
+
+    // Every text or marker the preview shows is held against the pictures below.
+    const std::map<int, QSet<int>> touched = touchedInThePictures();
+    QSet<int> shown;
+    for (const int element : named | paired)
+        if (touched.count(element))
+            shown.insert(element);
+    QSet<int> examined;
+    for (const auto &entry : kTouchedButNotUnder)
+        examined.insert(entry.first);
+    QCOMPARE(examined, shown);
+}
+
+void TestReadability::pairsAgreeWithThePictures_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QList<int>>("notUnder");
+    for (const auto &entry : kTouchedButNotUnder)
+        QTest::addRow("%d", entry.first) << entry.first << entry.second;
+}
+
+void TestReadability::pairsAgreeWithThePictures()
+{
+    QFETCH(int, element);
+    QFETCH(QList<int>, notUnder);
+    const std::map<int, QSet<int>> pictures = touchedInThePictures();
+    QVERIFY(pictures.count(element));
+    const QSet<int> touched = pictures.at(element);
+    // Every element it touches is listed as its background or lies over or beside
+    // it, and every element said to lie over or beside it does touch it.
+    QList<int> unlisted = (touched - backgroundsOf(element)).values();
+    std::sort(unlisted.begin(), unlisted.end());
+    QCOMPARE(unlisted, notUnder);
+    // A text lies on each background listed for it. (A marker need not touch what
+    // it stands out from: a border may lie between the selection bar and the menu.)
+    const QSet<int> textBackgrounds = backgroundsOf(element, Kind::Text);
+    QVERIFY2(touched.contains(textBackgrounds), qPrintable(QString::number(element)));
+}
+
+void TestReadability::evaluate_data()
+{
+    QTest::addColumn<Colours>("colours"); // changes to blackOnWhite()
+    QTest::addColumn<QList<int>>("hidden");
+    QTest::addColumn<double>("textLevel");
+    QTest::addColumn<QStringList>("below"); // "text on background: ratio < level", worst first
+    QTest::addColumn<int>("unchecked");
+
+    const double text = Readability::kTextLevel;
+    QTest::newRow("black on white") << Colours{} << QList<int>{} << text << QStringList{} << 0;
+    // (232, 0, 112) reaches 4.50:1 on white in the file's 24 bits; the phone
+    // shows it as (239, 0, 115), at 4.27:1.
+    QTest::newRow("a text that reaches its level only in the file's colours")
+        << Colours{{6, {232, 0, 112}}} << QList<int>{} << text << QStringList{QStringLiteral("6 on 7: 4.2 < 4.5")}
+        << 0;
+    // Grey 148 is 3.03:1 on white in the file, 2.98:1 on the phone.
+    QTest::newRow("a marker that reaches its level only in the file's colours")
+        << Colours{{28, grey(148)}} << QList<int>{} << text
+        << QStringList{QStringLiteral("28 on 29: 2.9 < 3"), QStringLiteral("28 on 21: 2.9 < 3")} << 0;
+    QTest::newRow("one colour, enough for a marker, too little for a text")
+        << Colours{{17, grey(128)}} << QList<int>{} << text << QStringList{QStringLiteral("16 on 17: 3.8 < 4.5")}
+        << 0;
+    // By plain ratio the marker (2.9) would come before the text at 3.8.
+    QTest::newRow("worst first, as a share of the level")
+        << Colours{{28, grey(148)}, {30, grey(128)}, {3, grey(170)}} << QList<int>{} << text
+        << QStringList{QStringLiteral("3 on 4: 2.3 < 4.5"), QStringLiteral("30 on 31: 3.8 < 4.5"),
+                       QStringLiteral("28 on 29: 2.9 < 3"), QStringLiteral("28 on 21: 2.9 < 3")}
+        << 0;
+    QTest::newRow("a hidden text is not checked, however it looks")
+        << Colours{{6, grey(255)}, {17, grey(255)}} << QList<int>{6, 17} << text
+        << QStringList{QStringLiteral("16 on 17: 1.0 < 4.5")} << 2;
+    QTest::newRow("a hidden background leaves the pair checked")
+        << Colours{{6, grey(255)}} << QList<int>{7, 45} << text << QStringList{QStringLiteral("6 on 7: 1.0 < 4.5")}
+        << 0;
+    QTest::newRow("a higher level for texts, not for markers")
+        << Colours{{3, grey(100)}, {28, grey(100)}} << QList<int>{} << 7.0
+        << QStringList{QStringLiteral("3 on 4: 5.8 < 7")} << 0;
+    QTest::newRow("the lowest level passes every text, not the markers")
+        << Colours{{3, grey(255)}, {28, grey(255)}} << QList<int>{} << 1.0
+        << QStringList{QStringLiteral("28 on 29: 1.0 < 3"), QStringLiteral("28 on 21: 1.0 < 3")} << 0;
+}
+
+void TestReadability::evaluate()
+{
+    QFETCH(Colours, colours);
+    QFETCH(QList<int>, hidden);
+    QFETCH(double, textLevel);
+    QFETCH(QStringList, below);
+    QFETCH(int, unchecked);
+    ColourScheme scheme = blackOnWhite();
+    for (const auto &change : colours)
+        scheme.setColour(change.first, change.second);
+    for (const int element : hidden)
+        scheme.setVisible(element, false);
+
+    const std::vector<Readability::Verdict> verdicts = Readability::evaluate(scheme, textLevel);
+    QCOMPARE(verdicts.size(), Readability::pairs().size());
+    QStringList found;
+    int notChecked = 0;
+    for (std::size_t i = 0; i < verdicts.size(); ++i) {
+        const Readability::Verdict &verdict = verdicts[i];
+        const Readability::Pair &pair = verdict.pair;
+        QCOMPARE(verdict.level, pair.kind == Kind::Text ? textLevel : Readability::kMarkerLevel);
+        QCOMPARE(verdict.checked, !hidden.contains(pair.text));
+        if (verdict.isBelowLevel()) {
+            found << QStringLiteral("%1 on %2: %3 < %4")
+                         .arg(pair.text)
+                         .arg(pair.background)
+                         .arg(std::floor(verdict.ratio * 10) / 10, 0, 'f', 1)
+                         .arg(verdict.level);
+        }
+        notChecked += !verdict.checked;
+        // Worst first; the unchecked pairs at the end.
+        if (i > 0) {
+            const Readability::Verdict &before = verdicts[i - 1];
+            QVERIFY(before.checked || !verdict.checked);
+            if (verdict.checked)
+                QVERIFY(before.ratio / before.level <= verdict.ratio / verdict.level);
+        }
+    }
+    QCOMPARE(found, below);
+    QCOMPARE(notChecked, unchecked);
+    // Black and white stay black and white on the phone: 21:1.
+    if (colours.isEmpty()) {
+        for (const Readability::Verdict &verdict : verdicts)
+            QCOMPARE(verdict.ratio, 21.0);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestReadability)
+#include "tst_readability.moc"
