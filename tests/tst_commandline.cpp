@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "ColourScience.h"
 #include "ElementCode.h"
 #include "PreviewPanes.h"
 #include "SchemeFile.h"
@@ -345,6 +346,20 @@ void TestCommandLine::usageErrors_data()
                        QStringLiteral("b.col")};
     QTest::newRow("output without suffix") << QStringList{QStringLiteral("--render"), path(QStringLiteral("good.col")),
                                                           QStringLiteral("b")};
+    for (const char *vision : {"normal", "Protan", "deuteranopia", "", "\x1b[2J"}) {
+        QTest::addRow("simulate %s", vision) << QStringList{QStringLiteral("--render"), QStringLiteral("--simulate"),
+                                                            QString::fromLatin1(vision), QStringLiteral("--standard"),
+                                                            QStringLiteral("red"), QStringLiteral("b.png")};
+    }
+    QTest::newRow("simulate without vision") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
+                                                            QStringLiteral("red"), QStringLiteral("b.png"),
+                                                            QStringLiteral("--simulate")};
+    QTest::newRow("phone without render") << QStringList{QStringLiteral("--phone"), QStringLiteral("a.col")};
+    QTest::newRow("phone with check") << QStringList{QStringLiteral("--check"), QStringLiteral("--phone"),
+                                                     QStringLiteral("a.col")};
+    QTest::newRow("simulate without render") << QStringList{QStringLiteral("--simulate"), QStringLiteral("protan")};
+    QTest::newRow("simulate with contrast") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--simulate"),
+                                                           QStringLiteral("tritan"), QStringLiteral("a.col")};
 }
 
 void TestCommandLine::usageErrors()
@@ -371,18 +386,34 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks_data()
     QTest::addColumn<QString>("kind");       // "file", "blue", "green" or "red"
     QTest::addColumn<QString>("output");
     QTest::addColumn<QByteArray>("format");  // what the picture holds, whatever its name
+    QTest::addColumn<QStringList>("view");   // --phone, --simulate VISION
     QTest::newRow("file") << QStringList{path(QStringLiteral("good.col"))} << 1 << QStringLiteral("file")
-                          << QStringLiteral("render-file.png") << QByteArray("png");
+                          << QStringLiteral("render-file.png") << QByteArray("png") << QStringList();
     QTest::newRow("blue, enlarged") << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 3
-                                    << QStringLiteral("blue") << QStringLiteral("render-blue.png") << QByteArray("png");
+                                    << QStringLiteral("blue") << QStringLiteral("render-blue.png") << QByteArray("png") << QStringList();
     QTest::newRow("red") << QStringList{QStringLiteral("--standard"), QStringLiteral("RED")} << 1
-                         << QStringLiteral("red") << QStringLiteral("render-red.png") << QByteArray("png");
+                         << QStringLiteral("red") << QStringLiteral("render-red.png") << QByteArray("png") << QStringList();
     QTest::newRow("green as BMP, suffix in capitals")
         << QStringList{QStringLiteral("--standard"), QStringLiteral("green")} << 2 << QStringLiteral("green")
-        << QStringLiteral("render-green.BMP") << QByteArray("bmp");
+        << QStringLiteral("render-green.BMP") << QByteArray("bmp") << QStringList();
+    QTest::newRow("file as on the phone")
+        << QStringList{path(QStringLiteral("good.col"))} << 1 << QStringLiteral("file")
+        << QStringLiteral("render-file-phone.png") << QByteArray("png") << QStringList{QStringLiteral("--phone")};
+    QTest::newRow("blue, red-blind, enlarged")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 2 << QStringLiteral("blue")
+        << QStringLiteral("render-blue-protan.png") << QByteArray("png")
+        << QStringList{QStringLiteral("--simulate"), QStringLiteral("protan")};
+    QTest::newRow("green, green-blind")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("green")} << 1 << QStringLiteral("green")
+        << QStringLiteral("render-green-deutan.png") << QByteArray("png")
+        << QStringList{QStringLiteral("--simulate"), QStringLiteral("deutan")};
+    QTest::newRow("red as on the phone, blue-blind")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("red")} << 3 << QStringLiteral("red")
+        << QStringLiteral("render-red-phone-tritan.bmp") << QByteArray("bmp")
+        << QStringList{QStringLiteral("--simulate"), QStringLiteral("tritan"), QStringLiteral("--phone")};
     if (QImageWriter::supportedImageFormats().contains("jpg")) {
         QTest::newRow("red as JPEG") << QStringList{QStringLiteral("--standard"), QStringLiteral("red")} << 1
-                                     << QStringLiteral("red") << QStringLiteral("render-red.jpg") << QByteArray("jpeg");
+                                     << QStringLiteral("red") << QStringLiteral("render-red.jpg") << QByteArray("jpeg") << QStringList();
     }
 }
 
@@ -393,8 +424,9 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
     QFETCH(QString, kind);
     QFETCH(QString, output);
     QFETCH(QByteArray, format);
+    QFETCH(QStringList, view);
     const QString out = path(output);
-    QStringList arguments{QStringLiteral("--render")};
+    QStringList arguments = QStringList{QStringLiteral("--render")} + view;
     if (scale != 1)
         arguments << QStringLiteral("--scale") << QString::number(scale);
     const Run run = vexlume(arguments + source + QStringList{out});
@@ -419,6 +451,17 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
                         c = kStandardTables[*element - 1][kind == u"blue" ? 0 : kind == u"green" ? 1 : 2];
                     expected = c;
                 }
+                // The phone's 16 bits first, then the vision: fixed pixels too.
+                Rgb seen{quint8(qRed(expected)), quint8(qGreen(expected)), quint8(qBlue(expected))};
+                if (view.contains(QStringLiteral("--phone")))
+                    seen = ColourScience::phoneColour(seen);
+                if (const qsizetype v = view.indexOf(QStringLiteral("--simulate")); v >= 0) {
+                    const QString vision = view.at(v + 1);
+                    seen = ColourScience::simulate(seen, vision == u"protan"   ? ColourScience::Vision::Protan
+                                                         : vision == u"deutan" ? ColourScience::Vision::Deutan
+                                                                               : ColourScience::Vision::Tritan);
+                }
+                expected = qRgb(seen.red, seen.green, seen.blue);
                 const QPoint at = (origins[pane] + QPoint(x, y)) * scale + QPoint(scale - 1, scale - 1);
                 QCOMPARE(picture.pixel(at) & 0xFFFFFF, expected & 0xFFFFFF);
             }

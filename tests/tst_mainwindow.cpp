@@ -58,6 +58,8 @@ private slots:
     void droppingFiles_data();
     void droppingFiles();
     void messageBoxesShowNamesAsTheyAre();
+    void statusBarCountsPairsHardToRead_data();
+    void statusBarCountsPairsHardToRead();
 
 private:
     QString write(const QString &name, const QByteArray &bytes)
@@ -108,6 +110,9 @@ void TestMainWindow::controlsSitWhereTheyBelong_data()
 
     QTest::newRow("editor area") << "MainElements" << QRect(8, 32, 617, 417) << true << QString() << QString();
     QTest::newRow("status bar") << "StatusBar1" << QRect(0, 452, 634, 25) << true << QString() << QString();
+    QTest::newRow("message panel") << "StatusBar1Panel1" << QRect(2, 3, 430, 20) << true << QString() << QString();
+    QTest::newRow("readability panel") << "StatusBar1Panel3" << QRect(436, 3, 122, 20) << true << QStringLiteral("Alles lesbar") << QString();
+    QTest::newRow("clock") << "StatusBar1Panel2" << QRect(562, 3, 70, 20) << true << QString() << QString();
     QTest::newRow("preview") << "FramePreview" << QRect(0, 0, 233, 409) << true << QStringLiteral("Preview") << QString();
     QTest::newRow("pane 0") << "PicturePreview0" << QRect(8, 24, 101, 80) << true << QString() << QString();
     QTest::newRow("pane 1") << "PicturePreview1" << QRect(120, 24, 101, 80) << true << QString() << QString();
@@ -575,6 +580,74 @@ void TestMainWindow::messageBoxesShowNamesAsTheyAre()
     QCOMPARE(shown[0].size(), 2);
     QVERIFY2(shown[0][0].contains(path), qPrintable(shown[0][0]));
     QCOMPARE(shown[1], (QStringList{QStringLiteral("<b>x</b>"), path}));
+}
+
+// The readability panel follows every change of colour, table, visibility and
+// language. Steps: "cyan softkeys" types a green of 255 for element 7, which
+// puts the white softkeys on (0, 255, 198), 1.3:1; "undo" takes back its last
+// keystroke; "green" chooses the
+// green scheme from the menu; "English"; "hide 6" takes element 6's check mark.
+void TestMainWindow::statusBarCountsPairsHardToRead_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tip");
+    const QString softkeys = QStringLiteral("6 Softkeys Schrift auf 7 Softkeys Hintergrund");
+    const QString blue = QStringLiteral("Geringster Kontrast: 23 Providername Text innen auf 24 Providername Text "
+                                        "aussen: 5.9:1 (nötig 4.5:1)");
+    // As --contrast --standard green reports it.
+    const QString green = QStringLiteral("Geringster Kontrast: 5 Basisfenstertitel Schrift Menünummer auf "
+                                         "4 Basisfenstertitel Hintergrund: 1.7:1 (nötig 4.5:1)");
+    QTest::newRow("start") << QStringList{} << QStringLiteral("Alles lesbar") << blue;
+    QTest::newRow("a colour change") << QStringList{QStringLiteral("cyan softkeys")}
+                                     << QStringLiteral("Schwer lesbar: 1")
+                                     << QStringLiteral("Geringster Kontrast: %1: 1.3:1 (nötig 4.5:1)").arg(softkeys);
+    QTest::newRow("undone") << QStringList{QStringLiteral("cyan softkeys"), QStringLiteral("undo")}
+                            << QStringLiteral("Alles lesbar") << blue;
+    QTest::newRow("green") << QStringList{QStringLiteral("green")} << QStringLiteral("Schwer lesbar: 4")
+                           << green;
+    QTest::newRow("green, English") << QStringList{QStringLiteral("green"), QStringLiteral("English")}
+                                    << QStringLiteral("Hard to read: 4") << QStringLiteral("Lowest contrast: 5 base windows title font number on 4 base "
+                                                       "window background: 1.7:1 (needs 4.5:1)");
+    // The longest words of the narrow panel.
+    QTest::newRow("green, Dutch") << QStringList{QStringLiteral("green"), QStringLiteral("Dutch")}
+                                  << QStringLiteral("Slecht leesbaar: 4")
+                                  << QStringLiteral("Laagste contrast: 5 basis venster titel lettertype nummer op 4 basis "
+                                                    "venster achtergrond: 1.7:1 (nodig 4.5:1)");
+    QTest::newRow("hidden") << QStringList{QStringLiteral("cyan softkeys"), QStringLiteral("hide 6")}
+                            << QStringLiteral("Alles lesbar") << blue;
+}
+
+void TestMainWindow::statusBarCountsPairsHardToRead()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, text);
+    QFETCH(QString, tip);
+    WindowFixture f;
+    for (const QString &step : steps) {
+        if (step == u"cyan softkeys") {
+            f.clickElement(7);
+            f.typeInto(1, QStringLiteral("255"));
+            QCOMPARE(f.colour(7), (Rgb{0, 255, 192}));
+        } else if (step == u"undo") {
+            f.press(QKeySequence(Qt::CTRL | Qt::Key_Z)); // takes back the last keystroke
+            QCOMPARE(f.colour(7), (Rgb{0, 25, 192}));
+        } else if (step == u"green") {
+            QVERIFY(f.chooseByKeys(QStringLiteral("keyGreenscheme")));
+            QCOMPARE(f.colour(7), (Rgb{0, 224, 0}));
+        } else if (step == u"English") {
+            f.window.applyLanguage(Language::English);
+        } else if (step == u"Dutch") {
+            f.window.applyLanguage(Language::Dutch);
+        } else if (step == u"hide 6") {
+            f.list()->item(5)->setCheckState(Qt::Unchecked);
+            QVERIFY(!f.window.scheme().isVisible(6));
+        }
+    }
+    auto *panel = f.control<QLabel>(QStringLiteral("StatusBar1Panel3"));
+    QCOMPARE(panel->text(), text);
+    QCOMPARE(panel->toolTip(), tip);
+    QVERIFY(panel->fontMetrics().horizontalAdvance(panel->text()) <= panel->contentsRect().width() - panel->indent());
 }
 
 QTEST_MAIN(TestMainWindow)

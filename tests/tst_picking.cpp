@@ -1,8 +1,12 @@
 #include "support/WindowTest.h"
 
+#include "ColourScience.h"
 #include "ElementCode.h"
+#include "PaneView.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -36,6 +40,8 @@ private slots:
     void providerOptionOnlyTouchesTwoFlags();
     void restingOnAPaneNamesTheElement_data();
     void restingOnAPaneNamesTheElement();
+    void theViewMenuChangesOnlyWhatIsDrawn_data();
+    void theViewMenuChangesOnlyWhatIsDrawn();
 
 private:
     static void click(WindowFixture &f, int pane, QPoint at)
@@ -283,6 +289,15 @@ void TestPicking::restingOnAPaneNamesTheElement_data()
                              << QStringLiteral("4 - ! base window background\nR 0, G 0, B 192   #0000C0");
     QTest::newRow("fixed pixel, German") << Language::German << white << QString();
     QTest::newRow("fixed pixel, English") << Language::English << white << QString();
+    // A text adds its ratio against what the phone draws it on: white on
+    // (0, 0, 192), which the phone shows as (0, 0, 198), is 11.56:1.
+    const QPoint softkeys = pixelOf(0, 6);
+    QTest::newRow("text, German") << Language::German << softkeys
+                                  << QStringLiteral("6 - ! Softkeys Schrift\nR 255, G 255, B 255   #FFFFFF\n"
+                                                    "auf 7 Softkeys Hintergrund: 11.5:1 (nötig 4.5:1)");
+    QTest::newRow("text, English") << Language::English << softkeys
+                                   << QStringLiteral("6 - ! softkeys font\nR 255, G 255, B 255   #FFFFFF\n"
+                                                     "on 7 softkeys background: 11.5:1 (needs 4.5:1)");
 }
 
 void TestPicking::restingOnAPaneNamesTheElement()
@@ -302,4 +317,133 @@ void TestPicking::restingOnAPaneNamesTheElement()
 }
 
 QTEST_MAIN(TestPicking)
+// The panes' own pixels as a view draws them, worked out pixel by pixel.
+static QImage expectedDrawing(const QImage &picture, bool phone, ColourScience::Vision vision)
+{
+    QImage drawn(picture.size(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            Rgb c{quint8(qRed(p)), quint8(qGreen(p)), quint8(qBlue(p))};
+            if (phone)
+                c = ColourScience::phoneColour(c);
+            c = ColourScience::simulate(c, vision);
+            drawn.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+        }
+    }
+    return drawn;
+}
+
+static bool drawsAs(PaneView *view, const QImage &expected)
+{
+    const QImage grabbed = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (grabbed.size() != expected.size())
+        return false;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if ((grabbed.pixel(x, y) & 0xFFFFFF) != (expected.pixel(x, y) & 0xFFFFFF)) {
+                qWarning("pixel (%d, %d): %06x drawn, %06x expected", x, y, grabbed.pixel(x, y) & 0xFFFFFF,
+                         expected.pixel(x, y) & 0xFFFFFF);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void TestPicking::theViewMenuChangesOnlyWhatIsDrawn_data()
+{
+    QTest::addColumn<QStringList>("choices"); // the menu items chosen, in turn
+    QTest::addColumn<bool>("phone");
+    QTest::addColumn<int>("vision"); // ColourScience::Vision
+    QTest::addColumn<QString>("storedVision");
+    QTest::newRow("as on the phone") << QStringList{QStringLiteral("actPhoneColours")} << true << 0
+                                     << QStringLiteral("normal");
+    QTest::newRow("red-blind") << QStringList{QStringLiteral("actVision1")} << false << 1 << QStringLiteral("protan");
+    QTest::newRow("green-blind") << QStringList{QStringLiteral("actVision2")} << false << 2 << QStringLiteral("deutan");
+    QTest::newRow("blue-blind as on the phone")
+        << QStringList{QStringLiteral("actVision3"), QStringLiteral("actPhoneColours")} << true << 3
+        << QStringLiteral("tritan");
+    QTest::newRow("back to the plain view")
+        << QStringList{QStringLiteral("actPhoneColours"), QStringLiteral("actVision2"), QStringLiteral("actPhoneColours"),
+                       QStringLiteral("actVision0")}
+        << false << 0 << QStringLiteral("normal");
+}
+
+// A right click on a pane opens its view menu; what is chosen there changes the
+// drawing only: the pictures, the table and picking keep the scheme's colours,
+// and the next start draws the same way.
+void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(bool, phone);
+    QFETCH(int, vision);
+    QFETCH(QString, storedVision);
+    const auto seen = ColourScience::Vision(vision);
+    {
+        WindowFixture f;
+        f.clickElement(3);
+        const ColourScheme before = f.window.scheme();
+        const auto pictures = f.pictures();
+        auto *menu = f.control<QMenu>(QStringLiteral("mnuPreviewView"));
+        QVERIFY(menu);
+        // Nothing stored: the window speaks German.
+        QCOMPARE(menu->findChild<QAction *>(QStringLiteral("actPhoneColours"))->text(),
+                 QStringLiteral("Wie auf dem Handy (16 Bit)"));
+        QCOMPARE(menu->findChild<QAction *>(QStringLiteral("actVision3"))->text(), QStringLiteral("Farbsehen: blaublind"));
+        for (int pane = 0; pane < PreviewPanes::kCount; ++pane)
+            QVERIFY(drawsAs(f.control<PaneView>(QStringLiteral("PicturePreview%1").arg(pane)), pictures[pane].convertToFormat(QImage::Format_RGB32)));
+
+        for (int step = 0; step < choices.size(); ++step) {
+            auto *view = f.control<PaneView>(QStringLiteral("PicturePreview%1").arg(step % PreviewPanes::kCount));
+            const QPoint at = pixelOf(0, 21);
+            QTest::mousePress(view, Qt::RightButton, {}, at);
+            QTest::mouseRelease(view, Qt::RightButton, {}, at);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
+            QApplication::sendEvent(view, &event);
+            QTRY_VERIFY(menu->isVisible());
+            QCOMPARE(f.list()->currentRow(), 2); // a right click picks nothing
+            auto *item = menu->findChild<QAction *>(choices[step]);
+            QVERIFY(item);
+            QVERIFY(menu->actions().contains(item));
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            QTRY_VERIFY(!menu->isVisible());
+        }
+
+        for (int pane = 0; pane < PreviewPanes::kCount; ++pane) {
+            auto *view = f.control<PaneView>(QStringLiteral("PicturePreview%1").arg(pane));
+            QVERIFY(drawsAs(view, expectedDrawing(pictures[pane], phone, seen)));
+        }
+        QCOMPARE(f.pictures(), pictures);
+        QVERIFY(f.window.scheme().table() == before.table());
+        QCOMPARE(WindowFixture::stored(QStringLiteral("View/phone")).toString(), phone ? QStringLiteral("1") : QStringLiteral("0"));
+        QCOMPARE(WindowFixture::stored(QStringLiteral("View/vision")).toString(), storedVision);
+
+        // A left click still picks the element's own colour.
+        const Rgb colour = f.colour(21);
+        click(f, 0, pixelOf(0, 21));
+        QCOMPARE(f.list()->currentRow(), 20);
+        QCOMPARE(f.shownValues(), colour);
+        QVERIFY(f.window.scheme().table() == before.table());
+
+        // A change of a pane is drawn in the view too.
+        f.preview()->blink();
+        QVERIFY(f.showsEverywhere(21, colour.inverted()));
+        auto *first = f.control<PaneView>(QStringLiteral("PicturePreview0"));
+        QVERIFY(drawsAs(first, expectedDrawing(f.window.panes().pane(0).picture(), phone, seen)));
+        f.preview()->blink();
+    }
+
+    // A new window over the same store draws the same way.
+    MainWindow again;
+    again.start();
+    again.show();
+    auto *menu = again.findChild<QMenu *>(QStringLiteral("mnuPreviewView"));
+    QVERIFY(menu);
+    QCOMPARE(again.findChild<QAction *>(QStringLiteral("actPhoneColours"))->isChecked(), phone);
+    QVERIFY(again.findChild<QAction *>(QStringLiteral("actVision%1").arg(vision))->isChecked());
+    auto *view = again.findChild<PaneView *>(QStringLiteral("PicturePreview1"));
+    QVERIFY(drawsAs(view, expectedDrawing(again.panes().pane(1).picture(), phone, seen)));
+}
+
 #include "tst_picking.moc"

@@ -143,6 +143,12 @@ struct Options
         QStringLiteral("With --render: enlarge the picture N times, without smoothing (1 to %1).")
             .arg(CommandLine::kMaximumScale),
         QStringLiteral("N"), QStringLiteral("1")};
+    QCommandLineOption phone{QStringLiteral("phone"),
+        QStringLiteral("With --render: draw every colour as the phone's 16-bit display shows it.")};
+    QCommandLineOption simulate{QStringLiteral("simulate"),
+        QStringLiteral("With --render: draw the screens as seen with protanopia (protan), deuteranopia "
+                       "(deutan) or tritanopia (tritan); after --phone when both are given."),
+        QStringLiteral("VISION")};
     QCommandLineOption standard{QStringLiteral("standard"),
         QStringLiteral("With --render or --contrast: take the built-in scheme NAME (blue, green or red) "
                        "instead of a file."),
@@ -168,7 +174,7 @@ struct Options
         parser.setApplicationDescription(QStringLiteral(
             "Colour scheme editor for the Siemens S55.\n"
             "Without options it opens the editor window, with FILE.col loaded if given."));
-        parser.addOptions({check, render, scale, standard, contrast, minRatio});
+        parser.addOptions({check, render, scale, phone, simulate, standard, contrast, minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -189,6 +195,14 @@ struct Options
         request.scale = parser.value(scale).toInt(&scaleOk);
         if (!scaleOk || request.scale < 1 || request.scale > CommandLine::kMaximumScale)
             return QStringLiteral("--scale takes a whole number from 1 to %1").arg(CommandLine::kMaximumScale);
+        request.view.phone = parser.isSet(phone);
+        if (parser.isSet(simulate)) {
+            const auto vision = PreviewPanes::visionFromName(parser.value(simulate));
+            if (!vision || *vision == ColourScience::Vision::Normal)
+                return QStringLiteral("--simulate takes protan, deutan or tritan, not '%1'")
+                    .arg(CommandLine::terminalSafe(parser.value(simulate)));
+            request.view.vision = *vision;
+        }
         if (parser.isSet(standard)) {
             request.standardScheme = parser.value(standard);
             if (!StandardSchemes::fromName(request.standardScheme))
@@ -252,8 +266,8 @@ int noDisplay()
            "Run it inside a virtual display:  xvfb-run -a vexlume\n"
            "or use a mode that needs no display:\n"
            "  vexlume --check FILE.col...\n"
-           "  vexlume --render [--scale N] FILE.col OUT.png\n"
-           "  vexlume --render [--scale N] --standard blue|green|red OUT.png\n"
+           "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] FILE.col OUT.png\n"
+           "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] --standard blue|green|red OUT.png\n"
            "  vexlume --contrast [--min-ratio R] FILE.col...\n"
            "  vexlume --contrast [--min-ratio R] --standard blue|green|red\n"
            "  vexlume --help\n";
@@ -301,6 +315,10 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return usage(modes.join(QStringLiteral(" and ")) + QStringLiteral(" cannot be combined"));
     if (!rendering && parser.isSet(options.scale))
         return usage(QStringLiteral("--scale belongs to --render"));
+    if (!rendering && parser.isSet(options.phone))
+        return usage(QStringLiteral("--phone belongs to --render"));
+    if (!rendering && parser.isSet(options.simulate))
+        return usage(QStringLiteral("--simulate belongs to --render"));
     if (!rendering && !contrasting && parser.isSet(options.standard))
         return usage(QStringLiteral("--standard belongs to --render or --contrast"));
     if (!contrasting && parser.isSet(options.minRatio))
@@ -428,6 +446,8 @@ int CommandLine::render(const RenderRequest &request, QTextStream &err)
     PreviewPanes panes;
     panes.repaintAll(scheme);
     QImage picture = panes.render();
+    if (!request.view.isPlain())
+        picture = PreviewPanes::viewed(picture, request.view);
     if (request.scale > 1) {
         picture = picture.scaled(picture.size() * request.scale, Qt::IgnoreAspectRatio,
                                  Qt::FastTransformation);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PreviewPanes.h"
 #include "Readability.h"
 
 #include <QStringList>
@@ -35,6 +36,7 @@ public:
         QString output;
         QByteArray format = "png"; // the picture format, as the output's suffix names it
         int scale = 1;
+        PreviewPanes::View view; // applied before the picture is enlarged
     };
     static int render(const RenderRequest &request, QTextStream &err);
 

@@ -6,6 +6,7 @@
 #include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "Settings.h"
+#include "StatusBar.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,7 @@ void MainWindow::applyLanguage(Language language)
     for (const auto &[caption, setCaption] : m_localisedCaptions)
         setCaption(Texts::get(caption, language));
     FramePreview->setLanguage(language);
+    StatusBar1->setLanguage(language);
     TabPaletteSelect->setLanguage(language);
     m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));

@@ -15,6 +15,7 @@
 #include "PreviewFrame.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
+#include "StatusBar.h"
 #include "WrappingCheckBox.h"
 
 #include <QCheckBox>
@@ -92,6 +93,7 @@ void MainWindow::connectControls()
         m_panes.repaintAll(m_scheme.scheme());
         showCurrentColour();
     });
+    StatusBar1->followScheme(m_scheme);
     connect(FramePreview, &PreviewFrame::picked, this, &MainWindow::takePick);
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);

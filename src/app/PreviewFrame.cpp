@@ -4,11 +4,15 @@
 #include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "PaneView.h"
+#include "Readability.h"
 #include "SchemeModel.h"
+#include "Settings.h"
 #include "Texts.h"
 #include "WrappingCheckBox.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,7 +26,11 @@ PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *pa
         PicturePreview[i]->setToolTipSource([this, i](QPoint at) { return toolTip(i, at); });
         connect(PicturePreview[i], &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
         connect(PicturePreview[i], &PaneView::clicked, this, [this, i] { pick(i); });
+        PicturePreview[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(PicturePreview[i], &QWidget::customContextMenuRequested, this,
+                [this, i](QPoint at) { mnuPreviewView->popup(PicturePreview[i]->mapToGlobal(at)); });
     }
+    buildViewMenu();
     connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int i) { PicturePreview[i]->update(); });
 
     developerLabel(this, 2, QStringLiteral("Farbe:"), {8, 304, 49, 17});
@@ -58,6 +66,68 @@ void PreviewFrame::setLanguage(Language language)
     cmdLoadMask->setText(Texts::get(Text::LoadMaskCaption, language));
     chkBlink->setText(Texts::get(Text::FlashOnSelect, language));
     chkProvider->setText(Texts::get(Text::HideProviderName, language));
+    actPhoneColours->setText(Texts::get(Text::PreviewAsPhone, language));
+    const Text visions[] = {Text::VisionNormal, Text::VisionProtan, Text::VisionDeutan, Text::VisionTritan};
+    for (std::size_t v = 0; v < actVision.size(); ++v)
+        actVision[v]->setText(Texts::get(visions[v], language));
+}
+
+// The menu is kept, not built per click, and opened without waiting for it, so
+// that the pane goes on being drawn behind it.
+void PreviewFrame::buildViewMenu()
+{
+    mnuPreviewView = new QMenu(this);
+    mnuPreviewView->setObjectName(QStringLiteral("mnuPreviewView"));
+    actPhoneColours = mnuPreviewView->addAction(QString());
+    actPhoneColours->setObjectName(QStringLiteral("actPhoneColours"));
+    actPhoneColours->setCheckable(true);
+    mnuPreviewView->addSeparator();
+    auto *visions = new QActionGroup(this);
+    visions->setExclusive(true);
+    for (std::size_t v = 0; v < actVision.size(); ++v) {
+        actVision[v] = mnuPreviewView->addAction(QString());
+        actVision[v]->setObjectName(QStringLiteral("actVision%1").arg(v));
+        actVision[v]->setCheckable(true);
+        visions->addAction(actVision[v]);
+    }
+    actVision[0]->setChecked(true);
+
+    connect(actPhoneColours, &QAction::triggered, this, &PreviewFrame::chooseView);
+    connect(visions, &QActionGroup::triggered, this, &PreviewFrame::chooseView);
+}
+
+// The stored view is read when the frame is first shown: the settings store is
+// not read while the window is being built, only once it starts.
+void PreviewFrame::showEvent(QShowEvent *event)
+{
+    QGroupBox::showEvent(event);
+    if (m_viewRestored)
+        return;
+    m_viewRestored = true;
+    const PreviewPanes::View stored = Settings::previewView();
+    actPhoneColours->setChecked(stored.phone);
+    actVision[std::size_t(stored.vision)]->setChecked(true);
+    for (PaneView *pane : PicturePreview)
+        pane->setView(stored);
+}
+
+PreviewPanes::View PreviewFrame::view() const
+{
+    PreviewPanes::View view;
+    view.phone = actPhoneColours->isChecked();
+    for (std::size_t v = 0; v < actVision.size(); ++v) {
+        if (actVision[v]->isChecked())
+            view.vision = ColourScience::Vision(v);
+    }
+    return view;
+}
+
+void PreviewFrame::chooseView()
+{
+    const PreviewPanes::View chosen = view();
+    for (PaneView *pane : PicturePreview)
+        pane->setView(chosen);
+    Settings::storePreviewView(chosen);
 }
 
 void PreviewFrame::etchRule()
@@ -135,13 +205,28 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
     if (!element)
         return {};
     const Rgb c = m_scheme.colour(*element);
-    return ElementCatalogue::listText(m_language, *element)
-           + QStringLiteral("\nR %1, G %2, B %3   #%4%5%6")
-                 .arg(c.red)
-                 .arg(c.green)
-                 .arg(c.blue)
-                 .arg(c.red, 2, 16, QLatin1Char('0'))
-                 .arg(c.green, 2, 16, QLatin1Char('0'))
-                 .arg(c.blue, 2, 16, QLatin1Char('0'))
-                 .toUpper();
+    QString tip = ElementCatalogue::listText(m_language, *element)
+                  + QStringLiteral("\nR %1, G %2, B %3   #%4%5%6")
+                        .arg(c.red)
+                        .arg(c.green)
+                        .arg(c.blue)
+                        .arg(c.red, 2, 16, QLatin1Char('0'))
+                        .arg(c.green, 2, 16, QLatin1Char('0'))
+                        .arg(c.blue, 2, 16, QLatin1Char('0'))
+                        .toUpper();
+    // A text adds how it stands against each thing the phone draws it on, worst
+    // first, as the phone shows both colours.
+    for (const Readability::Verdict &verdict : Readability::evaluate(m_scheme.scheme())) {
+        if (verdict.pair.text != *element || verdict.pair.kind != Readability::Kind::Text)
+            continue;
+        const int background = verdict.pair.background;
+        // Rounded down, so that a ratio shown is never the level it misses.
+        const double shown = int(verdict.ratio * 10) / 10.0;
+        tip += u'\n'
+               + Texts::get(Text::ContrastOn, m_language)
+                     .arg(QString::number(background) + u' '
+                              + ElementCatalogue::name(m_language, background).trimmed(),
+                          QString::number(shown, 'f', 1), QString::number(verdict.level));
+    }
+    return tip;
 }

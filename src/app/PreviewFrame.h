@@ -13,7 +13,9 @@
 class PaneView;
 class QCheckBox;
 class QFrame;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 class SchemeModel;
@@ -51,11 +53,18 @@ public:
     // nothing over a fixed pixel.
     QString toolTip(int pane, QPoint at) const;
 
+    // How the panes are drawn, as chosen in their context menu and kept in the
+    // settings store. Picking and tooltips always read the scheme's colours.
+    PreviewPanes::View view() const;
+
 signals:
     // A click picked an element; `shown` is the colour the pane shows there.
     void picked(int element, const Rgb &shown);
     // The hidden developer button asks for preview pictures from a file.
     void maskFileRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     enum class Flash { None, Due, Shown };
@@ -63,6 +72,8 @@ private:
     void pick(int pane);
     void endFlash();
     void hideProviderName(bool hidden);
+    void buildViewMenu();
+    void chooseView();
 
     SchemeModel &m_scheme;
     PreviewPanes &m_panes;
@@ -76,6 +87,12 @@ private:
     QPushButton *cmdLoadMask = nullptr;
     QTimer *tmrBlink = nullptr;
     QTimer *tCheatModus = nullptr;
+    // The panes' context menu: the phone's 16 bits, and one of the visions in
+    // the order of ColourScience::Vision.
+    QMenu *mnuPreviewView = nullptr;
+    QAction *actPhoneColours = nullptr;
+    std::array<QAction *, 4> actVision{};
+    bool m_viewRestored = false;
 
     QPoint m_lastPointer;
     int m_flashElement = 0;

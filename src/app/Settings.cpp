@@ -13,6 +13,8 @@ const QString kStoreFile = QStringLiteral("QVX_VXL.conf");
 const QString kLanguageKey = QStringLiteral("Reg/version");
 const QString kConsentKey = QStringLiteral("Reg/RegDone");
 const QString kRecentKey = QStringLiteral("Recent/files");
+const QString kViewPhoneKey = QStringLiteral("View/phone");
+const QString kViewVisionKey = QStringLiteral("View/vision");
 
 // The values written while the store could not keep them; they outrank the
 // store's for the rest of the run. Touched only on the user-interface thread.
@@ -116,6 +118,20 @@ QStringList Settings::recentFiles()
 void Settings::storeRecentFiles(const QStringList &files)
 {
     write(kRecentKey, files);
+}
+
+PreviewPanes::View Settings::previewView()
+{
+    PreviewPanes::View view;
+    view.phone = read(kViewPhoneKey, QStringLiteral("0")) == u"1";
+    view.vision = PreviewPanes::visionFromName(read(kViewVisionKey, QString())).value_or(ColourScience::Vision::Normal);
+    return view;
+}
+
+void Settings::storePreviewView(const PreviewPanes::View &view)
+{
+    write(kViewPhoneKey, view.phone ? QStringLiteral("1") : QStringLiteral("0"));
+    write(kViewVisionKey, PreviewPanes::visionName(view.vision));
 }
 
 void Settings::forgetUnkept()

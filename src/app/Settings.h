@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Languages.h"
+#include "PreviewPanes.h"
 #include "Problem.h"
 
 #include <QObject>
@@ -33,6 +34,11 @@ public:
     // own ("Recent/files"), apart from the two settings above.
     static QStringList recentFiles();
     static void storeRecentFiles(const QStringList &files);
+
+    // How the preview panes are drawn, kept as "View/phone" ("1" or "0") and
+    // "View/vision" (a vision's name); anything else reads as the plain view.
+    static PreviewPanes::View previewView();
+    static void storePreviewView(const PreviewPanes::View &view);
 
     // Reads the store once, so that the reads of the start find it read. Safe
     // on any thread, also before the application object exists.

@@ -1,6 +1,10 @@
 #include "StatusBar.h"
 
+#include "ElementCatalogue.h"
 #include "Place.h"
+#include "Readability.h"
+#include "SchemeModel.h"
+#include "Texts.h"
 
 #include <QLabel>
 #include <QTime>
@@ -21,7 +25,8 @@ QLabel *panel(QWidget *bar, const QString &name, const QRect &geometry)
 
 StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
 {
-    StatusBar1Panel1 = panel(this, QStringLiteral("StatusBar1Panel1"), {2, 3, 556, 20});
+    StatusBar1Panel1 = panel(this, QStringLiteral("StatusBar1Panel1"), {2, 3, 430, 20});
+    StatusBar1Panel3 = panel(this, QStringLiteral("StatusBar1Panel3"), {436, 3, 122, 20});
     StatusBar1Panel2 = panel(this, QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
     StatusBar1Panel2->setAlignment(Qt::AlignCenter);
     // The clock wakes once a minute, when its text changes. A look that comes
@@ -59,4 +64,49 @@ void StatusBar::showTip(const QString &tip)
         StatusBar1Panel1->setText(*m_covered);
         m_covered.reset();
     }
+}
+
+void StatusBar::followScheme(const SchemeModel &scheme)
+{
+    m_scheme = &scheme;
+    connect(&scheme, &SchemeModel::colourChanged, this, &StatusBar::showReadability);
+    connect(&scheme, &SchemeModel::tableReplaced, this, &StatusBar::showReadability);
+    // A hidden text is not checked, so hiding one can change the count.
+    connect(&scheme, &SchemeModel::visibilityChanged, this, &StatusBar::showReadability);
+    showReadability();
+}
+
+void StatusBar::setLanguage(Language language)
+{
+    m_language = language;
+    showReadability();
+}
+
+void StatusBar::showReadability()
+{
+    if (!m_scheme)
+        return;
+    const std::vector<Readability::Verdict> verdicts = Readability::evaluate(m_scheme->scheme());
+    int below = 0;
+    for (const Readability::Verdict &verdict : verdicts)
+        below += verdict.isBelowLevel();
+    if (below == 0)
+        StatusBar1Panel3->setText(Texts::get(Text::AllReadable, m_language));
+    else
+        StatusBar1Panel3->setText(Texts::get(Text::PairsHardToRead, m_language).arg(below));
+
+    // Worst first; an unchecked pair is never worst while a checked one is left.
+    const Readability::Verdict &worst = verdicts.front();
+    if (!worst.checked) {
+        StatusBar1Panel3->setToolTip({});
+        return;
+    }
+    const auto element = [this](int number) {
+        return QString::number(number) + u' ' + ElementCatalogue::name(m_language, number).trimmed();
+    };
+    // Rounded down, so that a ratio shown is never the level it misses.
+    const double shown = int(worst.ratio * 10) / 10.0;
+    StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, m_language)
+                                     .arg(element(worst.pair.text), element(worst.pair.background),
+                                          QString::number(shown, 'f', 1), QString::number(worst.level)));
 }

@@ -19,6 +19,11 @@ enum class Text {
     LoadMaskCaption,
     OpenButtonCaption,
     SaveButtonCaption,
+    PreviewAsPhone,    // the preview's context menu
+    VisionNormal,
+    VisionProtan,
+    VisionDeutan,
+    VisionTritan,
     Support0,
     Support1,
     Support2,
@@ -44,6 +49,10 @@ enum class Text {
     OnlyFirstDropped,  // %1 files dropped, %2 the one opened
     NameCharacterRefused, // %1 the character typed into the name box
     SettingsNotKept,   // %1 the settings store
+    AllReadable,       // the status bar, when every checked pair reaches its level
+    PairsHardToRead,   // %1 pairs below their level; the panel is narrow
+    LowestContrast,    // %1 the element read, %2 what it lies on, %3 their ratio, %4 the level
+    ContrastOn,        // %1 a background of the element, %2 their ratio, %3 the level
     // Reasons, shown under a message or by --check.
     AtLine,            // "line %1: %2"
     FileEmpty,

@@ -4,7 +4,10 @@
 #include "PictureFile.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
+
+#include <utility>
 
 PreviewPanes::PreviewPanes(QObject *parent) : QObject(parent), m_panes(builtInPanes())
 {
@@ -69,6 +72,58 @@ std::optional<Problem> PreviewPanes::loadMaskFile(const QString &path)
     for (int i = 0; i < 4; ++i) {
         m_panes[i].setPicture(*loaded.picture);
         emit paneChanged(i);
+    }
+    return std::nullopt;
+}
+
+QImage PreviewPanes::viewed(const QImage &picture, const View &view)
+{
+    QImage shown = picture.copy();
+    if (view.phone) {
+        // Pictures hold few colours: each is converted once.
+        QHash<QRgb, QRgb> converted;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb pixel = shown.pixel(x, y);
+                auto found = converted.constFind(pixel);
+                if (found == converted.constEnd()) {
+                    const Rgb phone = ColourScience::phoneColour(Rgb{quint8(qRed(pixel)), quint8(qGreen(pixel)), quint8(qBlue(pixel))});
+                    found = converted.insert(pixel, qRgba(phone.red, phone.green, phone.blue, qAlpha(pixel)));
+                }
+                shown.setPixel(x, y, *found);
+            }
+        }
+    }
+    if (view.vision != ColourScience::Vision::Normal)
+        ColourScience::simulate(shown, view.vision);
+    return shown;
+}
+
+namespace {
+
+constexpr std::pair<ColourScience::Vision, const char *> kVisionNames[] = {
+    {ColourScience::Vision::Normal, "normal"},
+    {ColourScience::Vision::Protan, "protan"},
+    {ColourScience::Vision::Deutan, "deutan"},
+    {ColourScience::Vision::Tritan, "tritan"},
+};
+
+} // namespace
+
+QString PreviewPanes::visionName(ColourScience::Vision vision)
+{
+    for (const auto &[v, name] : kVisionNames) {
+        if (v == vision)
+            return QString::fromLatin1(name);
+    }
+    return {};
+}
+
+std::optional<ColourScience::Vision> PreviewPanes::visionFromName(const QString &name)
+{
+    for (const auto &[v, n] : kVisionNames) {
+        if (name == QLatin1String(n))
+            return v;
     }
     return std::nullopt;
 }

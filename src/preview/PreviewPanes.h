@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColourScience.h"
 #include "PreviewPane.h"
 #include "Problem.h"
 
@@ -35,6 +36,23 @@ public:
     static QPoint position(int index);
 
     const PreviewPane &pane(int index) const { return m_panes.at(index); }
+
+    // How a picture of the panes is shown: in the 16 bits a pixel the phone's
+    // display keeps, and as seen with one cone type missing. Only what is drawn
+    // changes; the panes' pictures, which picking reads, keep the scheme's colours.
+    struct View
+    {
+        bool phone = false;
+        ColourScience::Vision vision = ColourScience::Vision::Normal;
+        bool isPlain() const { return !phone && vision == ColourScience::Vision::Normal; }
+    };
+    // A copy of the picture as the view shows it: every pixel cut to the phone's
+    // colour first, then the colour-vision simulation over the whole picture.
+    static QImage viewed(const QImage &picture, const View &view);
+    // The names of the visions on the command line and in the settings store:
+    // "normal", "protan", "deutan", "tritan".
+    static QString visionName(ColourScience::Vision vision);
+    static std::optional<ColourScience::Vision> visionFromName(const QString &name);
 
     // The six panes at their places on a neutral background, 233 x 288 pixels
     // (the part of the preview frame that holds them).
