@@ -10,6 +10,7 @@
 #include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "QtUserDialogs.h"
+#include "ReadabilityWindow.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "StatusBar.h"
@@ -142,4 +143,26 @@ void MainWindow::takePaletteColour(const Rgb &colour)
     m_session.rememberUndo();
     m_scheme.setColour(*element, colour);
     showCurrentColour();
+}
+
+void MainWindow::showReadability()
+{
+    if (!m_readability) {
+        m_readability = new ReadabilityWindow(m_scheme, this);
+        m_readability->setLanguage(m_language);
+        connect(m_readability, &ReadabilityWindow::elementChosen, this,
+                [this](int element) { cmbElement->selectPosition(element - 1); });
+        connect(m_readability, &ReadabilityWindow::fixRequested, this, &MainWindow::fixReadability);
+    }
+    m_readability->show();
+    m_readability->raise();
+    m_readability->activateWindow();
+}
+
+void MainWindow::fixReadability(int element, const Rgb &colour)
+{
+    if (cmbElement->currentElement() != element)
+        cmbElement->selectPosition(element - 1);
+    if (cmbElement->currentElement() == element)
+        takePaletteColour(colour);
 }

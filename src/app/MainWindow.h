@@ -25,6 +25,7 @@ class PaletteTabs;
 class PreviewFrame;
 class QLineEdit;
 class QPushButton;
+class ReadabilityWindow;
 class StatusBar;
 class SupportPanel;
 class UserDialogs;
@@ -114,6 +115,11 @@ private:
     void tellRefusedNameCharacter();
     // A colour chosen on the S55 palette for the current element.
     void takePaletteColour(const Rgb &colour);
+    // Opens and raises the list of readability pairs.
+    void showReadability();
+    // The readability window's fix: the element becomes current and takes the
+    // colour as a palette click gives it.
+    void fixReadability(int element, const Rgb &colour);
 
     // --- File commands
     void showProblem(Text message, const QString &path, const QString &details);
@@ -169,4 +175,5 @@ private:
     SupportPanel *FrameSupport = nullptr;
     LinksPanel *frameLinks = nullptr;
     StatusBar *StatusBar1 = nullptr;
+    ReadabilityWindow *m_readability = nullptr; // made when first opened
 };

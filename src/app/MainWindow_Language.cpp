@@ -6,6 +6,7 @@
 #include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "Settings.h"
+#include "ReadabilityWindow.h"
 #include "StatusBar.h"
 #include "Texts.h"
 
@@ -54,6 +55,8 @@ void MainWindow::applyLanguage(Language language)
         setCaption(Texts::get(caption, language));
     FramePreview->setLanguage(language);
     StatusBar1->setLanguage(language);
+    if (m_readability)
+        m_readability->setLanguage(language);
     TabPaletteSelect->setLanguage(language);
     m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));

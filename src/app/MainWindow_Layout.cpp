@@ -98,6 +98,7 @@ void MainWindow::connectControls()
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
     connect(TabPaletteSelect, &PaletteTabs::colourChosen, this, &MainWindow::takePaletteColour);
+    connect(StatusBar1, &StatusBar::readabilityClicked, this, &MainWindow::showReadability);
 
     // The name box and the scheme's name follow each other.
     connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);

@@ -134,6 +134,17 @@ void Settings::storePreviewView(const PreviewPanes::View &view)
     write(kViewVisionKey, PreviewPanes::visionName(view.vision));
 }
 
+QByteArray Settings::readabilityGeometry()
+{
+    const QVariant stored = value(QStringLiteral("Readability/geometry"), QByteArray());
+    return stored.canConvert<QByteArray>() ? stored.toByteArray() : QByteArray();
+}
+
+void Settings::storeReadabilityGeometry(const QByteArray &geometry)
+{
+    write(QStringLiteral("Readability/geometry"), geometry);
+}
+
 void Settings::forgetUnkept()
 {
     keptForThisRun().clear();

@@ -40,6 +40,11 @@ public:
     static PreviewPanes::View previewView();
     static void storePreviewView(const PreviewPanes::View &view);
 
+    // Where the readability window was last, as QWidget::saveGeometry() gives
+    // it, kept as "Readability/geometry"; empty while nothing is kept.
+    static QByteArray readabilityGeometry();
+    static void storeReadabilityGeometry(const QByteArray &geometry);
+
     // Reads the store once, so that the reads of the start find it read. Safe
     // on any thread, also before the application object exists.
     static void prefetch();

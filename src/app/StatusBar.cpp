@@ -7,6 +7,7 @@
 #include "Texts.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTime>
 #include <QTimer>
 
@@ -28,6 +29,8 @@ StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
     StatusBar1Panel1 = panel(this, QStringLiteral("StatusBar1Panel1"), {2, 3, 430, 20});
     StatusBar1Panel3 = panel(this, QStringLiteral("StatusBar1Panel3"), {436, 3, 122, 20});
     StatusBar1Panel2 = panel(this, QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
+    StatusBar1Panel3->setCursor(Qt::PointingHandCursor);
+    StatusBar1Panel3->installEventFilter(this);
     StatusBar1Panel2->setAlignment(Qt::AlignCenter);
     // The clock wakes once a minute, when its text changes. A look that comes
     // early (the system's clock was set) only sets the next one.
@@ -109,4 +112,15 @@ void StatusBar::showReadability()
     StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, m_language)
                                      .arg(element(worst.pair.text), element(worst.pair.background),
                                           QString::number(shown, 'f', 1), QString::number(worst.level)));
+}
+
+bool StatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == StatusBar1Panel3 && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+        && StatusBar1Panel3->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        emit readabilityClicked();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }

@@ -30,6 +30,13 @@ public:
     void followScheme(const SchemeModel &scheme);
     void setLanguage(Language language);
 
+signals:
+    // A left click on the readability panel.
+    void readabilityClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showTime();
     void showReadability();

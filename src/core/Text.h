@@ -53,6 +53,13 @@ enum class Text {
     PairsHardToRead,   // %1 pairs below their level; the panel is narrow
     LowestContrast,    // %1 the element read, %2 what it lies on, %3 their ratio, %4 the level
     ContrastOn,        // %1 a background of the element, %2 their ratio, %3 the level
+    ReadabilityTitle,  // the readability window's title
+    ReadabilityFix,    // its button that gives the chosen text a readable colour
+    MarkPoor,          // a pair below 3:1
+    MarkBelowLevel,    // a pair below its level
+    MarkAtLevel,       // a pair at its level, below 7:1
+    MarkExcellent,     // a pair at 7:1 or more
+    MarkNotChecked,    // a pair whose text the phone hides
     // Reasons, shown under a message or by --check.
     AtLine,            // "line %1: %2"
     FileEmpty,

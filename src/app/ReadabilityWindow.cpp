@@ -1,0 +1,163 @@
+#include "ReadabilityWindow.h"
+
+#include "ColourScheme.h"
+#include "ColourScience.h"
+#include "ElementCatalogue.h"
+#include "SchemeModel.h"
+#include "Settings.h"
+#include "Texts.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { Sample, TextName, BackgroundName, Ratio, Mark, ColumnCount };
+
+QColor qColour(const Rgb &colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// "Ab" in the text's colour on the background's, both as the phone shows them.
+QIcon sample(const Rgb &text, const Rgb &background)
+{
+    QPixmap picture(32, 16);
+    picture.fill(qColour(ColourScience::phoneColour(background)));
+    QPainter painter(&picture);
+    painter.setPen(qColour(ColourScience::phoneColour(text)));
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Ab"));
+    painter.end();
+    return QIcon(picture);
+}
+
+Text markOf(const Readability::Verdict &verdict)
+{
+    if (!verdict.checked)
+        return Text::MarkNotChecked;
+    if (verdict.ratio < 3)
+        return Text::MarkPoor;
+    if (verdict.ratio < verdict.level)
+        return Text::MarkBelowLevel;
+    if (verdict.ratio < 7)
+        return Text::MarkAtLevel;
+    return Text::MarkExcellent;
+}
+
+} // namespace
+
+ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
+    : QWidget(parent, Qt::Tool)
+    , m_scheme(scheme)
+{
+    setObjectName(QStringLiteral("readabilityWindow"));
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("readabilityList"));
+    m_list->setColumnCount(ColumnCount);
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderHidden(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setIconSize({32, 16});
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_fix = new QPushButton(this);
+    m_fix->setObjectName(QStringLiteral("readabilityFix"));
+    m_fix->setEnabled(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_fix);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_list);
+    layout->addLayout(buttons);
+    resize(820, 360);
+
+    const QByteArray geometry = Settings::readabilityGeometry();
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+
+    connect(&scheme, &SchemeModel::colourChanged, this, &ReadabilityWindow::showPairs);
+    connect(&scheme, &SchemeModel::tableReplaced, this, &ReadabilityWindow::showPairs);
+    connect(&scheme, &SchemeModel::visibilityChanged, this, &ReadabilityWindow::showPairs);
+    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &ReadabilityWindow::chooseRow);
+    connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
+    setLanguage(m_language);
+}
+
+void ReadabilityWindow::setLanguage(Language language)
+{
+    m_language = language;
+    setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
+    m_fix->setText(Texts::get(Text::ReadabilityFix, language));
+    showPairs();
+}
+
+void ReadabilityWindow::showPairs()
+{
+    // The chosen pair stays chosen where it moves to.
+    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    std::optional<std::pair<int, int>> chosen;
+    if (row >= 0 && row < int(m_verdicts.size()))
+        chosen = std::pair(m_verdicts[row].pair.text, m_verdicts[row].pair.background);
+
+    m_verdicts = Readability::evaluate(m_scheme.scheme(), Readability::kTextLevel);
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    QTreeWidgetItem *current = nullptr;
+    for (const Readability::Verdict &verdict : m_verdicts) {
+        auto *item = new QTreeWidgetItem(m_list);
+        const Rgb text = m_scheme.scheme().colour(verdict.pair.text);
+        const Rgb background = m_scheme.scheme().colour(verdict.pair.background);
+        item->setIcon(Sample, sample(text, background));
+        item->setText(TextName, ElementCatalogue::name(m_language, verdict.pair.text).trimmed());
+        item->setText(BackgroundName, ElementCatalogue::name(m_language, verdict.pair.background).trimmed());
+        // Rounded down, so that a ratio shown is never the level it misses.
+        if (verdict.checked)
+            item->setText(Ratio, QString::number(int(verdict.ratio * 10) / 10.0, 'f', 1) + QStringLiteral(":1"));
+        item->setText(Mark, Texts::get(markOf(verdict), m_language));
+        if (chosen && chosen->first == verdict.pair.text && chosen->second == verdict.pair.background)
+            current = item;
+    }
+    if (current)
+        m_list->setCurrentItem(current);
+    m_fix->setEnabled(current != nullptr);
+}
+
+void ReadabilityWindow::chooseRow()
+{
+    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    m_fix->setEnabled(row >= 0);
+    if (row >= 0 && row < int(m_verdicts.size()))
+        emit elementChosen(m_verdicts[row].pair.text);
+}
+
+void ReadabilityWindow::fix()
+{
+    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
+    if (row < 0 || row >= int(m_verdicts.size()))
+        return;
+    const Readability::Verdict verdict = m_verdicts[row];
+    const Rgb text = m_scheme.scheme().colour(verdict.pair.text);
+    const Rgb background = m_scheme.scheme().colour(verdict.pair.background);
+    const Rgb colour = ColourScience::readableColour(text, background, verdict.level)
+                           .value_or(ColourScience::blackOrWhite(background));
+    emit fixRequested(verdict.pair.text, colour);
+}
+
+// Where the window is goes to the settings when it is closed, and when the
+// editor ends while it is open.
+ReadabilityWindow::~ReadabilityWindow()
+{
+    if (isVisible())
+        Settings::storeReadabilityGeometry(saveGeometry());
+}
+
+void ReadabilityWindow::hideEvent(QHideEvent *event)
+{
+    Settings::storeReadabilityGeometry(saveGeometry());
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Languages.h"
+#include "Readability.h"
+#include "Rgb.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QPushButton;
+class QTreeWidget;
+class SchemeModel;
+
+// A tool window beside the editor that lists the scheme's readability pairs,
+// worst first, each with a sample of the text on its background as the phone
+// shows them, both element names, their ratio and a mark; the pairs whose text
+// the phone hides come last. It follows the scheme and the language, and
+// remembers where it was.
+class ReadabilityWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    ReadabilityWindow(const SchemeModel &scheme, QWidget *parent);
+    ~ReadabilityWindow() override;
+
+    void setLanguage(Language language);
+    // The pairs as the rows show them, top to bottom.
+    const std::vector<Readability::Verdict> &verdicts() const { return m_verdicts; }
+
+signals:
+    // A row was chosen: its text element is to become the current one.
+    void elementChosen(int element);
+    // Fix was pressed: the element is to take the colour, as a palette click gives it.
+    void fixRequested(int element, const Rgb &colour);
+
+protected:
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void showPairs();
+    void chooseRow();
+    void fix();
+
+    const SchemeModel &m_scheme;
+    Language m_language = Language::German;
+    std::vector<Readability::Verdict> m_verdicts;
+    QTreeWidget *m_list = nullptr;
+    QPushButton *m_fix = nullptr;
+};
