@@ -59,6 +59,39 @@ void repaintAllByScan(benchmark::State &state)
     }
 }
 
+// A whole scheme drawn with a view on (the 16-bit colours, a simulation, or
+// both): the panes paint their pictures in the view's colours beside their own.
+PreviewPanes::View viewOf(const benchmark::State &state)
+{
+    PreviewPanes::View view;
+    view.phone = state.range(0) != 0;
+    view.vision = ColourScience::Vision(state.range(1));
+    return view;
+}
+
+void repaintAllViewed(benchmark::State &state)
+{
+    PreviewPanes panes;
+    panes.setView(viewOf(state));
+    const ColourScheme scheme = blueScheme();
+    for (auto _ : state) {
+        panes.repaintAll(scheme);
+        benchmark::DoNotOptimize(panes.shownPicture(5).constBits());
+    }
+}
+
+// Choosing a view: every pane's picture converted pixel by pixel once.
+void chooseView(benchmark::State &state)
+{
+    PreviewPanes panes;
+    panes.repaintAll(blueScheme());
+    const PreviewPanes::View view = viewOf(state);
+    for (auto _ : state) {
+        panes.setView(view);
+        benchmark::DoNotOptimize(panes.shownPicture(5).constBits());
+    }
+}
+
 // Element 4, the title bar: one of the largest elements, in five panes.
 void paintElement(benchmark::State &state)
 {
@@ -83,6 +116,17 @@ void paintElementByScan(benchmark::State &state)
 } // namespace
 
 BENCHMARK(repaintAll)->Unit(benchmark::kMicrosecond);
+void viewArguments(benchmark::internal::Benchmark *bench)
+{
+    bench->ArgNames({"phone", "vision"});
+    bench->Args({1, int(ColourScience::Vision::Normal)});
+    bench->Args({0, int(ColourScience::Vision::Protan)});
+    bench->Args({0, int(ColourScience::Vision::Tritan)});
+    bench->Args({1, int(ColourScience::Vision::Deutan)});
+    bench->Unit(benchmark::kMicrosecond);
+}
+BENCHMARK(repaintAllViewed)->Apply(viewArguments);
+BENCHMARK(chooseView)->Apply(viewArguments);
 BENCHMARK(repaintAllByScan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paintElement)->Unit(benchmark::kMicrosecond);
 BENCHMARK(paintElementByScan)->Unit(benchmark::kMicrosecond);

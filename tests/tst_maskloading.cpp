@@ -168,6 +168,8 @@ void TestMaskLoading::otherPictureReplacesPanesAndMasks()
     QCOMPARE(stated(path), std::optional<int>(24));
 
     PreviewPanes panes;
+    const PreviewPanes::View view{true, ColourScience::Vision::Protan};
+    panes.setView(view);
     QCOMPARE(panes.loadMaskFile(path), std::nullopt);
     QCOMPARE(panes.pane(2).size(), size);
     QCOMPARE(panes.pane(2).pixelCount(7), 1);
@@ -175,6 +177,8 @@ void TestMaskLoading::otherPictureReplacesPanesAndMasks()
     QCOMPARE(panes.pane(2).pictureColourAt({3, 4}), (Rgb{1, 2, 3}));
     QCOMPARE(panes.pane(2).pictureColourAt({4, 4}), (Rgb{255, 255, 255}));
     QCOMPARE(panes.pane(2).maskColourAt({3, 4}), (Rgb{7, 247, 64}));
+    // The view draws the new picture.
+    QCOMPARE(panes.shownPicture(2), PreviewPanes::viewed(panes.pane(2).picture(), view));
 }
 
 void TestMaskLoading::refusedFilesChangeNothing_data()

@@ -128,7 +128,10 @@ void TestRenderer::repaintAllOfBuiltInPanesMatchesTheScan()
 {
     QRandomGenerator random(7);
     PreviewPanes panes;
-    for (int round = 0; round < 3; ++round) {
+    // A view changes only what is drawn, and what is drawn follows every paint.
+    const PreviewPanes::View views[] = {{}, {true, ColourScience::Vision::Deutan}, {false, ColourScience::Vision::Tritan}};
+    for (const PreviewPanes::View &view : views) {
+        panes.setView(view);
         const ColourScheme scheme = randomScheme(random);
         panes.repaintAll(scheme);
         for (int i = 0; i < PreviewPanes::kCount; ++i) {
@@ -136,6 +139,9 @@ void TestRenderer::repaintAllOfBuiltInPanesMatchesTheScan()
             QCOMPARE(mask.size(), QSize(101, 80));
             QCOMPARE(panes.pane(i).picture(), referenceRepaint(mask, scheme));
         }
+        panes.paintElement(random.bounded(1, 61), {quint8(random.bounded(256)), 40, 200});
+        for (int i = 0; i < PreviewPanes::kCount; ++i)
+            QCOMPARE(panes.shownPicture(i), PreviewPanes::viewed(panes.pane(i).picture(), view));
     }
 }
 

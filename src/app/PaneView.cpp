@@ -11,17 +11,6 @@ PaneView::PaneView(const PreviewPanes &panes, int index, QWidget *parent)
     setFixedSize(PreviewPanes::kWidth, PreviewPanes::kHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&m_panes, &PreviewPanes::paneChanged, this, [this](int changed) {
-        if (changed == m_index)
-            m_shown = QImage();
-    });
-}
-
-void PaneView::setView(const PreviewPanes::View &view)
-{
-    m_view = view;
-    m_shown = QImage();
-    update();
 }
 
 bool PaneView::event(QEvent *event)
@@ -41,12 +30,7 @@ bool PaneView::event(QEvent *event)
 void PaneView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QImage &source = m_panes.pane(m_index).picture();
-    if (!m_view.isPlain() && (m_shown.isNull() || m_shownFrom != source.cacheKey())) {
-        m_shown = PreviewPanes::viewed(source, m_view);
-        m_shownFrom = source.cacheKey();
-    }
-    const QImage &picture = m_view.isPlain() ? source : m_shown;
+    const QImage &picture = m_panes.shownPicture(m_index);
     // A loaded picture of another size keeps its own size, clipped to the pane.
     if (picture.size() != size())
         painter.fillRect(rect(), palette().window());

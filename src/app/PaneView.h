@@ -8,8 +8,8 @@
 #include <functional>
 #include <QWidget>
 
-// Shows one preview pane pixel for pixel (nearest neighbour on high-DPI screens,
-// so the phone's pixels stay crisp) and reports the pointer in the pane's own
+// Shows one preview pane in the panes' view, pixel for pixel (nearest neighbour
+// on high-DPI screens, so the phone's pixels stay crisp), and reports the pointer in the pane's own
 // pixel coordinates.
 class PaneView : public QWidget
 {
@@ -20,10 +20,6 @@ public:
     int index() const { return m_index; }
     // Where the tooltip for a point of the pane comes from; an empty text shows none.
     void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTip = std::move(source); }
-    // How the pane is drawn (as on the phone, as seen with a colour-vision
-    // deficiency); the pane's picture itself stays as it is.
-    void setView(const PreviewPanes::View &view);
-    const PreviewPanes::View &view() const { return m_view; }
 
 signals:
     void pointerMoved(QPoint position);
@@ -43,9 +39,4 @@ private:
     int m_index;
     LeftClick m_click;
     std::function<QString(QPoint)> m_toolTip;
-    PreviewPanes::View m_view;
-    // The pane's picture as the view shows it, and the picture it was made
-    // from: it is made again once the pane's picture has changed.
-    QImage m_shown;
-    qint64 m_shownFrom = 0;
 };

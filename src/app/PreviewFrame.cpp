@@ -107,8 +107,7 @@ void PreviewFrame::showEvent(QShowEvent *event)
     const PreviewPanes::View stored = Settings::previewView();
     actPhoneColours->setChecked(stored.phone);
     actVision[std::size_t(stored.vision)]->setChecked(true);
-    for (PaneView *pane : PicturePreview)
-        pane->setView(stored);
+    m_panes.setView(stored);
 }
 
 PreviewPanes::View PreviewFrame::view() const
@@ -125,8 +124,7 @@ PreviewPanes::View PreviewFrame::view() const
 void PreviewFrame::chooseView()
 {
     const PreviewPanes::View chosen = view();
-    for (PaneView *pane : PicturePreview)
-        pane->setView(chosen);
+    m_panes.setView(chosen);
     Settings::storePreviewView(chosen);
 }
 

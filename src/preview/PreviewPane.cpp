@@ -34,6 +34,11 @@ void PreviewPane::setPicture(const QImage &picture)
     }
 }
 
+void PreviewPane::setShownPicture(const QImage &picture)
+{
+    m_shown = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_BGR888);
+}
+
 int PreviewPane::pixelCount(int element) const
 {
     if (!ElementNumber::isValid(element) || m_start.empty())
@@ -41,17 +46,31 @@ int PreviewPane::pixelCount(int element) const
     return m_start[element + 1] - m_start[element];
 }
 
-void PreviewPane::paintElement(int element, const Rgb &colour)
+void PreviewPane::paintElement(int element, const Rgb &colour, const Rgb &shownColour)
 {
     if (pixelCount(element) == 0)
         return;
-    uchar *bits = m_picture.bits(); // pane and mask share size and format, so offsets agree
+    // The pictures and the mask share size and format, so offsets agree. The
+    // colours are copied first: a byte written through the pictures could be
+    // theirs, as far as the compiler knows, and would be read again each time.
     const auto first = m_offsets.begin() + m_start[element];
     const auto last = m_offsets.begin() + m_start[element + 1];
-    std::for_each(first, last, [bits, colour](int offset) {
-        bits[offset] = colour.blue;
-        bits[offset + 1] = colour.green;
-        bits[offset + 2] = colour.red;
+    const auto paint = [](uchar *pixel, Rgb c) {
+        pixel[0] = c.blue;
+        pixel[1] = c.green;
+        pixel[2] = c.red;
+    };
+    uchar *bits = m_picture.bits();
+    const Rgb own = colour;
+    if (m_shown.isNull()) {
+        std::for_each(first, last, [bits, own, paint](int offset) { paint(bits + offset, own); });
+        return;
+    }
+    uchar *shownBits = m_shown.bits();
+    const Rgb shown = shownColour;
+    std::for_each(first, last, [bits, own, shownBits, shown, paint](int offset) {
+        paint(bits + offset, own);
+        paint(shownBits + offset, shown);
     });
 }
 

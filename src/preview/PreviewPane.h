@@ -24,14 +24,21 @@ public:
     explicit PreviewPane(const QImage &picture) { setPicture(picture); }
 
     void setPicture(const QImage &picture);
+    // A second picture of the pane, in other colours (the pane as a view draws
+    // it): while it is set, every paint paints its pixels too, in the colour
+    // given for it, in the same pass. A null picture removes it.
+    void setShownPicture(const QImage &picture);
 
     const QImage &picture() const { return m_picture; }
     const QImage &mask() const { return m_mask; }
+    // The second picture if one is set, otherwise the picture.
+    const QImage &shownPicture() const { return m_shown.isNull() ? m_picture : m_shown; }
     QSize size() const { return m_picture.size(); }
 
     // Recolours every pixel coded for the element; other pixels stay as they are.
     // Numbers that name no element have no pixels.
-    void paintElement(int element, const Rgb &colour);
+    void paintElement(int element, const Rgb &colour) { paintElement(element, colour, colour); }
+    void paintElement(int element, const Rgb &colour, const Rgb &shownColour);
     int pixelCount(int element) const;
 
     // Colours at a point in the pane's own pixels; a point outside reads as white.
@@ -42,6 +49,7 @@ private:
     static Rgb colourAt(const QImage &image, QPoint point);
 
     QImage m_picture;
+    QImage m_shown;
     QImage m_mask;
     // Offsets of element n's pixels are m_offsets[m_start[n]] .. m_offsets[m_start[n + 1] - 1].
     std::vector<int> m_offsets;

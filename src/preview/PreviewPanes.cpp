@@ -47,19 +47,43 @@ QImage PreviewPanes::render() const
     return image;
 }
 
+void PreviewPanes::setView(const View &view)
+{
+    m_view = view;
+    for (int i = 0; i < kCount; ++i) {
+        makeShown(i);
+        emit paneChanged(i);
+    }
+}
+
+void PreviewPanes::makeShown(int index)
+{
+    PreviewPane &pane = m_panes[index];
+    pane.setShownPicture(m_view.isPlain() ? QImage() : viewed(pane.picture(), m_view));
+}
+
+const QImage &PreviewPanes::shownPicture(int index) const
+{
+    return m_panes.at(index).shownPicture();
+}
+
 void PreviewPanes::paintElement(int element, const Rgb &colour)
 {
+    const Rgb shown = m_view.shown(colour);
     for (int i = 0; i < kCount; ++i) {
-        m_panes[i].paintElement(element, colour);
+        m_panes[i].paintElement(element, colour, shown);
         emit paneChanged(i);
     }
 }
 
 void PreviewPanes::repaintAll(const ColourScheme &scheme)
 {
+    std::array<Rgb, kElementCount + 1> shown;
+    for (int element = 1; element <= kElementCount; ++element)
+        shown[element] = m_view.shown(scheme.colour(element));
     for (int i = 0; i < kCount; ++i) {
         for (int element = 1; element <= kElementCount; ++element)
-            m_panes[i].paintElement(element, scheme.colour(element));
+            m_panes[i].paintElement(element, scheme.colour(element), shown[element]);
         emit paneChanged(i);
     }
 }
@@ -71,9 +95,17 @@ std::optional<Problem> PreviewPanes::loadMaskFile(const QString &path)
         return loaded.problem;
     for (int i = 0; i < 4; ++i) {
         m_panes[i].setPicture(*loaded.picture);
+        makeShown(i);
         emit paneChanged(i);
     }
     return std::nullopt;
+}
+
+Rgb PreviewPanes::View::shown(const Rgb &colour) const
+{
+    if (isPlain())
+        return colour;
+    return ColourScience::simulate(phone ? ColourScience::phoneColour(colour) : colour, vision);
 }
 
 QImage PreviewPanes::viewed(const QImage &picture, const View &view)

@@ -45,10 +45,20 @@ public:
         bool phone = false;
         ColourScience::Vision vision = ColourScience::Vision::Normal;
         bool isPlain() const { return !phone && vision == ColourScience::Vision::Normal; }
+        // A colour as the view shows it: cut to the phone's colour first, then
+        // as seen with the vision.
+        Rgb shown(const Rgb &colour) const;
     };
-    // A copy of the picture as the view shows it: every pixel cut to the phone's
-    // colour first, then the colour-vision simulation over the whole picture.
+    // A copy of the picture as the view shows it, pixel by pixel.
     static QImage viewed(const QImage &picture, const View &view);
+
+    // How the panes are drawn. While a view is on, every pane keeps a second
+    // picture in the view's colours, painted through the same index, so a view
+    // costs one conversion per colour painted, not one per pixel.
+    void setView(const View &view);
+    const View &view() const { return m_view; }
+    // The pane's picture as the view shows it.
+    const QImage &shownPicture(int index) const;
     // The names of the visions on the command line and in the settings store:
     // "normal", "protan", "deutan", "tritan".
     static QString visionName(ColourScience::Vision vision);
@@ -69,5 +79,8 @@ signals:
     void paneChanged(int index);
 
 private:
+    void makeShown(int index);
+
     std::array<PreviewPane, kCount> m_panes;
+    View m_view;
 };
