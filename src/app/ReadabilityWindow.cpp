@@ -12,12 +12,23 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
-enum Column { Sample, TextName, BackgroundName, Ratio, Mark, ColumnCount };
+enum Column { Sample, TextName, BackgroundName, Ratio, Level, Mark, ColumnCount };
+
+// A ratio to one decimal, rounded down, so that a ratio shown is never the
+// level it misses.
+QString ratioText(double ratio)
+{
+    return QString::number(int(ratio * 10) / 10.0, 'f', 1) + QStringLiteral(":1");
+}
 
 QColor qColour(const Rgb &colour)
 {
@@ -60,10 +71,12 @@ ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
     m_list->setObjectName(QStringLiteral("readabilityList"));
     m_list->setColumnCount(ColumnCount);
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderHidden(true);
+    m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setAllColumnsShowFocus(true);
     m_list->setIconSize({32, 16});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setStretchLastSection(false); // the columns' width is what the list needs
     m_fix = new QPushButton(this);
     m_fix->setObjectName(QStringLiteral("readabilityFix"));
     m_fix->setEnabled(false);
@@ -76,9 +89,7 @@ ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
     layout->addLayout(buttons);
     resize(820, 360);
 
-    const QByteArray geometry = Settings::readabilityGeometry();
-    if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+    m_placed = restoreGeometry(Settings::readabilityGeometry());
 
     connect(&scheme, &SchemeModel::colourChanged, this, &ReadabilityWindow::showPairs);
     connect(&scheme, &SchemeModel::tableReplaced, this, &ReadabilityWindow::showPairs);
@@ -93,6 +104,11 @@ void ReadabilityWindow::setLanguage(Language language)
     m_language = language;
     setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
+    QStringList columns;
+    for (Text caption : {Text::ColumnSample, Text::ColumnForeground, Text::ColumnBackground, Text::ColumnContrast,
+                         Text::ColumnLevel, Text::ColumnRating})
+        columns << Texts::get(caption, language);
+    m_list->setHeaderLabels(columns);
     showPairs();
 }
 
@@ -115,9 +131,11 @@ void ReadabilityWindow::showPairs()
         item->setIcon(Sample, sample(text, background));
         item->setText(TextName, ElementCatalogue::name(m_language, verdict.pair.text).trimmed());
         item->setText(BackgroundName, ElementCatalogue::name(m_language, verdict.pair.background).trimmed());
-        // Rounded down, so that a ratio shown is never the level it misses.
         if (verdict.checked)
-            item->setText(Ratio, QString::number(int(verdict.ratio * 10) / 10.0, 'f', 1) + QStringLiteral(":1"));
+            item->setText(Ratio, ratioText(verdict.ratio));
+        item->setText(Level, ratioText(verdict.level));
+        item->setTextAlignment(Ratio, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(Level, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(Mark, Texts::get(markOf(verdict), m_language));
         if (chosen && chosen->first == verdict.pair.text && chosen->second == verdict.pair.background)
             current = item;
@@ -125,6 +143,17 @@ void ReadabilityWindow::showPairs()
     if (current)
         m_list->setCurrentItem(current);
     m_fix->setEnabled(current != nullptr);
+    fitColumns();
+}
+
+// The list is never narrower than its columns, whose widths follow the names
+// of the language: nothing is cut off. Only a screen narrower than that needs
+// the scroll bar across.
+void ReadabilityWindow::fitColumns()
+{
+    m_list->header()->resizeSections(QHeaderView::ResizeToContents);
+    const int columns = m_list->header()->length();
+    m_list->setMinimumWidth(columns + m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth());
 }
 
 void ReadabilityWindow::chooseRow()
@@ -154,6 +183,33 @@ ReadabilityWindow::~ReadabilityWindow()
 {
     if (isVisible())
         Settings::storeReadabilityGeometry(saveGeometry());
+}
+
+// Where no place is remembered, the window opens beside the editor: to its
+// right, else to its left, else below it, whichever the screen holds whole;
+// on a screen too small for all three, as far right as the screen allows.
+void ReadabilityWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed && parentWidget()) {
+        m_placed = true;
+        const QWidget *editor = parentWidget()->window();
+        const QRect beside = editor->frameGeometry();
+        const QRect screen = editor->screen()->availableGeometry();
+        const QSize size = this->size().expandedTo(minimumSizeHint());
+        constexpr int kGap = 8;
+        const QPoint candidates[] = {
+            {beside.right() + 1 + kGap, beside.top()},
+            {beside.left() - kGap - size.width(), beside.top()},
+            {beside.left(), beside.bottom() + 1 + kGap},
+        };
+        const auto fits = [&](QPoint at) { return screen.contains(QRect(at, size)); };
+        const auto found = std::find_if(std::begin(candidates), std::end(candidates), fits);
+        QPoint at = found != std::end(candidates) ? *found : candidates[0];
+        at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
+        move(at);
+    }
+    QWidget::showEvent(event);
 }
 
 void ReadabilityWindow::hideEvent(QHideEvent *event)

@@ -35,10 +35,12 @@ signals:
     void fixRequested(int element, const Rgb &colour);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
     void showPairs();
+    void fitColumns();
     void chooseRow();
     void fix();
 
@@ -47,4 +49,5 @@ private:
     std::vector<Readability::Verdict> m_verdicts;
     QTreeWidget *m_list = nullptr;
     QPushButton *m_fix = nullptr;
+    bool m_placed = false; // a place was remembered, or the window was placed once
 };

@@ -55,6 +55,12 @@ enum class Text {
     ContrastOn,        // %1 a background of the element, %2 their ratio, %3 the level
     ReadabilityTitle,  // the readability window's title
     ReadabilityFix,    // its button that gives the chosen text a readable colour
+    ColumnSample,      // the readability window's columns: the pair drawn as the phone shows it,
+    ColumnForeground,  // the text or marker,
+    ColumnBackground,  // what it lies on,
+    ColumnContrast,    // their ratio,
+    ColumnLevel,       // the ratio the pair needs
+    ColumnRating,      // and the mark below
     MarkPoor,          // a pair below 3:1
     MarkBelowLevel,    // a pair below its level
     MarkAtLevel,       // a pair at its level, below 7:1
