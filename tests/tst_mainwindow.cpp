@@ -265,11 +265,13 @@ void TestMainWindow::openingAGoodFileReplacesColoursAndName()
     WindowFixture f;
     f.clickElement(5);
     f.list()->item(9)->setCheckState(Qt::Unchecked);
-    f.dialogs->answers << write(QStringLiteral("good.col"), schemeFile("Herbst, rot"));
-    f.window.openScheme();
+    const QString path = write(QStringLiteral("good.col"), schemeFile("Herbst, rot"));
+    f.dialogs->answers << path;
+    f.press(QKeySequence::Open);
 
     QVERIFY(f.dialogs->messages.isEmpty());
     QCOMPARE(f.dialogs->filters.last(), QStringLiteral("*.col;;all (*)"));
+    QCOMPARE(f.dialogs->folders.last(), QString()); // no folder kept yet: the toolkit's choice
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text(), QStringLiteral("Herbst, rot"));
     QCOMPARE(f.window.scheme().name(), QStringLiteral("Herbst, rot"));
     QCOMPARE(f.colour(7), (Rgb{7, 1, 2}));
@@ -281,6 +283,16 @@ void TestMainWindow::openingAGoodFileReplacesColoursAndName()
     QCOMPARE(f.window.panes().pane(0).pictureColourAt(bar), (Rgb{7, 1, 2}));
     QCOMPARE(f.shownValues(), (Rgb{5, 1, 2}));
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("100"));
+
+    // The next file dialogs start in the file's folder, in this window and the next.
+    const QString folder = QFileInfo(path).absolutePath();
+    f.press(QKeySequence::Save); // cancelled
+    QCOMPARE(f.dialogs->filters.last(), QStringLiteral("Colour Scheme (*.col);;all (*)"));
+    QCOMPARE(f.dialogs->folders.last(), folder);
+    WindowFixture again({{QStringLiteral("Reg/RegDone"), QStringLiteral("1")},
+                         {QStringLiteral("Files/lastFolder"), WindowFixture::stored(QStringLiteral("Files/lastFolder"))}});
+    again.window.loadMask();
+    QCOMPARE(again.dialogs->folders.last(), folder);
 }
 
 void TestMainWindow::openingABadFileChangesNothing_data()

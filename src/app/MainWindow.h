@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class ColourCommands;
 class DisclaimerPanel;
 class ElementList;
 class InfoPanel;
@@ -108,6 +109,10 @@ private:
     void createElementFrame(QWidget *area);
     void createNameFrame(QWidget *area);
     void connectControls();
+    // Copy, paste, enter and reset a colour from the list's and the panes'
+    // context menus and by key; open, save and the menu bar by the desktop's keys.
+    void connectColourCommands();
+    void addWindowKeys();
 
     // --- Editor
     void showElement();
@@ -122,6 +127,9 @@ private:
     void fixReadability(int element, const Rgb &colour);
 
     // --- File commands
+    // The folder of a file chosen or used: the file dialogs start there next time.
+    static void rememberFolder(const QString &path);
+    static QString startFolder();
     void showProblem(Text message, const QString &path, const QString &details);
     void rememberRecentFile(const QString &path);
     void showRecentFiles();
@@ -176,4 +184,5 @@ private:
     LinksPanel *frameLinks = nullptr;
     StatusBar *StatusBar1 = nullptr;
     ReadabilityWindow *m_readability = nullptr; // made when first opened
+    ColourCommands *m_colourCommands = nullptr;
 };

@@ -30,9 +30,23 @@ const QString kPictureFilter = QStringLiteral("*.bmp;;all (*)");
 // one that goes on after its 60th entry (the rest is ignored); the user is told.
 void MainWindow::openScheme()
 {
-    const QString path = m_dialogs->openFileName(this, kOpenFilter);
-    if (!path.isEmpty())
-        openSchemeFile(path);
+    const QString path = m_dialogs->openFileName(this, kOpenFilter, startFolder());
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    openSchemeFile(path);
+}
+
+void MainWindow::rememberFolder(const QString &path)
+{
+    Settings::storeLastFolder(QFileInfo(path).absolutePath());
+}
+
+// The folder kept, while it is still a folder.
+QString MainWindow::startFolder()
+{
+    const QString folder = Settings::lastFolder();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
 void MainWindow::openSchemeFile(const QString &path)
@@ -63,9 +77,10 @@ void MainWindow::openSchemeFile(const QString &path)
 
 void MainWindow::saveScheme()
 {
-    const QString path = m_dialogs->saveFileName(this, kSaveFilter);
+    const QString path = m_dialogs->saveFileName(this, kSaveFilter, startFolder());
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     if (const auto problem = SchemeFile::save(m_scheme.scheme(), path))
         showProblem(Text::SaveFailed, path, problem->words(m_language));
     else
@@ -79,9 +94,10 @@ void MainWindow::loadStandardScheme(StandardScheme scheme)
 
 void MainWindow::loadMask()
 {
-    const QString path = m_dialogs->openFileName(this, kPictureFilter);
+    const QString path = m_dialogs->openFileName(this, kPictureFilter, startFolder());
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     if (const auto problem = m_panes.loadMaskFile(path)) {
         // The one message of its own words: it stands alone, with the file below.
         if (problem->reason == Text::Only24Bit)
@@ -118,6 +134,7 @@ RecentFiles storeChanged(Change change)
 
 void MainWindow::rememberRecentFile(const QString &path)
 {
+    rememberFolder(path);
     m_recentFiles = storeChanged([&path](RecentFiles &files) { files.add(path); });
     showRecentFiles();
 }

@@ -6,6 +6,7 @@
 #include "PaletteTabs.h"
 #include "PreviewFrame.h"
 #include "Settings.h"
+#include "ColourCommands.h"
 #include "ReadabilityWindow.h"
 #include "StatusBar.h"
 #include "Texts.h"
@@ -57,6 +58,7 @@ void MainWindow::applyLanguage(Language language)
     StatusBar1->setLanguage(language);
     if (m_readability)
         m_readability->setLanguage(language);
+    m_colourCommands->setLanguage(language);
     TabPaletteSelect->setLanguage(language);
     m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));

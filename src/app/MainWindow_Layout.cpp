@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 
 #include "DeveloperLabel.h"
+#include "ColourCommands.h"
 #include "ElementList.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
@@ -124,4 +125,42 @@ void MainWindow::connectControls()
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
     connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
     m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
+    connectColourCommands();
+    addWindowKeys();
+}
+
+void MainWindow::connectColourCommands()
+{
+    m_colourCommands = new ColourCommands(m_scheme, [this] { return cmbElement->currentElement(); }, this);
+    m_colourCommands->addShortcutsTo(MainElements);
+    connect(m_colourCommands, &ColourCommands::colourChosen, this, &MainWindow::takePaletteColour);
+    connect(m_colourCommands, &ColourCommands::message, StatusBar1, &StatusBar::showMessage);
+    cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(cmbElement, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { m_colourCommands->menu()->popup(cmbElement->viewport()->mapToGlobal(at)); });
+    FramePreview->addContextActions(m_colourCommands->actions());
+}
+
+// Keys beside the menu's own: they work while the editor shows, as the menu's do.
+void MainWindow::addWindowKeys()
+{
+    const auto key = [this](const QKeySequence &keys, const char *name, auto run) {
+        auto *made = new QAction(this);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setShortcut(keys);
+        connect(made, &QAction::triggered, this, [this, run] {
+            if (MainElements->isVisible())
+                run();
+        });
+        addAction(made);
+    };
+    key(QKeySequence::Open, "actOpenKey", [this] { dispatch(QStringLiteral("keyOpen")); });
+    key(QKeySequence::Save, "actSaveKey", [this] { dispatch(QStringLiteral("keySave")); });
+    // F10 opens the first menu, as on other desktops.
+    key(QKeySequence(Qt::Key_F10), "actMenuKey", [this] {
+        if (!SmartMenuXP1->actions().isEmpty()) {
+            SmartMenuXP1->setFocus(Qt::ShortcutFocusReason);
+            SmartMenuXP1->setActiveAction(SmartMenuXP1->actions().constFirst());
+        }
+    });
 }

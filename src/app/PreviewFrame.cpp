@@ -96,6 +96,13 @@ void PreviewFrame::buildViewMenu()
     connect(visions, &QActionGroup::triggered, this, &PreviewFrame::chooseView);
 }
 
+void PreviewFrame::addContextActions(const QList<QAction *> &actions)
+{
+    QAction *first = mnuPreviewView->actions().constFirst();
+    mnuPreviewView->insertActions(first, actions);
+    mnuPreviewView->insertSeparator(first);
+}
+
 // The stored view is read when the frame is first shown: the settings store is
 // not read while the window is being built, only once it starts.
 void PreviewFrame::showEvent(QShowEvent *event)

@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QMessageBox>
 
-QString QtUserDialogs::openFileName(QWidget *parent, const QString &filter)
+QString QtUserDialogs::openFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
-QString QtUserDialogs::saveFileName(QWidget *parent, const QString &filter)
+QString QtUserDialogs::saveFileName(QWidget *parent, const QString &filter, const QString &folder)
 {
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+    return QFileDialog::getSaveFileName(parent, QString(), folder, filter);
 }
 
 void QtUserDialogs::showMessage(QWidget *parent, Severity severity, const QString &text, const QString &details)

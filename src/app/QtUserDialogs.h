@@ -6,7 +6,7 @@
 class QtUserDialogs : public UserDialogs
 {
 public:
-    QString openFileName(QWidget *parent, const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &filter, const QString &folder) override;
+    QString saveFileName(QWidget *parent, const QString &filter, const QString &folder) override;
     void showMessage(QWidget *parent, Severity severity, const QString &text, const QString &details) override;
 };

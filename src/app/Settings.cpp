@@ -145,6 +145,17 @@ void Settings::storeReadabilityGeometry(const QByteArray &geometry)
     write(QStringLiteral("Readability/geometry"), geometry);
 }
 
+QString Settings::lastFolder()
+{
+    return value(QStringLiteral("Files/lastFolder"), QString()).toString();
+}
+
+void Settings::storeLastFolder(const QString &folder)
+{
+    if (lastFolder() != folder)
+        write(QStringLiteral("Files/lastFolder"), folder);
+}
+
 void Settings::forgetUnkept()
 {
     keptForThisRun().clear();

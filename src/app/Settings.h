@@ -44,6 +44,10 @@ public:
     // it, kept as "Readability/geometry"; empty while nothing is kept.
     static QByteArray readabilityGeometry();
     static void storeReadabilityGeometry(const QByteArray &geometry);
+    // The folder of the file last opened or saved, kept as "Files/lastFolder";
+    // empty while nothing is kept.
+    static QString lastFolder();
+    static void storeLastFolder(const QString &folder);
 
     // Reads the store once, so that the reads of the start find it read. Safe
     // on any thread, also before the application object exists.

@@ -13,10 +13,11 @@ public:
 
     virtual ~UserDialogs() = default;
 
-    // Filters as Qt writes them ("Colour Scheme (*.col);;all (*)"). An empty
-    // result means the user cancelled.
-    virtual QString openFileName(QWidget *parent, const QString &filter) = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
+    // Filters as Qt writes them ("Colour Scheme (*.col);;all (*)"). The dialog
+    // starts in the folder, with an empty file name (an empty folder: the
+    // toolkit's choice). An empty result means the user cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
     virtual void showMessage(QWidget *parent, Severity severity, const QString &text,
                              const QString &details) = 0;
 };

@@ -66,6 +66,18 @@ enum class Text {
     MarkAtLevel,       // a pair at its level, below 7:1
     MarkExcellent,     // a pair at 7:1 or more
     MarkNotChecked,    // a pair whose text the phone hides
+    ColourCopy,        // the colour commands of the list's and the panes' context menus
+    ColourPaste,
+    ColourEnter,
+    ColourReset,       // a sub-menu of the three built-in schemes:
+    ResetBlue,
+    ResetGreen,
+    ResetRed,
+    ColourCopied,      // %1 the colour as #RRGGBB
+    NotAColour,        // %1 the text that was to be a colour
+    ClipboardEmpty,    // the clipboard holds neither text nor a colour
+    ColourDialogTitle,
+    ColourDialogPrompt, // the forms a colour may be written in
     // Reasons, shown under a message or by --check.
     AtLine,            // "line %1: %2"
     FileEmpty,

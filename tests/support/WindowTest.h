@@ -35,10 +35,19 @@ public:
 
     QStringList answers;
     QStringList filters;
+    QStringList folders; // where each dialog started
     QList<Message> messages;
 
-    QString openFileName(QWidget *, const QString &filter) override { return answer(filter); }
-    QString saveFileName(QWidget *, const QString &filter) override { return answer(filter); }
+    QString openFileName(QWidget *, const QString &filter, const QString &folder) override
+    {
+        folders << folder;
+        return answer(filter);
+    }
+    QString saveFileName(QWidget *, const QString &filter, const QString &folder) override
+    {
+        folders << folder;
+        return answer(filter);
+    }
     void showMessage(QWidget *, Severity severity, const QString &text, const QString &details) override
     {
         messages.append({severity, text, details});

@@ -1,0 +1,133 @@
+#include "ColourCommands.h"
+
+#include "ColourInputDialog.h"
+#include "ColourText.h"
+#include "SchemeModel.h"
+#include "StandardSchemes.h"
+#include "Texts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QColor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+
+namespace {
+
+constexpr StandardScheme kResetSchemes[] = {StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red};
+constexpr Text kResetTexts[] = {Text::ResetBlue, Text::ResetGreen, Text::ResetRed};
+constexpr const char *kResetNames[] = {"actResetBlue", "actResetGreen", "actResetRed"};
+
+} // namespace
+
+ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current, QWidget *window)
+    : QObject(window), m_scheme(scheme), m_current(std::move(current)), m_window(window)
+{
+    const auto action = [this](const char *name, void (ColourCommands::*run)()) {
+        auto *made = new QAction(this);
+        made->setObjectName(QString::fromLatin1(name));
+        connect(made, &QAction::triggered, this, run);
+        return made;
+    };
+    m_copy = action("actCopyColour", &ColourCommands::copy);
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_paste = action("actPasteColour", &ColourCommands::paste);
+    m_paste->setShortcut(QKeySequence::Paste);
+    m_enter = action("actEnterColour", &ColourCommands::enter);
+
+    m_menu = new QMenu(window);
+    m_menu->setObjectName(QStringLiteral("mnuColour"));
+    m_reset = new QMenu(window);
+    m_reset->setObjectName(QStringLiteral("mnuResetColour"));
+    for (std::size_t i = 0; i < m_resetTo.size(); ++i) {
+        m_resetTo[i] = m_reset->addAction(QString());
+        m_resetTo[i]->setObjectName(QString::fromLatin1(kResetNames[i]));
+        connect(m_resetTo[i], &QAction::triggered, this, [this, scheme = kResetSchemes[i]] {
+            if (const auto element = m_current())
+                emit colourChosen(StandardSchemes::colour(scheme, *element));
+        });
+    }
+    m_menu->addActions(actions());
+    setLanguage(m_language);
+}
+
+void ColourCommands::setLanguage(Language language)
+{
+    m_language = language;
+    m_copy->setText(Texts::get(Text::ColourCopy, language));
+    m_paste->setText(Texts::get(Text::ColourPaste, language));
+    m_enter->setText(Texts::get(Text::ColourEnter, language));
+    m_reset->setTitle(Texts::get(Text::ColourReset, language));
+    for (std::size_t i = 0; i < m_resetTo.size(); ++i)
+        m_resetTo[i]->setText(Texts::get(kResetTexts[i], language));
+}
+
+void ColourCommands::addShortcutsTo(QWidget *area)
+{
+    for (QAction *command : {m_copy, m_paste}) {
+        command->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        area->addAction(command);
+    }
+}
+
+QList<QAction *> ColourCommands::actions() const
+{
+    return {m_copy, m_paste, m_enter, m_reset->menuAction()};
+}
+
+std::optional<Rgb> ColourCommands::currentColour() const
+{
+    const auto element = m_current();
+    return element ? std::optional(m_scheme.colour(*element)) : std::nullopt;
+}
+
+// As text for whatever takes text, and as colour data for colour pickers.
+void ColourCommands::copy()
+{
+    const auto colour = currentColour();
+    if (!colour)
+        return;
+    auto *data = new QMimeData;
+    const QString hex = ColourText::hex(*colour);
+    data->setText(hex);
+    data->setColorData(QColor(colour->red, colour->green, colour->blue));
+    QGuiApplication::clipboard()->setMimeData(data);
+    emit message(Texts::get(Text::ColourCopied, m_language).arg(hex));
+}
+
+// Colour data comes first: a program that offers both means the colour.
+void ColourCommands::paste()
+{
+    if (!m_current())
+        return;
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (data && data->hasColor()) {
+        const QColor colour = qvariant_cast<QColor>(data->colorData());
+        if (colour.isValid()) {
+            const QColor rgb = colour.toRgb();
+            emit colourChosen(Rgb{quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue())});
+            return;
+        }
+    }
+    if (!data || !data->hasText() || data->text().trimmed().isEmpty()) {
+        emit message(Texts::get(Text::ClipboardEmpty, m_language));
+        return;
+    }
+    if (const auto colour = ColourText::parse(data->text()))
+        emit colourChosen(*colour);
+    else
+        emit message(Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(data->text())));
+}
+
+// The dialog does not block: the window goes on being drawn behind it.
+void ColourCommands::enter()
+{
+    const auto colour = currentColour();
+    if (!colour)
+        return;
+    auto *dialog = new ColourInputDialog(*colour, m_language, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { emit colourChosen(dialog->colour()); });
+    dialog->open();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Languages.h"
+#include "Rgb.h"
+
+#include <QList>
+
+#include <array>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QWidget;
+class SchemeModel;
+
+// Colours for the current element from outside the editor: copied to and
+// pasted from the clipboard, typed into a small dialog, or taken back from a
+// built-in scheme. A colour that arrives is announced, and the window gives it
+// to the element as a palette click does (one step for Undo); what went wrong
+// is announced as a message for the status bar.
+//
+// Copy and paste also answer Ctrl+C and Ctrl+V anywhere in an area of the
+// window, except inside a text box, where the keys keep their text meaning.
+class ColourCommands : public QObject
+{
+    Q_OBJECT
+public:
+    using CurrentElement = std::function<std::optional<int>()>;
+
+    // The window is the parent of the dialog.
+    ColourCommands(const SchemeModel &scheme, CurrentElement current, QWidget *window);
+
+    void setLanguage(Language language);
+    // Ctrl+C and Ctrl+V while the focus is in the area.
+    void addShortcutsTo(QWidget *area);
+    // The commands as a context menu shows them: copy, paste, enter, and the
+    // built-in schemes' sub-menu.
+    QList<QAction *> actions() const;
+    // A context menu of the commands alone.
+    QMenu *menu() const { return m_menu; }
+
+    void copy();
+    void paste();
+    void enter();
+
+signals:
+    void colourChosen(const Rgb &colour);
+    void message(const QString &text);
+
+private:
+    std::optional<Rgb> currentColour() const;
+
+    const SchemeModel &m_scheme;
+    CurrentElement m_current;
+    QWidget *m_window;
+    Language m_language = Language::German;
+    QAction *m_copy = nullptr;
+    QAction *m_paste = nullptr;
+    QAction *m_enter = nullptr;
+    QMenu *m_reset = nullptr;
+    std::array<QAction *, 3> m_resetTo{}; // blue, green, red
+    QMenu *m_menu = nullptr;
+};

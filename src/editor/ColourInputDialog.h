@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Languages.h"
+#include "Rgb.h"
+
+#include <QDialog>
+
+class ColourSwatch;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+
+// A small dialog that takes a colour written in any common way (see
+// ColourText::parse), with a swatch that shows it as it is typed. OK is offered
+// only while the text is a colour.
+class ColourInputDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // Starts with the colour written as #RRGGBB, selected, so that typing
+    // replaces it.
+    ColourInputDialog(const Rgb &colour, Language language, QWidget *parent = nullptr);
+
+    // The colour typed; the starting colour until something else is typed.
+    Rgb colour() const { return m_colour; }
+
+private:
+    void takeText(const QString &text);
+
+    Language m_language;
+    Rgb m_colour;
+    QLineEdit *m_text = nullptr;
+    ColourSwatch *m_swatch = nullptr;
+    QLabel *m_problem = nullptr;
+    QDialogButtonBox *m_buttons = nullptr;
+};
