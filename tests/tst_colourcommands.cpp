@@ -2,6 +2,7 @@
 
 #include "ColourSwatch.h"
 #include "ColourText.h"
+#include "PaneView.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
 
@@ -126,6 +127,15 @@ void TestColourCommands::copyAndPasteByKeysBetweenElements()
     QCOMPARE(f.shownValues(), copied);
     f.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QCOMPARE(f.colour(5), before);
+
+    // A click on a pane picks its element and takes the focus: the keys act from there.
+    auto *pane = f.control<PaneView>(u"PicturePreview0"_s);
+    const QPoint at = findPixel(0, [](int r, int g, int) { return r == 21 && g == 254 - 21; });
+    QTest::mouseClick(pane, Qt::LeftButton, {}, at);
+    QCOMPARE(f.list()->currentRow(), 20);
+    QVERIFY(pane->hasFocus());
+    QTest::keySequence(pane, QKeySequence::Paste);
+    QCOMPARE(f.colour(21), copied);
 
     // The name box copies and pastes its text, not a colour.
     auto *name = f.control<QLineEdit>(u"txtNamedesSchemes"_s);

@@ -139,6 +139,7 @@ void TestMenu::shortcutsChooseTheirItems_data()
     // The red and green scheme entries carry a modifier but no key.
     QTest::newRow("Ctrl alone") << QKeySequence(Qt::CTRL | Qt::Key_Control) << "nothing";
     QTest::newRow("Ctrl+R") << QKeySequence(Qt::CTRL | Qt::Key_R) << "nothing";
+    QTest::newRow("F10 opens the first menu") << QKeySequence(Qt::Key_F10) << "menu";
 }
 
 void TestMenu::shortcutsChooseTheirItems()
@@ -158,6 +159,12 @@ void TestMenu::shortcutsChooseTheirItems()
     QTest::keySequence(&f.window, keys);
 
     QCOMPARE(f.window.isVisible(), effect != u"closed");
+    auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QCOMPARE(popup != nullptr, effect == u"menu");
+    if (popup) {
+        QCOMPARE(popup, f.menuBar()->actions().constFirst()->menu());
+        popup->close();
+    }
     const Rgb first = effect == u"blue" ? Rgb{0, 0, 128} : Rgb{32, 96, 0};
     QCOMPARE(f.colour(1), first);
     if (effect == u"undone")

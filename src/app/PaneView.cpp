@@ -11,6 +11,23 @@ PaneView::PaneView(const PreviewPanes &panes, int index, QWidget *parent)
     setFixedSize(PreviewPanes::kWidth, PreviewPanes::kHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click gives the pane the focus, so that the colour keys (Ctrl+C, Ctrl+V)
+    // and the menu key act from it; the frame around shows it (PreviewFrame).
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void PaneView::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (parentWidget())
+        parentWidget()->update(geometry().adjusted(-3, -3, 3, 3));
+}
+
+void PaneView::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (parentWidget())
+        parentWidget()->update(geometry().adjusted(-3, -3, 3, 3));
 }
 
 bool PaneView::event(QEvent *event)

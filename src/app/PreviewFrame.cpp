@@ -4,6 +4,8 @@
 #include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "PaneView.h"
+
+#include <QPainter>
 #include "Readability.h"
 #include "SchemeModel.h"
 #include "Settings.h"
@@ -94,6 +96,18 @@ void PreviewFrame::buildViewMenu()
 
     connect(actPhoneColours, &QAction::triggered, this, &PreviewFrame::chooseView);
     connect(visions, &QActionGroup::triggered, this, &PreviewFrame::chooseView);
+}
+
+void PreviewFrame::paintEvent(QPaintEvent *event)
+{
+    QGroupBox::paintEvent(event);
+    for (const PaneView *pane : PicturePreview) {
+        if (!pane->hasFocus())
+            continue;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(pane->geometry()).adjusted(-1.5, -1.5, 1.5, 1.5));
+    }
 }
 
 void PreviewFrame::addContextActions(const QList<QAction *> &actions)

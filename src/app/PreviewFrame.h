@@ -67,6 +67,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Around the pane that has the focus, a frame in the highlight colour.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     enum class Flash { None, Due, Shown };
