@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite. Exits non-zero
-# when a test fails.
+# Installs what is missing, builds, checks the files the desktop and the shell
+# read (scripts/check-desktop-files.sh), and runs the whole test suite. Exits
+# non-zero when a check or a test fails.
 #
 #   bash scripts/test.sh               the normal build
 #   bash scripts/test.sh --sanitized   everything built with AddressSanitizer and
@@ -18,4 +19,8 @@ if [ "${VEXLUME_SANITIZED:-0}" = 1 ]; then
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$VEXLUME_ROOT/tests/leaks.supp:print_suppressions=0"
 fi
+# The metainfo, desktop entry, manual page and bash completion, as written and
+# as installed from this build (appstream, desktop-file-utils and man-db are
+# installed for it when missing).
+bash "$VEXLUME_ROOT/scripts/check-desktop-files.sh" "$VEXLUME_BUILD"
 ctest --output-on-failure -j"$(nproc)" "$@"

@@ -263,7 +263,7 @@ int noDisplay()
     QTextStream(stderr)
         << "vexlume: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the editor "
            "window cannot open.\n"
-           "Run it inside a virtual display:  xvfb-run -a vexlume\n"
+           "Run it inside a virtual display (xvfb-run, from Debian's package xvfb):  xvfb-run -a vexlume\n"
            "or use a mode that needs no display:\n"
            "  vexlume --check FILE.col...\n"
            "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] FILE.col OUT.png\n"
@@ -549,6 +549,8 @@ int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)
         prepareFontsAndPictures();
     });
     QApplication app(argc, argv);
+    // The desktop matches the window to its entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.qvx.vexlume"));
     toolkitStarted.set_value();
     MainWindow window;
     window.start();
