@@ -17,6 +17,12 @@ QPoint cellPoint(int column, int row)
     return {1 + 8 * column + 3, 1 + 8 * row + 4};
 }
 
+// Presses a key on the widget that has the keyboard focus, as a user does.
+void pressOnFocus(int key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
 } // namespace
 
 // The palette tab and the tab strip.
@@ -27,6 +33,8 @@ private slots:
     void pointingShowsTheColourUnderThePointer();
     void clickGivesTheColourLastShown();
     void clickWithoutAMoveGivesTheElementItsOwnColour();
+    void keysPointAndChooseOnThePalette_data();
+    void keysPointAndChooseOnThePalette();
     void tabsSwitchFramesAndNothingElse();
 };
 
@@ -101,6 +109,85 @@ void TestPalettes::clickWithoutAMoveGivesTheElementItsOwnColour()
     QTest::mouseRelease(palette, Qt::LeftButton, {}, cellPoint(9, 9));
     QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
     QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
+}
+
+void TestPalettes::keysPointAndChooseOnThePalette_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<QPoint>("pointed"); // the cell the pointer showed before, or none
+    QTest::addColumn<QList<int>>("arrows");
+    QTest::addColumn<QPoint>("cell"); // where the arrows lead
+    QTest::addColumn<int>("choose");
+
+    // White is the bottom right cell; the cursor starts there and the edges hold it.
+    QTest::newRow("white element, Return") << 2 << QPoint(-1, -1)
+                                           << QList<int>{Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left}
+                                           << QPoint(14, 14) << int(Qt::Key_Return);
+    // (32, 160, 192) is no palette colour: the cursor starts at the top left.
+    QTest::newRow("colour off the palette, Space")
+        << 12 << QPoint(-1, -1) << QList<int>{Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}
+        << QPoint(1, 2) << int(Qt::Key_Space);
+    QTest::newRow("colour the pointer showed, Enter")
+        << 12 << QPoint(5, 9) << QList<int>{Qt::Key_Right} << QPoint(6, 9) << int(Qt::Key_Enter);
+}
+
+// Tab reaches the palette; the arrows move a visible cursor cell whose colour
+// the readout shows, and the choosing key gives it to the element as a click
+// does, one step of the history.
+void TestPalettes::keysPointAndChooseOnThePalette()
+{
+    QFETCH(int, element);
+    QFETCH(QPoint, pointed);
+    QFETCH(QList<int>, arrows);
+    QFETCH(QPoint, cell);
+    QFETCH(int, choose);
+    WindowFixture f;
+    QWidget *palette = f.control(QStringLiteral("picS55Palette"));
+    auto *swatch = f.control<ColourSwatch>(QStringLiteral("picColor2"));
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.clickElement(element);
+    if (pointed.x() >= 0)
+        QTest::mouseMove(palette, cellPoint(pointed.x(), pointed.y()));
+    const Rgb old = f.colour(element);
+    const Rgb shownBefore = swatch->colour();
+
+    for (int tabs = 0; tabs < 30 && !palette->hasFocus(); ++tabs)
+        pressOnFocus(Qt::Key_Tab);
+    QVERIFY(palette->hasFocus());
+    QCOMPARE(swatch->colour(), shownBefore); // arriving shows nothing new
+
+    for (int key : arrows)
+        pressOnFocus(key);
+    const Rgb expected = PalettePicture::cellColour(cell.x(), cell.y());
+    QCOMPARE(swatch->colour(), expected);
+    const int values[3] = {expected.red, expected.green, expected.blue};
+    for (int channel = 0; channel < 3; ++channel) {
+        const auto *box = f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB%1").arg(channel));
+        QCOMPARE(box->text(), QString::number(values[channel]));
+    }
+    QCOMPARE(f.colour(element), old);
+
+    // The cursor rings the cell, which keeps its colour in the middle, and only
+    // while the palette has the focus.
+    const QPoint corner(1 + 8 * cell.x(), 1 + 8 * cell.y());
+    const QColor cellColour(expected.red, expected.green, expected.blue);
+    QImage shown = palette->grab().toImage();
+    QVERIFY(shown.pixelColor(corner) != cellColour);
+    QCOMPARE(shown.pixelColor(corner + QPoint(4, 4)), cellColour);
+
+    pressOnFocus(choose);
+    QCOMPARE(f.colour(element), expected);
+    QVERIFY(f.showsEverywhere(element, expected));
+    QCOMPARE(f.window.history().undoColour(), old);
+    pressOnFocus(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.colour(element), old);
+    QVERIFY(f.showsEverywhere(element, old));
+
+    pressOnFocus(Qt::Key_Tab);
+    QVERIFY(!palette->hasFocus());
+    shown = palette->grab().toImage();
+    QCOMPARE(shown.pixelColor(corner), cellColour);
 }
 
 void TestPalettes::tabsSwitchFramesAndNothingElse()

@@ -13,6 +13,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 const QStringList kRegions{u"MainElements"_s, u"frmCopyright"_s, u"FrameSupport"_s, u"frameLinks"_s};
+
+// Presses a key on the widget that has the keyboard focus, as a user does.
+void pressOnFocus(int key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
 }
 
 // The support, links and disclaimer panels: which of them show after what, and
@@ -23,6 +29,8 @@ class TestPanels : public QObject
 private slots:
     void panelsTakeTheEditorsPlace_data();
     void panelsTakeTheEditorsPlace();
+    void theLanguageIsChosenByKeysAlone_data();
+    void theLanguageIsChosenByKeysAlone();
     void linkLabelsOpenTheirAddresses_data();
     void linkLabelsOpenTheirAddresses();
     void linkLabelsUnderlineWhileThePointerIsOnThem();
@@ -73,18 +81,92 @@ void TestPanels::panelsTakeTheEditorsPlace()
     QVERIFY(f.menuBar()->isVisible()); // nothing hides the menu once shown
 }
 
+void TestPanels::theLanguageIsChosenByKeysAlone_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // in the row of flags
+    QTest::addColumn<int>("flag");        // marked after them
+    QTest::addColumn<int>("answer");      // the key that presses "agree"
+    QTest::addColumn<Language>("language");
+
+    QTest::newRow("right twice, Space")
+        << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Space} << 2 << int(Qt::Key_Space) << Language::French;
+    QTest::newRow("down past the last flag, Return")
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                      Qt::Key_Return}
+        << 4 << int(Qt::Key_Return) << Language::Dutch;
+    QTest::newRow("back past the first flag, Enter")
+        << QList<int>{Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Up,
+                      Qt::Key_Enter}
+        << 1 << int(Qt::Key_Return) << Language::English;
+}
+
+// The disclaimer without a pointer: Tab goes from the text to the row of flags,
+// whose arrows move the mark (holding at either end) and show where the focus is,
+// then to "agree" and "disagree"; "agree" applies the marked language.
+void TestPanels::theLanguageIsChosenByKeysAlone()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, flag);
+    QFETCH(int, answer);
+    QFETCH(Language, language);
+    const QStringList labels{u"[german]"_s, u"[english]"_s, u"[france]"_s, u"[spain]"_s, u"[dutch]"_s};
+    WindowFixture f(StoredSettings{});
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QWidget *row = f.control(u"Frame1"_s);
+    QWidget *agree = f.control(u"cmdZustimmen"_s);
+
+    // The text shows that it has the focus (it shows no caret), then the row takes it.
+    QWidget *text = f.control(u"txtDisclaimer"_s);
+    for (int tabs = 0; tabs < 10 && !text->hasFocus(); ++tabs)
+        pressOnFocus(Qt::Key_Tab);
+    QVERIFY(text->hasFocus());
+    const QImage textFocused = text->grab().toImage();
+    pressOnFocus(Qt::Key_Tab);
+    QVERIFY(row->hasFocus());
+    QVERIFY(text->grab().toImage() != textFocused);
+    for (int key : keys)
+        pressOnFocus(key);
+    for (int i = 0; i < 5; ++i) {
+        const auto *label = f.control<QLabel>(u"picLangSelector%1"_s.arg(i));
+        QCOMPARE(label->frameShape() == QFrame::Box, i == flag);
+    }
+    QCOMPARE(f.control<QLabel>(u"lblLangSelector"_s)->text(), labels[flag]);
+    QCOMPARE(f.window.language(), Language::German); // only "agree" applies it
+
+    // The marked flag looks different while the row has the focus.
+    QWidget *marked = f.control(u"picLangSelector%1"_s.arg(flag));
+    const QImage focused = marked->grab().toImage();
+    pressOnFocus(Qt::Key_Tab);
+    QVERIFY(agree->hasFocus());
+    QVERIFY(marked->grab().toImage() != focused);
+    pressOnFocus(Qt::Key_Tab);
+    QVERIFY(f.control(u"cmdAblehnen"_s)->hasFocus());
+    pressOnFocus(Qt::Key_Tab, Qt::ShiftModifier);
+    QVERIFY(agree->hasFocus());
+
+    pressOnFocus(answer);
+    QCOMPARE(f.window.language(), language);
+    QVERIFY(f.control(u"MainElements"_s)->isVisible());
+    QVERIFY(!f.control(u"frmCopyright"_s)->isVisible());
+    QCOMPARE(f.stored(u"Reg/RegDone"_s), QVariant(u"1"_s));
+}
+
 void TestPanels::linkLabelsOpenTheirAddresses_data()
 {
     QTest::addColumn<QString>("panel");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("link");
-    QTest::newRow("maker") << u"keyLinks"_s << 0 << u"http://www.qvx.example/"_s;
-    QTest::newRow("forum") << u"keyLinks"_s << 3 << u"http://www.s55forum.example/"_s;
-    QTest::newRow("site") << u"keyLinks"_s << 5 << u"http://www.hwelt.example/"_s;
+    QTest::addColumn<int>("key"); // Tab to the label and press it, or 0 for a click
+    const QString author = u"mailto:jan.voss@quorvix.example?subject=S55 Vexlume: "
+                           "&body=%0D%0A%0D%0AS55 Vexlume, Version: 0.9.19"_s;
+    QTest::newRow("maker") << u"keyLinks"_s << 0 << u"http://www.qvx.example/"_s << 0;
+    QTest::newRow("forum") << u"keyLinks"_s << 3 << u"http://www.s55forum.example/"_s << 0;
+    QTest::newRow("site") << u"keyLinks"_s << 5 << u"http://www.hwelt.example/"_s << 0;
     // The version comes from the program's version record.
-    QTest::newRow("author") << u"keySupport"_s << 1
-                            << u"mailto:jan.voss@quorvix.example?subject=S55 Vexlume: "
-                               "&body=%0D%0A%0D%0AS55 Vexlume, Version: 0.9.19"_s;
+    QTest::newRow("author") << u"keySupport"_s << 1 << author << 0;
+    QTest::newRow("site by Return") << u"keyLinks"_s << 5 << u"http://www.hwelt.example/"_s << int(Qt::Key_Return);
+    QTest::newRow("author by Space") << u"keySupport"_s << 1 << author << int(Qt::Key_Space);
 }
 
 void TestPanels::linkLabelsOpenTheirAddresses()
@@ -92,10 +174,28 @@ void TestPanels::linkLabelsOpenTheirAddresses()
     QFETCH(QString, panel);
     QFETCH(int, index);
     QFETCH(QString, link);
+    QFETCH(int, key);
     UrlCatcher catcher;
     WindowFixture f;
     f.window.dispatch(panel);
-    QTest::mouseClick(f.control(u"lblLink%1"_s.arg(index)), Qt::LeftButton, {}, {3, 3});
+    QWidget *label = f.control(u"lblLink%1"_s.arg(index));
+    if (key) {
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        // Tab brings the focus, whatever had it first: the style shows it then.
+        int tabs = 0;
+        do
+            pressOnFocus(Qt::Key_Tab);
+        while (!label->hasFocus() && ++tabs < 10);
+        QVERIFY(label->hasFocus());
+        QVERIFY(catcher.opened.isEmpty());
+        pressOnFocus(key);
+        const QImage focused = label->grab().toImage();
+        pressOnFocus(Qt::Key_Tab);
+        QVERIFY(label->grab().toImage() != focused); // the focus showed
+    } else {
+        QTest::mouseClick(label, Qt::LeftButton, {}, {3, 3});
+    }
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(link, QUrl::TolerantMode)});
     if (index == 1)
         QCOMPARE(PanelTexts::authorMailLink(), link);

@@ -1,5 +1,10 @@
 #include "ClickableLabel.h"
 
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
 ClickableLabel::ClickableLabel(QWidget *parent) : QLabel(parent)
 {
     setMouseTracking(true);
@@ -22,4 +27,36 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_click.release(event, rect()))
         emit clicked();
+}
+
+// A held key counts once, as a held mouse button does.
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (plain) {
+            if (!event->isAutoRepeat())
+                emit clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

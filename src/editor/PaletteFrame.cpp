@@ -53,4 +53,5 @@ void PaletteFrame::showColour(const Rgb &colour)
 void PaletteFrame::showSwatch(const Rgb &colour)
 {
     m_picColor2->setColour(colour);
+    m_picS55Palette->setShownColour(colour);
 }

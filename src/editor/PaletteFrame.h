@@ -14,7 +14,9 @@ class QLineEdit;
 // value boxes. Pointing at the palette shows the colour under the pointer; a
 // click chooses the colour last shown. That is the colour under the pointer at
 // the last move, or the element's own colour when the pointer has not moved over
-// the palette since the element was chosen.
+// the palette since the element was chosen. The keyboard works the same way: the
+// arrow keys move the palette's cursor cell and show its colour, Space or Return
+// chooses the colour shown.
 class PaletteFrame : public QGroupBox
 {
     Q_OBJECT
