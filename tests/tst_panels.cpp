@@ -150,6 +150,8 @@ void TestPanels::theLanguageIsChosenByKeysAlone()
     QVERIFY(f.control(u"MainElements"_s)->isVisible());
     QVERIFY(!f.control(u"frmCopyright"_s)->isVisible());
     QCOMPARE(f.stored(u"Reg/RegDone"_s), QVariant(u"1"_s));
+    // The focus went on with the editor: no key acts on the hidden panel.
+    QVERIFY(QApplication::focusWidget() && QApplication::focusWidget()->isVisible());
 }
 
 void TestPanels::linkLabelsOpenTheirAddresses_data()

@@ -151,6 +151,7 @@ private:
     // --- Panels and consent
     void showPanel(InfoPanel *panel);
     void closePanel(InfoPanel *panel);
+    void moveFocusOffHidden();
     void agree(Language marked);
     void disagree();
 

@@ -84,12 +84,12 @@ void MainWindow::showPanel(InfoPanel *panel)
         frameLinks->hide();
     else if (panel == frameLinks)
         FrameSupport->hide();
+    moveFocusOffHidden();
 }
 
 // The panel goes and the editor area shows again, under any other panel still
-// open. The order decides where the keyboard focus goes: the support panel,
-// hidden once the editor shows, hands it on into the editor; the others, hidden
-// first, find nothing to hand it to and keep it, as they always have.
+// open. The order is the one the window has always had: the support panel
+// hides once the editor shows, the others first.
 void MainWindow::closePanel(InfoPanel *panel)
 {
     if (panel == FrameSupport) {
@@ -99,6 +99,16 @@ void MainWindow::closePanel(InfoPanel *panel)
         panel->hide();
         MainElements->show();
     }
+    moveFocusOffHidden();
+}
+
+// A control that was hidden with the focus keeps it when nothing visible was
+// there to take it; its keys would then act unseen (Space would press a hidden
+// button or toggle a hidden option). The focus moves on to the next visible control.
+void MainWindow::moveFocusOffHidden()
+{
+    if (QWidget *focus = focusWidget(); focus && !focus->isVisible())
+        focusNextChild();
 }
 
 void MainWindow::checkLinkHover()

@@ -13,7 +13,8 @@ PaneView::PaneView(const PreviewPanes &panes, int index, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click gives the pane the focus, so that the colour keys (Ctrl+C, Ctrl+V)
     // and the menu key act from it; the frame around shows it (PreviewFrame).
-    setFocusPolicy(Qt::ClickFocus);
+    // The first pane is also the preview's one stop for Tab.
+    setFocusPolicy(index == 0 ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void PaneView::focusInEvent(QFocusEvent *event)

@@ -1,5 +1,6 @@
 #include "StatusBar.h"
 
+#include "ClickableLabel.h"
 #include "ElementCatalogue.h"
 #include "Place.h"
 #include "Readability.h"
@@ -13,9 +14,10 @@
 
 namespace {
 
-QLabel *panel(QWidget *bar, const QString &name, const QRect &geometry)
+template <typename Label = QLabel>
+Label *panel(QWidget *bar, const QString &name, const QRect &geometry)
 {
-    auto *label = place<QLabel>(bar, name, geometry);
+    auto *label = place<Label>(bar, name, geometry);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setIndent(3);
     label->setTextFormat(Qt::PlainText); // it names files, which may look like markup
@@ -27,10 +29,12 @@ QLabel *panel(QWidget *bar, const QString &name, const QRect &geometry)
 StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
 {
     StatusBar1Panel1 = panel(this, QStringLiteral("StatusBar1Panel1"), {2, 3, 430, 20});
-    StatusBar1Panel3 = panel(this, QStringLiteral("StatusBar1Panel3"), {436, 3, 122, 20});
+    StatusBar1Panel3 = panel<ClickableLabel>(this, QStringLiteral("StatusBar1Panel3"), {436, 3, 122, 20});
     StatusBar1Panel2 = panel(this, QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
     StatusBar1Panel3->setCursor(Qt::PointingHandCursor);
-    StatusBar1Panel3->installEventFilter(this);
+    // A click, or Space or Return once Tab has reached it, opens the readability window.
+    StatusBar1Panel3->setFocusPolicy(Qt::TabFocus);
+    connect(StatusBar1Panel3, &ClickableLabel::clicked, this, &StatusBar::readabilityClicked);
     StatusBar1Panel2->setAlignment(Qt::AlignCenter);
     // The clock wakes once a minute, when its text changes. A look that comes
     // early (the system's clock was set) only sets the next one.
@@ -112,15 +116,4 @@ void StatusBar::showReadability()
     StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, m_language)
                                      .arg(element(worst.pair.text), element(worst.pair.background),
                                           QString::number(shown, 'f', 1), QString::number(worst.level)));
-}
-
-bool StatusBar::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == StatusBar1Panel3 && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
-        && StatusBar1Panel3->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
-        emit readabilityClicked();
-        return true;
-    }
-    return QFrame::eventFilter(watched, event);
 }

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+class ClickableLabel;
+
 #include <optional>
 
 class QLabel;
@@ -31,11 +33,8 @@ public:
     void setLanguage(Language language);
 
 signals:
-    // A left click on the readability panel.
+    // A left click on the readability panel, or Space or Return on it.
     void readabilityClicked();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showTime();
@@ -43,7 +42,7 @@ private:
 
     QLabel *StatusBar1Panel1 = nullptr;
     QLabel *StatusBar1Panel2 = nullptr;
-    QLabel *StatusBar1Panel3 = nullptr;
+    ClickableLabel *StatusBar1Panel3 = nullptr;
     QTimer *tmrClock = nullptr;
     const SchemeModel *m_scheme = nullptr;
     Language m_language = Language::German;

@@ -41,6 +41,7 @@ LinkControl::LinkControl(QWidget *parent) : QWidget(parent)
     Link->setGeometry(16, 0, 133, 13);
     Link->setText(QStringLiteral("[bitte anpassen mit .linkTitle]"));
     LinkStyle::apply(Link, kHoverInterval);
+    Link->setFocusPolicy(Qt::TabFocus); // Space or Return opens it, as a click does
     connect(Link, &ClickableLabel::clicked, this, [this] { openLink(link()); });
 }
 

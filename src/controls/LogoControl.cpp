@@ -17,6 +17,7 @@ LogoControl::LogoControl(const QString &webAddress, QWidget *parent) : QWidget(p
     qvx_logo->setCursor(HandCursor::cursor());
 
     connect(qvx_logo, &ClickableLabel::pointerMoved, this, &LogoControl::hover);
+    qvx_logo->setFocusPolicy(Qt::TabFocus); // Space or Return opens the page, as a click does
     connect(qvx_logo, &ClickableLabel::clicked, this, [this] { openLink(m_webAddress); });
 }
 
