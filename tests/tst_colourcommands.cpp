@@ -120,6 +120,12 @@ void TestColourCommands::copyAndPasteByKeysBetweenElements()
     QCOMPARE(statusMessage(f), Texts::get(Text::ColourCopied, f.window.language()).arg(ColourText::hex(copied)));
 
     QTest::keyClick(f.list(), Qt::Key_Down); // element 5
+    QCOMPARE(f.list()->currentRow(), 4);
+    // Space toggles its check mark, as a click on the box does.
+    QTest::keyClick(f.list(), Qt::Key_Space);
+    QVERIFY(!f.window.scheme().isVisible(5));
+    QTest::keyClick(f.list(), Qt::Key_Space);
+    QVERIFY(f.window.scheme().isVisible(5));
     const Rgb before = f.colour(5);
     QVERIFY(before != copied);
     QTest::keySequence(f.list(), QKeySequence::Paste);
