@@ -1,6 +1,7 @@
 #include "InfoPanel.h"
 
 #include "ClickableLabel.h"
+#include "FocusBorder.h"
 #include "LinkStyle.h"
 #include "OpenLink.h"
 #include "Place.h"
@@ -8,34 +9,6 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-// A read-only text shows no caret, and its usual border looks the same with
-// the focus as without: while it has the focus (its arrow and page keys scroll
-// it) the border takes the highlight colour instead, as a box being typed in
-// does. The border keeps its width, so the text does not move.
-class FocusBorder : public QObject
-{
-public:
-    explicit FocusBorder(QFrame *box) : QObject(box) { box->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-            auto *box = static_cast<QFrame *>(watched);
-            const bool focused = event->type() == QEvent::FocusIn;
-            const int width = box->frameWidth();
-            box->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::StyledPanel | QFrame::Sunken);
-            box->setLineWidth(width);
-            box->setForegroundRole(focused ? QPalette::Highlight : QPalette::NoRole);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 InfoPanel::InfoPanel(Text title, QWidget *parent) : QGroupBox(parent)
 {

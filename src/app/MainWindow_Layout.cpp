@@ -9,6 +9,7 @@
 #include "DeveloperLabel.h"
 #include "ColourCommands.h"
 #include "ElementList.h"
+#include "FocusBorder.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
 #include "PaletteTabs.h"
@@ -66,6 +67,7 @@ void MainWindow::createElementFrame(QWidget *area)
     auto *frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
     m_localisedCaptions.push_back({Text::ElementCaption, [frameElement](const QString &s) { frameElement->setTitle(s); }});
     cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_scheme);
+    new FocusBorder(cmbElement); // the list's own look hardly changes with the focus
 }
 
 void MainWindow::createNameFrame(QWidget *area)
