@@ -2,6 +2,7 @@
 
 #include "ColourSwatch.h"
 #include "ColourText.h"
+#include "ElementCatalogue.h"
 #include "PaneView.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
@@ -56,6 +57,9 @@ void TestColourCommands::pasteTakesEveryForm_data()
     QTest::newRow("numbers and blanks") << u"12 34  56"_s << none << std::optional(Rgb{12, 34, 56});
     QTest::newRow("numbers and commas") << u"0,128, 255"_s << none << std::optional(Rgb{0, 128, 255});
     QTest::newRow("a name") << u"DarkOrange"_s << none << std::optional(Rgb{255, 140, 0});
+    QTest::newRow("a name written apart") << u"dark orange"_s << none << std::optional(Rgb{255, 140, 0});
+    QTest::newRow("from a style sheet") << u"rgb(255 0 0);"_s << none << std::optional(Rgb{255, 0, 0});
+    QTest::newRow("no-break spaces from a web page") << u"12\u00a034\u00a056"_s << none << std::optional(Rgb{12, 34, 56});
     QTest::newRow("colour data before its text") << u"#000000"_s << QColor(10, 20, 30) << std::optional(Rgb{10, 20, 30});
     QTest::newRow("colour data alone") << QString() << QColor(QColorConstants::Svg::teal)
                                        << std::optional(Rgb{0, 128, 128});
@@ -170,6 +174,9 @@ void TestColourCommands::enterAndResetFromTheContextMenus()
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(20, 10), f.list()->mapToGlobal(QPoint(20, 10)));
     QApplication::sendEvent(f.list(), &key);
     QTRY_VERIFY(menu->isVisible());
+    // The menu names the element its commands act on.
+    QCOMPARE(f.window.findChild<QAction *>(u"actColourTarget"_s)->text(),
+             u"6 "_s + ElementCatalogue::name(f.window.language(), 6).trimmed());
     QAction *enter = nullptr;
     for (QAction *action : menu->actions())
         if (action->objectName() == u"actEnterColour"_s)

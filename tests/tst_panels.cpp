@@ -4,6 +4,7 @@
 #include "HoverWatch.h"
 #include "PanelTexts.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTime>
@@ -79,6 +80,15 @@ void TestPanels::panelsTakeTheEditorsPlace()
     for (const QString &region : kRegions)
         QVERIFY2(f.control(region)->isVisible() == shown.contains(region), qPrintable(region));
     QVERIFY(f.menuBar()->isVisible()); // nothing hides the menu once shown
+
+    // An editor under a panel takes neither the focus nor keys: Ctrl+V changes no colour.
+    const bool covered = shown.size() > 1 || !shown.contains(u"MainElements"_s);
+    QCOMPARE(f.control(u"MainElements"_s)->isEnabled(), !covered);
+    const Rgb before = f.colour(1);
+    QGuiApplication::clipboard()->setText(u"#123456"_s);
+    f.list()->setFocus();
+    f.press(QKeySequence::Paste);
+    QCOMPARE(f.colour(1) == before, covered);
 }
 
 void TestPanels::theLanguageIsChosenByKeysAlone_data()

@@ -2,6 +2,7 @@
 
 #include "ColourInputDialog.h"
 #include "ColourText.h"
+#include "ElementCatalogue.h"
 #include "SchemeModel.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
@@ -35,9 +36,15 @@ ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current
     m_paste = action("actPasteColour", &ColourCommands::paste);
     m_paste->setShortcut(QKeySequence::Paste);
     m_enter = action("actEnterColour", &ColourCommands::enter);
+    // The menus name the element their commands act on: a right click on a
+    // preview screen does not choose the element under the pointer.
+    m_target = new QAction(this);
+    m_target->setObjectName(QStringLiteral("actColourTarget"));
+    m_target->setEnabled(false);
 
     m_menu = new QMenu(window);
     m_menu->setObjectName(QStringLiteral("mnuColour"));
+    watch(m_menu);
     m_reset = new QMenu(window);
     m_reset->setObjectName(QStringLiteral("mnuResetColour"));
     for (std::size_t i = 0; i < m_resetTo.size(); ++i) {
@@ -50,6 +57,19 @@ ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current
     }
     m_menu->addActions(actions());
     setLanguage(m_language);
+}
+
+void ColourCommands::nameTarget()
+{
+    const auto element = m_current();
+    m_target->setText(element ? QString::number(*element) + u' '
+                                    + ElementCatalogue::name(m_language, *element).trimmed()
+                              : QString());
+}
+
+void ColourCommands::watch(QMenu *menu)
+{
+    connect(menu, &QMenu::aboutToShow, this, &ColourCommands::nameTarget);
 }
 
 void ColourCommands::setLanguage(Language language)
@@ -73,7 +93,7 @@ void ColourCommands::addShortcutsTo(QWidget *area)
 
 QList<QAction *> ColourCommands::actions() const
 {
-    return {m_copy, m_paste, m_enter, m_reset->menuAction()};
+    return {m_target, m_copy, m_paste, m_enter, m_reset->menuAction()};
 }
 
 std::optional<Rgb> ColourCommands::currentColour() const

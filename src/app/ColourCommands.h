@@ -36,9 +36,11 @@ public:
     void setLanguage(Language language);
     // Ctrl+C and Ctrl+V while the focus is in the area.
     void addShortcutsTo(QWidget *area);
-    // The commands as a context menu shows them: copy, paste, enter, and the
-    // built-in schemes' sub-menu.
+    // The commands as a context menu shows them: the current element's name,
+    // copy, paste, enter, and the built-in schemes' sub-menu.
     QList<QAction *> actions() const;
+    // Another menu that holds the actions: the name is brought up to date as it opens.
+    void watch(QMenu *menu);
     // A context menu of the commands alone.
     QMenu *menu() const { return m_menu; }
 
@@ -52,11 +54,13 @@ signals:
 
 private:
     std::optional<Rgb> currentColour() const;
+    void nameTarget();
 
     const SchemeModel &m_scheme;
     CurrentElement m_current;
     QWidget *m_window;
     Language m_language = Language::German;
+    QAction *m_target = nullptr; // the element's number and name, not a command
     QAction *m_copy = nullptr;
     QAction *m_paste = nullptr;
     QAction *m_enter = nullptr;

@@ -151,7 +151,9 @@ private:
     // --- Panels and consent
     void showPanel(InfoPanel *panel);
     void closePanel(InfoPanel *panel);
-    void moveFocusOffHidden();
+    // Whether the editor area shows and no panel covers it.
+    bool isEditorShown() const;
+    void followCover();
     void agree(Language marked);
     void disagree();
 

@@ -140,27 +140,30 @@ void MainWindow::connectColourCommands()
     cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cmbElement, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { m_colourCommands->menu()->popup(cmbElement->viewport()->mapToGlobal(at)); });
-    FramePreview->addContextActions(m_colourCommands->actions());
+    m_colourCommands->watch(FramePreview->addContextActions(m_colourCommands->actions()));
 }
 
-// Keys beside the menu's own: they work while the editor shows, as the menu's do.
+// Keys beside the menu's own. Open and save work while the editor shows.
 void MainWindow::addWindowKeys()
 {
     const auto key = [this](const QKeySequence &keys, const char *name, auto run) {
         auto *made = new QAction(this);
         made->setObjectName(QString::fromLatin1(name));
         made->setShortcut(keys);
-        connect(made, &QAction::triggered, this, [this, run] {
-            if (MainElements->isVisible())
-                run();
-        });
+        connect(made, &QAction::triggered, this, run);
         addAction(made);
     };
-    key(QKeySequence::Open, "actOpenKey", [this] { dispatch(QStringLiteral("keyOpen")); });
-    key(QKeySequence::Save, "actSaveKey", [this] { dispatch(QStringLiteral("keySave")); });
-    // F10 opens the first menu, as on other desktops.
+    key(QKeySequence::Open, "actOpenKey", [this] {
+        if (isEditorShown())
+            dispatch(QStringLiteral("keyOpen"));
+    });
+    key(QKeySequence::Save, "actSaveKey", [this] {
+        if (isEditorShown())
+            dispatch(QStringLiteral("keySave"));
+    });
+    // F10 opens the first menu, as on other desktops, wherever the menu shows.
     key(QKeySequence(Qt::Key_F10), "actMenuKey", [this] {
-        if (!SmartMenuXP1->actions().isEmpty()) {
+        if (SmartMenuXP1->isVisible() && !SmartMenuXP1->actions().isEmpty()) {
             SmartMenuXP1->setFocus(Qt::ShortcutFocusReason);
             SmartMenuXP1->setActiveAction(SmartMenuXP1->actions().constFirst());
         }

@@ -84,7 +84,7 @@ void MainWindow::showPanel(InfoPanel *panel)
         frameLinks->hide();
     else if (panel == frameLinks)
         FrameSupport->hide();
-    moveFocusOffHidden();
+    followCover();
 }
 
 // The panel goes and the editor area shows again, under any other panel still
@@ -99,14 +99,25 @@ void MainWindow::closePanel(InfoPanel *panel)
         panel->hide();
         MainElements->show();
     }
-    moveFocusOffHidden();
+    followCover();
 }
 
-// A control that was hidden with the focus keeps it when nothing visible was
-// there to take it; its keys would then act unseen (Space would press a hidden
-// button or toggle a hidden option). The focus moves on to the next visible control.
-void MainWindow::moveFocusOffHidden()
+// Asked of the widgets themselves, not of the window: the start decides before
+// the window shows.
+bool MainWindow::isEditorShown() const
 {
+    return !MainElements->isHidden() && frmCopyright->isHidden() && FrameSupport->isHidden() && frameLinks->isHidden();
+}
+
+// The editor area may lie shown under a panel still open. While it is covered
+// it takes neither the focus nor keys: Tab would walk through controls nobody
+// sees, and Ctrl+V would change a colour unseen. A control that was hidden with
+// the focus keeps it when nothing visible was there to take it, and its keys
+// would act unseen too (Space would press a hidden button): the focus moves on
+// to the next control that can be seen.
+void MainWindow::followCover()
+{
+    MainElements->setEnabled(isEditorShown());
     if (QWidget *focus = focusWidget(); focus && !focus->isVisible())
         focusNextChild();
 }

@@ -110,11 +110,12 @@ void PreviewFrame::paintEvent(QPaintEvent *event)
     }
 }
 
-void PreviewFrame::addContextActions(const QList<QAction *> &actions)
+QMenu *PreviewFrame::addContextActions(const QList<QAction *> &actions)
 {
     QAction *first = mnuPreviewView->actions().constFirst();
     mnuPreviewView->insertActions(first, actions);
     mnuPreviewView->insertSeparator(first);
+    return mnuPreviewView;
 }
 
 // The stored view is read when the frame is first shown: the settings store is

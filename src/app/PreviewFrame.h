@@ -56,8 +56,9 @@ public:
     // How the panes are drawn, as chosen in their context menu and kept in the
     // settings store. Picking and tooltips always read the scheme's colours.
     PreviewPanes::View view() const;
-    // Commands of the window that the panes' context menu offers above the views.
-    void addContextActions(const QList<QAction *> &actions);
+    // Commands of the window that the panes' context menu offers above the
+    // views; returns that menu.
+    QMenu *addContextActions(const QList<QAction *> &actions);
 
 signals:
     // A click picked an element; `shown` is the colour the pane shows there.

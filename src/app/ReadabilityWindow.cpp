@@ -95,6 +95,10 @@ ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
     connect(&scheme, &SchemeModel::tableReplaced, this, &ReadabilityWindow::showPairs);
     connect(&scheme, &SchemeModel::visibilityChanged, this, &ReadabilityWindow::showPairs);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &ReadabilityWindow::chooseRow);
+    // A row can be current without being chosen (the list just took the focus):
+    // Fix works on it all the same.
+    connect(m_list, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *current) { m_fix->setEnabled(current != nullptr); });
     connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
     setLanguage(m_language);
 }
@@ -112,8 +116,11 @@ void ReadabilityWindow::setLanguage(Language language)
     showPairs();
 }
 
+// A closed window is not kept up to date: it shows the pairs afresh when opened.
 void ReadabilityWindow::showPairs()
 {
+    if (!isVisible())
+        return;
     // The chosen pair stays chosen where it moves to.
     const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
     std::optional<std::pair<int, int>> chosen;
@@ -153,7 +160,29 @@ void ReadabilityWindow::fitColumns()
 {
     m_list->header()->resizeSections(QHeaderView::ResizeToContents);
     const int columns = m_list->header()->length();
-    m_list->setMinimumWidth(columns + m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth());
+    const int wanted = columns + m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
+    // Room for the window's frame and margins on the screen it is on.
+    const int room = screen()->availableGeometry().width() - (frameGeometry().width() - m_list->width()) - 16;
+    m_list->setMinimumWidth(std::max(0, std::min(wanted, room)));
+    keepOnScreen();
+}
+
+// Grown for another language, the window stays on its screen, made smaller
+// where the screen is smaller.
+void ReadabilityWindow::keepOnScreen()
+{
+    if (!isVisible())
+        return;
+    const QRect screen = this->screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitting = size().expandedTo(minimumSizeHint()).boundedTo(screen.size() - frame);
+    if (fitting != size())
+        resize(fitting);
+    const QSize whole = fitting + frame;
+    const QPoint at(std::clamp(x(), screen.left(), std::max(screen.left(), screen.right() + 1 - whole.width())),
+                    std::clamp(y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - whole.height())));
+    if (at != pos())
+        move(at);
 }
 
 void ReadabilityWindow::chooseRow()
@@ -190,12 +219,15 @@ ReadabilityWindow::~ReadabilityWindow()
 // on a screen too small for all three, as far right as the screen allows.
 void ReadabilityWindow::showEvent(QShowEvent *event)
 {
+    showPairs();
     if (!m_placed && parentWidget()) {
         m_placed = true;
         const QWidget *editor = parentWidget()->window();
         const QRect beside = editor->frameGeometry();
         const QRect screen = editor->screen()->availableGeometry();
-        const QSize size = this->size().expandedTo(minimumSizeHint());
+        // Not framed yet: the window's frame is taken to be as wide as the editor's.
+        const QSize frame = editor->frameGeometry().size() - editor->size();
+        const QSize size = this->size().expandedTo(minimumSizeHint()) + frame;
         constexpr int kGap = 8;
         const QPoint candidates[] = {
             {beside.right() + 1 + kGap, beside.top()},

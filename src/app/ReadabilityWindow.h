@@ -41,6 +41,7 @@ protected:
 private:
     void showPairs();
     void fitColumns();
+    void keepOnScreen();
     void chooseRow();
     void fix();
 

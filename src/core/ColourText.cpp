@@ -45,22 +45,30 @@ std::optional<Rgb> fromNumbers(const QStringList &numbers)
 std::optional<Rgb> parse(const QString &text)
 {
     static const QRegularExpression hexForm(QStringLiteral("^#?([0-9A-Fa-f]{6})$|^#([0-9A-Fa-f]{3})$"));
+    // Between numbers: a comma with blanks around it, or blanks alone.
+    static const QString apart = QStringLiteral("(?:\\s*,\\s*|\\s+)");
     static const QRegularExpression functionForm(
-        QStringLiteral("^rgb\\s*\\(\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})\\s*\\)$"),
+        QStringLiteral("^rgb\\s*\\(\\s*(\\d{1,3})%1(\\d{1,3})%1(\\d{1,3})\\s*\\)$").arg(apart),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression numbersForm(
-        QStringLiteral("^(\\d{1,3})(?:\\s*,\\s*|\\s+)(\\d{1,3})(?:\\s*,\\s*|\\s+)(\\d{1,3})$"));
+    static const QRegularExpression numbersForm(QStringLiteral("^(\\d{1,3})%1(\\d{1,3})%1(\\d{1,3})$").arg(apart));
     static const QRegularExpression nameForm(QStringLiteral("^[A-Za-z]+$"));
 
-    const QString written = text.trimmed();
+    // As copied from a web page or a style sheet: no-break spaces, and a
+    // declaration's closing semicolon.
+    QString written = text;
+    written.replace(QChar::Nbsp, u' ');
+    written = written.trimmed();
+    if (written.endsWith(u';'))
+        written = written.chopped(1).trimmed();
     if (const auto match = hexForm.match(written); match.hasMatch())
         return fromHex(match.capturedView(1).isEmpty() ? match.capturedView(2) : match.capturedView(1));
     if (const auto match = functionForm.match(written); match.hasMatch())
         return fromNumbers(match.capturedTexts().mid(1));
     if (const auto match = numbersForm.match(written); match.hasMatch())
         return fromNumbers(match.capturedTexts().mid(1));
-    if (nameForm.match(written).hasMatch()) {
-        const QColor named(written);
+    // Names may be written apart ("dark orange"), as Qt's lookup allows.
+    if (const QString name = QString(written).remove(u' '); nameForm.match(name).hasMatch()) {
+        const QColor named(name);
         if (named.isValid() && named.alpha() == 255)
             return Rgb{quint8(named.red()), quint8(named.green()), quint8(named.blue())};
     }

@@ -12,9 +12,10 @@ namespace ColourText {
 // "#RRGGBB", with capital hex digits.
 QString hex(const Rgb &colour);
 
-// A colour written in any common way, blanks around it ignored: "#RGB",
-// "#RRGGBB", "RRGGBB", "rgb(r, g, b)", three numbers from 0 to 255 apart by
-// blanks or commas, or a colour name Qt knows ("teal", "DarkOrange").
+// A colour written in any common way, blanks (no-break spaces too) and one
+// closing semicolon around it ignored: "#RGB", "#RRGGBB", "RRGGBB",
+// "rgb(r, g, b)" or "rgb(r g b)", three numbers from 0 to 255 apart by blanks
+// or commas, or a colour name Qt knows ("teal", "DarkOrange", "dark orange").
 // Anything else, "transparent" included, is no colour.
 std::optional<Rgb> parse(const QString &text);
 

@@ -133,9 +133,12 @@ void PaletteView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // A held key chooses once, as a held button does.
-        if (!event->isAutoRepeat())
+        // A held key chooses once, as a held button does. The key takes the
+        // marked cell, whatever the readout showed before the cursor moved.
+        if (!event->isAutoRepeat()) {
+            emit hovered(PalettePicture::cellColour(m_cursor.x(), m_cursor.y()));
             emit clicked();
+        }
         return;
     default:
         QFrame::keyPressEvent(event);

@@ -9,6 +9,7 @@ void PreviewPane::setPicture(const QImage &picture)
 {
     m_mask = picture.convertToFormat(QImage::Format_BGR888);
     m_picture = m_mask.copy();
+    m_shown = QImage(); // it showed the old picture
 
     // Counting sort of the coded pixels by element.
     std::vector<int> counts(kElementCount + 2, 0);
