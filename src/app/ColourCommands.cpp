@@ -62,9 +62,7 @@ ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current
 void ColourCommands::nameTarget()
 {
     const auto element = m_current();
-    m_target->setText(element ? QString::number(*element) + u' '
-                                    + ElementCatalogue::name(m_language, *element).trimmed()
-                              : QString());
+    m_target->setText(element ? ElementCatalogue::numberedName(m_language, *element) : QString());
 }
 
 void ColourCommands::watch(QMenu *menu)

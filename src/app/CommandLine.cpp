@@ -23,7 +23,6 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-#include <cmath>
 #include <csignal>
 #include <future>
 #include <optional>
@@ -476,12 +475,10 @@ int CommandLine::contrast(const ContrastRequest &request, QTextStream &out)
             if (!verdict.isBelowLevel())
                 continue;
             ++below;
-            // Rounded down, so that a ratio shown is never the level it misses.
-            const double shown = std::floor(verdict.ratio * 10) / 10;
             // One arg() for all, so that a "%1" in a file name stays as it is.
             out << terminalSafe(QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
                                     .arg(label, element(verdict.pair.text), element(verdict.pair.background),
-                                         QString::number(shown, 'f', 1), QString::number(verdict.level)))
+                                         Readability::ratioText(verdict.ratio), QString::number(verdict.level)))
                 << '\n';
         }
         const int unchecked = int(Readability::pairs().size()) - checked;

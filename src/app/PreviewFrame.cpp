@@ -240,13 +240,10 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
         if (verdict.pair.text != *element || verdict.pair.kind != Readability::Kind::Text)
             continue;
         const int background = verdict.pair.background;
-        // Rounded down, so that a ratio shown is never the level it misses.
-        const double shown = int(verdict.ratio * 10) / 10.0;
         tip += u'\n'
                + Texts::get(Text::ContrastOn, m_language)
-                     .arg(QString::number(background) + u' '
-                              + ElementCatalogue::name(m_language, background).trimmed(),
-                          QString::number(shown, 'f', 1), QString::number(verdict.level));
+                     .arg(ElementCatalogue::numberedName(m_language, background),
+                          Readability::ratioText(verdict.ratio), QString::number(verdict.level));
     }
     return tip;
 }

@@ -23,11 +23,9 @@ namespace {
 
 enum Column { Sample, TextName, BackgroundName, Ratio, Level, Mark, ColumnCount };
 
-// A ratio to one decimal, rounded down, so that a ratio shown is never the
-// level it misses.
 QString ratioText(double ratio)
 {
-    return QString::number(int(ratio * 10) / 10.0, 'f', 1) + QStringLiteral(":1");
+    return Readability::ratioText(ratio) + QStringLiteral(":1");
 }
 
 QColor qColour(const Rgb &colour)

@@ -108,12 +108,8 @@ void StatusBar::showReadability()
         StatusBar1Panel3->setToolTip({});
         return;
     }
-    const auto element = [this](int number) {
-        return QString::number(number) + u' ' + ElementCatalogue::name(m_language, number).trimmed();
-    };
-    // Rounded down, so that a ratio shown is never the level it misses.
-    const double shown = int(worst.ratio * 10) / 10.0;
     StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, m_language)
-                                     .arg(element(worst.pair.text), element(worst.pair.background),
-                                          QString::number(shown, 'f', 1), QString::number(worst.level)));
+                                     .arg(ElementCatalogue::numberedName(m_language, worst.pair.text),
+                                          ElementCatalogue::numberedName(m_language, worst.pair.background),
+                                          Readability::ratioText(worst.ratio), QString::number(worst.level)));
 }

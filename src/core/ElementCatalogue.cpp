@@ -354,6 +354,11 @@ QString ElementCatalogue::name(Language language, int element)
     return QString::fromUtf8(textsOf(element).names[Languages::index(language)]);
 }
 
+QString ElementCatalogue::numberedName(Language language, int element)
+{
+    return QString::number(element) + u' ' + name(language, element).trimmed();
+}
+
 QChar ElementCatalogue::marker(Language language, int element)
 {
     return QLatin1Char(textsOf(element).markers[Languages::index(language)]);

@@ -22,6 +22,8 @@ public:
     static constexpr int kHiddenAfterSwitch = 45;
 
     static QString name(Language language, int element);
+    // "<number> <name>", as messages and menus name an element.
+    static QString numberedName(Language language, int element);
     static QChar marker(Language language, int element);
     static QString listText(Language language, int element);
     static QStringList listTexts(Language language);

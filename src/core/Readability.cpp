@@ -4,6 +4,7 @@
 #include "ColourScience.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -72,4 +73,9 @@ std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &sche
         return a.checked && share(a) < share(b);
     });
     return verdicts;
+}
+
+QString Readability::ratioText(double ratio)
+{
+    return QString::number(std::floor(ratio * 10) / 10, 'f', 1);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <vector>
 
 class ColourScheme;
@@ -43,6 +45,10 @@ public:
         // Unchecked pairs are never below their level.
         bool isBelowLevel() const { return checked && ratio < level; }
     };
+
+    // A ratio as it is shown: to one decimal, rounded down, so that a ratio
+    // shown is never the level it misses ("4.4" for 4.49).
+    static QString ratioText(double ratio);
 
     // Every pair of the scheme, worst first: checked pairs by their ratio as a
     // share of their level (a text at 4 of 4.5 before a marker at 2.9 of 3), the
