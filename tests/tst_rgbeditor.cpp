@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 // The RGB editor of the main window, driven by keys and clicks.
+Q_DECLARE_METATYPE(Rgb)
+
 class TestRgbEditor : public QObject
 {
     Q_OBJECT
@@ -22,6 +24,9 @@ private slots:
     void theEditorShowsTheColourOfAWholeNewTable();
     void onlyDigitsReachTheBoxes();
     void barStepsAndDragsReachTheTable();
+    void arrowKeysStepAChannel_data();
+    void arrowKeysStepAChannel();
+    void withoutASelectedElementNothingChanges_data();
     void withoutASelectedElementNothingChanges();
 };
 
@@ -260,23 +265,90 @@ void TestRgbEditor::barStepsAndDragsReachTheTable()
     QCOMPARE(f.box(0)->text(), QString::number(f.colour(12).red));
 }
 
+// Element 12 is (32, 160, 192). Each press is one change: the undo colour is
+// the colour before the last press.
+void TestRgbEditor::arrowKeysStepAChannel_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<Rgb>("colour");
+    QTest::addColumn<Rgb>("undo");
+    const auto keys = [](std::initializer_list<Qt::Key> list) {
+        QTestEventList events;
+        for (Qt::Key key : list)
+            events.addKeyClick(key);
+        return events;
+    };
+    QTest::newRow("Up") << 0 << keys({Qt::Key_Up}) << Rgb{33, 160, 192} << Rgb{32, 160, 192};
+    QTest::newRow("Down twice") << 1 << keys({Qt::Key_Down, Qt::Key_Down}) << Rgb{32, 158, 192} << Rgb{32, 159, 192};
+    QTest::newRow("Page Up") << 0 << keys({Qt::Key_PageUp}) << Rgb{48, 160, 192} << Rgb{32, 160, 192};
+    QTest::newRow("Page Down to 0") << 0 << keys({Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown})
+                                    << Rgb{0, 160, 192} << Rgb{16, 160, 192};
+    QTest::newRow("Page Up stops at 255") << 2 << keys({Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageUp,
+                                                        Qt::Key_PageUp, Qt::Key_Up})
+                                          << Rgb{32, 160, 255} << Rgb{32, 160, 240};
+}
+
+void TestRgbEditor::arrowKeysStepAChannel()
+{
+    QFETCH(int, channel);
+    QFETCH(QTestEventList, keys);
+    QFETCH(Rgb, colour);
+    QFETCH(Rgb, undo);
+    WindowFixture f;
+    f.clickElement(12);
+    QLineEdit *box = f.box(channel);
+    box->setFocus();
+    keys.simulate(box);
+    QCOMPARE(f.colour(12), colour);
+    QCOMPARE(f.shownValues(), colour);
+    QCOMPARE(f.window.history().undoColour(), undo);
+    QVERIFY(f.showsEverywhere(12, colour));
+}
+
+// No click or key leaves the list without a selected entry; only the program
+// can, and then the editor changes nothing.
+void TestRgbEditor::withoutASelectedElementNothingChanges_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("Ctrl and a click on the selected entry") << QStringLiteral("ctrl-click") << true;
+    QTest::newRow("Ctrl and Space on the selected entry") << QStringLiteral("ctrl-space") << true;
+    QTest::newRow("the program clears the selection") << QStringLiteral("clear") << false;
+}
+
 void TestRgbEditor::withoutASelectedElementNothingChanges()
 {
+    QFETCH(QString, how);
+    QFETCH(bool, selected);
     WindowFixture f;
     f.clickElement(12);
     const Rgb undo = f.window.history().undoColour();
-    // A click with Ctrl on the selected entry leaves no entry selected.
     QListWidget *list = f.list();
     const QRect rect = list->visualItemRect(list->item(11));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, QPoint(rect.left() + 60, rect.center().y()));
-    QVERIFY(list->selectedItems().isEmpty());
+    if (how == QStringLiteral("ctrl-click")) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          QPoint(rect.left() + 60, rect.center().y()));
+    } else if (how == QStringLiteral("ctrl-space")) {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    } else {
+        list->clearSelection();
+    }
+    QCOMPARE(list->selectedItems().size(), selected ? 1 : 0);
+    QCOMPARE(list->currentRow(), 11);
 
     const auto before = f.pictures();
     f.typeInto(0, QStringLiteral("99"));
     QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll0")), Qt::LeftButton);
-    QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
-    QCOMPARE(f.window.history().undoColour(), undo);
-    QCOMPARE(f.pictures(), before);
+    if (selected) {
+        QCOMPARE(f.colour(12), (Rgb{0, 0, 0}));
+        QVERIFY(f.showsEverywhere(12, {0, 0, 0}));
+    } else {
+        QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
+        QCOMPARE(f.window.history().undoColour(), undo);
+        QCOMPARE(f.pictures(), before);
+    }
 }
 
 QTEST_MAIN(TestRgbEditor)

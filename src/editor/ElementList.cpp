@@ -76,6 +76,17 @@ void ElementList::mousePressEvent(QMouseEvent *event)
     QListWidget::mousePressEvent(event);
 }
 
+QItemSelectionModel::SelectionFlags ElementList::selectionCommand(const QModelIndex &index,
+                                                                  const QEvent *event) const
+{
+    const auto command = QListWidget::selectionCommand(index, event);
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+        return QItemSelectionModel::NoUpdate;
+    if ((command & QItemSelectionModel::Clear) && !index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    return command;
+}
+
 void ElementList::takeCheckState(QListWidgetItem *item)
 {
     if (m_filling)

@@ -33,6 +33,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // The selected entry is the current element: no click or key takes the
+    // selection away (Ctrl with a click or Space would toggle it off).
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event = nullptr) const override;
 
 private:
     void takeCheckState(QListWidgetItem *item);

@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 QScrollBar *makeBar(const QString &name, int y, QWidget *parent)
@@ -100,8 +102,32 @@ bool RgbEditor::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
             return true;
+        if (event->type() == QEvent::KeyPress && stepChannel(watched, *key))
+            return true;
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+// Up and Down step a channel by one, Page Up and Page Down by sixteen, within
+// 0..255; each press is one change, as a typed keystroke is.
+bool RgbEditor::stepChannel(QObject *box, const QKeyEvent &key)
+{
+    const auto found = std::find(m_txtRGB.begin(), m_txtRGB.end(), box);
+    if (found == m_txtRGB.end() || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    int step = 0;
+    switch (key.key()) {
+    case Qt::Key_Up: step = 1; break;
+    case Qt::Key_Down: step = -1; break;
+    case Qt::Key_PageUp: step = 16; break;
+    case Qt::Key_PageDown: step = -16; break;
+    default: return false;
+    }
+    const int channel = int(found - m_txtRGB.begin());
+    // An emptied box still stands for the channel's last value, which its bar keeps.
+    const int value = qBound(0, m_scrollRGB[channel]->value() + step, 255);
+    assignText(channel, QString::number(value));
+    return true;
 }
 
 void RgbEditor::setLanguage(Language language)

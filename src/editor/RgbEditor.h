@@ -11,6 +11,7 @@ class ColourSwatch;
 class EditSession;
 class QCheckBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -59,6 +60,7 @@ private:
     void channelChanged(int channel);
     void barChanged(int channel);
     void setAll(int value);
+    bool stepChannel(QObject *box, const QKeyEvent &key);
     void assignTexts(const Rgb &colour);
     void assignText(int channel, const QString &text);
 
