@@ -51,6 +51,7 @@ private slots:
     void redSchemeAfterTheMakersClicks_data();
     void redSchemeAfterTheMakersClicks();
     void keysWithoutACommandDoNothing();
+    void openAndSaveAskForTheirFiles_data();
     void openAndSaveAskForTheirFiles();
     void switchingByKeysManyTimesKeepsTheMenuLean();
     void recentFilesTakeTheirPlaces();
@@ -231,13 +232,25 @@ void TestMenu::keysWithoutACommandDoNothing()
 }
 
 // Open and Save, chosen from the menu, each ask for their file: what one
-// saves, the other reads back.
+// saves, the other reads back. They work whatever panel is shown.
+void TestMenu::openAndSaveAskForTheirFiles_data()
+{
+    QTest::addColumn<QString>("panel"); // the menu key that shows it, or none
+    QTest::newRow("editor") << QString();
+    QTest::newRow("support panel") << u"keySupport"_s;
+    QTest::newRow("links panel") << u"keyLinks"_s;
+    QTest::newRow("disclaimer") << u"keyCopyright"_s;
+}
+
 void TestMenu::openAndSaveAskForTheirFiles()
 {
+    QFETCH(QString, panel);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"chosen.col"_s);
     WindowFixture f;
     f.window.loadStandardScheme(StandardScheme::Green);
+    if (!panel.isEmpty())
+        QVERIFY(f.chooseByKeys(panel));
     f.dialogs->answers << path;
     QVERIFY(f.chooseByKeys(u"keySave"_s));
     QVERIFY(QFileInfo(path).isFile());
@@ -248,6 +261,7 @@ void TestMenu::openAndSaveAskForTheirFiles()
     QCOMPARE(f.colour(1), (Rgb{32, 96, 0})); // green's, as saved
     QVERIFY(f.dialogs->answers.isEmpty());
     QVERIFY(f.dialogs->messages.isEmpty());
+    QCOMPARE(f.control(u"MainElements"_s)->isEnabled(), panel.isEmpty());
 }
 
 // Every switch rebuilds the menu from inside the menu's own signal: nothing may

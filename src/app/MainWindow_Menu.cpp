@@ -10,7 +10,6 @@
 #include "Texts.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 void MainWindow::buildMenu(Language language)
 {
@@ -36,11 +35,13 @@ void MainWindow::dispatch(const QString &key)
     switch (item->command) {
     case MenuCommand::None:
         break;
+    // The commands of the hidden buttons, run directly: the buttons lie in the
+    // editor area, which ignores clicks while a panel covers it.
     case MenuCommand::Open:
-        cmdOpen->click();
+        openScheme();
         break;
     case MenuCommand::Save:
-        cmdSave->click();
+        saveScheme();
         break;
     case MenuCommand::Exit:
         close();
