@@ -289,6 +289,21 @@ void TestLinkControls::oneWatchServesEveryHoveredControl()
         QVERIFY(link->font().underline());
     QTRY_VERIFY_WITH_TIMEOUT(!link->font().underline(), 1000);
     QVERIFY(sinceLinkHovered.elapsed() >= 95);
+
+    // The pointer leaves the link across the logo and rests there a while: once
+    // the logo has gone dark, the next tick is still the link's own look, not one
+    // whole interval after the logo's watch ended.
+    pointAt(link, QPoint(5, 5));
+    QElapsedTimer sinceLinkLooked;
+    sinceLinkLooked.start();
+    pointAt(picture, QPoint(10, 10));
+    QTest::qWait(50);
+    QCursor::setPos(window.mapToGlobal(QPoint(290, 10)));
+    QTRY_COMPARE_WITH_TIMEOUT(logo->shownPicture(), LogoControl::Picture::Left, 1000);
+    if (link->font().underline()) // its look may have come on a slow machine
+        QVERIFY2(timer->remainingTime() <= 100 - sinceLinkLooked.elapsed() + 1,
+                 qPrintable(u"next tick in %1 ms"_s.arg(timer->remainingTime())));
+    QTRY_VERIFY_WITH_TIMEOUT(!link->font().underline(), 1000);
     timer->blockSignals(true);
 
     // A watched control that is destroyed is no longer watched.

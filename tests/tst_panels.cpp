@@ -241,7 +241,8 @@ void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
     QTest::mouseMove(site, {4, 4});
     QVERIFY(forum->font().underline() && site->font().underline());
     QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 10);
+    // Set for the first label's next look, at most its 10 ms away.
+    QVERIFY(timer->interval() > 0 && timer->interval() <= 10);
     f.window.checkLinkHover();
     QVERIFY(!forum->font().underline());
     QVERIFY(site->font().underline());

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <chrono>
 
 HoverWatch &HoverWatch::instance()
 {
@@ -20,6 +21,10 @@ HoverWatch::HoverWatch(QObject *parent) : QObject(parent)
 {
     tmrHover = new QTimer(this);
     tmrHover->setObjectName(QStringLiteral("tmrHover"));
+    // Set for one look at a time: a precise timer does not fire before it, so
+    // the widget it was set for is due when it does.
+    tmrHover->setSingleShot(true);
+    tmrHover->setTimerType(Qt::PreciseTimer);
     connect(tmrHover, &QTimer::timeout, this, &HoverWatch::tick);
 }
 
@@ -71,9 +76,7 @@ void HoverWatch::look(bool onlyDue)
     // What a widget is told may start or end other watches: decide first, then tell.
     std::vector<Watched> left;
     for (auto it = m_watched.begin(); it != m_watched.end();) {
-        // A look a little early counts as due: the timer's ticks do not fall
-        // exactly on each widget's own interval.
-        if (onlyDue && it->due.remainingTime() > tmrHover->interval() / 2) {
+        if (onlyDue && !it->due.hasExpired()) {
             ++it;
         } else if (it->widget && isPointerOn(it->widget)) {
             it->due.setRemainingTime(it->interval, Qt::PreciseTimer);
@@ -95,12 +98,13 @@ void HoverWatch::adjustTimer()
         tmrHover->stop();
         return;
     }
-    const auto shortest = std::min_element(m_watched.begin(), m_watched.end(),
-                                           [](const Watched &a, const Watched &b) { return a.interval < b.interval; });
-    // Only a changed interval restarts a running timer: a second widget watched
-    // must not put off the first one's next look.
-    if (!tmrHover->isActive() || tmrHover->interval() != shortest->interval)
-        tmrHover->start(shortest->interval);
+    const auto soonest = std::min_element(m_watched.begin(), m_watched.end(),
+                                          [](const Watched &a, const Watched &b) { return a.due < b.due; });
+    // Whole milliseconds, rounded up: the timer fires when the look is due, not
+    // a fraction of a millisecond before (which would find nothing due and wake
+    // once more for nothing).
+    tmrHover->start(std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::nanoseconds(soonest->due.remainingTimeNSecs()) + std::chrono::nanoseconds(999'999)));
 }
 
 bool HoverWatch::isPointerOn(const QWidget *widget)

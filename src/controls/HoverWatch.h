@@ -16,9 +16,12 @@ class QWidget;
 // Qt's leave events tell. So a hovered widget is watched: at every tick its
 // place is compared with the pointer.
 //
-// One watch serves the whole program (instance()). Its timer runs only while a
-// widget is watched, at the shortest interval any watched widget asked for, so
-// an idle program never wakes for it.
+// One watch serves the whole program (instance()). Each watched widget keeps
+// its own next look, its interval after the last one; the timer is set for the
+// soonest of them, so a fast watch beside a slow one (the logo's 10 ms beside
+// the mail link's 100 ms) neither hurries nor postpones the slow one, and a watch
+// that ends leaves the others' looks where they were. The timer runs only while
+// a widget is watched, so an idle program never wakes for it.
 class HoverWatch : public QObject
 {
     Q_OBJECT
@@ -45,11 +48,10 @@ public:
 
 private:
     explicit HoverWatch(QObject *parent);
-    // The timer follows what is watched: stopped when nothing is, otherwise at
-    // the shortest interval asked for.
+    // The timer follows what is watched: stopped when nothing is, otherwise set
+    // for the soonest look due.
     void adjustTimer();
-    // One tick of the timer: the widgets whose own interval has passed are looked
-    // at, so that a slow watch keeps its pace while a fast one runs beside it.
+    // One tick of the timer: the widgets whose look is due are looked at.
     void tick();
     void look(bool onlyDue);
 
