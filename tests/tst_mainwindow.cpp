@@ -45,6 +45,8 @@ private slots:
     void controlsSitWhereTheyBelong();
     void noVisibleControlIsCutOff_data();
     void noVisibleControlIsCutOff();
+    void tabReachesOnlyWhatShows_data();
+    void tabReachesOnlyWhatShows();
     void openingAGoodFileReplacesColoursAndName();
     void openingABadFileChangesNothing_data();
     void openingABadFileChangesNothing();
@@ -258,6 +260,45 @@ void TestMainWindow::noVisibleControlIsCutOff()
     // The mail link under the banner shows its whole caption beside the envelope.
     auto *caption = link->findChild<QLabel *>(QStringLiteral("Link"));
     QVERIFY(caption->x() + caption->fontMetrics().horizontalAdvance(caption->text()) <= link->width());
+}
+
+void TestMainWindow::tabReachesOnlyWhatShows_data()
+{
+    QTest::addColumn<bool>("agreed");
+    QTest::addColumn<QString>("panel"); // the menu key that shows it, or none
+    QTest::newRow("editor") << true << QString();
+    QTest::newRow("disclaimer at the first start") << false << QString();
+    QTest::newRow("support") << true << QStringLiteral("keySupport");
+    QTest::newRow("links") << true << QStringLiteral("keyLinks");
+    QTest::newRow("disclaimer over the editor") << true << QStringLiteral("keyCopyright");
+}
+
+// Every control Tab reaches is seen where it lies: nothing covers it. Before
+// the user has agreed, the readability count means nothing and is no stop.
+void TestMainWindow::tabReachesOnlyWhatShows()
+{
+    QFETCH(bool, agreed);
+    QFETCH(QString, panel);
+    WindowFixture f(agreed ? StoredSettings{{QStringLiteral("Reg/RegDone"), QStringLiteral("1")}} : StoredSettings{});
+    if (!panel.isEmpty())
+        f.window.dispatch(panel);
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QSet<QWidget *> reached;
+    for (int tab = 0; tab < 60; ++tab) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        reached << focus;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    for (QWidget *widget : std::as_const(reached)) {
+        const QString name = widget->objectName() + QStringLiteral(" in ") + widget->parentWidget()->objectName();
+        QVERIFY2(widget->isVisible(), qPrintable(name));
+        const QPoint centre = widget->mapTo(&f.window, widget->rect().center());
+        QWidget *top = f.window.childAt(centre);
+        QVERIFY2(top == widget || widget->isAncestorOf(top) || top->focusProxy() == widget, qPrintable(name));
+    }
+    QCOMPARE(reached.contains(f.control(QStringLiteral("StatusBar1Panel3"))), agreed);
 }
 
 void TestMainWindow::openingAGoodFileReplacesColoursAndName()

@@ -60,6 +60,7 @@ void MainWindow::start()
 
     loadStandardScheme(StandardScheme::Blue);
 
+    StatusBar1->offerReadability(Settings::hasConsent());
     if (Settings::hasConsent()) {
         closePanel(frmCopyright);
         SmartMenuXP1->show();

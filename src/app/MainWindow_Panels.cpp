@@ -13,6 +13,7 @@
 #include "PanelTexts.h"
 #include "Place.h"
 #include "Settings.h"
+#include "StatusBar.h"
 #include "SupportPanel.h"
 
 namespace {
@@ -115,10 +116,20 @@ bool MainWindow::isEditorShown() const
 // the focus keeps it when nothing visible was there to take it, and its keys
 // would act unseen too (Space would press a hidden button): the focus moves on
 // to the next control that can be seen.
+//
+// The mail link and the logo lie inside the editor area's rectangle, beside the
+// narrower panels: while the editor area shows they are covered, and are
+// neither Tab stops nor take keys.
 void MainWindow::followCover()
 {
-    MainElements->setEnabled(isEditorShown());
-    if (QWidget *focus = focusWidget(); focus && !focus->isVisible())
+    const bool editorShown = isEditorShown();
+    MainElements->setEnabled(editorShown);
+    const bool bannerShown = MainElements->isHidden();
+    ctlLink1->setEnabled(bannerShown);
+    quorvix1->setEnabled(bannerShown);
+    // A control disabled with the focus drops it (Qt moves it on only when the
+    // control's own parent stays enabled).
+    if (QWidget *focus = focusWidget(); !focus || !focus->isVisible())
         focusNextChild();
 }
 
@@ -133,6 +144,7 @@ void MainWindow::agree(Language marked)
 {
     closePanel(frmCopyright);
     SmartMenuXP1->show();
+    StatusBar1->offerReadability(true);
     Settings::storeConsent(true);
     applyLanguage(marked);
 }

@@ -89,8 +89,20 @@ void StatusBar::setLanguage(Language language)
     showReadability();
 }
 
+void StatusBar::offerReadability(bool offered)
+{
+    m_readabilityOffered = offered;
+    StatusBar1Panel3->setEnabled(offered);
+    showReadability();
+}
+
 void StatusBar::showReadability()
 {
+    if (!m_readabilityOffered) {
+        StatusBar1Panel3->clear();
+        StatusBar1Panel3->setToolTip({});
+        return;
+    }
     if (!m_scheme)
         return;
     const std::vector<Readability::Verdict> verdicts = Readability::evaluate(m_scheme->scheme());

@@ -31,6 +31,9 @@ public:
     // table and a hidden or shown text change it.
     void followScheme(const SchemeModel &scheme);
     void setLanguage(Language language);
+    // Whether the readability panel is offered: before the user has agreed to
+    // the disclaimer it shows nothing and takes neither clicks nor the focus.
+    void offerReadability(bool offered);
 
 signals:
     // A left click on the readability panel, or Space or Return on it.
@@ -46,5 +49,6 @@ private:
     QTimer *tmrClock = nullptr;
     const SchemeModel *m_scheme = nullptr;
     Language m_language = Language::German;
+    bool m_readabilityOffered = true;
     std::optional<QString> m_covered; // while a tip shows: the message it covers
 };
