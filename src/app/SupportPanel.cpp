@@ -8,10 +8,10 @@
 
 SupportPanel::SupportPanel(QWidget *parent) : InfoPanel(Text::SupportTitle, parent)
 {
-    // The texts run the whole width of the panel: several languages need it.
-    const std::array<QRect, 7> places = {{{16, 32, 473, 65},  {16, 104, 473, 17}, {16, 120, 473, 17},
-                                          {16, 136, 473, 17}, {16, 152, 473, 33}, {16, 192, 473, 49},
-                                          {16, 240, 473, 41}}};
+    // The panel's own places: only the key sequence runs the panel's whole width.
+    const std::array<QRect, 7> places = {{{16, 32, 297, 65},  {16, 104, 297, 17}, {16, 120, 297, 17},
+                                          {16, 136, 297, 17}, {16, 152, 473, 33}, {16, 192, 297, 49},
+                                          {16, 240, 321, 41}}};
     for (std::size_t i = 0; i < txtSupport.size(); ++i) {
         QLabel *label = place<QLabel>(this, QStringLiteral("txtSupport%1").arg(i), places[i]);
         label->setWordWrap(true);
