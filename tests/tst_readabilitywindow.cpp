@@ -3,12 +3,17 @@
 #include "ColourScience.h"
 #include "Readability.h"
 #include "ReadabilityWindow.h"
+#include "SchemeModel.h"
+#include "StandardSchemes.h"
 #include "Texts.h"
 
+#include <QDataStream>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -23,8 +28,22 @@ private slots:
     void fixMakesTheWorstTextReadableAndUndoTakesItBack();
     void fixGoesTheWayTheBackgroundAsks_data();
     void fixGoesTheWayTheBackgroundAsks();
+    void keysPressedInTheWindowActInIt_data();
+    void keysPressedInTheWindowActInIt();
+    void aPlaceTheWindowCannotUseIsTreatedAsAbsent_data();
+    void aPlaceTheWindowCannotUseIsTreatedAsAbsent();
+    void fixWaitsWhileFixingIsNotAllowed();
 
 private:
+    static ReadabilityWindow *open(WindowFixture &f)
+    {
+        QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
+        auto *window = f.window.findChild<ReadabilityWindow *>(u"readabilityWindow"_s);
+        // A tool window counts as active while its editor is (QWidget::isActiveWindow).
+        if (window && !QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            qWarning("the readability window did not become active");
+        return window;
+    }
     static int belowLevel(const WindowFixture &f)
     {
         int below = 0;
@@ -91,7 +110,10 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     checkPanel(f, 4);
     QCOMPARE(window->verdicts().front().pair.text, worst.pair.text);
 
-    // Closed, it keeps its place; it follows the language while closed.
+    // Scrolled down and closed, it keeps its place; it follows the language
+    // while closed.
+    QTest::keyClick(rows, Qt::Key_End);
+    QVERIFY(rows->verticalScrollBar()->value() > 0);
     window->close();
     QVERIFY(!WindowFixture::stored(u"Readability/geometry"_s).toByteArray().isEmpty());
     QVERIFY(f.chooseByKeys(u"keyEnglish"_s));
@@ -103,10 +125,15 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     count->setFocus(Qt::TabFocusReason);
     QTest::keyClick(count, Qt::Key_Space);
     QVERIFY(window->isVisible());
+    // It opens at the top, with the worst pairs in view.
+    QCOMPARE(rows->verticalScrollBar()->value(), 0);
+    QVERIFY(rows->viewport()->rect().contains(rows->visualItemRect(rows->topLevelItem(0))));
 
     // In every language the list asks for the room its columns take, as far as
     // the screen has it, and no more: the columns do not grow with the window,
-    // and the window stays on the screen.
+    // and the window stays on the screen. The window is as wide as the columns
+    // need, shrinking after a wider language; where the screen is narrower than
+    // that, it fills the screen's width.
     const int english = rows->header()->length();
     for (const QString &language : {u"keyGerman"_s, u"keyFrance"_s, u"keyEspanol"_s, u"keyDutch"_s, u"keyEnglish"_s}) {
         QVERIFY(f.chooseByKeys(language));
@@ -114,6 +141,11 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
         QTRY_VERIFY2(rows->minimumWidth() >= std::min(rows->header()->length() + 2 * rows->frameWidth(), screen.width() / 2),
                      qPrintable(language));
         QTRY_VERIFY2(screen.contains(window->frameGeometry()), qPrintable(language));
+        const int slack = rows->viewport()->width() - rows->header()->length();
+        if (slack >= 0)
+            QVERIFY2(slack <= 20, qPrintable(u"%1: %2 px beside the columns"_s.arg(language).arg(slack)));
+        else
+            QVERIFY2(window->frameGeometry().width() >= screen.width() - 40, qPrintable(language));
     }
     QCOMPARE(rows->header()->length(), english);
 }
@@ -178,5 +210,182 @@ void TestReadabilityWindow::fixGoesTheWayTheBackgroundAsks()
     QVERIFY(f.showsEverywhere(6, text));
 }
 
-QTEST_MAIN(TestReadabilityWindow)
+enum class Effect { Nothing, Closes, Fixes };
+
+void TestReadabilityWindow::keysPressedInTheWindowActInIt_data()
+{
+    QTest::addColumn<QString>("language"); // a language's menu key, or empty for the one the editor starts in
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<Effect>("effect");
+    QTest::newRow("Esc closes") << QString() << QKeySequence(Qt::Key_Escape) << Effect::Closes;
+    QTest::newRow("Alt+V presses Verbessern") << QString() << QKeySequence(Qt::ALT | Qt::Key_V) << Effect::Fixes;
+    QTest::newRow("Alt+F presses Fix, not the editor's File")
+        << u"keyEnglish"_s << QKeySequence(Qt::ALT | Qt::Key_F) << Effect::Fixes;
+    QTest::newRow("Alt+D is not the editor's Datei") << QString() << QKeySequence(Qt::ALT | Qt::Key_D) << Effect::Nothing;
+    QTest::newRow("Alt+E is not the editor's Edit") << QString() << QKeySequence(Qt::ALT | Qt::Key_E) << Effect::Nothing;
+    QTest::newRow("F10 is not the editor's menu") << QString() << QKeySequence(Qt::Key_F10) << Effect::Nothing;
+    QTest::newRow("Ctrl+Z is not the editor's Undo") << QString() << QKeySequence(Qt::CTRL | Qt::Key_Z) << Effect::Nothing;
+    QTest::newRow("Ctrl+O is not the editor's Open") << QString() << QKeySequence(Qt::CTRL | Qt::Key_O) << Effect::Nothing;
+    QTest::newRow("Ctrl+S is not the editor's Save") << QString() << QKeySequence(Qt::CTRL | Qt::Key_S) << Effect::Nothing;
+}
+
+// Keys pressed in the readability window act in it: the editor's menu bar and
+// commands do not see them, although a tool window shares its parent's
+// shortcuts in Qt.
+void TestReadabilityWindow::keysPressedInTheWindowActInIt()
+{
+    QFETCH(QString, language);
+    QFETCH(QKeySequence, keys);
+    QFETCH(Effect, effect);
+    WindowFixture f;
+    QVERIFY(f.chooseByKeys(u"keyGreenscheme"_s)); // pairs below their level, and a step to undo
+    if (!language.isEmpty())
+        QVERIFY(f.chooseByKeys(language));
+    ReadabilityWindow *window = open(f);
+    QVERIFY(window);
+    auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->topLevelItem(0)).center());
+    QCOMPARE(QApplication::focusWidget(), rows);
+    const Readability::Verdict worst = window->verdicts().front();
+    std::array<Rgb, 61> before;
+    for (int element = 1; element <= 60; ++element)
+        before[element] = f.colour(element);
+
+    QTest::keySequence(rows, keys);
+
+    const bool menuOpened = QApplication::activePopupWidget() || f.menuBar()->activeAction();
+    while (QApplication::activePopupWidget())
+        QApplication::activePopupWidget()->close();
+    QVERIFY(!menuOpened);
+    QVERIFY(f.dialogs->folders.isEmpty());
+    QCOMPARE(window->isVisible(), effect != Effect::Closes);
+    for (int element = 1; element <= 60; ++element) {
+        if (element != worst.pair.text || effect != Effect::Fixes)
+            QCOMPARE(f.colour(element), before[element]);
+    }
+    if (effect == Effect::Fixes)
+        QVERIFY(ColourScience::phoneContrast(f.colour(worst.pair.text), f.colour(worst.pair.background)) >= worst.level);
+}
+
+namespace {
+
+// A remembered place as QWidget::saveGeometry() writes it, with the window's
+// rectangle as given.
+QByteArray placeOf(const QRect &rect)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    stream << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << rect << rect << qint32(0) << quint8(0) << quint8(0)
+           << qint32(QGuiApplication::primaryScreen()->geometry().width()) << rect;
+    return bytes;
+}
+
+} // namespace
+
+void TestReadabilityWindow::aPlaceTheWindowCannotUseIsTreatedAsAbsent_data()
+{
+    QTest::addColumn<QByteArray>("place");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("on the screen") << placeOf({100, 60, 700, 300}) << true;
+    QTest::newRow("huge") << placeOf({0, 0, 1 << 30, 1 << 30}) << false;
+    QTest::newRow("huge, from far off") << placeOf({-100000, -100000, 200000, 200000}) << false;
+    QTest::newRow("zero") << placeOf({0, 0, 0, 0}) << false;
+    QTest::newRow("inverted") << placeOf(QRect(QPoint(600, 400), QPoint(100, 100))) << false;
+    QTest::newRow("1x1") << placeOf({100, 100, 1, 1}) << false;
+    QTest::newRow("lower than its content") << placeOf({0, 40, 700, 40}) << false;
+    QTest::newRow("mostly off the screen") << placeOf({-600, 40, 700, 300}) << false;
+    QTest::newRow("far off every screen") << placeOf({30000, 30000, 700, 300}) << false;
+    QTest::newRow("truncated") << placeOf({0, 40, 700, 300}).left(40) << false;
+    QTest::newRow("no place at all") << QByteArray("rubbish, not a place") << false;
+}
+
+// A remembered place that the window cannot use is as good as none: the window
+// opens beside the editor at the size it has without one, and keeps that.
+void TestReadabilityWindow::aPlaceTheWindowCannotUseIsTreatedAsAbsent()
+{
+    QFETCH(QByteArray, place);
+    QFETCH(bool, used);
+    QRect beside;
+    {
+        WindowFixture f;
+        beside = open(f)->geometry();
+    }
+    WindowFixture f({{u"Reg/RegDone"_s, u"1"_s}, {u"Readability/geometry"_s, place}});
+    ReadabilityWindow *window = open(f);
+    QVERIFY(window);
+    if (used) {
+        QCOMPARE(window->geometry().topLeft(), QPoint(100, 60));
+        QCOMPARE(window->height(), 300);
+    } else {
+        QCOMPARE(window->geometry(), beside);
+    }
+    // What it keeps is a place it can use.
+    window->close();
+    WindowFixture again({{u"Reg/RegDone"_s, u"1"_s},
+                         {u"Readability/geometry"_s, WindowFixture::stored(u"Readability/geometry"_s)}});
+    QCOMPARE(open(again)->size(), window->size());
+}
+
+// The window on its own, as the editor drives it while a panel covers the
+// editor: Fix is grey and neither a click nor its access key asks for a fix;
+// allowed again, Fix is enabled where a row is current and only there.
+void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
+{
+    storeOnly({});
+    SchemeModel scheme;
+    scheme.loadStandard(StandardScheme::Green);
+    ReadabilityWindow window(scheme, nullptr);
+    QSignalSpy fixes(&window, &ReadabilityWindow::fixRequested);
+    auto *rows = window.findChild<QTreeWidget *>(u"readabilityList"_s);
+    auto *fix = window.findChild<QPushButton *>(u"readabilityFix"_s);
+    const auto checkFix = [&](bool enabled, int requested) {
+        QCOMPARE(fix->isEnabled(), enabled);
+        QTest::mouseClick(fix, Qt::LeftButton);
+        QTest::keySequence(rows, QKeySequence(Qt::ALT | Qt::Key_V));
+        QCOMPARE(fixes.count(), requested);
+    };
+
+    // No row yet: allowed again, Fix stays grey.
+    window.setFixAllowed(false);
+    window.setFixAllowed(true);
+    QVERIFY(!fix->isEnabled());
+
+    window.setFixAllowed(false);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->topLevelItem(0)).center());
+    const int chosen = window.verdicts().front().pair.text;
+    checkFix(false, 0);
+    // The rows shown afresh after a colour change leave Fix grey.
+    scheme.setColour(1, {1, 2, 3});
+    QVERIFY(rows->currentItem());
+    checkFix(false, 0);
+
+    window.setFixAllowed(true);
+    checkFix(true, 2); // the click and the access key
+    QCOMPARE(fixes.at(0).at(0).toInt(), chosen);
+    QCOMPARE(fixes.at(1).at(0).toInt(), chosen);
+}
+
+// The offscreen screen is given the size of a small desktop (1024 x 768), where
+// some languages' columns fit and others need more than the screen's width.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir folder;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QFile config(folder.filePath(u"screens.json"_s));
+        if (config.open(QIODevice::WriteOnly)
+            && config.write(R"({"screens": [{"name": "desktop", "width": 1024, "height": 768}]})") > 0) {
+            config.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+        }
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestReadabilityWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_readabilitywindow.moc"

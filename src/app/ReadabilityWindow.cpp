@@ -7,8 +7,11 @@
 #include "Settings.h"
 #include "Texts.h"
 
+#include <QDataStream>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -58,6 +61,53 @@ Text markOf(const Readability::Verdict &verdict)
     return Text::MarkExcellent;
 }
 
+// The window's rectangle in a place that QWidget::saveGeometry() kept (magic
+// number, version, frame, normal geometry, screen number, maximised, full
+// screen; from version 2 the screen's width, from 3 the geometry), as
+// restoreGeometry() would apply it; nothing where the bytes are no such place,
+// are cut short, or keep the window maximised or full screen.
+std::optional<QRect> keptRectangle(const QByteArray &place)
+{
+    QDataStream stream(place);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 major = 0;
+    quint16 minor = 0;
+    QRect frame;
+    QRect normal;
+    QRect geometry;
+    qint32 screen = 0;
+    qint32 screenWidth = 0;
+    quint8 maximised = 0;
+    quint8 fullScreen = 0;
+    stream >> magic >> major >> minor >> frame >> normal >> screen >> maximised >> fullScreen;
+    if (major > 1)
+        stream >> screenWidth;
+    if (major > 2)
+        stream >> geometry;
+    if (stream.status() != QDataStream::Ok || magic != 0x1D9D0CB || major < 1 || major > 3 || maximised || fullScreen)
+        return std::nullopt;
+    return major > 2 ? geometry : normal;
+}
+
+// A rectangle the window can take: at least its minimum size, and at least
+// half of it on the screens (computed in 64 bits: a damaged place can hold any
+// coordinates).
+bool canTake(const QRect &rect, const QSize &minimum)
+{
+    const qint64 width = qint64(rect.right()) - rect.left() + 1;
+    const qint64 height = qint64(rect.bottom()) - rect.top() + 1;
+    if (width < minimum.width() || height < minimum.height())
+        return false;
+    qint64 shown = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect part = rect.intersected(screen->availableGeometry());
+        if (!part.isEmpty())
+            shown += qint64(part.width()) * part.height();
+    }
+    return 2 * shown >= width * height;
+}
+
 } // namespace
 
 ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
@@ -87,23 +137,31 @@ ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
     layout->addLayout(buttons);
     resize(820, 360);
 
-    m_placed = restoreGeometry(Settings::readabilityGeometry());
+    m_placed = restorePlace();
 
     connect(&scheme, &SchemeModel::colourChanged, this, &ReadabilityWindow::showPairs);
     connect(&scheme, &SchemeModel::tableReplaced, this, &ReadabilityWindow::showPairs);
     connect(&scheme, &SchemeModel::visibilityChanged, this, &ReadabilityWindow::showPairs);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &ReadabilityWindow::chooseRow);
-    // A row can be current without being chosen (the list just took the focus):
-    // Fix works on it all the same.
-    connect(m_list, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { m_fix->setEnabled(current != nullptr); });
+    connect(m_list, &QTreeWidget::currentItemChanged, this, &ReadabilityWindow::showFixState);
     connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
     setLanguage(m_language);
+}
+
+// A place the window cannot use (not one saveGeometry() wrote, smaller than the
+// window's content needs, mostly off the screens) counts as none: the window
+// then opens beside the editor.
+bool ReadabilityWindow::restorePlace()
+{
+    const QByteArray place = Settings::readabilityGeometry();
+    const std::optional<QRect> rect = keptRectangle(place);
+    return rect && canTake(*rect, minimumSizeHint()) && restoreGeometry(place);
 }
 
 void ReadabilityWindow::setLanguage(Language language)
 {
     m_language = language;
+    m_fitWidth = true;
     setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
     QStringList columns;
@@ -147,21 +205,30 @@ void ReadabilityWindow::showPairs()
     }
     if (current)
         m_list->setCurrentItem(current);
-    m_fix->setEnabled(current != nullptr);
+    showFixState();
     fitColumns();
 }
 
 // The list is never narrower than its columns, whose widths follow the names
 // of the language: nothing is cut off. Only a screen narrower than that needs
-// the scroll bar across.
+// the scroll bar across. When the window opens and after a language change, the
+// window takes the width the columns need, narrower as well as wider; in
+// between, a wider window keeps its width.
 void ReadabilityWindow::fitColumns()
 {
     m_list->header()->resizeSections(QHeaderView::ResizeToContents);
     const int columns = m_list->header()->length();
     const int wanted = columns + m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
     // Room for the window's frame and margins on the screen it is on.
-    const int room = screen()->availableGeometry().width() - (frameGeometry().width() - m_list->width()) - 16;
+    const QMargins margins = layout()->contentsMargins();
+    const int around = frameGeometry().width() - width() + margins.left() + margins.right();
+    const int room = screen()->availableGeometry().width() - around - 16;
     m_list->setMinimumWidth(std::max(0, std::min(wanted, room)));
+    if (m_fitWidth && isVisible()) {
+        m_fitWidth = false;
+        layout()->activate(); // lowers the window's minimum to the new columns' first
+        resize(minimumSizeHint().width(), height());
+    }
     keepOnScreen();
 }
 
@@ -186,9 +253,22 @@ void ReadabilityWindow::keepOnScreen()
 void ReadabilityWindow::chooseRow()
 {
     const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
-    m_fix->setEnabled(row >= 0);
+    showFixState();
     if (row >= 0 && row < int(m_verdicts.size()))
         emit elementChosen(m_verdicts[row].pair.text);
+}
+
+void ReadabilityWindow::setFixAllowed(bool allowed)
+{
+    m_fixAllowed = allowed;
+    showFixState();
+}
+
+// A row can be current without being chosen (the list just took the focus):
+// Fix works on it all the same.
+void ReadabilityWindow::showFixState()
+{
+    m_fix->setEnabled(m_fixAllowed && m_list->currentItem() != nullptr);
 }
 
 void ReadabilityWindow::fix()
@@ -212,12 +292,40 @@ ReadabilityWindow::~ReadabilityWindow()
         Settings::storeReadabilityGeometry(saveGeometry());
 }
 
+// A tool window shares its parent's shortcuts in Qt (the editor's menu bar and
+// commands would answer Alt and a letter, F10, Ctrl+Z, Ctrl+O pressed here).
+// Taking every shortcut override keeps them out: the key comes to the focused
+// control as a key press, and what that control leaves comes to keyPressEvent.
+bool ReadabilityWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// The window's own keys, since no shortcut reaches it: Esc closes it, and
+// Fix's access key presses Fix (which does nothing while Fix is grey).
+void ReadabilityWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else if (QKeySequence(event->keyCombination()) == m_fix->shortcut())
+        m_fix->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// It opens with the top of the list in view, where the worst pairs are.
 // Where no place is remembered, the window opens beside the editor: to its
 // right, else to its left, else below it, whichever the screen holds whole;
 // on a screen too small for all three, as far right as the screen allows.
 void ReadabilityWindow::showEvent(QShowEvent *event)
 {
+    m_fitWidth = true;
     showPairs();
+    m_list->scrollToTop();
     if (!m_placed && parentWidget()) {
         m_placed = true;
         const QWidget *editor = parentWidget()->window();

@@ -16,7 +16,8 @@ class SchemeModel;
 // worst first, each with a sample of the text on its background as the phone
 // shows them, both element names, their ratio and a mark; the pairs whose text
 // the phone hides come last. It follows the scheme and the language, and
-// remembers where it was.
+// remembers where it was. Keys pressed in it are its own: the editor's menu bar
+// and commands do not see them, and Esc closes it.
 class ReadabilityWindow : public QWidget
 {
     Q_OBJECT
@@ -25,6 +26,9 @@ public:
     ~ReadabilityWindow() override;
 
     void setLanguage(Language language);
+    // While fixing is not allowed (the editor is covered), Fix is grey and no
+    // key or click reaches it; allowed again, it is enabled where a row is current.
+    void setFixAllowed(bool allowed);
     // The pairs as the rows show them, top to bottom.
     const std::vector<Readability::Verdict> &verdicts() const { return m_verdicts; }
 
@@ -35,14 +39,18 @@ signals:
     void fixRequested(int element, const Rgb &colour);
 
 protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
+    bool restorePlace();
     void showPairs();
     void fitColumns();
     void keepOnScreen();
     void chooseRow();
+    void showFixState();
     void fix();
 
     const SchemeModel &m_scheme;
@@ -50,5 +58,7 @@ private:
     std::vector<Readability::Verdict> m_verdicts;
     QTreeWidget *m_list = nullptr;
     QPushButton *m_fix = nullptr;
-    bool m_placed = false; // a place was remembered, or the window was placed once
+    bool m_placed = false; // a usable place was remembered, or the window was placed once
+    bool m_fixAllowed = true;
+    bool m_fitWidth = true; // the next fitting of the columns sets the window's width
 };
