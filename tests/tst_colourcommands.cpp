@@ -13,8 +13,26 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
+
+// Clipboard data that counts what is fetched from it, as another program that
+// owns the clipboard would be asked for it. QMimeData::text() asks for UTF-8
+// text first and then for any text: one fetch of the text, counted once.
+class FetchCountingData : public QMimeData
+{
+public:
+    mutable QStringList fetched;
+
+protected:
+    QVariant retrieveData(const QString &format, QMetaType type) const override
+    {
+        if (format != u"text/plain;charset=utf-8"_s)
+            fetched << format;
+        return QMimeData::retrieveData(format, type);
+    }
+};
 
 // Colours by clipboard, by the colour dialog and from the built-in schemes,
 // reached by keys and by the context menus of the list and the panes.
@@ -84,13 +102,21 @@ void TestColourCommands::pasteTakesEveryForm()
     const Rgb before = f.colour(7);
     const auto pictures = f.pictures();
 
-    auto *data = new QMimeData;
+    // A message of an earlier paste that went wrong.
+    QGuiApplication::clipboard()->setText(u"not a colour"_s);
+    pasteIntoList(f);
+    const QString earlier = statusMessage(f);
+    QVERIFY(!earlier.isEmpty());
+
+    auto *data = new FetchCountingData;
     if (!text.isNull())
         data->setText(text);
     if (colourData.isValid())
         data->setColorData(colourData);
     QGuiApplication::clipboard()->setMimeData(data);
     pasteIntoList(f);
+    // One format fetched, once: each fetch may wait seconds for a program that never answers.
+    QVERIFY2(data->fetched.size() <= 1, qPrintable(data->fetched.join(u", "_s)));
 
     if (!pasted) {
         QCOMPARE(f.colour(7), before);
@@ -99,8 +125,15 @@ void TestColourCommands::pasteTakesEveryForm()
                                                      : Texts::get(Text::NotAColour, f.window.language())
                                                            .arg(ColourText::quoted(text));
         QCOMPARE(statusMessage(f), why);
+        // It shows for a few seconds; then the panel is empty again.
+        auto *time = f.control<QTimer>(u"tmrMessage"_s);
+        QCOMPARE(time->interval(), 5000);
+        QVERIFY(time->isActive());
+        time->start(0); // its time is up
+        QTRY_COMPARE(statusMessage(f), QString());
         return;
     }
+    QCOMPARE(statusMessage(f), QString()); // the colour came: the earlier word is done
     QCOMPARE(f.colour(7), *pasted);
     QVERIFY(f.showsEverywhere(7, *pasted));
     QCOMPARE(f.shownValues(), *pasted);

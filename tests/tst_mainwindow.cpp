@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -445,6 +446,11 @@ void TestMainWindow::savingWritesTheSchemeAndCancellingIsSilent()
     f.window.saveScheme();
     QVERIFY(f.dialogs->messages.isEmpty());
     QCOMPARE(f.dialogs->filters.last(), QStringLiteral("Colour Scheme (*.col);;all (*)"));
+    // The status bar says which file was written, for a few seconds.
+    auto *status = f.control<QLabel>(QStringLiteral("StatusBar1Panel1"));
+    QCOMPARE(status->text(), QStringLiteral("Gespeichert: ") + QDir::toNativeSeparators(path));
+    f.control<QTimer>(QStringLiteral("tmrMessage"))->start(0);
+    QTRY_COMPARE(status->text(), QString());
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -456,6 +462,7 @@ void TestMainWindow::savingWritesTheSchemeAndCancellingIsSilent()
 
     f.window.saveScheme(); // cancelled
     QVERIFY(f.dialogs->messages.isEmpty());
+    QCOMPARE(status->text(), QString());
 }
 
 void TestMainWindow::aFailedSaveIsReported()

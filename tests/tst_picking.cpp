@@ -1,6 +1,7 @@
 #include "support/WindowTest.h"
 
 #include "ColourScience.h"
+#include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "PaneView.h"
 
@@ -357,17 +358,20 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn_data()
     QTest::addColumn<bool>("phone");
     QTest::addColumn<int>("vision"); // ColourScience::Vision
     QTest::addColumn<QString>("storedVision");
+    QTest::addColumn<QString>("line"); // what the frame says of the view, in German
     QTest::newRow("as on the phone") << QStringList{QStringLiteral("actPhoneColours")} << true << 0
-                                     << QStringLiteral("normal");
-    QTest::newRow("red-blind") << QStringList{QStringLiteral("actVision1")} << false << 1 << QStringLiteral("protan");
-    QTest::newRow("green-blind") << QStringList{QStringLiteral("actVision2")} << false << 2 << QStringLiteral("deutan");
+                                     << QStringLiteral("normal") << QStringLiteral("Ansicht: 16 Bit");
+    QTest::newRow("red-blind") << QStringList{QStringLiteral("actVision1")} << false << 1 << QStringLiteral("protan")
+                               << QStringLiteral("Ansicht: rotblind");
+    QTest::newRow("green-blind") << QStringList{QStringLiteral("actVision2")} << false << 2 << QStringLiteral("deutan")
+                                 << QStringLiteral("Ansicht: grünblind");
     QTest::newRow("blue-blind as on the phone")
         << QStringList{QStringLiteral("actVision3"), QStringLiteral("actPhoneColours")} << true << 3
-        << QStringLiteral("tritan");
+        << QStringLiteral("tritan") << QStringLiteral("Ansicht: 16 Bit, blaublind");
     QTest::newRow("back to the plain view")
         << QStringList{QStringLiteral("actPhoneColours"), QStringLiteral("actVision2"), QStringLiteral("actPhoneColours"),
                        QStringLiteral("actVision0")}
-        << false << 0 << QStringLiteral("normal");
+        << false << 0 << QStringLiteral("normal") << QString();
 }
 
 // A right click on a pane opens its view menu; what is chosen there changes the
@@ -379,10 +383,12 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
     QFETCH(bool, phone);
     QFETCH(int, vision);
     QFETCH(QString, storedVision);
+    QFETCH(QString, line);
     const auto seen = ColourScience::Vision(vision);
     {
         WindowFixture f;
         f.clickElement(3);
+        f.window.undo(); // Undo is no longer offered; a pick would offer it again
         const ColourScheme before = f.window.scheme();
         const auto pictures = f.pictures();
         auto *menu = f.control<QMenu>(QStringLiteral("mnuPreviewView"));
@@ -402,7 +408,17 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
             QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
             QApplication::sendEvent(view, &event);
             QTRY_VERIFY(menu->isVisible());
-            QCOMPARE(f.list()->currentRow(), 2); // a right click picks nothing
+            // A right click makes the element under the pointer current, as the
+            // list does: no flash, no step of the makers' sequence, Undo as it was.
+            const Rgb mask = f.window.panes().pane(step % PreviewPanes::kCount).maskColourAt(at);
+            const int pointed = ElementCode::element(mask.red, mask.green).value_or(0);
+            QVERIFY(pointed > 0);
+            QCOMPARE(f.list()->currentRow(), pointed - 1);
+            QCOMPARE(f.window.findChild<QAction *>(QStringLiteral("actColourTarget"))->text(),
+                     ElementCatalogue::numberedName(Language::German, pointed));
+            QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
+            QCOMPARE(f.preview()->clickSequence().state(), 0);
+            QVERIFY(!f.menuItem(QStringLiteral("keyUndo"))->isEnabled());
             auto *item = menu->findChild<QAction *>(choices[step]);
             QVERIFY(item);
             QVERIFY(menu->actions().contains(item));
@@ -418,6 +434,10 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
         QVERIFY(f.window.scheme().table() == before.table());
         QCOMPARE(WindowFixture::stored(QStringLiteral("View/phone")).toString(), phone ? QStringLiteral("1") : QStringLiteral("0"));
         QCOMPARE(WindowFixture::stored(QStringLiteral("View/vision")).toString(), storedVision);
+        const auto *shownLine = f.control<QLabel>(QStringLiteral("lblView"));
+        QCOMPARE(shownLine->isVisible(), !line.isEmpty());
+        if (!line.isEmpty())
+            QCOMPARE(shownLine->text(), line);
 
         // A left click still picks the element's own colour.
         const Rgb colour = f.colour(21);
@@ -442,6 +462,7 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
     QVERIFY(menu);
     QCOMPARE(again.findChild<QAction *>(QStringLiteral("actPhoneColours"))->isChecked(), phone);
     QVERIFY(again.findChild<QAction *>(QStringLiteral("actVision%1").arg(vision))->isChecked());
+    QCOMPARE(again.findChild<QLabel *>(QStringLiteral("lblView"))->isVisible(), !line.isEmpty());
     auto *view = again.findChild<PaneView *>(QStringLiteral("PicturePreview1"));
     QVERIFY(drawsAs(view, expectedDrawing(again.panes().pane(1).picture(), phone, seen)));
 }

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <algorithm>
+
 namespace {
 
 constexpr StandardScheme kResetSchemes[] = {StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red};
@@ -36,8 +38,7 @@ ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current
     m_paste = action("actPasteColour", &ColourCommands::paste);
     m_paste->setShortcut(QKeySequence::Paste);
     m_enter = action("actEnterColour", &ColourCommands::enter);
-    // The menus name the element their commands act on: a right click on a
-    // preview screen does not choose the element under the pointer.
+    // The menus name the element their commands act on.
     m_target = new QAction(this);
     m_target->setObjectName(QStringLiteral("actColourTarget"));
     m_target->setEnabled(false);
@@ -115,27 +116,45 @@ void ColourCommands::copy()
 }
 
 // Colour data comes first: a program that offers both means the colour.
+//
+// Every fetch from the program that owns the clipboard waits for its answer,
+// for seconds when it never gives one. So the offered formats are asked for
+// once, and one offered format is fetched, once: colour data when offered (a
+// colour that does not come is no reason to wait a second time for the text),
+// else the text. No paste waits longer than a paste into a text box does.
 void ColourCommands::paste()
 {
     if (!m_current())
         return;
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (data && data->hasColor()) {
+    const QStringList offered = data ? data->formats() : QStringList();
+    if (offered.contains(QStringLiteral("application/x-color"))) {
         const QColor colour = qvariant_cast<QColor>(data->colorData());
-        if (colour.isValid()) {
-            const QColor rgb = colour.toRgb();
-            emit colourChosen(Rgb{quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue())});
+        if (!colour.isValid()) {
+            emit message(Texts::get(Text::ClipboardEmpty, m_language));
             return;
         }
-    }
-    if (!data || !data->hasText() || data->text().trimmed().isEmpty()) {
-        emit message(Texts::get(Text::ClipboardEmpty, m_language));
+        const QColor rgb = colour.toRgb();
+        take(Rgb{quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue())});
         return;
     }
-    if (const auto colour = ColourText::parse(data->text()))
-        emit colourChosen(*colour);
+    const bool textOffered = std::any_of(offered.begin(), offered.end(), [](const QString &format) {
+        return format.startsWith(QStringLiteral("text/plain"));
+    });
+    const QString text = textOffered ? data->text() : QString();
+    if (text.trimmed().isEmpty())
+        emit message(Texts::get(Text::ClipboardEmpty, m_language));
+    else if (const auto colour = ColourText::parse(text))
+        take(*colour);
     else
-        emit message(Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(data->text())));
+        emit message(Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(text)));
+}
+
+// A colour taken ends the message of a paste that went wrong before.
+void ColourCommands::take(const Rgb &colour)
+{
+    emit message({});
+    emit colourChosen(colour);
 }
 
 // The dialog does not block: the window goes on being drawn behind it.

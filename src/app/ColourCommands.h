@@ -54,6 +54,7 @@ signals:
 
 private:
     std::optional<Rgb> currentColour() const;
+    void take(const Rgb &colour);
     void nameTarget();
 
     const SchemeModel &m_scheme;

@@ -103,6 +103,11 @@ QString MainWindow::text(Text text) const
     return Texts::get(text, m_language);
 }
 
+void MainWindow::chooseElement(int element)
+{
+    cmbElement->selectPosition(element - 1);
+}
+
 // Loads the current element into the editor. Under the guard: the values being
 // shown are the table's own, so the preview needs no repaint.
 void MainWindow::showElement()
@@ -151,8 +156,7 @@ void MainWindow::showReadability()
     if (!m_readability) {
         m_readability = new ReadabilityWindow(m_scheme, this);
         m_readability->setLanguage(m_language);
-        connect(m_readability, &ReadabilityWindow::elementChosen, this,
-                [this](int element) { cmbElement->selectPosition(element - 1); });
+        connect(m_readability, &ReadabilityWindow::elementChosen, this, &MainWindow::chooseElement);
         connect(m_readability, &ReadabilityWindow::fixRequested, this, &MainWindow::fixReadability);
     }
     m_readability->show();
@@ -163,7 +167,7 @@ void MainWindow::showReadability()
 void MainWindow::fixReadability(int element, const Rgb &colour)
 {
     if (cmbElement->currentElement() != element)
-        cmbElement->selectPosition(element - 1);
+        chooseElement(element);
     if (cmbElement->currentElement() == element)
         takePaletteColour(colour);
 }

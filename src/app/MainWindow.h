@@ -115,6 +115,8 @@ private:
     void addWindowKeys();
 
     // --- Editor
+    // Makes an element current exactly as a choice in the list does.
+    void chooseElement(int element);
     void showElement();
     void showCurrentColour();
     void tellRefusedNameCharacter();

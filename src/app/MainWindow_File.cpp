@@ -81,10 +81,12 @@ void MainWindow::saveScheme()
     if (path.isEmpty())
         return;
     rememberFolder(path);
-    if (const auto problem = SchemeFile::save(m_scheme.scheme(), path))
+    if (const auto problem = SchemeFile::save(m_scheme.scheme(), path)) {
         showProblem(Text::SaveFailed, path, problem->words(m_language));
-    else
+    } else {
         rememberRecentFile(path);
+        StatusBar1->showMessage(text(Text::SchemeSaved).arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 void MainWindow::loadStandardScheme(StandardScheme scheme)

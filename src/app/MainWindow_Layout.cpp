@@ -98,6 +98,7 @@ void MainWindow::connectControls()
     });
     StatusBar1->followScheme(m_scheme);
     connect(FramePreview, &PreviewFrame::picked, this, &MainWindow::takePick);
+    connect(FramePreview, &PreviewFrame::elementPointed, this, &MainWindow::chooseElement);
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
     connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
     connect(TabPaletteSelect, &PaletteTabs::colourChosen, this, &MainWindow::takePaletteColour);

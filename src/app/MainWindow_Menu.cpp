@@ -81,7 +81,7 @@ void MainWindow::dispatch(const QString &key)
 void MainWindow::loadRedScheme()
 {
     if (FramePreview->clickSequence().isComplete())
-        StatusBar1->showMessage(text(Text::SecretRedScheme));
+        StatusBar1->showLastingMessage(text(Text::SecretRedScheme));
     loadStandardScheme(StandardScheme::Red);
     FramePreview->resetClickSequence();
 }

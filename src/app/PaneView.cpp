@@ -1,5 +1,6 @@
 #include "PaneView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -41,6 +42,11 @@ bool PaneView::event(QEvent *event)
         else
             QToolTip::showText(help->globalPos(), text, this, QRect(help->pos(), QSize(1, 1))); // gone once the pointer moves on
         return true;
+    }
+    if (event->type() == QEvent::ContextMenu) {
+        const auto *menu = static_cast<QContextMenuEvent *>(event);
+        if (menu->reason() == QContextMenuEvent::Mouse)
+            emit rightClicked(menu->pos());
     }
     return QWidget::event(event);
 }

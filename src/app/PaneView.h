@@ -25,6 +25,8 @@ signals:
     void pointerMoved(QPoint position);
     // A left click: pressed and released over the pane. A double click counts once.
     void clicked(QPoint position);
+    // A context menu asked for by the mouse, before the menu opens.
+    void rightClicked(QPoint position);
 
 protected:
     bool event(QEvent *event) override;

@@ -28,6 +28,11 @@ PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *pa
         PicturePreview[i]->setToolTipSource([this, i](QPoint at) { return toolTip(i, at); });
         connect(PicturePreview[i], &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
         connect(PicturePreview[i], &PaneView::clicked, this, [this, i] { pick(i); });
+        connect(PicturePreview[i], &PaneView::rightClicked, this, [this, i](QPoint at) {
+            const Rgb mask = m_panes.pane(i).maskColourAt(at);
+            if (const auto element = ElementCode::element(mask.red, mask.green))
+                emit elementPointed(*element);
+        });
         PicturePreview[i]->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(PicturePreview[i], &QWidget::customContextMenuRequested, this,
                 [this, i](QPoint at) { mnuPreviewView->popup(PicturePreview[i]->mapToGlobal(at)); });
@@ -40,6 +45,11 @@ PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *pa
     cmdLoadMask = place<QPushButton>(this, QStringLiteral("cmdLoadMask"), {152, 296, 73, 25});
     cmdLoadMask->hide();
     connect(cmdLoadMask, &QPushButton::clicked, this, &PreviewFrame::maskFileRequested);
+
+    // Between the panes and the developer's readout, so that neither covers it.
+    lblView = place<QLabel>(this, QStringLiteral("lblView"), {8, 282, 217, 14});
+    lblView->setTextFormat(Qt::PlainText);
+    lblView->hide();
 
     // Two lines at the same place; etchRule() makes them a rule.
     Line3 = place<QFrame>(this, QStringLiteral("Line3"), {8, 328, 217, 1});
@@ -72,6 +82,20 @@ void PreviewFrame::setLanguage(Language language)
     const Text visions[] = {Text::VisionNormal, Text::VisionProtan, Text::VisionDeutan, Text::VisionTritan};
     for (std::size_t v = 0; v < actVision.size(); ++v)
         actVision[v]->setText(Texts::get(visions[v], language));
+    showViewLine();
+}
+
+void PreviewFrame::showViewLine()
+{
+    const PreviewPanes::View shown = view();
+    QStringList views;
+    if (shown.phone)
+        views << Texts::get(Text::ViewPhoneShort, m_language);
+    const Text visions[] = {Text::ViewProtanShort, Text::ViewDeutanShort, Text::ViewTritanShort};
+    if (shown.vision != ColourScience::Vision::Normal)
+        views << Texts::get(visions[int(shown.vision) - 1], m_language);
+    lblView->setText(Texts::get(Text::ViewShown, m_language).arg(views.join(QStringLiteral(", "))));
+    lblView->setVisible(!views.isEmpty());
 }
 
 // The menu is kept, not built per click, and opened without waiting for it, so
@@ -130,6 +154,7 @@ void PreviewFrame::showEvent(QShowEvent *event)
     actPhoneColours->setChecked(stored.phone);
     actVision[std::size_t(stored.vision)]->setChecked(true);
     m_panes.setView(stored);
+    showViewLine();
 }
 
 PreviewPanes::View PreviewFrame::view() const
@@ -148,6 +173,7 @@ void PreviewFrame::chooseView()
     const PreviewPanes::View chosen = view();
     m_panes.setView(chosen);
     Settings::storePreviewView(chosen);
+    showViewLine();
 }
 
 void PreviewFrame::etchRule()

@@ -63,6 +63,9 @@ public:
 signals:
     // A click picked an element; `shown` is the colour the pane shows there.
     void picked(int element, const Rgb &shown);
+    // A right click on an element's pixel: the element is to become current, as
+    // when chosen in the list, before the context menu names it.
+    void elementPointed(int element);
     // The hidden developer button asks for preview pictures from a file.
     void maskFileRequested();
 
@@ -79,6 +82,8 @@ private:
     void hideProviderName(bool hidden);
     void buildViewMenu();
     void chooseView();
+    // The line under the panes that names the view while one is on.
+    void showViewLine();
 
     SchemeModel &m_scheme;
     PreviewPanes &m_panes;
@@ -89,6 +94,7 @@ private:
     QCheckBox *chkBlink = nullptr;
     QCheckBox *chkProvider = nullptr;
     QLabel *DEVEdition3 = nullptr;
+    QLabel *lblView = nullptr;
     QPushButton *cmdLoadMask = nullptr;
     QTimer *tmrBlink = nullptr;
     QTimer *tCheatModus = nullptr;

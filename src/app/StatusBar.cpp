@@ -44,6 +44,12 @@ StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
     tmrClock->setTimerType(Qt::PreciseTimer);
     connect(tmrClock, &QTimer::timeout, this, &StatusBar::showTime);
     showTime();
+
+    tmrMessage = new QTimer(this);
+    tmrMessage->setObjectName(QStringLiteral("tmrMessage"));
+    tmrMessage->setSingleShot(true);
+    tmrMessage->setInterval(kMessageTime);
+    connect(tmrMessage, &QTimer::timeout, this, &StatusBar::showFirstPanel);
 }
 
 void StatusBar::showTime()
@@ -55,22 +61,34 @@ void StatusBar::showTime()
 
 void StatusBar::showMessage(const QString &text)
 {
-    if (m_covered)
-        m_covered = text; // shown once the tip goes
+    m_message = text;
+    if (text.isEmpty())
+        tmrMessage->stop();
     else
-        StatusBar1Panel1->setText(text);
+        tmrMessage->start();
+    showFirstPanel();
+}
+
+void StatusBar::showLastingMessage(const QString &text)
+{
+    m_lasting = text;
+    showMessage({});
 }
 
 void StatusBar::showTip(const QString &tip)
 {
-    if (!tip.isEmpty()) {
-        if (!m_covered)
-            m_covered = StatusBar1Panel1->text();
-        StatusBar1Panel1->setText(tip);
-    } else if (m_covered) {
-        StatusBar1Panel1->setText(*m_covered);
-        m_covered.reset();
-    }
+    m_tip = tip;
+    showFirstPanel();
+}
+
+void StatusBar::showFirstPanel()
+{
+    if (!m_tip.isEmpty())
+        StatusBar1Panel1->setText(m_tip);
+    else if (tmrMessage->isActive())
+        StatusBar1Panel1->setText(m_message);
+    else
+        StatusBar1Panel1->setText(m_lasting);
 }
 
 void StatusBar::followScheme(const SchemeModel &scheme)

@@ -6,8 +6,6 @@
 
 class ClickableLabel;
 
-#include <optional>
-
 class QLabel;
 class SchemeModel;
 class QTimer;
@@ -23,9 +21,16 @@ class StatusBar : public QFrame
 public:
     explicit StatusBar(QWidget *parent = nullptr);
 
+    // The program's own messages show for a few seconds (kMessageTime); then the
+    // panel shows again what it showed before. An empty text ends the message at once.
     void showMessage(const QString &text);
+    // A text that stays until the program ends: the message of the makers' click
+    // sequence. Messages shown later cover it for their few seconds only.
+    void showLastingMessage(const QString &text);
     // A status tip shows over the message until an empty tip gives it back.
     void showTip(const QString &tip);
+
+    static constexpr int kMessageTime = 5000; // ms
 
     // The readability panel follows the scheme from now on: every colour, a new
     // table and a hidden or shown text change it.
@@ -42,13 +47,18 @@ signals:
 private:
     void showTime();
     void showReadability();
+    // Shows the tip, else the message while its time runs, else the lasting text.
+    void showFirstPanel();
 
     QLabel *StatusBar1Panel1 = nullptr;
     QLabel *StatusBar1Panel2 = nullptr;
     ClickableLabel *StatusBar1Panel3 = nullptr;
     QTimer *tmrClock = nullptr;
+    QTimer *tmrMessage = nullptr; // runs while a message shows
+    QString m_message;
+    QString m_lasting;
+    QString m_tip;
     const SchemeModel *m_scheme = nullptr;
     Language m_language = Language::German;
     bool m_readabilityOffered = true;
-    std::optional<QString> m_covered; // while a tip shows: the message it covers
 };

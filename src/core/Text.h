@@ -78,6 +78,12 @@ enum class Text {
     ClipboardEmpty,    // the clipboard holds neither text nor a colour
     ColourDialogTitle,
     ColourDialogPrompt, // the forms a colour may be written in
+    SchemeSaved,       // %1 the file written
+    ViewShown,         // under the panes while a view is on: %1 the views, short
+    ViewPhoneShort,    // the views as that line names them
+    ViewProtanShort,
+    ViewDeutanShort,
+    ViewTritanShort,
     // Reasons, shown under a message or by --check.
     AtLine,            // "line %1: %2"
     FileEmpty,
