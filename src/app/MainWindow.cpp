@@ -158,6 +158,7 @@ void MainWindow::showReadability()
         m_readability->setLanguage(m_language);
         connect(m_readability, &ReadabilityWindow::elementChosen, this, &MainWindow::chooseElement);
         connect(m_readability, &ReadabilityWindow::fixRequested, this, &MainWindow::fixReadability);
+        m_readability->setFixAllowed(isEditorShown());
     }
     m_readability->show();
     m_readability->raise();

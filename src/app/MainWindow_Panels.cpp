@@ -11,6 +11,7 @@
 #include "LogoControl.h"
 #include "MenuBar.h"
 #include "PanelTexts.h"
+#include "ReadabilityWindow.h"
 #include "Place.h"
 #include "Settings.h"
 #include "StatusBar.h"
@@ -127,6 +128,9 @@ void MainWindow::followCover()
     const bool bannerShown = MainElements->isHidden();
     ctlLink1->setEnabled(bannerShown);
     quorvix1->setEnabled(bannerShown);
+    // Nothing changes the scheme unseen: Fix waits for the editor to show.
+    if (m_readability)
+        m_readability->setFixAllowed(editorShown);
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).
     if (QWidget *focus = focusWidget(); !focus || !focus->isVisible())
