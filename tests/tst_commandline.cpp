@@ -25,6 +25,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,7 +42,7 @@ struct Run
 
 Run vexlume(const QStringList &arguments, const QProcessEnvironment &environment =
                                               QProcessEnvironment::systemEnvironment(),
-            void (*beforeStart)() = nullptr)
+            const std::function<void()> &beforeStart = {})
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -122,6 +123,8 @@ private slots:
     void checkOfOnlyGoodFilesSucceeds();
     void contrastReportsPairsBelowTheirLevel_data();
     void contrastReportsPairsBelowTheirLevel();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
     void usageErrors_data();
     void usageErrors();
     void renderDrawsTheSchemeOverTheMasks_data();
@@ -240,6 +243,10 @@ void TestCommandLine::contrastReportsPairsBelowTheirLevel_data()
         << QStringList{QStringLiteral("--min-ratio"), QStringLiteral("7"), QStringLiteral("faint.col")} << 1
         << faintSoftkey.arg(QStringLiteral("7")) + faintScrollMark
                + QStringLiteral("faint.col: 22 pairs checked, 3 below their level, 1 not checked\n");
+    QTest::newRow("a level written with a trailing zero")
+        << QStringList{QStringLiteral("--min-ratio"), QStringLiteral("4.50"), QStringLiteral("faint.col")} << 1
+        << faintSoftkey.arg(QStringLiteral("4.5")) + faintScrollMark
+               + QStringLiteral("faint.col: 22 pairs checked, 3 below their level, 1 not checked\n");
     QTest::newRow("a lower level for texts")
         << QStringList{QStringLiteral("faint.col"), QStringLiteral("--min-ratio=4.2")} << 1
         << faintScrollMark + QStringLiteral("faint.col: 22 pairs checked, 2 below their level, 1 not checked\n");
@@ -272,13 +279,18 @@ void TestCommandLine::contrastReportsPairsBelowTheirLevel_data()
                "background\": 1.7:1, needs 3:1\n"
                "built-in green: 16 \"select menu font\" on 17 \"select menu background\": 3.4:1, needs 4.5:1\n"
                "built-in green: 23 pairs checked, 4 below their level, 0 not checked\n");
-    QTest::newRow("built-in red")
-        << QStringList{QStringLiteral("--standard"), QStringLiteral("red")} << 1
+    for (const QString &twice : {QString(), QStringLiteral("RED")}) {
+        QStringList arguments{QStringLiteral("--standard"), QStringLiteral("red")};
+        if (!twice.isEmpty())
+            arguments << QStringLiteral("--standard") << twice; // the same name again changes nothing
+        QTest::newRow(twice.isEmpty() ? "built-in red" : "built-in red, named twice")
+        << arguments << 1
         << QStringLiteral(
                "built-in red: 3 \"base window font\" on 4 \"base window background\": 3.9:1, needs 4.5:1\n"
                "built-in red: 5 \"base windows title font number\" on 4 \"base window background\": 3.9:1, "
                "needs 4.5:1\n"
                "built-in red: 23 pairs checked, 2 below their level, 0 not checked\n");
+    }
 }
 
 // Run in the folder of the files, so that the report names them as given.
@@ -294,6 +306,44 @@ void TestCommandLine::contrastReportsPairsBelowTheirLevel()
     QCOMPARE(run.out, output);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, exitCode);
+}
+
+void TestCommandLine::outputThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // each succeeds where its output can be written
+    QTest::addColumn<QString>("output");        // "closed" (as ">&-" leaves it) or "no room"
+    const QStringList check{QStringLiteral("--check"), QStringLiteral("good.col")};
+    const QStringList contrast{QStringLiteral("--contrast"), QStringLiteral("paper.col")};
+    const QStringList help{QStringLiteral("--help")};
+    const QStringList version{QStringLiteral("--version")};
+    for (const QString &output : {QStringLiteral("closed"), QStringLiteral("no room")}) {
+        for (const QStringList &arguments : {check, contrast, help, version})
+            QTest::addRow("%s, %s", qPrintable(arguments.constFirst()), qPrintable(output)) << arguments << output;
+    }
+}
+
+// A report that was never written must not pass for one that was: the mode
+// fails and says why on standard error.
+void TestCommandLine::outputThatCannotBeWrittenFails()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    const QByteArray outputFile = QFile::encodeName(path(QStringLiteral("standard-output.txt")));
+    const auto redirect = output == u"closed" ? std::function<void()>([] { ::close(STDOUT_FILENO); })
+                                              : std::function<void()>([&outputFile] {
+                                                    const int file = ::open(outputFile.constData(),
+                                                                            O_WRONLY | O_CREAT | O_TRUNC, 0600);
+                                                    ::dup2(file, STDOUT_FILENO);
+                                                    NoRoomOnDisk::applyTo();
+                                                });
+    const QString workingDirectory = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    const Run run = vexlume(arguments, QProcessEnvironment::systemEnvironment(), redirect);
+    QDir::setCurrent(workingDirectory);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith(QStringLiteral("vexlume: standard output cannot be written: ")), qPrintable(run.err));
+    if (output == u"no room")
+        QCOMPARE(QFileInfo(QFile::decodeName(outputFile)).size(), 0);
 }
 
 void TestCommandLine::usageErrors_data()
@@ -322,7 +372,9 @@ void TestCommandLine::usageErrors_data()
                        QStringLiteral("a.col")};
     QTest::newRow("contrast of an unknown scheme")
         << QStringList{QStringLiteral("--contrast"), QStringLiteral("--standard"), QStringLiteral("purple")};
-    for (const char *ratio : {"22", "0.5", "0", "-7", "seven", "", "nan", "inf"}) {
+    // Ratios are shown to one decimal: a finer level could be shown as the ratio
+    // that misses it. The decimal mark is a point.
+    for (const char *ratio : {"22", "0.5", "0", "-7", "seven", "", "nan", "inf", "4.50000001", "4.55", "4,5"}) {
         QTest::addRow("min-ratio %s", ratio) << QStringList{QStringLiteral("--contrast"), QStringLiteral("--min-ratio"),
                                                             QString::fromLatin1(ratio), QStringLiteral("a.col")};
     }
@@ -346,7 +398,7 @@ void TestCommandLine::usageErrors_data()
                        QStringLiteral("b.col")};
     QTest::newRow("output without suffix") << QStringList{QStringLiteral("--render"), path(QStringLiteral("good.col")),
                                                           QStringLiteral("b")};
-    for (const char *vision : {"normal", "Protan", "deuteranopia", "", "\x1b[2J"}) {
+    for (const char *vision : {"normal", "prot", "deuteranopia", "", "\x1b[2J"}) {
         QTest::addRow("simulate %s", vision) << QStringList{QStringLiteral("--render"), QStringLiteral("--simulate"),
                                                             QString::fromLatin1(vision), QStringLiteral("--standard"),
                                                             QStringLiteral("red"), QStringLiteral("b.png")};
@@ -354,6 +406,26 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("simulate without vision") << QStringList{QStringLiteral("--render"), QStringLiteral("--standard"),
                                                             QStringLiteral("red"), QStringLiteral("b.png"),
                                                             QStringLiteral("--simulate")};
+    // An empty argument names no file, for any mode.
+    QTest::newRow("empty file to check") << QStringList{QStringLiteral("--check"), QString()};
+    QTest::newRow("empty file among files to check")
+        << QStringList{QStringLiteral("--check"), QStringLiteral("good.col"), QString()};
+    QTest::newRow("empty file for contrast") << QStringList{QStringLiteral("--contrast"), QString()};
+    // An option given twice must say the same both times.
+    QTest::newRow("standard twice") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--standard"),
+                                                   QStringLiteral("blue"), QStringLiteral("--standard"),
+                                                   QStringLiteral("red")};
+    QTest::newRow("scale twice") << QStringList{QStringLiteral("--render"), QStringLiteral("--scale"),
+                                                QStringLiteral("2"), QStringLiteral("--scale=3"),
+                                                QStringLiteral("--standard"), QStringLiteral("red"),
+                                                QStringLiteral("b.png")};
+    QTest::newRow("simulate twice") << QStringList{QStringLiteral("--render"), QStringLiteral("--simulate"),
+                                                   QStringLiteral("protan"), QStringLiteral("--standard"),
+                                                   QStringLiteral("red"), QStringLiteral("--simulate"),
+                                                   QStringLiteral("tritan"), QStringLiteral("b.png")};
+    QTest::newRow("min-ratio twice") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--min-ratio"),
+                                                    QStringLiteral("7"), QStringLiteral("--min-ratio"),
+                                                    QStringLiteral("4.5"), QStringLiteral("paper.col")};
     QTest::newRow("phone without render") << QStringList{QStringLiteral("--phone"), QStringLiteral("a.col")};
     QTest::newRow("phone with check") << QStringList{QStringLiteral("--check"), QStringLiteral("--phone"),
                                                      QStringLiteral("a.col")};
@@ -373,7 +445,14 @@ void TestCommandLine::usageErrors()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.err.contains(QStringLiteral("--help")));
     QVERIFY2(!run.err.contains(u'\x1b'), qPrintable(run.err));
+    // The program's own two lines, and no word of the toolkit's.
+    QVERIFY2(run.err.startsWith(QStringLiteral("vexlume: ")) && run.err.count(u'\n') == 2, qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
+    // A level refused is quoted, and the message says how one is written.
+    if (arguments.size() == 4 && arguments.at(0) == u"--contrast" && arguments.at(1) == u"--min-ratio") {
+        QVERIFY2(run.err.contains(u'\'' + arguments.at(2) + u'\''), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("written with a point")), qPrintable(run.err));
+    }
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), before);
     if (QString::fromLatin1(QTest::currentDataTag()).startsWith(u"output"))
         QVERIFY2(run.err.contains(QStringLiteral(".png, .ppm")), qPrintable(run.err)); // the suffixes it writes
@@ -407,6 +486,10 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks_data()
         << QStringList{QStringLiteral("--standard"), QStringLiteral("green")} << 1 << QStringLiteral("green")
         << QStringLiteral("render-green-deutan.png") << QByteArray("png")
         << QStringList{QStringLiteral("--simulate"), QStringLiteral("deutan")};
+    QTest::newRow("green, green-blind, in capitals")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("GREEN")} << 1 << QStringLiteral("green")
+        << QStringLiteral("render-green-deutan-capitals.png") << QByteArray("png")
+        << QStringList{QStringLiteral("--simulate"), QStringLiteral("DEUTAN")};
     QTest::newRow("red as on the phone, blue-blind")
         << QStringList{QStringLiteral("--standard"), QStringLiteral("red")} << 3 << QStringLiteral("red")
         << QStringLiteral("render-red-phone-tritan.bmp") << QByteArray("bmp")
@@ -456,7 +539,7 @@ void TestCommandLine::renderDrawsTheSchemeOverTheMasks()
                 if (view.contains(QStringLiteral("--phone")))
                     seen = ColourScience::phoneColour(seen);
                 if (const qsizetype v = view.indexOf(QStringLiteral("--simulate")); v >= 0) {
-                    const QString vision = view.at(v + 1);
+                    const QString vision = view.at(v + 1).toLower();
                     seen = ColourScience::simulate(seen, vision == u"protan"   ? ColourScience::Vision::Protan
                                                          : vision == u"deutan" ? ColourScience::Vision::Deutan
                                                                                : ColourScience::Vision::Tritan);

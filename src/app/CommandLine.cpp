@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #ifdef VEXLUME_FONTCONFIG
@@ -24,9 +25,12 @@
 #endif
 
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <future>
 #include <optional>
 #include <thread>
+#include <unistd.h>
 #include <variant>
 
 
@@ -99,6 +103,22 @@ int usageError(const QString &message)
     return CommandLine::kUsageError;
 }
 
+// What a mode wrote to standard output reaches it only once flushed, and a full
+// disk or a closed descriptor refuses it only then: a report that was not
+// written must not pass for one that was (a script would take the silence for
+// "all is well"), so the mode fails with a word on standard error.
+int finishOutput(QTextStream &out, int status)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    QString reason;
+    if (const auto *device = qobject_cast<const QFileDevice *>(out.device()); device && device->error())
+        reason = QStringLiteral(": ") + device->errorString();
+    QTextStream(stderr) << "vexlume: standard output cannot be written" << reason << '\n';
+    return CommandLine::kFailure;
+}
+
 // Before the toolkit exists, while it connects to the display: fontconfig reading
 // its configuration and caches (the longest wait of a start), the built-in preview
 // pictures and the settings store, none of which needs the toolkit.
@@ -161,8 +181,8 @@ struct Options
             .arg(Readability::kTextLevel)
             .arg(Readability::kMarkerLevel)};
     QCommandLineOption minRatio{QStringLiteral("min-ratio"),
-        QStringLiteral("With --contrast: the contrast a text needs, a number from 1 to %1 (%2 unless "
-                       "given; 7 for the strictest).")
+        QStringLiteral("With --contrast: the contrast a text needs, a number from 1 to %1 with at most one "
+                       "decimal, written with a point (%2 unless given; 7 for the strictest).")
             .arg(Readability::kHighestLevel)
             .arg(Readability::kTextLevel),
         QStringLiteral("R")};
@@ -172,7 +192,9 @@ struct Options
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(QStringLiteral(
             "Colour scheme editor for the Siemens S55.\n"
-            "Without options it opens the editor window, with FILE.col loaded if given."));
+            "Without options it opens the editor window, with FILE.col loaded if given.\n"
+            "Names given as values (NAME, VISION) are taken in any case; an option given\n"
+            "twice must have the same value both times."));
         parser.addOptions({check, render, scale, phone, simulate, standard, contrast, minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
@@ -185,10 +207,32 @@ struct Options
             QStringLiteral("[FILE.col...] [OUT.png]"));
     }
 
+    // The usage error of an option given more than once with values that differ,
+    // if one is. The same value again changes nothing and is taken.
+    std::optional<QString> repeatedValue() const
+    {
+        for (const QCommandLineOption *option : {&scale, &simulate, &standard, &minRatio}) {
+            const QStringList values = parser.values(*option);
+            for (const QString &value : values) {
+                if (!sameValue(value, values.constFirst())) {
+                    return QStringLiteral("--%1 is given twice, as '%2' and as '%3'")
+                        .arg(option->names().constFirst(), CommandLine::terminalSafe(values.constFirst()),
+                             CommandLine::terminalSafe(value));
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Names given as option values (schemes, visions) are taken in any case.
+    static bool sameValue(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
     // The render request the arguments make, or the usage error they contain.
     std::variant<CommandLine::RenderRequest, QString> renderRequest() const
     {
         const QStringList positional = parser.positionalArguments();
+        if (positional.contains(QString()))
+            return emptyFileName(QStringLiteral("--render"));
         CommandLine::RenderRequest request;
         bool scaleOk = false;
         request.scale = parser.value(scale).toInt(&scaleOk);
@@ -196,7 +240,7 @@ struct Options
             return QStringLiteral("--scale takes a whole number from 1 to %1").arg(CommandLine::kMaximumScale);
         request.view.phone = parser.isSet(phone);
         if (parser.isSet(simulate)) {
-            const auto vision = PreviewPanes::visionFromName(parser.value(simulate));
+            const auto vision = PreviewPanes::visionFromName(parser.value(simulate).toLower());
             if (!vision || *vision == ColourScience::Vision::Normal)
                 return QStringLiteral("--simulate takes protan, deutan or tritan, not '%1'")
                     .arg(CommandLine::terminalSafe(parser.value(simulate)));
@@ -207,12 +251,11 @@ struct Options
             if (!StandardSchemes::fromName(request.standardScheme))
                 return QStringLiteral("no built-in scheme '%1' (blue, green or red)")
                     .arg(CommandLine::terminalSafe(request.standardScheme));
-            if (positional.size() != 1 || positional.at(0).isEmpty())
+            if (positional.size() != 1)
                 return QStringLiteral("--render --standard NAME takes one output picture");
             request.output = positional.at(0);
         } else {
-            // An empty name would otherwise be taken for "no file: a built-in scheme".
-            if (positional.size() != 2 || positional.at(0).isEmpty() || positional.at(1).isEmpty())
+            if (positional.size() != 2)
                 return QStringLiteral("--render takes a scheme file and an output picture");
             request.schemeFile = positional.at(0);
             request.output = positional.at(1);
@@ -234,11 +277,14 @@ struct Options
     {
         CommandLine::ContrastRequest request;
         if (parser.isSet(minRatio)) {
-            bool ok = false;
-            request.textLevel = parser.value(minRatio).toDouble(&ok);
-            // Written so that "nan" fails it too.
-            if (!ok || !(request.textLevel >= 1 && request.textLevel <= Readability::kHighestLevel))
-                return QStringLiteral("--min-ratio takes a number from 1 to %1").arg(Readability::kHighestLevel);
+            const auto level = textLevel(parser.value(minRatio));
+            if (!level) {
+                return QStringLiteral("--min-ratio takes a number from 1 to %1 with at most one decimal, "
+                                      "written with a point (as 4.5), not '%2'")
+                    .arg(Readability::kHighestLevel)
+                    .arg(CommandLine::terminalSafe(parser.value(minRatio)));
+            }
+            request.textLevel = *level;
         }
         const QStringList positional = parser.positionalArguments();
         if (parser.isSet(standard)) {
@@ -251,9 +297,36 @@ struct Options
         } else {
             if (positional.isEmpty())
                 return QStringLiteral("--contrast needs at least one scheme file");
+            if (positional.contains(QString()))
+                return emptyFileName(QStringLiteral("--contrast"));
             request.files = positional;
         }
         return request;
+    }
+
+    // The level a text needs, as --min-ratio gives it: ratios are shown to one
+    // decimal, rounded down, so a level with a finer step could be shown as the
+    // very ratio that misses it ("4.5:1, needs 4.5:1" for 4.50000001). With one
+    // decimal at most, a ratio below the level is always shown below it. A
+    // trailing zero ("4.50") is the same level and taken.
+    static std::optional<double> textLevel(const QString &text)
+    {
+        static const QRegularExpression number(QStringLiteral("^[0-9]+(\\.[0-9]*?)?0*$"));
+        const QRegularExpressionMatch match = number.match(text);
+        if (!match.hasMatch() || match.capturedLength(1) > 2)
+            return std::nullopt;
+        const double level = text.toDouble();
+        if (!(level >= 1 && level <= Readability::kHighestLevel))
+            return std::nullopt;
+        return level;
+    }
+
+    // An empty argument names no file: taken for one, it would be opened and fail
+    // with the toolkit's own words, or (--render) be taken for "no file: a
+    // built-in scheme".
+    static QString emptyFileName(const QString &mode)
+    {
+        return QStringLiteral("%1 takes no empty file name").arg(mode);
     }
 };
 
@@ -322,6 +395,8 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return usage(QStringLiteral("--standard belongs to --render or --contrast"));
     if (!contrasting && parser.isSet(options.minRatio))
         return usage(QStringLiteral("--min-ratio belongs to --contrast"));
+    if (const auto repeated = options.repeatedValue())
+        return usage(*repeated);
     // The request of a mode the options make, or the usage error they contain.
     const auto take = [&usage, &invocation](Mode mode, const auto &request, auto &into) {
         if (const auto *error = std::get_if<QString>(&request))
@@ -337,6 +412,8 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     if (checking) {
         if (positional.isEmpty())
             return usage(QStringLiteral("--check needs at least one file"));
+        if (positional.contains(QString()))
+            return usage(Options::emptyFileName(QStringLiteral("--check")));
         invocation.mode = Mode::Check;
         invocation.files = positional;
         return invocation;
@@ -353,6 +430,20 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
 
 void CommandLine::prepareProcess()
 {
+    // Started with standard output or error closed (">&-"), the next file opened
+    // would take its number, and what is written to it would land in that file
+    // (a report in a scheme being read, a warning in a picture being written).
+    // A descriptor open only for reading keeps the number taken and fails every
+    // write, which the modes report.
+    for (const int descriptor : {STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(descriptor, F_GETFD) == -1) {
+            const int placeholder = ::open("/dev/null", O_RDONLY);
+            if (placeholder >= 0 && placeholder != descriptor) {
+                ::dup2(placeholder, descriptor);
+                ::close(placeholder);
+            }
+        }
+    }
 #ifdef SIGXFSZ
     // A write beyond the file size limit (ulimit -f) would end the program without
     // a word, and with it an unsaved scheme. Ignored, the write fails with EFBIG
@@ -382,12 +473,14 @@ int CommandLine::run(int argc, char **argv)
     case Mode::UsageError:
         return usageError(invocation.text);
     case Mode::Help:
-    case Mode::Version:
-        QTextStream(stdout) << invocation.text;
-        return kSuccess;
+    case Mode::Version: {
+        QTextStream out(stdout);
+        out << invocation.text;
+        return finishOutput(out, kSuccess);
+    }
     case Mode::Check: {
         QTextStream out(stdout);
-        return check(invocation.files, out);
+        return finishOutput(out, check(invocation.files, out));
     }
     case Mode::Render: {
         QTextStream err(stderr);
@@ -395,7 +488,7 @@ int CommandLine::run(int argc, char **argv)
     }
     case Mode::Contrast: {
         QTextStream out(stdout);
-        return contrast(invocation.contrast, out);
+        return finishOutput(out, contrast(invocation.contrast, out));
     }
     case Mode::Editor:
         break;
