@@ -1,8 +1,14 @@
 #include "support/WindowTest.h"
 
 #include "PalettePicture.h"
+#include "ReadabilityWindow.h"
+#include "StandardSchemes.h"
 
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QScrollBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -26,6 +32,8 @@ private slots:
     void undoBeforeAnyChangeChangesNoColour();
     void aLanguageSwitchOrAPickOffersUndoAgain();
     void theKeysInAChannelBoxUndoTheProgramsStep();
+    void theProgramsColourCommandsOfferUndoAgain_data();
+    void theProgramsColourCommandsOfferUndoAgain();
 
 private:
     // The whole observable state after a step: the element's colour in the table,
@@ -180,6 +188,75 @@ void TestUndo::theKeysInAChannelBoxUndoTheProgramsStep()
     checkState(f, 4, {255, 255, 255}, true, false);
     QTest::keySequence(red, kUndo);
     checkState(f, 4, {255, 255, 192}, false, true);
+}
+
+void TestUndo::theProgramsColourCommandsOfferUndoAgain_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("offered"); // Undo, after an Undo and the command again
+    QTest::newRow("paste") << u"paste"_s << true;
+    QTest::newRow("Enter colour") << u"enter"_s << true;
+    QTest::newRow("Reset to built-in") << u"reset"_s << true;
+    QTest::newRow("Fix") << u"fix"_s << true;
+    // An ordinary edit keeps the rule of the one-step history.
+    QTest::newRow("palette click") << u"palette"_s << false;
+}
+
+// The program's own colour commands are each one step for Undo, however often:
+// after an Undo, the command offers Undo again, as a pick does.
+void TestUndo::theProgramsColourCommandsOfferUndoAgain()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, offered);
+    WindowFixture f;
+    f.window.loadStandardScheme(StandardScheme::Green);
+    f.clickElement(4); // (0, 224, 0)
+    const auto run = [&f, &command] {
+        if (command == u"paste") {
+            QGuiApplication::clipboard()->setText(u"#123456"_s);
+            f.list()->setFocus();
+            QTest::keySequence(f.list(), QKeySequence::Paste);
+        } else if (command == u"enter") {
+            f.window.findChild<QAction *>(u"actEnterColour"_s)->trigger();
+            auto *dialog = f.window.findChild<QDialog *>(u"colourInputDialog"_s);
+            QVERIFY(dialog);
+            dialog->findChild<QLineEdit *>(u"colourText"_s)->setText(u"rgb(1, 2, 3)"_s);
+            dialog->accept();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // it closed for good
+        } else if (command == u"reset") {
+            f.window.findChild<QAction *>(u"actResetBlue"_s)->trigger();
+        } else if (command == u"fix") {
+            QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
+            auto *window = f.window.findChild<ReadabilityWindow *>();
+            QVERIFY(window);
+            auto *rows = window->findChild<QTreeWidget *>();
+            rows->setCurrentItem(rows->topLevelItem(0));
+            QTest::mouseClick(window->findChild<QPushButton *>(u"readabilityFix"_s), Qt::LeftButton);
+        } else {
+            QWidget *palette = f.control(u"picS55Palette"_s);
+            const QPoint cell(6 * 8 + 5, 2 * 8 + 5);
+            QTest::mouseMove(palette, {1, 1});
+            QTest::mouseMove(palette, cell);
+            QTest::mouseClick(palette, Qt::LeftButton, {}, cell);
+        }
+    };
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    run();
+    const int element = f.list()->currentRow() + 1;
+    const Rgb given = f.colour(element);
+    f.press(kUndo);
+    const Rgb before = f.colour(element);
+    QVERIFY(before != given);
+    QVERIFY(!f.menuItem(u"keyUndo"_s)->isEnabled());
+
+    run();
+    QCOMPARE(f.colour(element), given);
+    QCOMPARE(f.menuItem(u"keyUndo"_s)->isEnabled(), offered);
+    QVERIFY(f.menuItem(u"keyRedo"_s)->isEnabled()); // left as it was
+    f.press(kUndo);
+    QCOMPARE(f.colour(element), offered ? before : given);
+    QVERIFY(f.showsEverywhere(element, f.colour(element)));
 }
 
 QTEST_MAIN(TestUndo)

@@ -143,10 +143,23 @@ void MainWindow::tellRefusedNameCharacter()
 // The colour before the click is the step left to undo.
 void MainWindow::takePaletteColour(const Rgb &colour)
 {
+    takeColour(colour, false);
+}
+
+void MainWindow::takeCommandColour(const Rgb &colour)
+{
+    takeColour(colour, true);
+}
+
+void MainWindow::takeColour(const Rgb &colour, bool offerUndo)
+{
     const auto element = cmbElement->currentElement();
     if (!element)
         return;
-    m_session.rememberUndo();
+    if (offerUndo)
+        m_session.history().recordOffered(m_scheme.colour(*element));
+    else
+        m_session.rememberUndo();
     m_scheme.setColour(*element, colour);
     showCurrentColour();
 }
@@ -170,5 +183,5 @@ void MainWindow::fixReadability(int element, const Rgb &colour)
     if (cmbElement->currentElement() != element)
         chooseElement(element);
     if (cmbElement->currentElement() == element)
-        takePaletteColour(colour);
+        takeCommandColour(colour);
 }

@@ -122,10 +122,14 @@ private:
     void tellRefusedNameCharacter();
     // A colour chosen on the S55 palette for the current element.
     void takePaletteColour(const Rgb &colour);
+    // A colour from a command of the program's own (paste, Enter colour, Reset,
+    // Fix): one step for Undo, as a palette click, and Undo offered again.
+    void takeCommandColour(const Rgb &colour);
+    void takeColour(const Rgb &colour, bool offerUndo);
     // Opens and raises the list of readability pairs.
     void showReadability();
     // The readability window's fix: the element becomes current and takes the
-    // colour as a palette click gives it.
+    // colour as the colour commands give it.
     void fixReadability(int element, const Rgb &colour);
 
     // --- File commands

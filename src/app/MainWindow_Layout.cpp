@@ -136,7 +136,7 @@ void MainWindow::connectColourCommands()
 {
     m_colourCommands = new ColourCommands(m_scheme, [this] { return cmbElement->currentElement(); }, this);
     m_colourCommands->addShortcutsTo(MainElements);
-    connect(m_colourCommands, &ColourCommands::colourChosen, this, &MainWindow::takePaletteColour);
+    connect(m_colourCommands, &ColourCommands::colourChosen, this, &MainWindow::takeCommandColour);
     connect(m_colourCommands, &ColourCommands::message, StatusBar1, &StatusBar::showMessage);
     cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cmbElement, &QWidget::customContextMenuRequested, this,

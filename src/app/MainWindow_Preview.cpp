@@ -16,5 +16,5 @@ void MainWindow::takePick(int element, const Rgb &shown)
     m_scheme.setColour(element, shown);
     TabPaletteSelect->moveToColour(shown);
     // The bars' own handling records every single step as an undo colour.
-    m_session.history().recordPick(before);
+    m_session.history().recordOffered(before);
 }

@@ -6,7 +6,7 @@ void UndoHistory::record(const Rgb &before)
     m_hasUndo = true;
 }
 
-void UndoHistory::recordPick(const Rgb &before)
+void UndoHistory::recordOffered(const Rgb &before)
 {
     record(before);
     offer(true, m_redoOffered);

@@ -13,8 +13,9 @@
 //
 // It also decides whether the Undo and Redo commands are offered. Those states
 // follow the commands chosen, not the colours: Undo turns itself off and Redo on,
-// Redo the other way round, a pick on the preview turns Undo on, and a rebuilt
-// menu starts with Undo on and Redo off. Ordinary edits leave them alone.
+// Redo the other way round, a pick on the preview or a colour command turns Undo
+// on, and a rebuilt menu starts with Undo on and Redo off. Ordinary edits (typed,
+// the bars, set-all, a palette click) leave them alone.
 class UndoHistory : public QObject
 {
     Q_OBJECT
@@ -31,8 +32,9 @@ public:
 
     // The colour an element had just before a change.
     void record(const Rgb &before);
-    // The same, from a pick on the preview, which also offers Undo again.
-    void recordPick(const Rgb &before);
+    // The same, from a pick on the preview or one of the program's own colour
+    // commands (paste, Enter colour, Reset, Fix), which also offer Undo again.
+    void recordOffered(const Rgb &before);
 
     // Undo chosen, with the current element's colour (none when no element is
     // current). Gives the element the undo colour through `apply`; the element's
