@@ -335,6 +335,15 @@ void TestMainWindow::openingAGoodFileReplacesColoursAndName()
                          {QStringLiteral("Files/lastFolder"), WindowFixture::stored(QStringLiteral("Files/lastFolder"))}});
     again.window.loadMask();
     QCOMPARE(again.dialogs->folders.last(), folder);
+
+    // A folder that can no longer be read is no place to start (unless this
+    // process reads it all the same, as the superuser does).
+    QFile::Permissions permissions = QFile::permissions(folder);
+    QVERIFY(QFile::setPermissions(folder, {}));
+    const bool stillRead = QDir(folder).entryList().contains(QStringLiteral("good.col"));
+    again.window.loadMask();
+    QFile::setPermissions(folder, permissions);
+    QCOMPARE(again.dialogs->folders.last(), stillRead ? folder : QString());
 }
 
 void TestMainWindow::openingABadFileChangesNothing_data()

@@ -42,11 +42,13 @@ void MainWindow::rememberFolder(const QString &path)
     Settings::storeLastFolder(QFileInfo(path).absolutePath());
 }
 
-// The folder kept, while it is still a folder.
+// The folder kept, while it is still a folder that can be read: a dialog started
+// in one that cannot shows an empty list and nothing to go on.
 QString MainWindow::startFolder()
 {
     const QString folder = Settings::lastFolder();
-    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isReadable() && info.isExecutable() ? folder : QString();
 }
 
 void MainWindow::openSchemeFile(const QString &path)
