@@ -18,6 +18,10 @@
 
 #include <algorithm>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 using namespace Qt::Literals::StringLiterals;
 
 // The list of readability pairs, opened from the status bar.
@@ -33,6 +37,7 @@ private slots:
     void aPlaceTheWindowCannotUseIsTreatedAsAbsent_data();
     void aPlaceTheWindowCannotUseIsTreatedAsAbsent();
     void fixWaitsWhileFixingIsNotAllowed();
+    void languageSwitchesLeaveTheHeapAsItWas();
 
 private:
     static ReadabilityWindow *open(WindowFixture &f)
@@ -367,6 +372,46 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     checkFix(true, 2); // the click and the access key
     QCOMPARE(fixes.at(0).at(0).toInt(), chosen);
     QCOMPARE(fixes.at(1).at(0).toInt(), chosen);
+}
+
+namespace {
+
+// The bytes the heap holds in use, or 0 where the C library does not tell.
+qint64 heapInUse()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 33)
+    return qint64(mallinfo2().uordblks);
+#else
+    return 0;
+#endif
+}
+
+} // namespace
+
+// Each language switch makes the rows afresh and paints them; with the window
+// open, switch after switch leaves the heap as it was (no cache takes the
+// samples of rows that are gone).
+void TestReadabilityWindow::languageSwitchesLeaveTheHeapAsItWas()
+{
+    storeOnly({});
+    SchemeModel scheme;
+    ReadabilityWindow window(scheme, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto switchLanguages = [&window](int count) {
+        for (int i = 0; i < count; ++i) {
+            window.setLanguage(Languages::kAll[i % Languages::kCount]);
+            QCoreApplication::processEvents(); // paints the rows
+        }
+    };
+    switchLanguages(10); // each language's glyphs are loaded once
+    const qint64 before = heapInUse();
+    if (before == 0)
+        QSKIP("the heap in use cannot be told here");
+    constexpr int kSwitches = 100;
+    switchLanguages(kSwitches);
+    const qint64 grown = heapInUse() - before;
+    QVERIFY2(grown < kSwitches * 1024, qPrintable(u"%1 bytes a switch"_s.arg(grown / kSwitches)));
 }
 
 // The offscreen screen is given the size of a small desktop (1024 x 768), where

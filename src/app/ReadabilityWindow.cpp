@@ -11,9 +11,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -36,17 +36,34 @@ QColor qColour(const Rgb &colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-// "Ab" in the text's colour on the background's, both as the phone shows them.
-QIcon sample(const Rgb &text, const Rgb &background)
+// "Ab" in the text's colour on the background's, both as the phone shows them,
+// painted straight into the row. Not a pixmap icon: Qt keeps every pixmap icon
+// it paints in its pixmap cache under the pixmap's own key, and the rows (with
+// new samples) are made afresh after every change and language switch, so the
+// cache would take a pixmap a row each time until it reaches its limit.
+class SampleEngine : public QIconEngine
 {
-    QPixmap picture(32, 16);
-    picture.fill(qColour(ColourScience::phoneColour(background)));
-    QPainter painter(&picture);
-    painter.setPen(qColour(ColourScience::phoneColour(text)));
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Ab"));
-    painter.end();
-    return QIcon(picture);
-}
+public:
+    SampleEngine(const Rgb &text, const Rgb &background)
+        : m_text(qColour(ColourScience::phoneColour(text)))
+        , m_background(qColour(ColourScience::phoneColour(background)))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->save();
+        painter->fillRect(rect, m_background);
+        painter->setPen(m_text);
+        painter->drawText(rect, Qt::AlignCenter, QStringLiteral("Ab"));
+        painter->restore();
+    }
+    QIconEngine *clone() const override { return new SampleEngine(*this); }
+
+private:
+    QColor m_text;
+    QColor m_background;
+};
 
 Text markOf(const Readability::Verdict &verdict)
 {
@@ -191,7 +208,7 @@ void ReadabilityWindow::showPairs()
         auto *item = new QTreeWidgetItem(m_list);
         const Rgb text = m_scheme.scheme().colour(verdict.pair.text);
         const Rgb background = m_scheme.scheme().colour(verdict.pair.background);
-        item->setIcon(Sample, sample(text, background));
+        item->setIcon(Sample, QIcon(new SampleEngine(text, background)));
         item->setText(TextName, ElementCatalogue::name(m_language, verdict.pair.text).trimmed());
         item->setText(BackgroundName, ElementCatalogue::name(m_language, verdict.pair.background).trimmed());
         if (verdict.checked)
