@@ -221,9 +221,16 @@ void TestColourCommands::enterAndResetFromTheContextMenus()
     auto *text = dialog->findChild<QLineEdit *>(u"colourText"_s);
     QCOMPARE(text->text(), ColourText::hex(before));
     QTRY_VERIFY(text->hasFocus());
+    const int width = dialog->width();
     QTest::keyClicks(text, u"nonsense"_s); // replaces the selected colour
     QVERIFY(!dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
-    QVERIFY(!dialog->findChild<QLabel *>(u"colourTextProblem"_s)->text().isEmpty());
+    auto *problem = dialog->findChild<QLabel *>(u"colourTextProblem"_s);
+    QVERIFY(!problem->text().isEmpty());
+    // A long text is named in the message, cut short to the dialog's width.
+    text->setText(QString(60, u'w'));
+    QCOMPARE(dialog->width(), width);
+    QVERIFY(problem->fontMetrics().horizontalAdvance(problem->text()) <= problem->width());
+    QVERIFY(problem->toolTip().contains(u"wwwwwwwwww"_s));
     text->selectAll();
     QTest::keyClicks(text, u"rgb(1, 2, 3)"_s);
     QCOMPARE(dialog->findChild<ColourSwatch *>(u"colourTextSwatch"_s)->colour(), (Rgb{1, 2, 3}));

@@ -30,6 +30,7 @@ ColourInputDialog::ColourInputDialog(const Rgb &colour, Language language, QWidg
     m_problem->setObjectName(QStringLiteral("colourTextProblem"));
     m_problem->setTextFormat(Qt::PlainText);
     m_problem->setMinimumHeight(m_problem->fontMetrics().height());
+    m_problem->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto *layout = new QGridLayout(this);
@@ -52,8 +53,21 @@ void ColourInputDialog::takeText(const QString &text)
         m_colour = *colour;
         m_swatch->setColour(*colour);
     }
-    m_problem->setText(colour || text.trimmed().isEmpty()
-                           ? QString()
-                           : Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(text)));
+    m_problemText = colour || text.trimmed().isEmpty()
+                        ? QString()
+                        : Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(text));
+    showProblem();
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(colour.has_value());
+}
+
+void ColourInputDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    showProblem();
+}
+
+void ColourInputDialog::showProblem()
+{
+    m_problem->setText(m_problem->fontMetrics().elidedText(m_problemText, Qt::ElideMiddle, m_problem->width()));
+    m_problem->setToolTip(m_problem->text() == m_problemText ? QString() : m_problemText);
 }

@@ -24,13 +24,20 @@ public:
     // The colour typed; the starting colour until something else is typed.
     Rgb colour() const { return m_colour; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void takeText(const QString &text);
+    // The message, cut short to the width the dialog gives it: a long paste
+    // never widens the dialog. The whole message is the label's tooltip.
+    void showProblem();
 
     Language m_language;
     Rgb m_colour;
     QLineEdit *m_text = nullptr;
     ColourSwatch *m_swatch = nullptr;
     QLabel *m_problem = nullptr;
+    QString m_problemText;
     QDialogButtonBox *m_buttons = nullptr;
 };
