@@ -311,7 +311,12 @@ void TestMainWindow::tabReachesOnlyWhatShows()
         QWidget *top = f.window.childAt(centre);
         QVERIFY2(top == widget || widget->isAncestorOf(top) || top->focusProxy() == widget, qPrintable(name));
     }
-    QCOMPARE(reached.contains(f.control(QStringLiteral("StatusBar1Panel3"))), agreed);
+    auto *count = f.control<QLabel>(QStringLiteral("StatusBar1Panel3"));
+    QCOMPARE(reached.contains(count), agreed);
+    QCOMPARE(count->text().isEmpty(), !agreed);
+    QTest::mouseClick(count, Qt::LeftButton);
+    const QWidget *readability = f.window.findChild<QWidget *>(QStringLiteral("readabilityWindow"));
+    QCOMPARE(readability && readability->isVisible(), agreed);
 }
 
 void TestMainWindow::openingAGoodFileReplacesColoursAndName()

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -74,6 +75,14 @@ void TestPanels::panelsTakeTheEditorsPlace()
     QFETCH(QStringList, steps);
     QFETCH(QStringList, shown);
     WindowFixture f;
+    // An open readability window with a pair chosen, ready to fix it.
+    QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
+    auto *readability = f.window.findChild<QWidget *>(u"readabilityWindow"_s);
+    QVERIFY(readability);
+    auto *rows = readability->findChild<QTreeWidget *>();
+    rows->setCurrentItem(rows->topLevelItem(0));
+    auto *fix = readability->findChild<QPushButton *>(u"readabilityFix"_s);
+    QVERIFY(fix->isEnabled());
     for (const QString &step : steps) {
         if (step.startsWith(u"key"))
             QVERIFY(f.chooseByKeys(step));
@@ -87,11 +96,14 @@ void TestPanels::panelsTakeTheEditorsPlace()
     // An editor under a panel takes neither the focus nor keys: Ctrl+V changes no colour.
     const bool covered = shown.size() > 1 || !shown.contains(u"MainElements"_s);
     QCOMPARE(f.control(u"MainElements"_s)->isEnabled(), !covered);
-    const Rgb before = f.colour(1);
+    // Nor does the readability window's Fix change the scheme unseen.
+    QCOMPARE(fix->isEnabled(), !covered);
+    const int current = f.list()->currentRow() + 1;
+    const Rgb before = f.colour(current);
     QGuiApplication::clipboard()->setText(u"#123456"_s);
     f.list()->setFocus();
     f.press(QKeySequence::Paste);
-    QCOMPARE(f.colour(1) == before, covered);
+    QCOMPARE(f.colour(current) == before, covered);
 }
 
 void TestPanels::supportTextsSitWhereTheyBelong_data()
