@@ -48,7 +48,8 @@ std::optional<Rgb> fromHexDigits(QStringView digits)
     }
     if (digits.size() == 3)
         return Rgb{quint8(values[0] * 17), quint8(values[1] * 17), quint8(values[2] * 17)};
-    return Rgb{quint8(values[0] * 16 + values[1]), quint8(values[2] * 16 + values[3]), quint8(values[4] * 16 + values[5])};
+    return Rgb{quint8(values[0] * 16 + values[1]), quint8(values[2] * 16 + values[3]),
+               quint8(values[4] * 16 + values[5])};
 }
 
 bool isAsciiDigit(QChar c)

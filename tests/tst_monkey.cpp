@@ -2,13 +2,27 @@
 #include "support/UrlCatcher.h"
 #include "support/WindowTest.h"
 
+#include "ColourInputDialog.h"
+#include "ColourText.h"
 #include "ElementCatalogue.h"
+#include "ElementList.h"
+#include "Readability.h"
+#include "ReadabilityWindow.h"
+#include "StandardSchemes.h"
+#include "Texts.h"
 
+#include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,10 +39,33 @@ quint32 fromEnvironment(const char *name, quint32 fallback)
 
 constexpr int kBatch = 50;
 
+std::array<Rgb, 60> coloursOf(const ColourScheme &scheme)
+{
+    std::array<Rgb, 60> colours;
+    for (int element = 1; element <= 60; ++element)
+        colours[std::size_t(element - 1)] = scheme.colour(element);
+    return colours;
+}
+
+Rgb rgbOf(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return {quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue())};
+}
+
+// Walks an open menu to the action with the arrow keys, as a keyboard user does.
+bool highlight(QMenu *menu, QAction *target)
+{
+    for (int step = 0; menu->activeAction() != target && step < 20; ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    return menu->activeAction() == target;
+}
+
 } // namespace
 
 // Thousands of random but reproducible user actions on the real window, with the
-// invariants checked after every batch. A failure names the seed that makes it.
+// invariants checked after every batch and the readability count and window
+// after every action. A failure names the seed and the event that make it.
 class TestMonkey : public QObject
 {
     Q_OBJECT
@@ -44,12 +81,31 @@ private:
         QTemporaryDir &dir;
         QStringList chosenFiles; // every name a dialog answered with
         int savedCount = 0;
+        QByteArray where; // the seed and the event, for a failure's message
 
         QPoint anywhere(const QWidget *widget) { return {int(random.bounded(widget->width())), int(random.bounded(widget->height()))}; }
         void act();
         void answerDialog(bool saving);
+
+        // The commands beside the menu: the readability window, the clipboard,
+        // the colour dialog, the built-in colours and the preview's views.
+        void useReadabilityWindow();
+        void paste();
+        void copy();
+        void enterColour();
+        void resetColour();
+        void chooseView();
+
+        std::optional<int> currentElement() { return f.control<ElementList>(u"cmbElement"_s)->currentElement(); }
+        bool activateEditor();
+        QWidget *focusArea();
+        QMenu *openContextMenu(bool onPane);
+        QString colourText();
+        QString hostileText();
+        QVariant hostileColourData();
     };
     static void checkInvariants(Run &run, const QString &where);
+    static void checkReadability(Run &run);
 };
 
 void TestMonkey::survivesRandomUse_data()
@@ -80,7 +136,7 @@ void TestMonkey::Run::answerDialog(bool saving)
 void TestMonkey::Run::act()
 {
     MainWindow &w = f.window;
-    switch (random.bounded(10)) {
+    switch (random.bounded(16)) {
     case 0: { // a click anywhere
         const QPoint at = anywhere(&w);
         QWidget *target = w.childAt(at);
@@ -141,9 +197,12 @@ void TestMonkey::Run::act()
             QTest::mouseClick(button, Qt::LeftButton);
         break;
     }
-    case 7: // an element from the list
-        if (f.list()->isVisible())
+    case 7: // an element from the list, and now and then Space sets or clears its check mark
+        if (f.list()->isVisible()) {
             f.clickElement(int(random.bounded(1, 61)));
+            if (random.bounded(3) == 0)
+                QTest::keyClick(f.list(), Qt::Key_Space);
+        }
         break;
     case 8: // the timers tick, those that run
         if (f.control<QTimer>(u"tmrBlink"_s)->isActive())
@@ -152,8 +211,26 @@ void TestMonkey::Run::act()
         if (random.bounded(3) == 0)
             f.preview()->resetClickSequence();
         break;
-    default: // the built-in schemes
+    case 9: // the built-in schemes
         w.loadStandardScheme(StandardScheme(random.bounded(3)));
+        break;
+    case 10:
+        useReadabilityWindow();
+        break;
+    case 11:
+        paste();
+        break;
+    case 12:
+        copy();
+        break;
+    case 13:
+        enterColour();
+        break;
+    case 14:
+        resetColour();
+        break;
+    default:
+        chooseView();
         break;
     }
     while (QApplication::activePopupWidget())
@@ -163,16 +240,405 @@ void TestMonkey::Run::act()
         w.show();
 }
 
+// The editor's window active, as the colour keys need: the readability window
+// takes that when it opens. Not while a dialog waits for an answer.
+bool TestMonkey::Run::activateEditor()
+{
+    if (QApplication::activeModalWidget())
+        return false;
+    if (QApplication::activeWindow() == &f.window)
+        return true;
+    f.window.activateWindow();
+    // The activation arrives as an event: most often the first round delivers
+    // it, and the wait's 10 ms naps are left for when it does not.
+    QCoreApplication::processEvents();
+    return QApplication::activeWindow() == &f.window || QTest::qWaitForWindowActive(&f.window);
+}
+
+// The element list or a pane, given the focus: where Ctrl+C and Ctrl+V act on
+// colours. Nothing while a panel covers them.
+QWidget *TestMonkey::Run::focusArea()
+{
+    if (!activateEditor())
+        return nullptr;
+    QWidget *area = random.bounded(2) ? f.list() : f.control(u"PicturePreview%1"_s.arg(random.bounded(6)));
+    if (!area->isVisible() || !area->isEnabled())
+        return nullptr;
+    area->setFocus();
+    return area->hasFocus() ? area : nullptr;
+}
+
+// The context menu of the list or of a pane, opened by a right click or by the
+// menu key; nothing while a panel covers them.
+QMenu *TestMonkey::Run::openContextMenu(bool onPane)
+{
+    if (!activateEditor())
+        return nullptr;
+    QWidget *target = onPane ? f.control(u"PicturePreview%1"_s.arg(random.bounded(6))) : f.list()->viewport();
+    if (!target->isVisible() || !target->isEnabled())
+        return nullptr;
+    const QPoint at = anywhere(target);
+    if (random.bounded(2)) {
+        QTest::mouseClick(target, Qt::RightButton, {}, at);
+    } else {
+        // The menu key, as the desktop delivers it to the control with the focus.
+        QWidget *focus = onPane ? target : f.list();
+        focus->setFocus();
+        const QPoint global = target->mapToGlobal(at);
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, focus->mapFromGlobal(global), global);
+        QApplication::sendEvent(focus, &key);
+    }
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+// A colour written in one of the ways the program reads.
+QString TestMonkey::Run::colourText()
+{
+    const Rgb c{quint8(random.bounded(256)), quint8(random.bounded(256)), quint8(random.bounded(256))};
+    switch (random.bounded(4)) {
+    case 0: return ColourText::hex(c);
+    case 1: return u"rgb(%1, %2, %3)"_s.arg(c.red).arg(c.green).arg(c.blue);
+    case 2: return u"%1 %2 %3"_s.arg(c.red).arg(c.green).arg(c.blue);
+    default: {
+        static const QStringList names = QColor::colorNames();
+        return names[random.bounded(names.size())];
+    }
+    }
+}
+
+// What a clipboard may hold as text: huge, control characters, NUL, marks of
+// writing direction, near misses, any UTF-16 at all, and now and then a colour.
+QString TestMonkey::Run::hostileText()
+{
+    static const QStringList nearMisses{u"rgb(256, 0, 0)"_s, u"#12345G"_s, u"-1 0 0"_s, u"1e2 3 4"_s, u"#"_s,
+                                        u"rgb(,,)"_s, u"transparent"_s, u"0x123456"_s, u"12 34"_s, u"1 2 3 4"_s,
+                                        u"#1234"_s, u"rgba(1, 2, 3, 0.5)"_s, u"hsv(10, 20, 30)"_s,
+                                        u"\u0663 \u0664 \u0665"_s, u"\uff11\uff12 \uff13\uff14 \uff15\uff16"_s,
+                                        QString(39, u'x') + u"\U0001F600 a character cut by the quote"_s};
+    static const QStringList blank{QString(), u"   "_s, u"\u00a0"_s, u";"_s, u"\n\t"_s};
+    static const char16_t marks[] = {0x200E, 0x200F, 0x202E, 0x2066, 0x061C};
+    switch (random.bounded(8)) {
+    case 0: { // huge
+        constexpr int kHuge = 100000;
+        switch (random.bounded(3)) {
+        case 0: return QString(kHuge, u'7');
+        case 1: return u"rgb("_s + QString(kHuge, u' ') + u"1, 2, 3)"_s;
+        default: return u"#"_s + QString(kHuge, u'f');
+        }
+    }
+    case 1: { // control characters inside a colour
+        QString text = colourText();
+        for (int i = 0, n = int(random.bounded(1, 4)); i < n; ++i)
+            text.insert(random.bounded(text.size() + 1), QChar(char16_t(random.bounded(32))));
+        return text;
+    }
+    case 2: return colourText().insert(random.bounded(8), QChar(u'\0'));
+    case 3: return colourText().insert(random.bounded(8), QChar(marks[random.bounded(int(std::size(marks)))]));
+    case 4: return nearMisses[random.bounded(nearMisses.size())];
+    case 5: return colourText();
+    case 6: {
+        QString text;
+        for (int i = 0, n = int(random.bounded(60)); i < n; ++i)
+            text += QChar(char16_t(random.bounded(0x10000)));
+        return text;
+    }
+    default: return blank[random.bounded(blank.size())];
+    }
+}
+
+// What a clipboard may hold as colour data: no valid colour, colours of other
+// specs (HSV, CMYK, HSL, beyond the RGB range, transparent), text or bytes.
+QVariant TestMonkey::Run::hostileColourData()
+{
+    const auto channel = [this] { return int(random.bounded(256)); };
+    const auto beyond = [this] { return float(random.generateDouble() * 3 - 1); };
+    switch (random.bounded(8)) {
+    case 0: return QColor();
+    case 1: return QColor::fromHsv(int(random.bounded(-1, 360)), channel(), channel());
+    case 2: return QColor::fromCmyk(channel(), channel(), channel(), channel());
+    case 3: return QColor::fromHsl(int(random.bounded(-1, 360)), channel(), channel());
+    case 4: return QColor::fromRgbF(beyond(), beyond(), beyond());
+    case 5: return QColor(channel(), channel(), channel(), random.bounded(2) ? 0 : channel());
+    case 6: return hostileText().left(64);
+    default: {
+        QByteArray bytes(random.bounded(16), '\0');
+        for (char &byte : bytes)
+            byte = char(random.bounded(256));
+        return bytes;
+    }
+    }
+}
+
+// The count in the status bar opens the window; a row is chosen by a click or
+// the keys; Fix changes the pair's text alone and makes the pair readable.
+void TestMonkey::Run::useReadabilityWindow()
+{
+    auto *window = f.window.findChild<ReadabilityWindow *>(u"readabilityWindow"_s);
+    if (!window || !window->isVisible()) {
+        if (auto *count = f.control<QLabel>(u"StatusBar1Panel3"_s); count->isVisible())
+            QTest::mouseClick(count, Qt::LeftButton);
+        return;
+    }
+    auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
+    auto *fix = window->findChild<QPushButton *>(u"readabilityFix"_s);
+    switch (random.bounded(5)) {
+    case 0: {
+        QTreeWidgetItem *item = rows->topLevelItem(int(random.bounded(rows->topLevelItemCount())));
+        rows->scrollToItem(item);
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(item).center());
+        break;
+    }
+    case 1: {
+        static const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
+        QTest::keyClick(rows, keys[random.bounded(int(std::size(keys)))]);
+        break;
+    }
+    case 2:
+    case 3: {
+        const int row = rows->currentItem() ? rows->indexOfTopLevelItem(rows->currentItem()) : -1;
+        if (row < 0 || !fix->isEnabled())
+            break;
+        QVERIFY2(row < int(window->verdicts().size()), where.constData());
+        const Readability::Pair pair = window->verdicts()[std::size_t(row)].pair;
+        const auto before = coloursOf(f.window.scheme());
+        QTest::mouseClick(fix, Qt::LeftButton);
+        auto after = coloursOf(f.window.scheme());
+        if (after == before) // already readable, or the editor is covered
+            break;
+        after[std::size_t(pair.text - 1)] = before[std::size_t(pair.text - 1)];
+        QVERIFY2(after == before, (where + ": Fix changed another element than the pair's text").constData());
+        for (const Readability::Verdict &verdict : Readability::evaluate(f.window.scheme())) {
+            if (verdict.pair.text == pair.text && verdict.pair.background == pair.background)
+                QVERIFY2(!verdict.isBelowLevel(), (where + ": the pair is still hard to read after Fix").constData());
+        }
+        break;
+    }
+    default:
+        window->close();
+        break;
+    }
+}
+
+// Whatever the clipboard holds: the list or a pane takes its colour data, else
+// its text read as a colour, else nothing changes. Colour data that is no valid
+// colour may stand for the clipboard's content or be passed over for the text:
+// either is fine. A text box pastes text.
+void TestMonkey::Run::paste()
+{
+    auto *data = new QMimeData;
+    if (random.bounded(4) != 0)
+        data->setText(hostileText());
+    if (random.bounded(3) == 0)
+        data->setColorData(hostileColourData());
+    std::optional<Rgb> offered;
+    bool mayRefuse = false;
+    if (const QColor colour = qvariant_cast<QColor>(data->colorData()); data->hasColor() && colour.isValid()) {
+        offered = rgbOf(colour);
+    } else if (data->hasText()) {
+        offered = ColourText::parse(data->text());
+        mayRefuse = data->hasColor();
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
+
+    if (random.bounded(4) == 0) {
+        QList<QLineEdit *> boxes;
+        for (QLineEdit *box : f.window.findChildren<QLineEdit *>())
+            if (box->isVisible() && box->isEnabled())
+                boxes << box;
+        if (!boxes.isEmpty() && activateEditor()) {
+            QLineEdit *box = boxes[random.bounded(boxes.size())];
+            box->setFocus();
+            QTest::keySequence(box, QKeySequence::Paste);
+        }
+        return;
+    }
+    QWidget *area = focusArea();
+    if (!area)
+        return;
+    const auto element = currentElement();
+    const auto before = coloursOf(f.window.scheme());
+    QTest::keySequence(area, QKeySequence::Paste);
+    auto after = coloursOf(f.window.scheme());
+    if (element && offered) {
+        const Rgb pasted = after[std::size_t(*element - 1)];
+        QVERIFY2(pasted == *offered || (mayRefuse && pasted == before[std::size_t(*element - 1)]),
+                 (where + ": the paste was not taken").constData());
+        after[std::size_t(*element - 1)] = before[std::size_t(*element - 1)];
+    }
+    QVERIFY2(after == before, (where + ": the paste changed what it should not").constData());
+}
+
+// Ctrl+C in the list or a pane puts the current colour on the clipboard as
+// #RRGGBB and as colour data.
+void TestMonkey::Run::copy()
+{
+    QWidget *area = focusArea();
+    if (!area)
+        return;
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(area, QKeySequence::Copy);
+    const auto element = currentElement();
+    if (!element)
+        return;
+    const Rgb colour = f.colour(*element);
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY2(data && data->text() == ColourText::hex(colour), where.constData());
+    QVERIFY2(qvariant_cast<QColor>(data->colorData()) == QColor(colour.red, colour.green, colour.blue),
+             where.constData());
+}
+
+// "Enter colour…" from a context menu: the dialog starts with the element's
+// colour; typed or pasted text, then OK, Return, Cancel, Escape or the window's
+// close. Only an accepted dialog changes the element, to the colour it showed.
+void TestMonkey::Run::enterColour()
+{
+    QMenu *menu = openContextMenu(random.bounded(2));
+    if (!menu)
+        return;
+    auto *enter = f.window.findChild<QAction *>(u"actEnterColour"_s);
+    if (random.bounded(2))
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(enter).center());
+    else if (highlight(menu, enter))
+        QTest::keyClick(menu, Qt::Key_Return);
+    QPointer<ColourInputDialog> dialog;
+    for (ColourInputDialog *open : f.window.findChildren<ColourInputDialog *>())
+        if (open->isVisible())
+            dialog = open;
+    const auto element = currentElement();
+    if (!dialog || !element)
+        return;
+    auto *text = dialog->findChild<QLineEdit *>(u"colourText"_s);
+    QVERIFY2(text->text() == ColourText::hex(f.colour(*element)), where.constData());
+    switch (random.bounded(3)) {
+    case 0:
+        text->selectAll();
+        typeText(text, random.bounded(2) ? colourText() : hostileText().left(40));
+        break;
+    case 1:
+        QGuiApplication::clipboard()->setText(random.bounded(2) ? colourText() : hostileText());
+        text->selectAll();
+        QTest::keySequence(text, QKeySequence::Paste);
+        break;
+    default: // the colour it started with
+        break;
+    }
+    const Rgb shown = dialog->colour();
+    const auto before = coloursOf(f.window.scheme());
+    QSignalSpy finished(dialog.data(), &QDialog::finished);
+    auto *buttons = dialog->findChild<QDialogButtonBox *>();
+    switch (random.bounded(5)) {
+    case 0:
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok); ok->isEnabled())
+            QTest::mouseClick(ok, Qt::LeftButton);
+        break;
+    case 1: QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton); break;
+    case 2: QTest::keyClick(text, Qt::Key_Return); break;
+    case 3: QTest::keyClick(text, Qt::Key_Escape); break;
+    default: dialog->close(); break;
+    }
+    // Return on text that is no colour leaves the dialog open.
+    if (dialog && dialog->isVisible())
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY2(!dialog || !dialog->isVisible(), where.constData());
+    auto after = coloursOf(f.window.scheme());
+    if (!finished.isEmpty() && finished.first().first().toInt() == QDialog::Accepted) {
+        QVERIFY2(after[std::size_t(*element - 1)] == shown,
+                 (where + ": the dialog's colour was not taken").constData());
+        after[std::size_t(*element - 1)] = before[std::size_t(*element - 1)];
+    }
+    QVERIFY2(after == before, (where + ": the colour dialog changed what it should not").constData());
+}
+
+// "Reset to built-in" from a context menu, by the keys: the current element
+// takes its colour in the blue, green or red scheme.
+void TestMonkey::Run::resetColour()
+{
+    QMenu *menu = openContextMenu(random.bounded(2));
+    auto *reset = f.window.findChild<QMenu *>(u"mnuResetColour"_s);
+    if (!menu || !highlight(menu, reset->menuAction()))
+        return;
+    QTest::keyClick(menu, Qt::Key_Right);
+    if (QApplication::activePopupWidget() != reset)
+        return;
+    static const QString names[] = {u"actResetBlue"_s, u"actResetGreen"_s, u"actResetRed"_s};
+    const int scheme = int(random.bounded(3));
+    if (!highlight(reset, f.window.findChild<QAction *>(names[scheme])))
+        return;
+    const auto element = currentElement();
+    const auto before = coloursOf(f.window.scheme());
+    QTest::keyClick(reset, Qt::Key_Return);
+    auto after = coloursOf(f.window.scheme());
+    if (element) {
+        QVERIFY2(after[std::size_t(*element - 1)] == StandardSchemes::colour(StandardScheme(scheme), *element),
+                 where.constData());
+        after[std::size_t(*element - 1)] = before[std::size_t(*element - 1)];
+    }
+    QVERIFY2(after == before, (where + ": Reset changed another element").constData());
+}
+
+// A view of the preview from a pane's context menu: the phone's 16 bits on or
+// off, or one of the visions.
+void TestMonkey::Run::chooseView()
+{
+    QMenu *menu = openContextMenu(true);
+    if (!menu)
+        return;
+    const QString name = random.bounded(3) == 0 ? u"actPhoneColours"_s : u"actVision%1"_s.arg(random.bounded(4));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(f.window.findChild<QAction *>(name)).center());
+}
+
+// The status bar counts the pairs below their level, and the readability
+// window, while open, lists every pair as the scheme has it now.
+void TestMonkey::checkReadability(Run &run)
+{
+    const MainWindow &w = run.f.window;
+    const Language language = w.language();
+    const std::vector<Readability::Verdict> verdicts = Readability::evaluate(w.scheme());
+    const auto below = std::count_if(verdicts.cbegin(), verdicts.cend(),
+                                     [](const Readability::Verdict &verdict) { return verdict.isBelowLevel(); });
+    const QString count = below == 0 ? Texts::get(Text::AllReadable, language)
+                                     : Texts::get(Text::PairsHardToRead, language).arg(below);
+    QVERIFY2(run.f.control<QLabel>(u"StatusBar1Panel3"_s)->text() == count,
+             (run.where + ": the count is not the scheme's").constData());
+
+    const auto *window = w.findChild<ReadabilityWindow *>(u"readabilityWindow"_s);
+    if (!window || !window->isVisible())
+        return;
+    const std::vector<Readability::Verdict> &shown = window->verdicts();
+    const auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
+    QVERIFY2(shown.size() == verdicts.size() && rows->topLevelItemCount() == int(verdicts.size()),
+             run.where.constData());
+    for (std::size_t i = 0; i < verdicts.size(); ++i) {
+        const Readability::Verdict &a = shown[i];
+        const Readability::Verdict &b = verdicts[i];
+        QVERIFY2(a.pair.text == b.pair.text && a.pair.background == b.pair.background && a.pair.kind == b.pair.kind
+                     && a.ratio == b.ratio && a.level == b.level && a.checked == b.checked,
+                 (run.where + ": row " + QByteArray::number(qulonglong(i)) + " is not the scheme's").constData());
+        const QTreeWidgetItem *row = rows->topLevelItem(int(i));
+        QVERIFY2(row->text(1) == ElementCatalogue::name(language, b.pair.text).trimmed()
+                     && row->text(2) == ElementCatalogue::name(language, b.pair.background).trimmed()
+                     && row->text(3) == (b.checked ? Readability::ratioText(b.ratio) + u":1"_s : QString()),
+                 (run.where + ": row " + QByteArray::number(qulonglong(i)) + " shows another pair").constData());
+    }
+}
+
 void TestMonkey::checkInvariants(Run &run, const QString &where)
 {
     MainWindow &w = run.f.window;
-    const char *at = qPrintable(where);
+    const QByteArray whereText = where.toLocal8Bit();
+    const char *at = whereText.constData();
 
     // A flash runs its course first: until then one element shows its inverse.
     for (int tick = 0; tick < 3 && run.f.control<QTimer>(u"tmrBlink"_s)->isActive(); ++tick)
         run.f.preview()->blink();
 
-    // The preview shows the table: exactly what a plain scan paints.
+    // The view is the one the panes' menu shows checked.
+    const PreviewPanes::View view = w.panes().view();
+    QVERIFY2(w.findChild<QAction *>(u"actPhoneColours"_s)->isChecked() == view.phone, at);
+    QVERIFY2(w.findChild<QAction *>(u"actVision%1"_s.arg(int(view.vision)))->isChecked(), at);
+
+    // The preview shows the table: exactly what a plain scan paints, and drawn
+    // in the view's colours.
     for (int i = 0; i < PreviewPanes::kCount; ++i) {
         const PreviewPane &pane = w.panes().pane(i);
         QImage expected = pane.mask().copy();
@@ -193,6 +659,8 @@ void TestMonkey::checkInvariants(Run &run, const QString &where)
             }
             QFAIL(qPrintable(where + u": pane %1 differs from the table "_s.arg(i) + first));
         }
+        QVERIFY2(w.panes().shownPicture(i) == (view.isPlain() ? expected : PreviewPanes::viewed(expected, view)),
+                 qPrintable(where + u": pane %1 is not drawn in the view's colours"_s.arg(i)));
     }
 
     // The list: 60 entries in the language in force, marks as the flags say.
@@ -244,10 +712,16 @@ void TestMonkey::survivesRandomUse()
     UrlCatcher catcher;
     WindowFixture f({{u"Reg/RegDone"_s, u"1"_s}, {u"Reg/version"_s, Languages::code(language)}});
     QCOMPARE(f.window.language(), language);
-    Run run{f, QRandomGenerator(seed), dir, {dir.filePath(u"good.col"_s)}};
+    Run run{f, QRandomGenerator(seed), dir, {dir.filePath(u"good.col"_s)}, 0, {}};
     for (quint32 done = 0; done < events;) {
-        for (int i = 0; i < kBatch && done < events; ++i, ++done)
+        for (int i = 0; i < kBatch && done < events; ++i, ++done) {
+            run.where = "seed " + QByteArray::number(seed) + ", event " + QByteArray::number(done + 1);
             run.act();
+            if (!QTest::currentTestFailed())
+                checkReadability(run);
+            if (QTest::currentTestFailed())
+                return;
+        }
         checkInvariants(run, u"seed %1, after %2 events"_s.arg(seed).arg(done));
         if (QTest::currentTestFailed())
             return;
