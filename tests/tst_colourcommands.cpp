@@ -82,6 +82,8 @@ void TestColourCommands::pasteTakesEveryForm_data()
     QTest::newRow("colour data alone") << QString() << QColor(QColorConstants::Svg::teal)
                                        << std::optional(Rgb{0, 128, 128});
     QTest::newRow("rubbish") << u"hello world"_s << none << std::optional<Rgb>();
+    QTest::newRow("long rubbish, cut where a character of two units begins")
+        << QString(39, u'x') + u"\U0001F600 is no colour"_s << none << std::optional<Rgb>();
     QTest::newRow("a channel over 255") << u"rgb(256, 0, 0)"_s << none << std::optional<Rgb>();
     QTest::newRow("two numbers") << u"12 34"_s << none << std::optional<Rgb>();
     QTest::newRow("five hex digits") << u"#12345"_s << none << std::optional<Rgb>();
@@ -125,6 +127,7 @@ void TestColourCommands::pasteTakesEveryForm()
                                                      : Texts::get(Text::NotAColour, f.window.language())
                                                            .arg(ColourText::quoted(text));
         QCOMPARE(statusMessage(f), why);
+        QVERIFY(why.isValidUtf16()); // a quote cut short splits no character
         // It shows for a few seconds; then the panel is empty again.
         auto *time = f.control<QTimer>(u"tmrMessage"_s);
         QCOMPARE(time->interval(), 5000);

@@ -79,8 +79,11 @@ QString quoted(const QString &text)
 {
     constexpr qsizetype kLongest = 40;
     QString line = text.simplified();
-    if (line.size() > kLongest)
-        line = line.left(kLongest) + u'\u2026';
+    if (line.size() > kLongest) {
+        // A character written as two UTF-16 units is kept whole or left out.
+        const bool splitsPair = line.at(kLongest - 1).isHighSurrogate() && line.at(kLongest).isLowSurrogate();
+        line = line.left(splitsPair ? kLongest - 1 : kLongest) + u'\u2026';
+    }
     return u'"' + line + u'"';
 }
 
