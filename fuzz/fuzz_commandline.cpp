@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         break;
     case CommandLine::Mode::Render: {
-        const CommandLine::RenderRequest &r = invocation.render;
+        const Reports::RenderRequest &r = invocation.render;
         if (r.scale < 1 || r.scale > CommandLine::kMaximumScale || (r.schemeFile.isEmpty() == r.standardScheme.isEmpty()))
             std::abort();
         if (!QImageWriter::supportedImageFormats().contains(r.format))
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     case CommandLine::Mode::Contrast: {
         // Files or one built-in scheme, never both, at a level a ratio can have.
-        const CommandLine::ContrastRequest &c = invocation.contrast;
+        const Reports::ContrastRequest &c = invocation.contrast;
         if (c.files.isEmpty() == c.standardScheme.isEmpty() || !(c.textLevel >= 1 && c.textLevel <= 21))
             std::abort();
         break;

@@ -1,16 +1,14 @@
 #include "CommandLine.h"
 
-#include "ElementCatalogue.h"
+#include "ExitStatus.h"
 #include "MainWindow.h"
 #include "PreviewPanes.h"
-#include "RegularFile.h"
-#include "SchemeFile.h"
 #include "Settings.h"
 #include "StandardSchemes.h"
+#include "TerminalText.h"
 #include "Version.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFontDatabase>
 #include <QFile>
@@ -25,7 +23,6 @@
 #endif
 
 #include <csignal>
-#include <cstdio>
 #include <fcntl.h>
 #include <future>
 #include <optional>
@@ -35,9 +32,6 @@
 
 
 namespace {
-
-// The command line speaks English, whatever the editor's language.
-constexpr Language kTerminalLanguage = Language::English;
 
 // The picture formats --render writes, as the suffixes that name them ("png",
 // "jpg", ...): what the toolkit's writers offer, so asking changes nothing.
@@ -49,21 +43,6 @@ QStringList writableSuffixes()
     suffixes.removeDuplicates();
     suffixes.sort();
     return suffixes;
-}
-
-// The bytes of an argument that is no text, as a terminal may show them: ASCII as
-// terminalSafe() shows it, every other byte as \xNN.
-QString bytesShownSafely(const QByteArray &bytes)
-{
-    QString shown;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80)
-            shown += CommandLine::terminalSafe(QString(QLatin1Char(c)));
-        else
-            shown += QStringLiteral("\\x%1").arg(int(byte), 2, 16, QLatin1Char('0'));
-    }
-    return shown;
 }
 
 // The first argument (counted from 1) whose bytes do not come back from text:
@@ -100,23 +79,7 @@ int usageError(const QString &message)
 {
     QTextStream err(stderr);
     err << "vexlume: " << message << "\nTry 'vexlume --help' for more information.\n";
-    return CommandLine::kUsageError;
-}
-
-// What a mode wrote to standard output reaches it only once flushed, and a full
-// disk or a closed descriptor refuses it only then: a report that was not
-// written must not pass for one that was (a script would take the silence for
-// "all is well"), so the mode fails with a word on standard error.
-int finishOutput(QTextStream &out, int status)
-{
-    out.flush();
-    if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return status;
-    QString reason;
-    if (const auto *device = qobject_cast<const QFileDevice *>(out.device()); device && device->error())
-        reason = QStringLiteral(": ") + device->errorString();
-    QTextStream(stderr) << "vexlume: standard output cannot be written" << reason << '\n';
-    return CommandLine::kFailure;
+    return ExitStatus::kUsageError;
 }
 
 // Before the toolkit exists, while it connects to the display: fontconfig reading
@@ -216,8 +179,8 @@ struct Options
             for (const QString &value : values) {
                 if (!sameValue(value, values.constFirst())) {
                     return QStringLiteral("--%1 is given twice, as '%2' and as '%3'")
-                        .arg(option->names().constFirst(), CommandLine::terminalSafe(values.constFirst()),
-                             CommandLine::terminalSafe(value));
+                        .arg(option->names().constFirst(), TerminalText::safe(values.constFirst()),
+                             TerminalText::safe(value));
                 }
             }
         }
@@ -228,12 +191,12 @@ struct Options
     static bool sameValue(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
     // The render request the arguments make, or the usage error they contain.
-    std::variant<CommandLine::RenderRequest, QString> renderRequest() const
+    std::variant<Reports::RenderRequest, QString> renderRequest() const
     {
         const QStringList positional = parser.positionalArguments();
         if (positional.contains(QString()))
             return emptyFileName(QStringLiteral("--render"));
-        CommandLine::RenderRequest request;
+        Reports::RenderRequest request;
         bool scaleOk = false;
         request.scale = parser.value(scale).toInt(&scaleOk);
         if (!scaleOk || request.scale < 1 || request.scale > CommandLine::kMaximumScale)
@@ -243,14 +206,14 @@ struct Options
             const auto vision = PreviewPanes::visionFromName(parser.value(simulate).toLower());
             if (!vision || *vision == ColourScience::Vision::Normal)
                 return QStringLiteral("--simulate takes protan, deutan or tritan, not '%1'")
-                    .arg(CommandLine::terminalSafe(parser.value(simulate)));
+                    .arg(TerminalText::safe(parser.value(simulate)));
             request.view.vision = *vision;
         }
         if (parser.isSet(standard)) {
             request.standardScheme = parser.value(standard);
             if (!StandardSchemes::fromName(request.standardScheme))
                 return QStringLiteral("no built-in scheme '%1' (blue, green or red)")
-                    .arg(CommandLine::terminalSafe(request.standardScheme));
+                    .arg(TerminalText::safe(request.standardScheme));
             if (positional.size() != 1)
                 return QStringLiteral("--render --standard NAME takes one output picture");
             request.output = positional.at(0);
@@ -273,16 +236,16 @@ struct Options
     }
 
     // The contrast request the arguments make, or the usage error they contain.
-    std::variant<CommandLine::ContrastRequest, QString> contrastRequest() const
+    std::variant<Reports::ContrastRequest, QString> contrastRequest() const
     {
-        CommandLine::ContrastRequest request;
+        Reports::ContrastRequest request;
         if (parser.isSet(minRatio)) {
             const auto level = textLevel(parser.value(minRatio));
             if (!level) {
                 return QStringLiteral("--min-ratio takes a number from 1 to %1 with at most one decimal, "
                                       "written with a point (as 4.5), not '%2'")
                     .arg(Readability::kHighestLevel)
-                    .arg(CommandLine::terminalSafe(parser.value(minRatio)));
+                    .arg(TerminalText::safe(parser.value(minRatio)));
             }
             request.textLevel = *level;
         }
@@ -291,7 +254,7 @@ struct Options
             request.standardScheme = parser.value(standard);
             if (!StandardSchemes::fromName(request.standardScheme))
                 return QStringLiteral("no built-in scheme '%1' (blue, green or red)")
-                    .arg(CommandLine::terminalSafe(request.standardScheme));
+                    .arg(TerminalText::safe(request.standardScheme));
             if (!positional.isEmpty())
                 return QStringLiteral("--contrast --standard NAME takes no scheme file");
         } else {
@@ -343,7 +306,7 @@ int noDisplay()
            "  vexlume --contrast [--min-ratio R] FILE.col...\n"
            "  vexlume --contrast [--min-ratio R] --standard blue|green|red\n"
            "  vexlume --help\n";
-    return CommandLine::kFailure;
+    return ExitStatus::kFailure;
 }
 
 } // namespace
@@ -360,7 +323,7 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     Options options;
     const QCommandLineParser &parser = options.parser;
     if (!options.parser.parse(arguments))
-        return usage(terminalSafe(parser.errorText())); // it quotes what was typed
+        return usage(TerminalText::safe(parser.errorText())); // it quotes what was typed
     Invocation invocation;
     if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
         invocation.mode = Mode::Help;
@@ -461,7 +424,7 @@ int CommandLine::run(int argc, char **argv)
         return usageError(QStringLiteral("argument %1 is not valid text in the system's encoding (%2); "
                                          "rename the file")
                               .arg(*index)
-                              .arg(bytesShownSafely(argv[*index])));
+                              .arg(TerminalText::safeBytes(argv[*index])));
     }
 
     QStringList arguments;
@@ -476,19 +439,19 @@ int CommandLine::run(int argc, char **argv)
     case Mode::Version: {
         QTextStream out(stdout);
         out << invocation.text;
-        return finishOutput(out, kSuccess);
+        return Reports::finishOutput(out, ExitStatus::kSuccess);
     }
     case Mode::Check: {
         QTextStream out(stdout);
-        return finishOutput(out, check(invocation.files, out));
+        return Reports::finishOutput(out, Reports::check(invocation.files, out));
     }
     case Mode::Render: {
         QTextStream err(stderr);
-        return render(invocation.render, err);
+        return Reports::render(invocation.render, err);
     }
     case Mode::Contrast: {
         QTextStream out(stdout);
-        return finishOutput(out, contrast(invocation.contrast, out));
+        return Reports::finishOutput(out, Reports::contrast(invocation.contrast, out));
     }
     case Mode::Editor:
         break;
@@ -496,133 +459,6 @@ int CommandLine::run(int argc, char **argv)
     if (!invocation.platformChosen && !hasDisplay())
         return noDisplay();
     return runEditor(argc, argv, invocation.files.value(0));
-}
-
-int CommandLine::check(const QStringList &files, QTextStream &out)
-{
-    bool allClean = true;
-    for (const QString &file : files) {
-        const SchemeReadResult result = SchemeFile::read(file);
-        QString verdict;
-        if (result.status == SchemeReadResult::Status::Complete) {
-            verdict = QStringLiteral("reads cleanly, scheme ")
-                      + (result.name ? u'"' + *result.name + u'"' : QStringLiteral("without a name"));
-        } else {
-            allClean = false;
-            verdict = result.problem(kTerminalLanguage);
-        }
-        out << terminalSafe(file + QStringLiteral(": ") + verdict) << '\n';
-    }
-    out.flush();
-    return allClean ? kSuccess : kFailure;
-}
-
-int CommandLine::render(const RenderRequest &request, QTextStream &err)
-{
-    const auto fail = [&err](const QString &file, const QString &problem) {
-        err << terminalSafe(file + QStringLiteral(": ") + problem) << '\n';
-        return kFailure;
-    };
-    ColourScheme scheme;
-    if (request.schemeFile.isEmpty()) {
-        scheme.loadStandard(*StandardSchemes::fromName(request.standardScheme));
-    } else {
-        if (RegularFile::isSameFile(request.schemeFile, request.output))
-            return fail(request.output, Problem{Text::WouldReplaceScheme, {}}.words(kTerminalLanguage));
-        const SchemeReadResult result = SchemeFile::read(request.schemeFile);
-        if (result.status != SchemeReadResult::Status::Complete)
-            return fail(request.schemeFile, result.problem(kTerminalLanguage));
-        result.applyTo(scheme);
-    }
-
-    PreviewPanes panes;
-    panes.repaintAll(scheme);
-    QImage picture = panes.render();
-    if (!request.view.isPlain())
-        picture = PreviewPanes::viewed(picture, request.view);
-    if (request.scale > 1) {
-        picture = picture.scaled(picture.size() * request.scale, Qt::IgnoreAspectRatio,
-                                 Qt::FastTransformation);
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, request.format.constData()))
-        return fail(request.output, QStringLiteral("the picture cannot be encoded"));
-    if (const auto problem = RegularFile::write(request.output, png))
-        return fail(request.output, problem->words(kTerminalLanguage));
-    return kSuccess;
-}
-
-int CommandLine::contrast(const ContrastRequest &request, QTextStream &out)
-{
-    const auto report = [&out, &request](const QString &label, const ColourScheme &scheme) {
-        const auto element = [](int number) {
-            return QStringLiteral("%1 \"%2\"")
-                .arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
-        };
-        int checked = 0;
-        int below = 0;
-        for (const Readability::Verdict &verdict : Readability::evaluate(scheme, request.textLevel)) {
-            checked += verdict.checked;
-            if (!verdict.isBelowLevel())
-                continue;
-            ++below;
-            // One arg() for all, so that a "%1" in a file name stays as it is.
-            out << terminalSafe(QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
-                                    .arg(label, element(verdict.pair.text), element(verdict.pair.background),
-                                         Readability::ratioText(verdict.ratio), QString::number(verdict.level)))
-                << '\n';
-        }
-        const int unchecked = int(Readability::pairs().size()) - checked;
-        out << terminalSafe(QStringLiteral("%1: %2 %3 checked, %4 below their level, %5 not checked")
-                                .arg(label, QString::number(checked),
-                                     checked == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"),
-                                     QString::number(below), QString::number(unchecked)))
-            << '\n';
-        return below == 0;
-    };
-
-    bool allReach = true;
-    if (request.files.isEmpty()) {
-        const StandardScheme standard = *StandardSchemes::fromName(request.standardScheme);
-        ColourScheme scheme;
-        scheme.loadStandard(standard);
-        allReach = report(QStringLiteral("built-in ") + request.standardScheme.toLower(), scheme);
-    }
-    for (const QString &file : request.files) {
-        const SchemeReadResult result = SchemeFile::read(file);
-        if (result.status != SchemeReadResult::Status::Complete) {
-            out << terminalSafe(file + QStringLiteral(": ") + result.problem(kTerminalLanguage)) << '\n';
-            allReach = false;
-            continue;
-        }
-        ColourScheme scheme;
-        result.applyTo(scheme);
-        // The editor keeps its own marks when it opens a file; the phone, which
-        // this report is about, hides the elements whose fourth number is 0.
-        for (int element = 1; element <= kElementCount; ++element)
-            scheme.setVisible(element, result.table[std::size_t(element - 1)].brightness != 0);
-        allReach = report(file, scheme) && allReach;
-    }
-    out.flush();
-    return allReach ? kSuccess : kFailure;
-}
-
-QString CommandLine::terminalSafe(const QString &text)
-{
-    QString safe;
-    safe.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\\')
-            safe += QStringLiteral("\\\\");
-        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
-            safe += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
-        else
-            safe += c;
-    }
-    return safe;
 }
 
 int CommandLine::runEditor(int argc, char **argv, const QString &schemeFile)

@@ -1,0 +1,159 @@
+#include "Reports.h"
+
+#include "ColourScheme.h"
+#include "ElementCatalogue.h"
+#include "ExitStatus.h"
+#include "Problem.h"
+#include "RegularFile.h"
+#include "SchemeFile.h"
+#include "StandardSchemes.h"
+#include "TerminalText.h"
+
+#include <QBuffer>
+#include <QFileDevice>
+#include <QImage>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace Reports {
+
+namespace {
+
+// The command line speaks English, whatever the editor's language.
+constexpr Language kTerminalLanguage = Language::English;
+
+void writeLine(QTextStream &stream, const QString &text)
+{
+    stream << TerminalText::safe(text) << '\n';
+}
+
+// A name --standard accepted.
+ColourScheme builtInScheme(const QString &name)
+{
+    ColourScheme scheme;
+    scheme.loadStandard(*StandardSchemes::fromName(name));
+    return scheme;
+}
+
+// Reports one scheme's pairs below their level; true when there are none.
+bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &scheme, double textLevel)
+{
+    const auto element = [](int number) {
+        return QStringLiteral("%1 \"%2\"").arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
+    };
+    int checked = 0;
+    int below = 0;
+    for (const Readability::Verdict &verdict : Readability::evaluate(scheme, textLevel)) {
+        checked += verdict.checked;
+        if (!verdict.isBelowLevel())
+            continue;
+        ++below;
+        // One arg() for all, so that a "%1" in a file name stays as it is.
+        writeLine(out, QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
+                           .arg(label, element(verdict.pair.text), element(verdict.pair.background),
+                                Readability::ratioText(verdict.ratio), QString::number(verdict.level)));
+    }
+    const int unchecked = int(Readability::pairs().size()) - checked;
+    writeLine(out, QStringLiteral("%1: %2 %3 checked, %4 below their level, %5 not checked")
+                       .arg(label, QString::number(checked),
+                            checked == 1 ? QStringLiteral("pair") : QStringLiteral("pairs"), QString::number(below),
+                            QString::number(unchecked)));
+    return below == 0;
+}
+
+} // namespace
+
+int check(const QStringList &files, QTextStream &out)
+{
+    bool allClean = true;
+    for (const QString &file : files) {
+        const SchemeReadResult result = SchemeFile::read(file);
+        QString verdict;
+        if (result.status == SchemeReadResult::Status::Complete) {
+            verdict = QStringLiteral("reads cleanly, scheme ")
+                      + (result.name ? u'"' + *result.name + u'"' : QStringLiteral("without a name"));
+        } else {
+            allClean = false;
+            verdict = result.problem(kTerminalLanguage);
+        }
+        writeLine(out, file + QStringLiteral(": ") + verdict);
+    }
+    out.flush();
+    return allClean ? ExitStatus::kSuccess : ExitStatus::kFailure;
+}
+
+int render(const RenderRequest &request, QTextStream &err)
+{
+    const auto fail = [&err](const QString &file, const QString &problem) {
+        writeLine(err, file + QStringLiteral(": ") + problem);
+        return ExitStatus::kFailure;
+    };
+    ColourScheme scheme;
+    if (request.schemeFile.isEmpty()) {
+        scheme = builtInScheme(request.standardScheme);
+    } else {
+        if (RegularFile::isSameFile(request.schemeFile, request.output))
+            return fail(request.output, Problem{Text::WouldReplaceScheme, {}}.words(kTerminalLanguage));
+        const SchemeReadResult result = SchemeFile::read(request.schemeFile);
+        if (result.status != SchemeReadResult::Status::Complete)
+            return fail(request.schemeFile, result.problem(kTerminalLanguage));
+        result.applyTo(scheme);
+    }
+
+    PreviewPanes panes;
+    panes.repaintAll(scheme);
+    QImage picture = panes.render();
+    if (!request.view.isPlain())
+        picture = PreviewPanes::viewed(picture, request.view);
+    if (request.scale > 1)
+        picture = picture.scaled(picture.size() * request.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, request.format.constData()))
+        return fail(request.output, QStringLiteral("the picture cannot be encoded"));
+    if (const auto problem = RegularFile::write(request.output, encoded))
+        return fail(request.output, problem->words(kTerminalLanguage));
+    return ExitStatus::kSuccess;
+}
+
+int contrast(const ContrastRequest &request, QTextStream &out)
+{
+    bool allReach = true;
+    if (request.files.isEmpty()) {
+        allReach = reportContrast(out, QStringLiteral("built-in ") + request.standardScheme.toLower(),
+                                  builtInScheme(request.standardScheme), request.textLevel);
+    }
+    for (const QString &file : request.files) {
+        const SchemeReadResult result = SchemeFile::read(file);
+        if (result.status != SchemeReadResult::Status::Complete) {
+            writeLine(out, file + QStringLiteral(": ") + result.problem(kTerminalLanguage));
+            allReach = false;
+            continue;
+        }
+        ColourScheme scheme;
+        result.applyTo(scheme);
+        // The editor keeps its own marks when it opens a file; the phone, which
+        // this report is about, hides the elements whose fourth number is 0.
+        for (int element = 1; element <= kElementCount; ++element)
+            scheme.setVisible(element, result.table[std::size_t(element - 1)].brightness != 0);
+        allReach = reportContrast(out, file, scheme, request.textLevel) && allReach;
+    }
+    out.flush();
+    return allReach ? ExitStatus::kSuccess : ExitStatus::kFailure;
+}
+
+int finishOutput(QTextStream &out, int status)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    QString reason;
+    if (const auto *device = qobject_cast<const QFileDevice *>(out.device()); device && device->error())
+        reason = QStringLiteral(": ") + device->errorString();
+    QTextStream(stderr) << "vexlume: standard output cannot be written" << reason << '\n';
+    return ExitStatus::kFailure;
+}
+
+} // namespace Reports

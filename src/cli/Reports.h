@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PreviewPanes.h"
+#include "Readability.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// The modes of the command line that need no display. Schemes are files read as
+// the open command reads them, or built-in ones; the words are English, whatever
+// the editor's language, and every text from outside goes through
+// TerminalText::safe(). Each returns its ExitStatus.
+namespace Reports {
+
+// Reads every file and reports one line per file.
+int check(const QStringList &files, QTextStream &out);
+
+// Draws the six preview screens in a scheme's colours into a picture file.
+struct RenderRequest
+{
+    QString schemeFile;
+    QString standardScheme; // used when schemeFile is empty
+    QString output;
+    QByteArray format = "png"; // the picture format, as the output's suffix names it
+    int scale = 1;
+    PreviewPanes::View view; // applied before the picture is enlarged
+};
+int render(const RenderRequest &request, QTextStream &err);
+
+// Reports, per scheme, every pair of colours (Readability) that the phone shows
+// with less contrast than the pair needs, worst first, then how many pairs were
+// checked, fell short and were not checked.
+struct ContrastRequest
+{
+    QStringList files;
+    QString standardScheme; // used when files is empty
+    double textLevel = Readability::kTextLevel;
+};
+int contrast(const ContrastRequest &request, QTextStream &out);
+
+// What a mode wrote to standard output reaches it only once flushed, and a full
+// disk or a closed descriptor refuses it only then: a report that was not
+// written must not pass for one that was (a script would take the silence for
+// "all is well"). Returns `status` once everything is out; otherwise says so on
+// standard error and returns ExitStatus::kFailure.
+int finishOutput(QTextStream &out, int status);
+
+} // namespace Reports
