@@ -18,8 +18,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 // Clipboard data that counts what is fetched from it, as another program that
-// owns the clipboard would be asked for it. QMimeData::text() asks for UTF-8
-// text first and then for any text: one fetch of the text, counted once.
+// owns the clipboard would be asked for it.
 class FetchCountingData : public QMimeData
 {
 public:
@@ -28,8 +27,7 @@ public:
 protected:
     QVariant retrieveData(const QString &format, QMetaType type) const override
     {
-        if (format != u"text/plain;charset=utf-8"_s)
-            fetched << format;
+        fetched << format;
         return QMimeData::retrieveData(format, type);
     }
 };

@@ -269,6 +269,11 @@ void TestCommandLine::contrastReportsPairsBelowTheirLevel_data()
     QTest::newRow("built-in blue") << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 0
                                    << QStringLiteral("built-in blue: 23 pairs checked, 0 below their level, "
                                                      "0 not checked\n");
+    // The same level twice, written two ways, is one level.
+    QTest::newRow("built-in blue, the level given twice")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("blue"), QStringLiteral("--min-ratio"),
+                       QStringLiteral("4.5"), QStringLiteral("--min-ratio"), QStringLiteral("4.50")}
+        << 0 << QStringLiteral("built-in blue: 23 pairs checked, 0 below their level, 0 not checked\n");
     QTest::newRow("built-in green")
         << QStringList{QStringLiteral("--standard"), QStringLiteral("Green")} << 1
         << QStringLiteral(

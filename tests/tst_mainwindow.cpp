@@ -278,12 +278,16 @@ void TestMainWindow::noVisibleControlIsCutOff()
 void TestMainWindow::tabReachesOnlyWhatShows_data()
 {
     QTest::addColumn<bool>("agreed");
-    QTest::addColumn<QString>("panel"); // the menu key that shows it, or none
-    QTest::newRow("editor") << true << QString();
-    QTest::newRow("disclaimer at the first start") << false << QString();
-    QTest::newRow("support") << true << QStringLiteral("keySupport");
-    QTest::newRow("links") << true << QStringLiteral("keyLinks");
-    QTest::newRow("disclaimer over the editor") << true << QStringLiteral("keyCopyright");
+    QTest::addColumn<QStringList>("panels"); // the menu keys that show them
+    QTest::newRow("editor") << true << QStringList();
+    QTest::newRow("disclaimer at the first start") << false << QStringList();
+    QTest::newRow("support") << true << QStringList{QStringLiteral("keySupport")};
+    QTest::newRow("links") << true << QStringList{QStringLiteral("keyLinks")};
+    QTest::newRow("disclaimer over the editor") << true << QStringList{QStringLiteral("keyCopyright")};
+    QTest::newRow("disclaimer under the support panel")
+        << true << QStringList{QStringLiteral("keySupport"), QStringLiteral("keyCopyright")};
+    QTest::newRow("disclaimer under the links panel")
+        << true << QStringList{QStringLiteral("keyLinks"), QStringLiteral("keyCopyright")};
 }
 
 // Every control Tab reaches is seen where it lies: nothing covers it. Before
@@ -291,9 +295,9 @@ void TestMainWindow::tabReachesOnlyWhatShows_data()
 void TestMainWindow::tabReachesOnlyWhatShows()
 {
     QFETCH(bool, agreed);
-    QFETCH(QString, panel);
+    QFETCH(QStringList, panels);
     WindowFixture f(agreed ? StoredSettings{{QStringLiteral("Reg/RegDone"), QStringLiteral("1")}} : StoredSettings{});
-    if (!panel.isEmpty())
+    for (const QString &panel : panels)
         f.window.dispatch(panel);
     f.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&f.window));

@@ -66,8 +66,11 @@ void TestPanels::panelsTakeTheEditorsPlace_data()
         << QStringList{u"MainElements"_s, u"frmCopyright"_s};
     QTest::newRow("support, then links swaps") << QStringList{u"keySupport"_s, u"keyLinks"_s}
                                                << QStringList{u"frameLinks"_s};
-    QTest::newRow("agreed again") << QStringList{u"keyLinks"_s, u"keyCopyright"_s, u"cmdZustimmen"_s}
-                                  << QStringList{u"MainElements"_s, u"frameLinks"_s};
+    // The disclaimer under the links panel takes no click; once the links are
+    // closed, it shows and "agree" takes it away.
+    QTest::newRow("agreed again")
+        << QStringList{u"keyLinks"_s, u"keyCopyright"_s, u"cmdZustimmen"_s, u"cmdCloseLinks"_s, u"cmdZustimmen"_s}
+        << QStringList{u"MainElements"_s};
 }
 
 void TestPanels::panelsTakeTheEditorsPlace()

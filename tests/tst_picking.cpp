@@ -411,7 +411,7 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
             // A right click makes the element under the pointer current, as the
             // list does: no flash, no step of the makers' sequence, Undo as it was.
             const Rgb mask = f.window.panes().pane(step % PreviewPanes::kCount).maskColourAt(at);
-            const int pointed = ElementCode::element(mask.red, mask.green).value_or(0);
+            const int pointed = ElementCode::picked(mask).value_or(0);
             QVERIFY(pointed > 0);
             QCOMPARE(f.list()->currentRow(), pointed - 1);
             QCOMPARE(f.window.findChild<QAction *>(QStringLiteral("actColourTarget"))->text(),

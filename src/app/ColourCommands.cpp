@@ -14,8 +14,6 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include <algorithm>
-
 namespace {
 
 constexpr StandardScheme kResetSchemes[] = {StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red};
@@ -138,10 +136,15 @@ void ColourCommands::paste()
         take(Rgb{quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue())});
         return;
     }
-    const bool textOffered = std::any_of(offered.begin(), offered.end(), [](const QString &format) {
-        return format.startsWith(QStringLiteral("text/plain"));
-    });
-    const QString text = textOffered ? data->text() : QString();
+    // Not QMimeData::text(), which asks for UTF-8 text and then for any text:
+    // two fetches from an owner that may answer neither.
+    QString text;
+    for (const QString &format : {QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("text/plain")}) {
+        if (offered.contains(format)) {
+            text = QString::fromUtf8(data->data(format));
+            break;
+        }
+    }
     if (text.trimmed().isEmpty())
         emit message(Texts::get(Text::ClipboardEmpty, m_language));
     else if (const auto colour = ColourText::parse(text))

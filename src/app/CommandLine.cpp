@@ -22,6 +22,7 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
+#include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <future>
@@ -29,7 +30,6 @@
 #include <thread>
 #include <unistd.h>
 #include <variant>
-
 
 namespace {
 
@@ -187,8 +187,18 @@ struct Options
         return std::nullopt;
     }
 
-    // Names given as option values (schemes, visions) are taken in any case.
-    static bool sameValue(const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+    // Numbers are the same value however written (2 and 02, 4.5 and 4.50); names
+    // given as option values (schemes, visions) are taken in any case.
+    static bool sameValue(const QString &a, const QString &b)
+    {
+        bool aNumber = false;
+        bool bNumber = false;
+        const double x = a.toDouble(&aNumber);
+        const double y = b.toDouble(&bNumber);
+        if (aNumber && bNumber && std::isfinite(x) && std::isfinite(y))
+            return x == y;
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
 
     // The render request the arguments make, or the usage error they contain.
     std::variant<Reports::RenderRequest, QString> renderRequest() const

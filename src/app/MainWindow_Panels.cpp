@@ -128,6 +128,8 @@ void MainWindow::followCover()
     const bool bannerShown = MainElements->isHidden();
     ctlLink1->setEnabled(bannerShown);
     quorvix1->setEnabled(bannerShown);
+    // The disclaimer lies under the support and links panels.
+    frmCopyright->setEnabled(FrameSupport->isHidden() && frameLinks->isHidden());
     // Nothing changes the scheme unseen: Fix waits for the editor to show.
     if (m_readability)
         m_readability->setFixAllowed(editorShown);

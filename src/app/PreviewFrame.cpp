@@ -28,9 +28,9 @@ PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *pa
         PicturePreview[i]->setToolTipSource([this, i](QPoint at) { return toolTip(i, at); });
         connect(PicturePreview[i], &PaneView::pointerMoved, this, [this](QPoint position) { m_lastPointer = position; });
         connect(PicturePreview[i], &PaneView::clicked, this, [this, i] { pick(i); });
+        // The element a left click there would pick.
         connect(PicturePreview[i], &PaneView::rightClicked, this, [this, i](QPoint at) {
-            const Rgb mask = m_panes.pane(i).maskColourAt(at);
-            if (const auto element = ElementCode::element(mask.red, mask.green))
+            if (const auto element = ElementCode::picked(m_panes.pane(i).maskColourAt(at)))
                 emit elementPointed(*element);
         });
         PicturePreview[i]->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -81,8 +81,8 @@ Text markOf(const Readability::Verdict &verdict)
 // The window's rectangle in a place that QWidget::saveGeometry() kept (magic
 // number, version, frame, normal geometry, screen number, maximised, full
 // screen; from version 2 the screen's width, from 3 the geometry), as
-// restoreGeometry() would apply it; nothing where the bytes are no such place,
-// are cut short, or keep the window maximised or full screen.
+// restoreGeometry() would apply it; nothing where the bytes are no such place
+// or are cut short. A maximised window is judged by the place it had before.
 std::optional<QRect> keptRectangle(const QByteArray &place)
 {
     QDataStream stream(place);
@@ -102,9 +102,9 @@ std::optional<QRect> keptRectangle(const QByteArray &place)
         stream >> screenWidth;
     if (major > 2)
         stream >> geometry;
-    if (stream.status() != QDataStream::Ok || magic != 0x1D9D0CB || major < 1 || major > 3 || maximised || fullScreen)
+    if (stream.status() != QDataStream::Ok || magic != 0x1D9D0CB || major < 1 || major > 3)
         return std::nullopt;
-    return major > 2 ? geometry : normal;
+    return major > 2 && !maximised && !fullScreen ? geometry : normal;
 }
 
 // A rectangle the window can take: at least its minimum size, and at least
