@@ -1,5 +1,8 @@
 #include "support/WindowTest.h"
 
+#include "ElementCatalogue.h"
+#include "ElementList.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -88,7 +91,11 @@ void TestLanguages::switchingShowsTheLanguageEverywhere()
     QCOMPARE(f.list()->count(), 60);
     QCOMPARE(f.list()->item(36)->text(), entry37);
     for (int element = 1; element <= 60; ++element) {
-        QVERIFY(f.list()->item(element - 1)->text().startsWith(QString::number(element) + u" - "_s));
+        // The number the entry's text begins with is the element the entry stands for.
+        const QListWidgetItem *entry = f.list()->item(element - 1);
+        QVERIFY(entry->text().startsWith(QString::number(element) + u" - "_s));
+        QCOMPARE(ElementCatalogue::elementNumber(entry->text()), std::optional(element));
+        QCOMPARE(ElementList::elementOf(entry), element);
         const bool visible = element != 45;
         QCOMPARE(f.list()->item(element - 1)->checkState(), visible ? Qt::Checked : Qt::Unchecked);
         QCOMPARE(f.window.scheme().isVisible(element), visible);

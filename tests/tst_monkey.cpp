@@ -96,7 +96,11 @@ private:
         void resetColour();
         void chooseView();
 
-        std::optional<int> currentElement() { return f.control<ElementList>(u"cmbElement"_s)->currentElement(); }
+        std::optional<int> currentElement()
+        {
+            const QListWidgetItem *entry = f.list()->currentItem();
+            return entry && entry->isSelected() ? std::optional(ElementList::elementOf(entry)) : std::nullopt;
+        }
         bool activateEditor();
         QWidget *focusArea();
         QMenu *openContextMenu(bool onPane);

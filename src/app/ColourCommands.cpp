@@ -2,6 +2,7 @@
 
 #include "ColourInputDialog.h"
 #include "ColourText.h"
+#include "EditSession.h"
 #include "ElementCatalogue.h"
 #include "SchemeModel.h"
 #include "StandardSchemes.h"
@@ -22,8 +23,8 @@ constexpr const char *kResetNames[] = {"actResetBlue", "actResetGreen", "actRese
 
 } // namespace
 
-ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current, QWidget *window)
-    : QObject(window), m_scheme(scheme), m_current(std::move(current)), m_window(window)
+ColourCommands::ColourCommands(EditSession &session, QWidget *window)
+    : QObject(window), m_session(session), m_window(window)
 {
     const auto action = [this](const char *name, void (ColourCommands::*run)()) {
         auto *made = new QAction(this);
@@ -50,8 +51,8 @@ ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current
         m_resetTo[i] = m_reset->addAction(QString());
         m_resetTo[i]->setObjectName(QString::fromLatin1(kResetNames[i]));
         connect(m_resetTo[i], &QAction::triggered, this, [this, scheme = kResetSchemes[i]] {
-            if (const auto element = m_current())
-                emit colourChosen(StandardSchemes::colour(scheme, *element));
+            if (const auto element = m_session.currentElement())
+                take(StandardSchemes::colour(scheme, *element));
         });
     }
     m_menu->addActions(actions());
@@ -60,7 +61,7 @@ ColourCommands::ColourCommands(const SchemeModel &scheme, CurrentElement current
 
 void ColourCommands::nameTarget()
 {
-    const auto element = m_current();
+    const auto element = m_session.currentElement();
     m_target->setText(element ? ElementCatalogue::numberedName(m_language, *element) : QString());
 }
 
@@ -93,16 +94,10 @@ QList<QAction *> ColourCommands::actions() const
     return {m_target, m_copy, m_paste, m_enter, m_reset->menuAction()};
 }
 
-std::optional<Rgb> ColourCommands::currentColour() const
-{
-    const auto element = m_current();
-    return element ? std::optional(m_scheme.colour(*element)) : std::nullopt;
-}
-
 // As text for whatever takes text, and as colour data for colour pickers.
 void ColourCommands::copy()
 {
-    const auto colour = currentColour();
+    const auto colour = m_session.currentColour();
     if (!colour)
         return;
     auto *data = new QMimeData;
@@ -122,7 +117,7 @@ void ColourCommands::copy()
 // else the text. No paste waits longer than a paste into a text box does.
 void ColourCommands::paste()
 {
-    if (!m_current())
+    if (!m_session.currentElement())
         return;
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     const QStringList offered = data ? data->formats() : QStringList();
@@ -153,21 +148,22 @@ void ColourCommands::paste()
         emit message(Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(text)));
 }
 
-// A colour taken ends the message of a paste that went wrong before.
+// One step for Undo, which is offered again. A colour taken ends the message
+// of a paste that went wrong before.
 void ColourCommands::take(const Rgb &colour)
 {
     emit message({});
-    emit colourChosen(colour);
+    m_session.giveColour(colour, EditSession::Change::Command);
 }
 
 // The dialog does not block: the window goes on being drawn behind it.
 void ColourCommands::enter()
 {
-    const auto colour = currentColour();
+    const auto colour = m_session.currentColour();
     if (!colour)
         return;
     auto *dialog = new ColourInputDialog(*colour, m_language, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { emit colourChosen(dialog->colour()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { take(dialog->colour()); });
     dialog->open();
 }

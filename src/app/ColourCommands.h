@@ -8,19 +8,18 @@
 #include <array>
 #include <QObject>
 
-#include <functional>
 #include <optional>
 
+class EditSession;
 class QAction;
 class QMenu;
 class QWidget;
-class SchemeModel;
 
 // Colours for the current element from outside the editor: copied to and
 // pasted from the clipboard, typed into a small dialog, or taken back from a
-// built-in scheme. A colour that arrives is announced, and the window gives it
-// to the element as a palette click does (one step for Undo); what went wrong
-// is announced as a message for the status bar.
+// built-in scheme. A colour that arrives goes to the element through the
+// session as a command: one step for Undo, and Undo offered again. What went
+// wrong is announced as a message for the status bar.
 //
 // Copy and paste also answer Ctrl+C and Ctrl+V anywhere in an area of the
 // window, except inside a text box, where the keys keep their text meaning.
@@ -28,10 +27,8 @@ class ColourCommands : public QObject
 {
     Q_OBJECT
 public:
-    using CurrentElement = std::function<std::optional<int>()>;
-
     // The window is the parent of the dialog.
-    ColourCommands(const SchemeModel &scheme, CurrentElement current, QWidget *window);
+    ColourCommands(EditSession &session, QWidget *window);
 
     void setLanguage(Language language);
     // Ctrl+C and Ctrl+V while the focus is in the area.
@@ -49,16 +46,13 @@ public:
     void enter();
 
 signals:
-    void colourChosen(const Rgb &colour);
     void message(const QString &text);
 
 private:
-    std::optional<Rgb> currentColour() const;
     void take(const Rgb &colour);
     void nameTarget();
 
-    const SchemeModel &m_scheme;
-    CurrentElement m_current;
+    EditSession &m_session;
     QWidget *m_window;
     Language m_language = Language::German;
     QAction *m_target = nullptr; // the element's number and name, not a command

@@ -103,34 +103,6 @@ QString MainWindow::text(Text text) const
     return Texts::get(text, m_language);
 }
 
-void MainWindow::chooseElement(int element)
-{
-    cmbElement->selectPosition(element - 1);
-}
-
-// Loads the current element into the editor. Under the guard: the values being
-// shown are the table's own, so the preview needs no repaint.
-void MainWindow::showElement()
-{
-    const auto element = cmbElement->currentElement();
-    if (!element)
-        return;
-    EditSession::Guard guard(m_session);
-    TabPaletteSelect->loadEntry(m_scheme.entry(*element));
-}
-
-// Shows the current element's entry in the editor and both swatches after its
-// colour changed without the editor (a new table, a palette click), so that the
-// boxes never offer values the element does not have: a channel typed next
-// builds its colour from them. Nothing is recorded for undo and nothing redrawn.
-void MainWindow::showCurrentColour()
-{
-    const auto element = cmbElement->currentElement();
-    if (!element)
-        return;
-    TabPaletteSelect->showEntry(m_scheme.entry(*element));
-}
-
 // The name box refuses what a file cannot hold; the status bar says why, so
 // that a character that does not appear is no riddle.
 void MainWindow::tellRefusedNameCharacter()
@@ -140,48 +112,19 @@ void MainWindow::tellRefusedNameCharacter()
         StatusBar1->showMessage(text(Text::NameCharacterRefused).arg(*refused));
 }
 
-// The colour before the click is the step left to undo.
-void MainWindow::takePaletteColour(const Rgb &colour)
-{
-    takeColour(colour, false);
-}
-
-void MainWindow::takeCommandColour(const Rgb &colour)
-{
-    takeColour(colour, true);
-}
-
-void MainWindow::takeColour(const Rgb &colour, bool offerUndo)
-{
-    const auto element = cmbElement->currentElement();
-    if (!element)
-        return;
-    if (offerUndo)
-        m_session.history().recordOffered(m_scheme.colour(*element));
-    else
-        m_session.rememberUndo();
-    m_scheme.setColour(*element, colour);
-    showCurrentColour();
-}
-
 void MainWindow::showReadability()
 {
     if (!m_readability) {
         m_readability = new ReadabilityWindow(m_scheme, this);
         m_readability->setLanguage(m_language);
-        connect(m_readability, &ReadabilityWindow::elementChosen, this, &MainWindow::chooseElement);
-        connect(m_readability, &ReadabilityWindow::fixRequested, this, &MainWindow::fixReadability);
+        connect(m_readability, &ReadabilityWindow::elementChosen, &m_session, &EditSession::choose);
+        // The fixed text becomes current and takes the colour as the colour commands give it.
+        connect(m_readability, &ReadabilityWindow::fixRequested, &m_session, [this](int element, const Rgb &colour) {
+            m_session.giveColourTo(element, colour, EditSession::Change::Command);
+        });
         m_readability->setFixAllowed(isEditorShown());
     }
     m_readability->show();
     m_readability->raise();
     m_readability->activateWindow();
-}
-
-void MainWindow::fixReadability(int element, const Rgb &colour)
-{
-    if (cmbElement->currentElement() != element)
-        chooseElement(element);
-    if (cmbElement->currentElement() == element)
-        takeCommandColour(colour);
 }

@@ -31,9 +31,10 @@ class StatusBar;
 class SupportPanel;
 class UserDialogs;
 
-// The editor window. It owns the scheme, the preview, the history and every
+// The editor window. It owns the scheme, the edit session, the preview and every
 // control, and wires them together; the controls do their own work (RgbEditor,
-// PaletteFrame, ElementList) on the shared EditSession.
+// PaletteTabs, ElementList, ColourCommands) on the shared EditSession, the one
+// home of the current element and the one path that gives it a colour.
 //
 // The members named like the controls are the controls; their object names are
 // the same, arrays carry the index in the name (txtRGB0, PicturePreview3, ...).
@@ -115,22 +116,9 @@ private:
     void addWindowKeys();
 
     // --- Editor
-    // Makes an element current exactly as a choice in the list does.
-    void chooseElement(int element);
-    void showElement();
-    void showCurrentColour();
     void tellRefusedNameCharacter();
-    // A colour chosen on the S55 palette for the current element.
-    void takePaletteColour(const Rgb &colour);
-    // A colour from a command of the program's own (paste, Enter colour, Reset,
-    // Fix): one step for Undo, as a palette click, and Undo offered again.
-    void takeCommandColour(const Rgb &colour);
-    void takeColour(const Rgb &colour, bool offerUndo);
     // Opens and raises the list of readability pairs.
     void showReadability();
-    // The readability window's fix: the element becomes current and takes the
-    // colour as the colour commands give it.
-    void fixReadability(int element, const Rgb &colour);
 
     // --- File commands
     // The folder of a file chosen or used: the file dialogs start there next time.
@@ -141,17 +129,12 @@ private:
     void showRecentFiles();
     void openRecentFile(int index);
 
-    // --- Preview picking
-    // Makes a picked element current with the colour the pane showed.
-    void takePick(int element, const Rgb &shown);
 
     // --- Menu and dispatch
     void buildMenu(Language language);
     void loadRedScheme();
 
     // --- History
-    // Gives the current element a colour from the history, as undo and redo do.
-    void restoreColour(int element, const Rgb &colour);
     void showHistoryOffers();
 
     // --- Panels and consent

@@ -9,24 +9,12 @@
 
 void MainWindow::undo()
 {
-    const auto element = cmbElement->currentElement();
-    m_session.history().undo(m_session.currentColour(),
-                             [this, element](const Rgb &colour) { restoreColour(*element, colour); });
+    m_session.undo();
 }
 
 void MainWindow::redo()
 {
-    const auto element = cmbElement->currentElement();
-    m_session.history().redo(m_session.currentColour(),
-                             [this, element](const Rgb &colour) { restoreColour(*element, colour); });
-}
-
-// The boxes are assigned as if typed, so the bars and the editor's swatch follow;
-// the palette's value boxes keep what they show.
-void MainWindow::restoreColour(int element, const Rgb &colour)
-{
-    m_scheme.setColour(element, colour);
-    TabPaletteSelect->assignColour(colour);
+    m_session.redo();
 }
 
 // The one place that sets the Undo and Redo items.

@@ -62,5 +62,5 @@ void MainWindow::applyLanguage(Language language)
     TabPaletteSelect->setLanguage(language);
     m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));
-    cmbElement->selectPosition(0);
+    m_session.choose(1);
 }

@@ -66,7 +66,7 @@ void MainWindow::createElementFrame(QWidget *area)
 {
     auto *frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
     m_localisedCaptions.push_back({Text::ElementCaption, [frameElement](const QString &s) { frameElement->setTitle(s); }});
-    cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_scheme);
+    cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_session);
     new FocusBorder(cmbElement); // the list's own look hardly changes with the focus
 }
 
@@ -92,16 +92,11 @@ void MainWindow::connectControls()
     // The preview and the editor follow the scheme.
     connect(&m_scheme, &SchemeModel::colourChanged, this,
             [this](int element) { m_panes.paintElement(element, m_scheme.colour(element)); });
-    connect(&m_scheme, &SchemeModel::tableReplaced, this, [this] {
-        m_panes.repaintAll(m_scheme.scheme());
-        showCurrentColour();
-    });
+    connect(&m_scheme, &SchemeModel::tableReplaced, this, [this] { m_panes.repaintAll(m_scheme.scheme()); });
     StatusBar1->followScheme(m_scheme);
-    connect(FramePreview, &PreviewFrame::picked, this, &MainWindow::takePick);
-    connect(FramePreview, &PreviewFrame::elementPointed, this, &MainWindow::chooseElement);
+    connect(FramePreview, &PreviewFrame::picked, &m_session, &EditSession::pick);
+    connect(FramePreview, &PreviewFrame::elementPointed, &m_session, &EditSession::choose);
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
-    connect(cmbElement, &ElementList::elementChosen, this, &MainWindow::showElement);
-    connect(TabPaletteSelect, &PaletteTabs::colourChosen, this, &MainWindow::takePaletteColour);
     connect(StatusBar1, &StatusBar::readabilityClicked, this, &MainWindow::showReadability);
 
     // The name box and the scheme's name follow each other.
@@ -127,16 +122,14 @@ void MainWindow::connectControls()
     });
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
     connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
-    m_session.setCurrentElementSource([this] { return cmbElement->currentElement(); });
     connectColourCommands();
     addWindowKeys();
 }
 
 void MainWindow::connectColourCommands()
 {
-    m_colourCommands = new ColourCommands(m_scheme, [this] { return cmbElement->currentElement(); }, this);
+    m_colourCommands = new ColourCommands(m_session, this);
     m_colourCommands->addShortcutsTo(MainElements);
-    connect(m_colourCommands, &ColourCommands::colourChosen, this, &MainWindow::takeCommandColour);
     connect(m_colourCommands, &ColourCommands::message, StatusBar1, &StatusBar::showMessage);
     cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cmbElement, &QWidget::customContextMenuRequested, this,

@@ -1,30 +1,56 @@
 #include "ElementList.h"
 
-#include "SchemeModel.h"
+#include "EditSession.h"
 #include "ElementCatalogue.h"
 
-#include <QSignalBlocker>
+#include <QScopedValueRollback>
 
-ElementList::ElementList(SchemeModel &scheme, QWidget *parent) : QListWidget(parent), m_scheme(scheme)
+ElementList::ElementList(EditSession &session, QWidget *parent) : QListWidget(parent), m_session(session)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     // A mouse click makes an entry current before it selects it; the choice is
     // complete once the selection follows.
-    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!m_filling && currentElement()) {
-            m_chosenSincePress = true;
-            emit elementChosen();
-        }
-    });
+    connect(this, &QListWidget::itemSelectionChanged, this, &ElementList::takeSelection);
     // A click on the entry that is already selected chooses it again, so that
     // the editor shows the element's values as the table holds them now.
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        if (!m_chosenSincePress && item == currentItem() && currentElement())
-            emit elementChosen();
+        if (!m_chosenSincePress && item == currentItem() && item->isSelected())
+            takeSelection();
     });
     connect(this, &QListWidget::itemChanged, this, &ElementList::takeCheckState);
-    connect(&m_scheme, &SchemeModel::visibilityChanged, this, &ElementList::showFlag);
+    connect(&m_session.scheme(), &SchemeModel::visibilityChanged, this, &ElementList::showFlag);
+    connect(&m_session, &EditSession::currentElementChanged, this, &ElementList::showElement);
+}
+
+int ElementList::elementOf(const QListWidgetItem *entry)
+{
+    return entry ? entry->data(Qt::UserRole).toInt() : 0;
+}
+
+// The selected entry's text says which element is current, from its number
+// before the first "-"; an entry that names none, or no selected entry, leaves
+// no element current.
+void ElementList::takeSelection()
+{
+    if (m_filling || m_following)
+        return;
+    m_chosenSincePress = true;
+    const QListWidgetItem *entry = currentItem();
+    const auto element = entry && entry->isSelected() ? ElementCatalogue::elementNumber(entry->text()) : std::nullopt;
+    if (element)
+        m_session.choose(*element);
+    else
+        m_session.chooseNone();
+}
+
+void ElementList::showElement(int element)
+{
+    const QScopedValueRollback following(m_following, true);
+    if (element == 0)
+        clearSelection();
+    else if (element != elementOf(currentItem()) || !currentItem()->isSelected())
+        setCurrentRow(element - 1);
 }
 
 void ElementList::fill(const QStringList &texts)
@@ -33,10 +59,11 @@ void ElementList::fill(const QStringList &texts)
     clear();
     for (const QString &text : texts) {
         auto *item = new QListWidgetItem(text, this);
+        const int element = count();
+        item->setData(Qt::UserRole, element);
         item->setToolTip(text); // long names are cut short in the list
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        const auto element = ElementCatalogue::elementNumber(text);
-        item->setCheckState(!element || m_scheme.scheme().isVisible(*element) ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(m_session.scheme().scheme().isVisible(element) ? Qt::Checked : Qt::Unchecked);
     }
     m_filling = false;
 }
@@ -49,25 +76,6 @@ void ElementList::showFlag(int element, bool visible)
     m_filling = true;
     entry->setCheckState(visible ? Qt::Checked : Qt::Unchecked);
     m_filling = false;
-}
-
-std::optional<int> ElementList::currentElement() const
-{
-    const QListWidgetItem *item = currentItem();
-    if (!item || !item->isSelected())
-        return std::nullopt;
-    return ElementCatalogue::elementNumber(item->text());
-}
-
-void ElementList::selectPosition(int position)
-{
-    QListWidgetItem *entry = item(position);
-    if (!entry)
-        return;
-    if (position == currentRow() && entry->isSelected())
-        emit elementChosen();
-    else
-        setCurrentRow(position); // announced when the selection changes
 }
 
 void ElementList::mousePressEvent(QMouseEvent *event)
@@ -91,7 +99,6 @@ void ElementList::takeCheckState(QListWidgetItem *item)
 {
     if (m_filling)
         return;
-    const auto element = ElementCatalogue::elementNumber(item->text());
-    if (element)
-        m_scheme.setVisible(*element, item->checkState() == Qt::Checked);
+    if (const int element = elementOf(item))
+        m_session.scheme().setVisible(element, item->checkState() == Qt::Checked);
 }

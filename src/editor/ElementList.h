@@ -2,34 +2,26 @@
 
 #include <QListWidget>
 
-#include <optional>
-
-class SchemeModel;
+class EditSession;
 
 // The element list: one checkable entry per element, the check mark being the
-// element's visible flag. The marks follow the scheme's flags, and a mark the
-// user sets or clears goes to the scheme. The current element is read from the
-// selected entry's text, so the list and the scheme can never disagree about it.
+// element's visible flag. It shows the session's current element and makes the
+// entry the user selects current; which element an entry is, the program keeps
+// with the entry, while the choice itself reads the element's number from the
+// selected entry's text, as the list has always done. The marks follow the
+// scheme's flags, and a mark the user sets or clears goes to the scheme.
 class ElementList : public QListWidget
 {
     Q_OBJECT
 public:
-    explicit ElementList(SchemeModel &scheme, QWidget *parent = nullptr);
+    explicit ElementList(EditSession &session, QWidget *parent = nullptr);
 
     // Replaces the entries by the given texts, one per element in order, with
     // check marks from the scheme's visible flags. Selects nothing.
     void fill(const QStringList &texts);
 
-    std::optional<int> currentElement() const;
-
-    // Selects a list position (element n sits at position n - 1) and announces
-    // the choice even when that entry is already selected: whoever picks an element relies on
-    // the editor being loaded afresh.
-    void selectPosition(int position);
-
-signals:
-    // The user or the program chose an entry.
-    void elementChosen();
+    // The element an entry stands for.
+    static int elementOf(const QListWidgetItem *entry);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -39,10 +31,13 @@ protected:
                                                          const QEvent *event = nullptr) const override;
 
 private:
+    void takeSelection();
+    void showElement(int element);
     void takeCheckState(QListWidgetItem *item);
     void showFlag(int element, bool visible);
 
-    SchemeModel &m_scheme;
-    bool m_filling = false;
+    EditSession &m_session;
+    bool m_filling = false;   // entries or marks set by the program, not the user
+    bool m_following = false; // selecting the session's element, not the user's choice
     bool m_chosenSincePress = false;
 };

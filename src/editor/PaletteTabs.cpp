@@ -41,7 +41,7 @@ constexpr QRect kFramePlace(16, 24, 225, 177);
 
 // Its tabs keep narrower margins than the style's usual ones: the Spanish
 // captions only just fit side by side in the strip's 257 pixels.
-PaletteTabs::PaletteTabs(EditSession &session, QWidget *parent) : QTabWidget(parent)
+PaletteTabs::PaletteTabs(EditSession &session, QWidget *parent) : QTabWidget(parent), m_session(session)
 {
     auto *style = new NarrowTabs(QApplication::style()->name());
     style->setParent(this);
@@ -59,7 +59,11 @@ PaletteTabs::PaletteTabs(EditSession &session, QWidget *parent) : QTabWidget(par
     frameFarbe16Bit->setGeometry(kFramePlace);
     frameFarbe16Bit->hide();
     connect(this, &QTabWidget::currentChanged, this, &PaletteTabs::showTab);
-    connect(frameFarbe256, &PaletteFrame::colourChosen, this, &PaletteTabs::colourChosen);
+    connect(frameFarbe256, &PaletteFrame::colourChosen, this,
+            [this](const Rgb &colour) { m_session.giveColour(colour, EditSession::Change::PaletteClick); });
+    connect(&session, &EditSession::currentElementChanged, this, &PaletteTabs::loadElement);
+    connect(&session, &EditSession::colourGiven, this, &PaletteTabs::showGiven);
+    connect(&session.scheme(), &SchemeModel::tableReplaced, this, &PaletteTabs::showCurrentEntry);
 }
 
 void PaletteTabs::setLanguage(Language language)
@@ -89,6 +93,41 @@ void PaletteTabs::showTab(int index)
     const QString key = tabBar()->tabData(index).toString();
     frameFarbe256->setVisible(key == u"pS55");
     frameFarbe16Bit->setVisible(key == u"p16Bit");
+}
+
+// Under the guard: the values being shown are the table's own, so the preview
+// needs no repaint.
+void PaletteTabs::loadElement(int element)
+{
+    if (element == 0)
+        return;
+    EditSession::Guard guard(m_session);
+    loadEntry(m_session.scheme().entry(element));
+}
+
+// The boxes never offer values the element does not have: a channel typed next
+// builds its colour from them.
+void PaletteTabs::showGiven(const Rgb &colour, EditSession::Change how)
+{
+    switch (how) {
+    case EditSession::Change::PaletteClick:
+    case EditSession::Change::Command:
+        showCurrentEntry();
+        break;
+    case EditSession::Change::Undo:
+    case EditSession::Change::Redo:
+        assignColour(colour);
+        break;
+    case EditSession::Change::Pick:
+        moveToColour(colour);
+        break;
+    }
+}
+
+void PaletteTabs::showCurrentEntry()
+{
+    if (const auto element = m_session.currentElement())
+        showEntry(m_session.scheme().entry(*element));
 }
 
 void PaletteTabs::loadEntry(const ColourEntry &entry)
