@@ -17,19 +17,26 @@ void SchemeModel::setComponent(int element, int channel, quint8 value)
     emit colourChanged(element);
 }
 
+void SchemeModel::replaceTable(const ColourTable &table, const std::optional<QString> &name)
+{
+    m_scheme.setTable(table);
+    if (name && *name != m_scheme.name()) {
+        m_scheme.setName(*name);
+        emit nameChanged(*name);
+    }
+    emit tableReplaced();
+}
+
 void SchemeModel::loadStandard(StandardScheme scheme)
 {
-    m_scheme.loadStandard(scheme);
-    emit tableReplaced();
+    ColourScheme standard = m_scheme;
+    standard.loadStandard(scheme);
+    replaceTable(standard.table());
 }
 
 void SchemeModel::apply(const SchemeReadResult &read)
 {
-    const QString before = m_scheme.name();
-    read.applyTo(m_scheme);
-    if (m_scheme.name() != before)
-        emit nameChanged(m_scheme.name());
-    emit tableReplaced();
+    replaceTable(read.table, read.name);
 }
 
 void SchemeModel::setName(const QString &name)

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 // The scheme the window edits, and the one owner of it. Every change is
 // announced: a colour entry, the whole table, the name and the visible flags,
 // so that the preview, the name box and the element list follow the model
@@ -20,6 +22,10 @@ public:
     void setColour(int element, const Rgb &colour);
     // Channel 0 red, 1 green, 2 blue, 3 brightness.
     void setComponent(int element, int channel, quint8 value);
+    // The one operation that changes the whole table at once: every change of a
+    // whole scheme comes through it. The name changes too where one is given.
+    void replaceTable(const ColourTable &table, const std::optional<QString> &name = std::nullopt);
+    // A built-in scheme's colours (the fourth numbers stay).
     void loadStandard(StandardScheme scheme);
     // Takes the colour table and, when the file names one, the name of a read.
     void apply(const SchemeReadResult &read);
