@@ -1,4 +1,4 @@
-# The core and preview libraries must not depend on QtWidgets. Linking them only to
+# The core, preview and cli libraries must not depend on QtWidgets. Linking them only to
 # Qt6::Core and Qt6::Gui keeps the QtWidgets include folder off their path, but the
 # common Qt include root would still resolve <QtWidgets/...>. This check refuses,
 # at build time, any include in those folders that names a QtWidgets header.

@@ -2,6 +2,7 @@
 
 #include "ColourScience.h"
 #include "Readability.h"
+#include "ReadabilityModel.h"
 #include "ReadabilityWindow.h"
 #include "SchemeModel.h"
 #include "StandardSchemes.h"
@@ -340,7 +341,8 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     storeOnly({});
     SchemeModel scheme;
     scheme.loadStandard(StandardScheme::Green);
-    ReadabilityWindow window(scheme, nullptr);
+    ReadabilityModel readability(scheme);
+    ReadabilityWindow window(readability, nullptr);
     QSignalSpy fixes(&window, &ReadabilityWindow::fixRequested);
     auto *rows = window.findChild<QTreeWidget *>(u"readabilityList"_s);
     auto *fix = window.findChild<QPushButton *>(u"readabilityFix"_s);
@@ -395,7 +397,8 @@ void TestReadabilityWindow::languageSwitchesLeaveTheHeapAsItWas()
 {
     storeOnly({});
     SchemeModel scheme;
-    ReadabilityWindow window(scheme, nullptr);
+    ReadabilityModel readability(scheme);
+    ReadabilityWindow window(readability, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto switchLanguages = [&window](int count) {

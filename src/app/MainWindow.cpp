@@ -115,7 +115,7 @@ void MainWindow::tellRefusedNameCharacter()
 void MainWindow::showReadability()
 {
     if (!m_readability) {
-        m_readability = new ReadabilityWindow(m_scheme, this);
+        m_readability = new ReadabilityWindow(m_readabilityModel, this);
         m_readability->setLanguage(m_language);
         connect(m_readability, &ReadabilityWindow::elementChosen, &m_session, &EditSession::choose);
         // The fixed text becomes current and takes the colour as the colour commands give it.

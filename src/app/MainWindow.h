@@ -4,6 +4,7 @@
 #include "Languages.h"
 #include "PreviewPanes.h"
 #include "Problem.h"
+#include "ReadabilityModel.h"
 #include "RecentFiles.h"
 #include "SchemeModel.h"
 #include "Text.h"
@@ -151,6 +152,7 @@ private:
     void tellSettingsNotKept(const QString &store, const Problem &why);
 
     SchemeModel m_scheme;
+    ReadabilityModel m_readabilityModel{m_scheme};
     PreviewPanes m_panes;
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;

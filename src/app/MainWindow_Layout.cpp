@@ -47,7 +47,7 @@ void MainWindow::createEditorArea()
 {
     MainElements = place<QWidget>(this, QStringLiteral("MainElements"), {8, 32, 617, 417});
     MainElements->setAutoFillBackground(true); // it covers the banner and the links beside the panels
-    FramePreview = place<PreviewFrame>(MainElements, QStringLiteral("FramePreview"), {0, 0, 233, 409}, m_scheme, m_panes);
+    FramePreview = place<PreviewFrame>(MainElements, QStringLiteral("FramePreview"), {0, 0, 233, 409}, m_scheme, m_panes, m_readabilityModel);
     createElementFrame(MainElements);
     TabPaletteSelect = place<PaletteTabs>(MainElements, QStringLiteral("TabPaletteSelect"), {248, 128, 257, 217}, m_session);
     createNameFrame(MainElements);
@@ -93,7 +93,7 @@ void MainWindow::connectControls()
     connect(&m_scheme, &SchemeModel::colourChanged, this,
             [this](int element) { m_panes.paintElement(element, m_scheme.colour(element)); });
     connect(&m_scheme, &SchemeModel::tableReplaced, this, [this] { m_panes.repaintAll(m_scheme.scheme()); });
-    StatusBar1->followScheme(m_scheme);
+    StatusBar1->followReadability(m_readabilityModel);
     connect(FramePreview, &PreviewFrame::picked, &m_session, &EditSession::pick);
     connect(FramePreview, &PreviewFrame::elementPointed, &m_session, &EditSession::choose);
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);

@@ -6,7 +6,7 @@
 #include "PaneView.h"
 
 #include <QPainter>
-#include "Readability.h"
+#include "ReadabilityModel.h"
 #include "SchemeModel.h"
 #include "Settings.h"
 #include "Texts.h"
@@ -18,8 +18,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *parent)
-    : QGroupBox(parent), m_scheme(scheme), m_panes(panes)
+PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, const ReadabilityModel &readability,
+                           QWidget *parent)
+    : QGroupBox(parent), m_scheme(scheme), m_panes(panes), m_readability(readability)
 {
     setObjectName(QStringLiteral("FramePreview"));
     for (int i = 0; i < PreviewPanes::kCount; ++i) {
@@ -262,7 +263,7 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
                         .toUpper();
     // A text adds how it stands against each thing the phone draws it on, worst
     // first, as the phone shows both colours.
-    for (const Readability::Verdict &verdict : Readability::evaluate(m_scheme.scheme())) {
+    for (const Readability::Verdict &verdict : m_readability.verdicts()) {
         if (verdict.pair.text != *element || verdict.pair.kind != Readability::Kind::Text)
             continue;
         const int background = verdict.pair.background;

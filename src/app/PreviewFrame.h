@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class ReadabilityModel;
 class SchemeModel;
 
 // The "Preview" frame: the six panes drawn from the scheme, picking an element by
@@ -28,7 +29,8 @@ class PreviewFrame : public QGroupBox
 {
     Q_OBJECT
 public:
-    PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, QWidget *parent = nullptr);
+    PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, const ReadabilityModel &readability,
+                 QWidget *parent = nullptr);
 
     // Captions and the element names of the tooltips.
     void setLanguage(Language language);
@@ -87,6 +89,7 @@ private:
 
     SchemeModel &m_scheme;
     PreviewPanes &m_panes;
+    const ReadabilityModel &m_readability;
     Language m_language = Language::German;
     std::array<PaneView *, PreviewPanes::kCount> PicturePreview{};
     QFrame *Line3 = nullptr;

@@ -3,6 +3,7 @@
 #include "ColourScheme.h"
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
+#include "ReadabilityModel.h"
 #include "SchemeModel.h"
 #include "Settings.h"
 #include "Texts.h"
@@ -127,9 +128,9 @@ bool canTake(const QRect &rect, const QSize &minimum)
 
 } // namespace
 
-ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
+ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidget *parent)
     : QWidget(parent, Qt::Tool)
-    , m_scheme(scheme)
+    , m_readability(readability)
 {
     setObjectName(QStringLiteral("readabilityWindow"));
     m_list = new QTreeWidget(this);
@@ -156,9 +157,7 @@ ReadabilityWindow::ReadabilityWindow(const SchemeModel &scheme, QWidget *parent)
 
     m_placed = restorePlace();
 
-    connect(&scheme, &SchemeModel::colourChanged, this, &ReadabilityWindow::showPairs);
-    connect(&scheme, &SchemeModel::tableReplaced, this, &ReadabilityWindow::showPairs);
-    connect(&scheme, &SchemeModel::visibilityChanged, this, &ReadabilityWindow::showPairs);
+    connect(&readability, &ReadabilityModel::verdictsChanged, this, &ReadabilityWindow::showPairs);
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &ReadabilityWindow::chooseRow);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &ReadabilityWindow::showFixState);
     connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
@@ -200,14 +199,14 @@ void ReadabilityWindow::showPairs()
     if (row >= 0 && row < int(m_verdicts.size()))
         chosen = std::pair(m_verdicts[row].pair.text, m_verdicts[row].pair.background);
 
-    m_verdicts = Readability::evaluate(m_scheme.scheme(), Readability::kTextLevel);
+    m_verdicts = m_readability.verdicts();
     const QSignalBlocker blocker(m_list);
     m_list->clear();
     QTreeWidgetItem *current = nullptr;
     for (const Readability::Verdict &verdict : m_verdicts) {
         auto *item = new QTreeWidgetItem(m_list);
-        const Rgb text = m_scheme.scheme().colour(verdict.pair.text);
-        const Rgb background = m_scheme.scheme().colour(verdict.pair.background);
+        const Rgb text = m_readability.scheme().colour(verdict.pair.text);
+        const Rgb background = m_readability.scheme().colour(verdict.pair.background);
         item->setIcon(Sample, QIcon(new SampleEngine(text, background)));
         item->setText(TextName, ElementCatalogue::name(m_language, verdict.pair.text).trimmed());
         item->setText(BackgroundName, ElementCatalogue::name(m_language, verdict.pair.background).trimmed());
@@ -294,8 +293,8 @@ void ReadabilityWindow::fix()
     if (row < 0 || row >= int(m_verdicts.size()))
         return;
     const Readability::Verdict verdict = m_verdicts[row];
-    const Rgb text = m_scheme.scheme().colour(verdict.pair.text);
-    const Rgb background = m_scheme.scheme().colour(verdict.pair.background);
+    const Rgb text = m_readability.scheme().colour(verdict.pair.text);
+    const Rgb background = m_readability.scheme().colour(verdict.pair.background);
     const Rgb colour = ColourScience::readableColour(text, background, verdict.level)
                            .value_or(ColourScience::blackOrWhite(background));
     emit fixRequested(verdict.pair.text, colour);

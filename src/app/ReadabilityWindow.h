@@ -10,7 +10,7 @@
 
 class QPushButton;
 class QTreeWidget;
-class SchemeModel;
+class ReadabilityModel;
 
 // A tool window beside the editor that lists the scheme's readability pairs,
 // worst first, each with a sample of the text on its background as the phone
@@ -22,7 +22,7 @@ class ReadabilityWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ReadabilityWindow(const SchemeModel &scheme, QWidget *parent);
+    ReadabilityWindow(const ReadabilityModel &readability, QWidget *parent);
     ~ReadabilityWindow() override;
 
     void setLanguage(Language language);
@@ -53,7 +53,7 @@ private:
     void showFixState();
     void fix();
 
-    const SchemeModel &m_scheme;
+    const ReadabilityModel &m_readability;
     Language m_language = Language::German;
     std::vector<Readability::Verdict> m_verdicts;
     QTreeWidget *m_list = nullptr;

@@ -3,8 +3,7 @@
 #include "ClickableLabel.h"
 #include "ElementCatalogue.h"
 #include "Place.h"
-#include "Readability.h"
-#include "SchemeModel.h"
+#include "ReadabilityModel.h"
 #include "Texts.h"
 
 #include <QLabel>
@@ -91,13 +90,10 @@ void StatusBar::showFirstPanel()
         StatusBar1Panel1->setText(m_lasting);
 }
 
-void StatusBar::followScheme(const SchemeModel &scheme)
+void StatusBar::followReadability(const ReadabilityModel &readability)
 {
-    m_scheme = &scheme;
-    connect(&scheme, &SchemeModel::colourChanged, this, &StatusBar::showReadability);
-    connect(&scheme, &SchemeModel::tableReplaced, this, &StatusBar::showReadability);
-    // A hidden text is not checked, so hiding one can change the count.
-    connect(&scheme, &SchemeModel::visibilityChanged, this, &StatusBar::showReadability);
+    m_readability = &readability;
+    connect(&readability, &ReadabilityModel::verdictsChanged, this, &StatusBar::showReadability);
     showReadability();
 }
 
@@ -121,12 +117,10 @@ void StatusBar::showReadability()
         StatusBar1Panel3->setToolTip({});
         return;
     }
-    if (!m_scheme)
+    if (!m_readability)
         return;
-    const std::vector<Readability::Verdict> verdicts = Readability::evaluate(m_scheme->scheme());
-    int below = 0;
-    for (const Readability::Verdict &verdict : verdicts)
-        below += verdict.isBelowLevel();
+    const std::vector<Readability::Verdict> &verdicts = m_readability->verdicts();
+    const int below = m_readability->belowLevel();
     if (below == 0)
         StatusBar1Panel3->setText(Texts::get(Text::AllReadable, m_language));
     else

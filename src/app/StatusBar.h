@@ -7,7 +7,7 @@
 class ClickableLabel;
 
 class QLabel;
-class SchemeModel;
+class ReadabilityModel;
 class QTimer;
 
 // The status bar: a text panel for the program's messages, a panel that tells
@@ -32,9 +32,8 @@ public:
 
     static constexpr int kMessageTime = 5000; // ms
 
-    // The readability panel follows the scheme from now on: every colour, a new
-    // table and a hidden or shown text change it.
-    void followScheme(const SchemeModel &scheme);
+    // The readability panel follows the scheme's verdicts from now on.
+    void followReadability(const ReadabilityModel &readability);
     void setLanguage(Language language);
     // Whether the readability panel is offered: before the user has agreed to
     // the disclaimer it shows nothing and takes neither clicks nor the focus.
@@ -58,7 +57,7 @@ private:
     QString m_message;
     QString m_lasting;
     QString m_tip;
-    const SchemeModel *m_scheme = nullptr;
+    const ReadabilityModel *m_readability = nullptr;
     Language m_language = Language::German;
     bool m_readabilityOffered = true;
 };

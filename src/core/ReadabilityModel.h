@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Readability.h"
+
+#include <QObject>
+
+#include <vector>
+
+class SchemeModel;
+
+// The readability verdicts of the scheme, computed once per change of its
+// colours, its table or its visible flags, for every piece that shows them:
+// the status bar's count, the readability window and the preview's tooltips.
+class ReadabilityModel : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ReadabilityModel(const SchemeModel &scheme, QObject *parent = nullptr);
+
+    const SchemeModel &scheme() const { return m_scheme; }
+    // Every pair, worst first (Readability::evaluate).
+    const std::vector<Readability::Verdict> &verdicts() const { return m_verdicts; }
+    // How many pairs are below their level.
+    int belowLevel() const;
+
+signals:
+    void verdictsChanged();
+
+private:
+    void evaluate();
+
+    const SchemeModel &m_scheme;
+    std::vector<Readability::Verdict> m_verdicts;
+};
