@@ -89,10 +89,7 @@ void MainWindow::createMenu()
 
 void MainWindow::connectControls()
 {
-    // The preview and the editor follow the scheme.
-    connect(&m_scheme, &SchemeModel::colourChanged, this,
-            [this](int element) { m_panes.paintElement(element, m_scheme.colour(element)); });
-    connect(&m_scheme, &SchemeModel::tableReplaced, this, [this] { m_panes.repaintAll(m_scheme.scheme()); });
+    m_panes.follow(m_scheme);
     StatusBar1->followReadability(m_readabilityModel);
     connect(FramePreview, &PreviewFrame::picked, &m_session, &EditSession::pick);
     connect(FramePreview, &PreviewFrame::elementPointed, &m_session, &EditSession::choose);

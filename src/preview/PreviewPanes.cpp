@@ -2,6 +2,7 @@
 
 #include "ColourScheme.h"
 #include "PictureFile.h"
+#include "SchemeModel.h"
 
 #include <QFile>
 #include <QHash>
@@ -74,6 +75,13 @@ void PreviewPanes::paintElement(int element, const Rgb &colour)
         m_panes[i].paintElement(element, colour, shown);
         emit paneChanged(i);
     }
+}
+
+void PreviewPanes::follow(const SchemeModel &scheme)
+{
+    connect(&scheme, &SchemeModel::colourChanged, this,
+            [this, &scheme](int element) { paintElement(element, scheme.colour(element)); });
+    connect(&scheme, &SchemeModel::tableReplaced, this, [this, &scheme] { repaintAll(scheme.scheme()); });
 }
 
 void PreviewPanes::repaintAll(const ColourScheme &scheme)

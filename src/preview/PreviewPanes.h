@@ -12,6 +12,7 @@
 #include <optional>
 
 class ColourScheme;
+class SchemeModel;
 
 // The six preview screens. Every colour change of the program reaches the
 // screens through here: paintElement() for one element, repaintAll() for a whole
@@ -70,6 +71,9 @@ public:
 
     void paintElement(int element, const Rgb &colour);
     void repaintAll(const ColourScheme &scheme);
+    // From now on the panes show the scheme of the model: each colour changed
+    // is painted, a whole new table repainted.
+    void follow(const SchemeModel &scheme);
 
     // Replaces panes and masks 0 to 3 by one picture file; 4 and 5 keep theirs.
     // Returns the reason when the file is refused; nothing changes then.
