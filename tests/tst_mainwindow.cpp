@@ -1,8 +1,6 @@
 #include "support/WindowTest.h"
 
-#include "ColourSwatch.h"
 #include "QtUserDialogs.h"
-#include "SchemeFile.h"
 #include "WrappingCheckBox.h"
 #include "support/FileTraps.h"
 #include "support/ShownText.h"

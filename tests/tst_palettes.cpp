@@ -4,7 +4,6 @@
 #include "PalettePicture.h"
 #include "SchemeFile.h"
 
-#include <QGroupBox>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>

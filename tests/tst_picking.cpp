@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>

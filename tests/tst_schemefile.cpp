@@ -1,6 +1,5 @@
 #include "RegularFile.h"
 #include "SchemeFile.h"
-#include "Windows1252.h"
 #include "support/FileTraps.h"
 
 #include <QDir>

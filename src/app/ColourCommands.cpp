@@ -4,7 +4,6 @@
 #include "ColourText.h"
 #include "EditSession.h"
 #include "ElementCatalogue.h"
-#include "SchemeModel.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
 
@@ -103,7 +102,7 @@ void ColourCommands::copy()
     auto *data = new QMimeData;
     const QString hex = ColourText::hex(*colour);
     data->setText(hex);
-    data->setColorData(QColor(colour->red, colour->green, colour->blue));
+    data->setColorData(toQColor(*colour));
     QGuiApplication::clipboard()->setMimeData(data);
     emit message(Texts::get(Text::ColourCopied, m_language).arg(hex));
 }
@@ -127,8 +126,7 @@ void ColourCommands::paste()
             emit message(Texts::get(Text::ClipboardEmpty, m_language));
             return;
         }
-        const QColor rgb = colour.toRgb();
-        take(Rgb{quint8(rgb.red()), quint8(rgb.green()), quint8(rgb.blue())});
+        take(fromQColor(colour));
         return;
     }
     // Not QMimeData::text(), which asks for UTF-8 text and then for any text:

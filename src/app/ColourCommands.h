@@ -4,11 +4,9 @@
 #include "Rgb.h"
 
 #include <QList>
-
-#include <array>
 #include <QObject>
 
-#include <optional>
+#include <array>
 
 class EditSession;
 class QAction;

@@ -6,11 +6,6 @@
 
 namespace {
 
-QColor colourOf(const Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 // Where the second and the third of three bands begin along a side of `length`
 // pixels. Bands across are cut from the top down; upright ones from either side,
 // so that the outer two are equally wide whatever the length.
@@ -35,15 +30,15 @@ void bands(QPainter &p, const QRect &r, const FlagPicture &flag)
         const int size = starts[i + 1] - from;
         const QRect band = across ? QRect(r.left(), r.top() + from, r.width(), size)
                                   : QRect(r.left() + from, r.top(), size, r.height());
-        p.fillRect(band, colourOf(flag.colours[i]));
+        p.fillRect(band, toQColor(flag.colours[i]));
     }
 }
 
 void unionFlag(QPainter &p, const QRect &r, const FlagPicture &flag)
 {
-    const QColor field = colourOf(flag.colours[0]);
-    const QColor white = colourOf(flag.colours[1]);
-    const QColor red = colourOf(flag.colours[2]);
+    const QColor field = toQColor(flag.colours[0]);
+    const QColor white = toQColor(flag.colours[1]);
+    const QColor red = toQColor(flag.colours[2]);
     p.fillRect(r, field);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF corners[4] = {r.topLeft(), r.topRight() + QPointF(1, 0), r.bottomRight() + QPointF(1, 1),

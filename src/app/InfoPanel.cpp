@@ -6,7 +6,6 @@
 #include "OpenLink.h"
 #include "Place.h"
 
-#include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 

@@ -2,10 +2,8 @@
 // offer them.
 #include "MainWindow.h"
 
-#include "ElementList.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
-#include "PaletteTabs.h"
 
 void MainWindow::undo()
 {

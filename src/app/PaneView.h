@@ -4,13 +4,13 @@
 #include "PreviewPanes.h"
 
 #include <QPoint>
-
-#include <functional>
 #include <QWidget>
 
+#include <functional>
+
 // Shows one preview pane in the panes' view, pixel for pixel (nearest neighbour
-// on high-DPI screens, so the phone's pixels stay crisp), and reports the pointer in the pane's own
-// pixel coordinates.
+// on high-DPI screens, so the phone's pixels stay crisp), and reports the pointer
+// in the pane's own pixel coordinates.
 class PaneView : public QWidget
 {
     Q_OBJECT

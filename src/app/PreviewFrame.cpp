@@ -1,11 +1,10 @@
 #include "PreviewFrame.h"
 
+#include "ColourText.h"
 #include "DeveloperLabel.h"
 #include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "PaneView.h"
-
-#include <QPainter>
 #include "ReadabilityModel.h"
 #include "SchemeModel.h"
 #include "Settings.h"
@@ -15,6 +14,7 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -253,14 +253,11 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
         return {};
     const Rgb c = m_scheme.colour(*element);
     QString tip = ElementCatalogue::listText(m_language, *element)
-                  + QStringLiteral("\nR %1, G %2, B %3   #%4%5%6")
+                  + QStringLiteral("\nR %1, G %2, B %3   %4")
                         .arg(c.red)
                         .arg(c.green)
                         .arg(c.blue)
-                        .arg(c.red, 2, 16, QLatin1Char('0'))
-                        .arg(c.green, 2, 16, QLatin1Char('0'))
-                        .arg(c.blue, 2, 16, QLatin1Char('0'))
-                        .toUpper();
+                        .arg(ColourText::hex(c));
     // A text adds how it stands against each thing the phone draws it on, worst
     // first, as the phone shows both colours.
     for (const Readability::Verdict &verdict : m_readability.verdicts()) {

@@ -1,6 +1,5 @@
 #include "ReadabilityWindow.h"
 
-#include "ColourScheme.h"
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
 #include "ReadabilityModel.h"
@@ -32,11 +31,6 @@ QString ratioText(double ratio)
     return Readability::ratioText(ratio) + QStringLiteral(":1");
 }
 
-QColor qColour(const Rgb &colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
 // "Ab" in the text's colour on the background's, both as the phone shows them,
 // painted straight into the row. Not a pixmap icon: Qt keeps every pixmap icon
 // it paints in its pixmap cache under the pixmap's own key, and the rows (with
@@ -46,8 +40,8 @@ class SampleEngine : public QIconEngine
 {
 public:
     SampleEngine(const Rgb &text, const Rgb &background)
-        : m_text(qColour(ColourScience::phoneColour(text)))
-        , m_background(qColour(ColourScience::phoneColour(background)))
+        : m_text(toQColor(ColourScience::phoneColour(text)))
+        , m_background(toQColor(ColourScience::phoneColour(background)))
     {
     }
 

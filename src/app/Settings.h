@@ -7,10 +7,11 @@
 #include <QObject>
 #include <QString>
 
-// The two settings the program keeps in the user's settings store, under the
-// application name QVX_VXL, group "Reg", both as strings: "version" (the code of
-// the interface language) and "RegDone" (the consent to the disclaimer, "1" or
-// "0"), and apart from them the list of recent files.
+// What the program keeps in the user's settings store, under the application
+// name QVX_VXL: in group "Reg", both as strings, "version" (the code of the
+// interface language) and "RegDone" (the consent to the disclaimer, "1" or "0");
+// apart from them, in groups of the program's own, the recent files, the
+// preview's view, the readability window's place and the last folder.
 //
 // The store is one file (QVX_VXL.conf in the user's configuration folder), read
 // and written only while it is a regular file or absent: a FIFO would block the
@@ -31,7 +32,7 @@ public:
     static void storeConsent(bool agreed);
 
     // The schemes last opened or saved, kept under a group of the program's
-    // own ("Recent/files"), apart from the two settings above.
+    // own ("Recent/files"), apart from the "Reg" group above.
     static QStringList recentFiles();
     static void storeRecentFiles(const QStringList &files);
 

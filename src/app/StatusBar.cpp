@@ -7,7 +7,6 @@
 #include "Texts.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTime>
 #include <QTimer>
 

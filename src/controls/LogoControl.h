@@ -3,8 +3,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <array>
-
 class LazyPicture;
 
 // The maker's logo. It lights up while the pointer is over it and opens the

@@ -1,5 +1,7 @@
 #include "ColourText.h"
 
+#include "Problem.h"
+
 #include <QColor>
 #include <QRegularExpression>
 
@@ -70,21 +72,14 @@ std::optional<Rgb> parse(const QString &text)
     if (const QString name = QString(written).remove(u' '); nameForm.match(name).hasMatch()) {
         const QColor named(name);
         if (named.isValid() && named.alpha() == 255)
-            return Rgb{quint8(named.red()), quint8(named.green()), quint8(named.blue())};
+            return fromQColor(named);
     }
     return std::nullopt;
 }
 
 QString quoted(const QString &text)
 {
-    constexpr qsizetype kLongest = 40;
-    QString line = text.simplified();
-    if (line.size() > kLongest) {
-        // A character written as two UTF-16 units is kept whole or left out.
-        const bool splitsPair = line.at(kLongest - 1).isHighSurrogate() && line.at(kLongest).isLowSurrogate();
-        line = line.left(splitsPair ? kLongest - 1 : kLongest) + u'\u2026';
-    }
-    return u'"' + line + u'"';
+    return Problem::quoted(text.simplified());
 }
 
 } // namespace ColourText

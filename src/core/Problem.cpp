@@ -16,3 +16,12 @@ QString Problem::words(Language language) const
     default: return text.arg(v[0], v[1], v[2], v[3]);
     }
 }
+
+QString Problem::quoted(const QString &item)
+{
+    if (item.size() <= kQuotedLength)
+        return u'"' + item + u'"';
+    // A character written as two UTF-16 units is kept whole or left out.
+    const bool splitsPair = item.at(kQuotedLength - 1).isHighSurrogate() && item.at(kQuotedLength).isLowSurrogate();
+    return u'"' + item.left(splitsPair ? kQuotedLength - 1 : kQuotedLength) + u'\u2026' + u'"';
+}

@@ -16,6 +16,12 @@ struct Problem
 
     QString words(Language language) const;
 
+    // An item as a message quotes it: in quotes, cut after kQuotedLength
+    // characters and then marked "…". A message quoting a whole megabyte would
+    // take the window seconds to lay out, and tells no more.
+    static constexpr qsizetype kQuotedLength = 40;
+    static QString quoted(const QString &item);
+
     friend bool operator==(const Problem &a, const Problem &b)
     {
         return a.reason == b.reason && a.values == b.values;

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+class QColor;
+
 // A colour as the phone stores it: one byte per channel.
 struct Rgb
 {
@@ -21,3 +23,8 @@ struct Rgb
         return {quint8(255 - red), quint8(255 - green), quint8(255 - blue)};
     }
 };
+
+// The same colour as Qt's colour type, and back. A colour of another spec (HSV,
+// CMYK, ...) is converted to RGB first; the alpha channel is dropped.
+QColor toQColor(const Rgb &colour);
+Rgb fromQColor(const QColor &colour);

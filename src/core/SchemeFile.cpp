@@ -158,14 +158,12 @@ private:
     bool m_atLineStart = true;
 };
 
-// An item as a message quotes it. A long one is cut: a message quoting a whole
-// megabyte would take the window seconds to lay out, and tells no more.
+// An item as a message quotes it. Only the bytes that can be quoted are decoded,
+// and one more, which tells that the item goes on: Windows-1252 has one
+// character a byte.
 QString quoted(const QByteArray &text)
 {
-    constexpr qsizetype kLongest = 40; // characters, and Windows-1252 has one byte a character
-    if (text.size() <= kLongest)
-        return u'"' + Windows1252::decode(text) + u'"';
-    return u'"' + Windows1252::decode(text.left(kLongest)) + u'\u2026' + u'"';
+    return Problem::quoted(Windows1252::decode(text.left(Problem::kQuotedLength + 1)));
 }
 
 SchemeReadResult failure(int line, const Problem &reason)

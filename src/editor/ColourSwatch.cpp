@@ -19,7 +19,7 @@ void ColourSwatch::setColour(const Rgb &colour)
 void ColourSwatch::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(contentsRect(), QColor(m_colour.red, m_colour.green, m_colour.blue));
+    painter.fillRect(contentsRect(), toQColor(m_colour));
     painter.end();
     QFrame::paintEvent(event);
 }

@@ -11,8 +11,9 @@ class RgbEditor;
 
 // The palette tab strip and its two frames, the S55 palette and the RGB editor,
 // one shown at a time: it shows the current element, and a colour chosen on the
-// palette goes to the current element as a palette click. The frames lie over the strip's page at the places the window
-// gives them; the page itself stays empty.
+// palette goes to the current element as a palette click. The frames lie over
+// the strip's page at a fixed place of the strip's own; the page itself stays
+// empty.
 class PaletteTabs : public QTabWidget
 {
     Q_OBJECT

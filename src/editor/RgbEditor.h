@@ -10,10 +10,8 @@
 class ColourSwatch;
 class EditSession;
 class QCheckBox;
-class QLabel;
 class QKeyEvent;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 
 // The "16 Bit Farbe" frame: a text box and a scroll bar per channel, set-all
