@@ -2,14 +2,20 @@
 
 #include "ElementCatalogue.h"
 #include "ElementList.h"
+#include "MenuTable.h"
+#include "Texts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,6 +28,7 @@ private slots:
     void switchingShowsTheLanguageEverywhere();
     void flagsStandForTheirLanguages_data();
     void flagsStandForTheirLanguages();
+    void noTextOfTheLanguageBeforeStays();
 };
 
 void TestLanguages::switchingShowsTheLanguageEverywhere_data()
@@ -165,6 +172,90 @@ void TestLanguages::flagsStandForTheirLanguages()
             wanted << colours.at(expected.at(i).digitValue()).name();
         }
         QCOMPARE(shown, wanted);
+    }
+}
+
+namespace {
+
+// Every word of the program's own in a language: its texts, its menu and the
+// element list.
+QSet<QString> wordsOf(Language language)
+{
+    QSet<QString> words;
+    for (int text = 0; text < int(Text::Count); ++text)
+        words << Texts::get(Text(text), language);
+    for (const MenuTable::Item &item : MenuTable::items()) {
+        if (item.kind != MenuTable::Kind::Separator)
+            words << MenuTable::caption(item, language);
+    }
+    for (int element = 1; element <= 60; ++element) {
+        words << ElementCatalogue::listText(language, element);
+        words << ElementCatalogue::name(language, element).trimmed();
+    }
+    return words;
+}
+
+// Every text the window and its children show: captions, titles, tooltips,
+// actions, tabs, list entries and the readability window's rows and columns.
+QStringList shownTexts(QWidget *window)
+{
+    QStringList shown;
+    QList<QObject *> objects = window->findChildren<QObject *>();
+    objects << window;
+    for (QObject *object : std::as_const(objects)) {
+        if (auto *widget = qobject_cast<QWidget *>(object))
+            shown << widget->windowTitle() << widget->toolTip() << widget->statusTip();
+        if (auto *label = qobject_cast<QLabel *>(object))
+            shown << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(object))
+            shown << button->text();
+        if (auto *group = qobject_cast<QGroupBox *>(object))
+            shown << group->title();
+        if (auto *action = qobject_cast<QAction *>(object))
+            shown << action->text() << action->toolTip();
+        if (auto *menu = qobject_cast<QMenu *>(object))
+            shown << menu->title();
+        if (auto *tabs = qobject_cast<QTabWidget *>(object)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                shown << tabs->tabText(i);
+        }
+        if (auto *list = qobject_cast<QListWidget *>(object)) {
+            for (int i = 0; i < list->count(); ++i)
+                shown << list->item(i)->text() << list->item(i)->toolTip();
+        }
+        if (auto *tree = qobject_cast<QTreeWidget *>(object)) {
+            for (int column = 0; column < tree->columnCount(); ++column) {
+                shown << tree->headerItem()->text(column);
+                for (int row = 0; row < tree->topLevelItemCount(); ++row)
+                    shown << tree->topLevelItem(row)->text(column);
+            }
+        }
+        if (auto *text = qobject_cast<QPlainTextEdit *>(object))
+            shown << text->toPlainText();
+    }
+    return shown;
+}
+
+} // namespace
+
+// Through all five languages and back: after each switch, nothing shown holds
+// a text that only the language before has, the readability window included.
+void TestLanguages::noTextOfTheLanguageBeforeStays()
+{
+    WindowFixture f;
+    QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
+    QVERIFY(f.window.findChild<QWidget *>(u"readabilityWindow"_s));
+    Language before = f.window.language();
+    for (Language language : {Language::English, Language::French, Language::Spanish, Language::Dutch,
+                              Language::German}) {
+        QVERIFY(f.chooseByKeys(MenuTable::switchKey(language)));
+        QCOMPARE(f.window.language(), language);
+        // The old menu's items go once the event loop takes over; they show nothing.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QSet<QString> stale = wordsOf(before) - wordsOf(language);
+        for (const QString &text : shownTexts(&f.window))
+            QVERIFY2(!stale.contains(text), qPrintable(Languages::code(language) + u": "_s + text));
+        before = language;
     }
 }
 

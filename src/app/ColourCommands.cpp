@@ -55,13 +55,13 @@ ColourCommands::ColourCommands(EditSession &session, QWidget *window)
         });
     }
     m_menu->addActions(actions());
-    setLanguage(m_language);
+    retranslate();
 }
 
 void ColourCommands::nameTarget()
 {
     const auto element = m_session.currentElement();
-    m_target->setText(element ? ElementCatalogue::numberedName(m_language, *element) : QString());
+    m_target->setText(element ? ElementCatalogue::numberedName(Languages::current(), *element) : QString());
 }
 
 void ColourCommands::watch(QMenu *menu)
@@ -69,9 +69,16 @@ void ColourCommands::watch(QMenu *menu)
     connect(menu, &QMenu::aboutToShow, this, &ColourCommands::nameTarget);
 }
 
-void ColourCommands::setLanguage(Language language)
+bool ColourCommands::event(QEvent *event)
 {
-    m_language = language;
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::event(event);
+}
+
+void ColourCommands::retranslate()
+{
+    const Language language = Languages::current();
     m_copy->setText(Texts::get(Text::ColourCopy, language));
     m_paste->setText(Texts::get(Text::ColourPaste, language));
     m_enter->setText(Texts::get(Text::ColourEnter, language));
@@ -104,7 +111,7 @@ void ColourCommands::copy()
     data->setText(hex);
     data->setColorData(toQColor(*colour));
     QGuiApplication::clipboard()->setMimeData(data);
-    emit message(Texts::get(Text::ColourCopied, m_language).arg(hex));
+    emit message(Texts::get(Text::ColourCopied, Languages::current()).arg(hex));
 }
 
 // Colour data comes first: a program that offers both means the colour.
@@ -123,7 +130,7 @@ void ColourCommands::paste()
     if (offered.contains(QStringLiteral("application/x-color"))) {
         const QColor colour = qvariant_cast<QColor>(data->colorData());
         if (!colour.isValid()) {
-            emit message(Texts::get(Text::ClipboardEmpty, m_language));
+            emit message(Texts::get(Text::ClipboardEmpty, Languages::current()));
             return;
         }
         take(fromQColor(colour));
@@ -139,11 +146,11 @@ void ColourCommands::paste()
         }
     }
     if (text.trimmed().isEmpty())
-        emit message(Texts::get(Text::ClipboardEmpty, m_language));
+        emit message(Texts::get(Text::ClipboardEmpty, Languages::current()));
     else if (const auto colour = ColourText::parse(text))
         take(*colour);
     else
-        emit message(Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(text)));
+        emit message(Texts::get(Text::NotAColour, Languages::current()).arg(ColourText::quoted(text)));
 }
 
 // One step for Undo, which is offered again. A colour taken ends the message
@@ -160,7 +167,7 @@ void ColourCommands::enter()
     const auto colour = m_session.currentColour();
     if (!colour)
         return;
-    auto *dialog = new ColourInputDialog(*colour, m_language, m_window);
+    auto *dialog = new ColourInputDialog(*colour, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { take(dialog->colour()); });
     dialog->open();

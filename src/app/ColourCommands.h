@@ -28,7 +28,6 @@ public:
     // The window is the parent of the dialog.
     ColourCommands(EditSession &session, QWidget *window);
 
-    void setLanguage(Language language);
     // Ctrl+C and Ctrl+V while the focus is in the area.
     void addShortcutsTo(QWidget *area);
     // The commands as a context menu shows them: the current element's name,
@@ -38,6 +37,10 @@ public:
     void watch(QMenu *menu);
     // A context menu of the commands alone.
     QMenu *menu() const { return m_menu; }
+
+    // The menus' words follow the interface language (Qt's LanguageChange, which
+    // the window passes on to its children).
+    bool event(QEvent *event) override;
 
     void copy();
     void paste();
@@ -49,10 +52,10 @@ signals:
 private:
     void take(const Rgb &colour);
     void nameTarget();
+    void retranslate();
 
     EditSession &m_session;
     QWidget *m_window;
-    Language m_language = Language::German;
     QAction *m_target = nullptr; // the element's number and name, not a command
     QAction *m_copy = nullptr;
     QAction *m_paste = nullptr;

@@ -5,6 +5,7 @@
 #include "LinkStyle.h"
 #include "OpenLink.h"
 #include "Place.h"
+#include "Texts.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,7 +18,17 @@ InfoPanel::InfoPanel(Text title, QWidget *parent) : QGroupBox(parent)
 
 void InfoPanel::addCaption(Text text, std::function<void(const QString &)> show)
 {
+    show(Texts::get(text, Languages::current()));
     m_captions.emplace_back(text, std::move(show));
+}
+
+void InfoPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        for (const auto &[text, show] : m_captions)
+            show(Texts::get(text, Languages::current()));
+    }
+    QGroupBox::changeEvent(event);
 }
 
 QPlainTextEdit *InfoPanel::readOnlyText(const QString &name, const QRect &geometry, const QString &text)

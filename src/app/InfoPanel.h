@@ -24,19 +24,19 @@ public:
     // within this many milliseconds of the pointer leaving.
     static constexpr int kLinkHoverInterval = 10;
 
-    // Which caption shows which text: the window sets them in its language.
-    using Captions = std::vector<std::pair<Text, std::function<void(const QString &)>>>;
-    const Captions &captions() const { return m_captions; }
-
 protected:
     InfoPanel(Text title, QWidget *parent);
+    // The captions follow the interface language.
+    void changeEvent(QEvent *event) override;
 
     QPlainTextEdit *readOnlyText(const QString &name, const QRect &geometry, const QString &text);
     // lblLink<index>: the caption in link style; a click hands the link to the desktop.
     ClickableLabel *linkLabel(int index, const QRect &geometry, const QString &caption, const QString &link);
     QPushButton *button(const QString &name, const QRect &geometry, Text caption);
+    // A caption that shows a text of the interface language.
     void addCaption(Text text, std::function<void(const QString &)> show);
 
 private:
-    Captions m_captions;
+    // Which caption shows which text.
+    std::vector<std::pair<Text, std::function<void(const QString &)>>> m_captions;
 };

@@ -46,6 +46,9 @@ MainWindow::~MainWindow() = default;
 // black; then the blue scheme is drawn and shown in the editor.
 void MainWindow::start()
 {
+    // Until the stored language is applied, the program speaks German: a store
+    // that cannot be read says so in German, the language it then starts in.
+    Languages::setCurrent(Language::German);
     quorvix1->setLogoEnabled(true);
 
     FramePreview->etchRule();
@@ -82,7 +85,7 @@ void MainWindow::tellSettingsNotKept(const QString &store, const Problem &why)
     if (m_toldSettingsNotKept)
         return;
     m_toldSettingsNotKept = true;
-    StatusBar1->showMessage(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(m_language)));
+    StatusBar1->showMessage(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(Languages::current())));
 }
 
 bool MainWindow::event(QEvent *event)
@@ -100,7 +103,7 @@ void MainWindow::setDialogs(std::unique_ptr<UserDialogs> dialogs)
 
 QString MainWindow::text(Text text) const
 {
-    return Texts::get(text, m_language);
+    return Texts::get(text, Languages::current());
 }
 
 // The name box refuses what a file cannot hold; the status bar says why, so
@@ -116,7 +119,6 @@ void MainWindow::showReadability()
 {
     if (!m_readability) {
         m_readability = new ReadabilityWindow(m_readabilityModel, this);
-        m_readability->setLanguage(m_language);
         connect(m_readability, &ReadabilityWindow::elementChosen, &m_session, &EditSession::choose);
         // The fixed text becomes current and takes the colour as the colour commands give it.
         connect(m_readability, &ReadabilityWindow::fixRequested, &m_session, [this](int element, const Rgb &colour) {

@@ -25,6 +25,7 @@ class LogoControl;
 class MenuBar;
 class PaletteTabs;
 class PreviewFrame;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class ReadabilityWindow;
@@ -75,7 +76,7 @@ public:
 
     // --- Language (MainWindow_Language.cpp)
     void applyLanguage(Language language);
-    Language language() const { return m_language; }
+    Language language() const { return Languages::current(); }
 
     // --- History (MainWindow_History.cpp)
     void undo();
@@ -95,6 +96,9 @@ protected:
     // A .col file dropped on the window is opened as the open command opens it.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // The window's own captions follow the interface language; its pieces
+    // retranslate themselves as the event reaches them.
+    void changeEvent(QEvent *event) override;
 
 private:
     // --- Layout (MainWindow_Layout.cpp): the one place that creates and places
@@ -105,8 +109,6 @@ private:
     void createDisclaimerPanel();
     void createSupportPanel();
     void createLinksPanel();
-    // The panel's captions follow the interface language.
-    void followLanguage(const InfoPanel *panel);
     void createEditorArea();
     void createElementFrame(QWidget *area);
     void createNameFrame(QWidget *area);
@@ -156,10 +158,7 @@ private:
     PreviewPanes m_panes;
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;
-    Language m_language = Language::German;
     RecentFiles m_recentFiles;
-    // Captions that follow the language: what to set, from which text.
-    std::vector<std::pair<Text, std::function<void(const QString &)>>> m_localisedCaptions;
 
     bool m_toldSettingsNotKept = false;
 
@@ -173,6 +172,8 @@ private:
     QLineEdit *txtNamedesSchemes = nullptr;
     QPushButton *cmdOpen = nullptr;
     QPushButton *cmdSave = nullptr;
+    QGroupBox *frameElement = nullptr;
+    QGroupBox *FrameTitel = nullptr;
     DisclaimerPanel *frmCopyright = nullptr;
     SupportPanel *FrameSupport = nullptr;
     LinksPanel *frameLinks = nullptr;

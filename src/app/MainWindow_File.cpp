@@ -55,7 +55,7 @@ void MainWindow::openSchemeFile(const QString &path)
 {
     const SchemeReadResult result = SchemeFile::read(path);
     if (!result.isLoadable()) {
-        showProblem(Text::OpenFailed, path, result.problem(m_language));
+        showProblem(Text::OpenFailed, path, result.problem(Languages::current()));
         return;
     }
     m_scheme.apply(result);
@@ -74,7 +74,7 @@ void MainWindow::openSchemeFile(const QString &path)
     case SchemeReadResult::Status::Failed:
         return;
     }
-    m_dialogs->showMessage(this, UserDialogs::Severity::Information, told, result.problem(m_language));
+    m_dialogs->showMessage(this, UserDialogs::Severity::Information, told, result.problem(Languages::current()));
 }
 
 void MainWindow::saveScheme()
@@ -84,7 +84,7 @@ void MainWindow::saveScheme()
         return;
     rememberFolder(path);
     if (const auto problem = SchemeFile::save(m_scheme.scheme(), path)) {
-        showProblem(Text::SaveFailed, path, problem->words(m_language));
+        showProblem(Text::SaveFailed, path, problem->words(Languages::current()));
     } else {
         rememberRecentFile(path);
         StatusBar1->showMessage(text(Text::SchemeSaved).arg(QDir::toNativeSeparators(path)));
@@ -105,9 +105,9 @@ void MainWindow::loadMask()
     if (const auto problem = m_panes.loadMaskFile(path)) {
         // The one message of its own words: it stands alone, with the file below.
         if (problem->reason == Text::Only24Bit)
-            m_dialogs->showMessage(this, UserDialogs::Severity::Warning, problem->words(m_language), path);
+            m_dialogs->showMessage(this, UserDialogs::Severity::Warning, problem->words(Languages::current()), path);
         else
-            showProblem(Text::PictureRefused, path, problem->words(m_language));
+            showProblem(Text::PictureRefused, path, problem->words(Languages::current()));
     }
 }
 

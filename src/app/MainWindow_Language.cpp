@@ -3,15 +3,12 @@
 
 #include "ElementCatalogue.h"
 #include "ElementList.h"
-#include "PaletteTabs.h"
-#include "PreviewFrame.h"
 #include "Settings.h"
-#include "ColourCommands.h"
-#include "ReadabilityWindow.h"
-#include "StatusBar.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
@@ -43,24 +40,31 @@ void speakQtWords(Language language)
 
 } // namespace
 
-// The language is stored, the menu rebuilt in it, the localised captions set and
+// The language is stored, the menu rebuilt in it, every caption retranslated and
 // the element list refilled. A switch makes every element visible again, except
 // 45, whatever the provider option says, and chooses element 1.
 void MainWindow::applyLanguage(Language language)
 {
-    m_language = language;
+    Languages::setCurrent(language);
     Settings::storeLanguage(language);
     speakQtWords(language);
     buildMenu(language);
-    for (const auto &[caption, setCaption] : m_localisedCaptions)
-        setCaption(Texts::get(caption, language));
-    FramePreview->setLanguage(language);
-    StatusBar1->setLanguage(language);
-    if (m_readability)
-        m_readability->setLanguage(language);
-    m_colourCommands->setLanguage(language);
-    TabPaletteSelect->setLanguage(language);
+    // Sent, not posted: the switch is complete when the command returns. The
+    // window passes it on to every child, each of which retranslates itself.
+    QEvent changed(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(this, &changed);
     m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));
     m_session.choose(1);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        cmdOpen->setText(text(Text::OpenButtonCaption));
+        cmdSave->setText(text(Text::SaveButtonCaption));
+        frameElement->setTitle(text(Text::ElementCaption));
+        FrameTitel->setTitle(text(Text::SchemeTitleCaption));
+    }
+    QWidget::changeEvent(event);
 }

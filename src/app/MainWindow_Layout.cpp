@@ -58,22 +58,18 @@ void MainWindow::createEditorArea()
     cmdOpen->hide();
     cmdSave = place<QPushButton>(MainElements, QStringLiteral("cmdSave"), {512, 384, 105, 25});
     cmdSave->hide();
-    m_localisedCaptions.push_back({Text::OpenButtonCaption, [this](const QString &s) { cmdOpen->setText(s); }});
-    m_localisedCaptions.push_back({Text::SaveButtonCaption, [this](const QString &s) { cmdSave->setText(s); }});
 }
 
 void MainWindow::createElementFrame(QWidget *area)
 {
-    auto *frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
-    m_localisedCaptions.push_back({Text::ElementCaption, [frameElement](const QString &s) { frameElement->setTitle(s); }});
+    frameElement = place<QGroupBox>(area, QStringLiteral("frameElement"), {248, 0, 369, 121});
     cmbElement = place<ElementList>(frameElement, QStringLiteral("cmbElement"), {8, 16, 353, 94}, m_session);
     new FocusBorder(cmbElement); // the list's own look hardly changes with the focus
 }
 
 void MainWindow::createNameFrame(QWidget *area)
 {
-    auto *FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57});
-    m_localisedCaptions.push_back({Text::SchemeTitleCaption, [FrameTitel](const QString &s) { FrameTitel->setTitle(s); }});
+    FrameTitel = place<QGroupBox>(area, QStringLiteral("FrameTitel"), {248, 352, 257, 57});
     txtNamedesSchemes = place<QLineEdit>(FrameTitel, QStringLiteral("txtNamedesSchemes"), {8, 24, 241, 19});
     txtNamedesSchemes->setValidator(new SchemeNameValidator(txtNamedesSchemes));
 }

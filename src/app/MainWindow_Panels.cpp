@@ -33,7 +33,6 @@ void MainWindow::createBanner()
 void MainWindow::createDisclaimerPanel()
 {
     frmCopyright = place<DisclaimerPanel>(this, QStringLiteral("frmCopyright"), kPanelPlace);
-    followLanguage(frmCopyright);
     connect(frmCopyright, &DisclaimerPanel::agreed, this, &MainWindow::agree);
     connect(frmCopyright, &DisclaimerPanel::declined, this, &MainWindow::disagree);
 }
@@ -42,7 +41,6 @@ void MainWindow::createSupportPanel()
 {
     FrameSupport = place<SupportPanel>(this, QStringLiteral("FrameSupport"), kPanelPlace);
     FrameSupport->hide();
-    followLanguage(FrameSupport);
     connect(FrameSupport, &SupportPanel::closed, this, [this] { closePanel(FrameSupport); });
 }
 
@@ -50,13 +48,7 @@ void MainWindow::createLinksPanel()
 {
     frameLinks = place<LinksPanel>(this, QStringLiteral("frameLinks"), kPanelPlace);
     frameLinks->hide();
-    followLanguage(frameLinks);
     connect(frameLinks, &LinksPanel::closed, this, [this] { closePanel(frameLinks); });
-}
-
-void MainWindow::followLanguage(const InfoPanel *panel)
-{
-    m_localisedCaptions.insert(m_localisedCaptions.end(), panel->captions().begin(), panel->captions().end());
 }
 
 // --- Panels

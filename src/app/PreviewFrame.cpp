@@ -70,11 +70,19 @@ PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, const Reada
     tCheatModus->setInterval(10000);
     connect(tCheatModus, &QTimer::timeout, this, &PreviewFrame::resetClickSequence);
     tCheatModus->start();
+    retranslate();
 }
 
-void PreviewFrame::setLanguage(Language language)
+void PreviewFrame::changeEvent(QEvent *event)
 {
-    m_language = language;
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QGroupBox::changeEvent(event);
+}
+
+void PreviewFrame::retranslate()
+{
+    const Language language = Languages::current();
     setTitle(Texts::get(Text::PreviewCaption, language));
     cmdLoadMask->setText(Texts::get(Text::LoadMaskCaption, language));
     chkBlink->setText(Texts::get(Text::FlashOnSelect, language));
@@ -91,11 +99,11 @@ void PreviewFrame::showViewLine()
     const PreviewPanes::View shown = view();
     QStringList views;
     if (shown.phone)
-        views << Texts::get(Text::ViewPhoneShort, m_language);
+        views << Texts::get(Text::ViewPhoneShort, Languages::current());
     const Text visions[] = {Text::ViewProtanShort, Text::ViewDeutanShort, Text::ViewTritanShort};
     if (shown.vision != ColourScience::Vision::Normal)
-        views << Texts::get(visions[int(shown.vision) - 1], m_language);
-    lblView->setText(Texts::get(Text::ViewShown, m_language).arg(views.join(QStringLiteral(", "))));
+        views << Texts::get(visions[int(shown.vision) - 1], Languages::current());
+    lblView->setText(Texts::get(Text::ViewShown, Languages::current()).arg(views.join(QStringLiteral(", "))));
     lblView->setVisible(!views.isEmpty());
 }
 
@@ -252,7 +260,7 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
     if (!element)
         return {};
     const Rgb c = m_scheme.colour(*element);
-    QString tip = ElementCatalogue::listText(m_language, *element)
+    QString tip = ElementCatalogue::listText(Languages::current(), *element)
                   + QStringLiteral("\nR %1, G %2, B %3   %4")
                         .arg(c.red)
                         .arg(c.green)
@@ -265,8 +273,8 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
             continue;
         const int background = verdict.pair.background;
         tip += u'\n'
-               + Texts::get(Text::ContrastOn, m_language)
-                     .arg(ElementCatalogue::numberedName(m_language, background),
+               + Texts::get(Text::ContrastOn, Languages::current())
+                     .arg(ElementCatalogue::numberedName(Languages::current(), background),
                           Readability::ratioText(verdict.ratio), QString::number(verdict.level));
     }
     return tip;

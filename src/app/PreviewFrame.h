@@ -32,8 +32,6 @@ public:
     PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, const ReadabilityModel &readability,
                  QWidget *parent = nullptr);
 
-    // Captions and the element names of the tooltips.
-    void setLanguage(Language language);
     // The etched rule under the panes: a shadow line with a highlight line one
     // pixel below it, drawn once the window starts.
     void etchRule();
@@ -75,6 +73,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Around the pane that has the focus, a frame in the highlight colour.
     void paintEvent(QPaintEvent *event) override;
+    // Captions, the line that names the view; the tooltips read the language as they come.
+    void changeEvent(QEvent *event) override;
 
 private:
     enum class Flash { None, Due, Shown };
@@ -84,13 +84,13 @@ private:
     void hideProviderName(bool hidden);
     void buildViewMenu();
     void chooseView();
+    void retranslate();
     // The line under the panes that names the view while one is on.
     void showViewLine();
 
     SchemeModel &m_scheme;
     PreviewPanes &m_panes;
     const ReadabilityModel &m_readability;
-    Language m_language = Language::German;
     std::array<PaneView *, PreviewPanes::kCount> PicturePreview{};
     QFrame *Line3 = nullptr;
     QFrame *Line4 = nullptr;

@@ -155,7 +155,7 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &ReadabilityWindow::chooseRow);
     connect(m_list, &QTreeWidget::currentItemChanged, this, &ReadabilityWindow::showFixState);
     connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
-    setLanguage(m_language);
+    retranslate();
 }
 
 // A place the window cannot use (not one saveGeometry() wrote, smaller than the
@@ -168,9 +168,16 @@ bool ReadabilityWindow::restorePlace()
     return rect && canTake(*rect, minimumSizeHint()) && restoreGeometry(place);
 }
 
-void ReadabilityWindow::setLanguage(Language language)
+void ReadabilityWindow::changeEvent(QEvent *event)
 {
-    m_language = language;
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ReadabilityWindow::retranslate()
+{
+    const Language language = Languages::current();
     m_fitWidth = true;
     setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
@@ -202,14 +209,14 @@ void ReadabilityWindow::showPairs()
         const Rgb text = m_readability.scheme().colour(verdict.pair.text);
         const Rgb background = m_readability.scheme().colour(verdict.pair.background);
         item->setIcon(Sample, QIcon(new SampleEngine(text, background)));
-        item->setText(TextName, ElementCatalogue::name(m_language, verdict.pair.text).trimmed());
-        item->setText(BackgroundName, ElementCatalogue::name(m_language, verdict.pair.background).trimmed());
+        item->setText(TextName, ElementCatalogue::name(Languages::current(), verdict.pair.text).trimmed());
+        item->setText(BackgroundName, ElementCatalogue::name(Languages::current(), verdict.pair.background).trimmed());
         if (verdict.checked)
             item->setText(Ratio, ratioText(verdict.ratio));
         item->setText(Level, ratioText(verdict.level));
         item->setTextAlignment(Ratio, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(Level, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(Mark, Texts::get(markOf(verdict), m_language));
+        item->setText(Mark, Texts::get(markOf(verdict), Languages::current()));
         if (chosen && chosen->first == verdict.pair.text && chosen->second == verdict.pair.background)
             current = item;
     }

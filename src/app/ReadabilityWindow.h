@@ -25,7 +25,6 @@ public:
     ReadabilityWindow(const ReadabilityModel &readability, QWidget *parent);
     ~ReadabilityWindow() override;
 
-    void setLanguage(Language language);
     // While fixing is not allowed (the editor is covered), Fix is grey and no
     // key or click reaches it; allowed again, it is enabled where a row is current.
     void setFixAllowed(bool allowed);
@@ -42,10 +41,13 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Its title, columns and rows speak the interface language.
+    void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
     bool restorePlace();
+    void retranslate();
     void showPairs();
     void fitColumns();
     void keepOnScreen();
@@ -54,7 +56,6 @@ private:
     void fix();
 
     const ReadabilityModel &m_readability;
-    Language m_language = Language::German;
     std::vector<Readability::Verdict> m_verdicts;
     QTreeWidget *m_list = nullptr;
     QPushButton *m_fix = nullptr;

@@ -96,10 +96,11 @@ void StatusBar::followReadability(const ReadabilityModel &readability)
     showReadability();
 }
 
-void StatusBar::setLanguage(Language language)
+void StatusBar::changeEvent(QEvent *event)
 {
-    m_language = language;
-    showReadability();
+    if (event->type() == QEvent::LanguageChange)
+        showReadability();
+    QFrame::changeEvent(event);
 }
 
 void StatusBar::offerReadability(bool offered)
@@ -118,12 +119,13 @@ void StatusBar::showReadability()
     }
     if (!m_readability)
         return;
+    const Language language = Languages::current();
     const std::vector<Readability::Verdict> &verdicts = m_readability->verdicts();
     const int below = m_readability->belowLevel();
     if (below == 0)
-        StatusBar1Panel3->setText(Texts::get(Text::AllReadable, m_language));
+        StatusBar1Panel3->setText(Texts::get(Text::AllReadable, language));
     else
-        StatusBar1Panel3->setText(Texts::get(Text::PairsHardToRead, m_language).arg(below));
+        StatusBar1Panel3->setText(Texts::get(Text::PairsHardToRead, language).arg(below));
 
     // Worst first; an unchecked pair is never worst while a checked one is left.
     const Readability::Verdict &worst = verdicts.front();
@@ -131,8 +133,8 @@ void StatusBar::showReadability()
         StatusBar1Panel3->setToolTip({});
         return;
     }
-    StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, m_language)
-                                     .arg(ElementCatalogue::numberedName(m_language, worst.pair.text),
-                                          ElementCatalogue::numberedName(m_language, worst.pair.background),
+    StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, language)
+                                     .arg(ElementCatalogue::numberedName(language, worst.pair.text),
+                                          ElementCatalogue::numberedName(language, worst.pair.background),
                                           Readability::ratioText(worst.ratio), QString::number(worst.level)));
 }

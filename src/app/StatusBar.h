@@ -34,7 +34,6 @@ public:
 
     // The readability panel follows the scheme's verdicts from now on.
     void followReadability(const ReadabilityModel &readability);
-    void setLanguage(Language language);
     // Whether the readability panel is offered: before the user has agreed to
     // the disclaimer it shows nothing and takes neither clicks nor the focus.
     void offerReadability(bool offered);
@@ -42,6 +41,10 @@ public:
 signals:
     // A left click on the readability panel, or Space or Return on it.
     void readabilityClicked();
+
+protected:
+    // The count speaks the interface language.
+    void changeEvent(QEvent *event) override;
 
 private:
     void showTime();
@@ -58,6 +61,5 @@ private:
     QString m_lasting;
     QString m_tip;
     const ReadabilityModel *m_readability = nullptr;
-    Language m_language = Language::German;
     bool m_readabilityOffered = true;
 };

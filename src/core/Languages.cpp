@@ -90,3 +90,17 @@ std::optional<Language> Languages::fromCode(const QString &code)
     }
     return std::nullopt;
 }
+
+namespace {
+Language g_current = Language::German;
+}
+
+Language Languages::current()
+{
+    return g_current;
+}
+
+void Languages::setCurrent(Language language)
+{
+    g_current = language;
+}

@@ -51,4 +51,9 @@ public:
 
     // An exact, case-sensitive match.
     static std::optional<Language> fromCode(const QString &code);
+
+    // The interface language, held here and nowhere else. Who shows words reads
+    // it when Qt's LanguageChange event comes (QWidget::changeEvent).
+    static Language current();
+    static void setCurrent(Language language);
 };

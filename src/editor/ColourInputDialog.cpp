@@ -10,9 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-ColourInputDialog::ColourInputDialog(const Rgb &colour, Language language, QWidget *parent)
-    : QDialog(parent), m_language(language), m_colour(colour)
+// In the interface language of its opening; no switch comes while it is open.
+ColourInputDialog::ColourInputDialog(const Rgb &colour, QWidget *parent) : QDialog(parent), m_colour(colour)
 {
+    const Language language = Languages::current();
     setObjectName(QStringLiteral("colourInputDialog"));
     setWindowTitle(Texts::get(Text::ColourDialogTitle, language));
 
@@ -55,7 +56,7 @@ void ColourInputDialog::takeText(const QString &text)
     }
     m_problemText = colour || text.trimmed().isEmpty()
                         ? QString()
-                        : Texts::get(Text::NotAColour, m_language).arg(ColourText::quoted(text));
+                        : Texts::get(Text::NotAColour, Languages::current()).arg(ColourText::quoted(text));
     showProblem();
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(colour.has_value());
 }

@@ -19,7 +19,7 @@ class ColourInputDialog : public QDialog
 public:
     // Starts with the colour written as #RRGGBB, selected, so that typing
     // replaces it.
-    ColourInputDialog(const Rgb &colour, Language language, QWidget *parent = nullptr);
+    ColourInputDialog(const Rgb &colour, QWidget *parent = nullptr);
 
     // The colour typed; the starting colour until something else is typed.
     Rgb colour() const { return m_colour; }
@@ -33,7 +33,6 @@ private:
     // never widens the dialog. The whole message is the label's tooltip.
     void showProblem();
 
-    Language m_language;
     Rgb m_colour;
     QLineEdit *m_text = nullptr;
     ColourSwatch *m_swatch = nullptr;

@@ -64,14 +64,22 @@ PaletteTabs::PaletteTabs(EditSession &session, QWidget *parent) : QTabWidget(par
     connect(&session, &EditSession::currentElementChanged, this, &PaletteTabs::loadElement);
     connect(&session, &EditSession::colourGiven, this, &PaletteTabs::showGiven);
     connect(&session.scheme(), &SchemeModel::tableReplaced, this, &PaletteTabs::showCurrentEntry);
+    retranslate();
 }
 
-void PaletteTabs::setLanguage(Language language)
+void PaletteTabs::changeEvent(QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QTabWidget::changeEvent(event);
+}
+
+void PaletteTabs::retranslate()
+{
+    const Language language = Languages::current();
     for (int index = 0; index < count(); ++index)
         setTabText(index, Texts::get(kTabs[index].caption, language));
     frameFarbe256->setTitle(Texts::get(Text::PaletteFrameCaption, language));
-    frameFarbe16Bit->setLanguage(language);
 }
 
 // Ctrl+Tab and the like switch the tabs from the tab bar, not from inside a

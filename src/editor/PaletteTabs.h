@@ -22,13 +22,14 @@ public:
     // shown the way its kind of change is shown, and so is a whole new table.
     PaletteTabs(EditSession &session, QWidget *parent = nullptr);
 
-    void setLanguage(Language language);
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The tabs' captions follow the interface language.
+    void changeEvent(QEvent *event) override;
 
 private:
     void showTab(int index);
+    void retranslate();
     void loadElement(int element);
     void showGiven(const Rgb &colour, EditSession::Change how);
     // Loads a newly chosen element: the RGB editor's boxes run their change

@@ -89,6 +89,7 @@ RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
     m_picColor = new ColourSwatch(this);
     m_picColor->setObjectName(QStringLiteral("picColor"));
     m_picColor->setGeometry(8, 136, 209, 33);
+    retranslate();
 }
 
 // In a channel box the undo and redo keys are the program's, as the menu says:
@@ -130,8 +131,16 @@ bool RgbEditor::stepChannel(QObject *box, const QKeyEvent &key)
     return true;
 }
 
-void RgbEditor::setLanguage(Language language)
+void RgbEditor::changeEvent(QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QGroupBox::changeEvent(event);
+}
+
+void RgbEditor::retranslate()
+{
+    const Language language = Languages::current();
     setTitle(Texts::get(Text::RgbFrameCaption, language));
     m_chkLock->setText(Texts::get(Text::LockCaption, language));
 }

@@ -30,7 +30,6 @@ class RgbEditor : public QGroupBox
 public:
     explicit RgbEditor(EditSession &session, QWidget *parent = nullptr);
 
-    void setLanguage(Language language);
 
     // Shows an element's entry: each box whose text changes runs the channel
     // change, then the swatch shows the values.
@@ -53,11 +52,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Its captions follow the interface language.
+    void changeEvent(QEvent *event) override;
 
 private:
     void channelChanged(int channel);
     void barChanged(int channel);
     void setAll(int value);
+    void retranslate();
     bool stepChannel(QObject *box, const QKeyEvent &key);
     void assignTexts(const Rgb &colour);
     void assignText(int channel, const QString &text);
