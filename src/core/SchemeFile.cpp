@@ -203,116 +203,148 @@ struct Parse
     bool headerHeldData = false; // the name taken from the header holds "data"
 };
 
-Parse parseWith(const QByteArray &bytes, HeaderRule rule)
+// One reading of a file's bytes under one header rule, in two phases: the
+// header up to the "Data" keyword (the name on the way), then the entries.
+class SchemeParser
 {
-    Parse parse;
-    SchemeReadResult &result = parse.result;
-    ItemReader reader(bytes);
-    bool inData = false;
-    bool numberRead = false; // an entry took a number, not only empty items
-    bool nameNext = false;
-    int component = -1;
-    int element = 1;
-    int lastLine = 1;
+public:
+    SchemeParser(const QByteArray &bytes, HeaderRule rule) : m_reader(bytes), m_rule(rule) {}
+
+    Parse read()
+    {
+        readHeader();
+        if (!m_inData) {
+            m_parse.result = failure(0, {Text::NoDataLine, {}});
+            return m_parse;
+        }
+        if (!readData())
+            return m_parse;
+        if (!m_numberRead)
+            return noNumbers();
+        SchemeReadResult &result = m_parse.result;
+        result.completeEntries = m_element - 1;
+        if (result.completeEntries < kElementCount) {
+            result.status = SchemeReadResult::Status::Incomplete;
+            result.line = m_lastLine;
+            result.reason = {Text::EndsAfter,
+                             {QString::number(result.completeEntries), QString::number(kElementCount)}};
+        } else {
+            result.status = SchemeReadResult::Status::Complete;
+        }
+        return m_parse;
+    }
+
+private:
+    // Up to the first item of the data section, or to the end of a file without one.
+    void readHeader()
+    {
+        bool nameNext = false;
+        do {
+            if (nameNext && m_reader.atLineStart()) {
+                m_lastLine = m_reader.line();
+                takeName(Windows1252::decode(m_reader.takeLine()));
+                nameNext = false;
+                continue;
+            }
+            const ItemReader::Item item = m_reader.next();
+            m_lastLine = item.line;
+            if (nameNext) { // the name follows a comma on the same line
+                m_parse.result.name = Windows1252::decode(item.text);
+                nameNext = false;
+                continue;
+            }
+            const QString text = Windows1252::decode(item.text);
+            bool isNameLine = false;
+            if (text.contains(u"ColourScheme")) {
+                const qsizetype blank = text.indexOf(u' ');
+                if (blank >= 0) {
+                    takeName(text.mid(blank + 1));
+                    isNameLine = true;
+                } else {
+                    nameNext = true;
+                }
+            }
+            if (!isNameLine && holdsDataKeyword(text))
+                m_inData = true;
+        } while (!m_inData && !m_reader.atEnd());
+    }
 
     // Takes a header's name text; under the keyword rule it may start the data.
-    const auto takeName = [&](const QString &text) {
-        parse.headerHeldData = parse.headerHeldData || holdsDataKeyword(text);
-        result.name = text;
-        if (rule == HeaderRule::KeywordLine && holdsDataKeyword(text))
-            inData = true;
-    };
+    void takeName(const QString &text)
+    {
+        m_parse.headerHeldData = m_parse.headerHeldData || holdsDataKeyword(text);
+        m_parse.result.name = text;
+        if (m_rule == HeaderRule::KeywordLine && holdsDataKeyword(text))
+            m_inData = true;
+    }
 
-    // A data section of nothing but blank lines and commas would read as 60 black
-    // entries; it is no scheme, like a file without a data section.
-    const auto noNumbers = [&] {
-        parse.result = failure(0, {Text::NoNumbers, {}});
-        return parse;
-    };
-
-    do {
-        if (nameNext && !inData && reader.atLineStart()) {
-            lastLine = reader.line();
-            takeName(Windows1252::decode(reader.takeLine()));
-            nameNext = false;
-            continue;
-        }
-
-        const ItemReader::Item item = reader.next();
-        lastLine = item.line;
-        if (inData) {
-            if (element > kElementCount) {
+    // The entries, four numbers each. False when the file fails or goes on after
+    // its last entry: the result then says so.
+    bool readData()
+    {
+        SchemeReadResult &result = m_parse.result;
+        int component = -1;
+        while (!m_reader.atEnd()) {
+            const ItemReader::Item item = m_reader.next();
+            m_lastLine = item.line;
+            if (m_element > kElementCount) {
                 // Blank lines after the last entry are no 61st entry.
                 if (item.text.isEmpty())
                     continue;
-                if (!numberRead)
-                    return noNumbers();
+                if (!m_numberRead) {
+                    noNumbers();
+                    return false;
+                }
                 result.status = SchemeReadResult::Status::TrailingContent;
                 result.completeEntries = kElementCount;
                 result.line = item.line;
                 result.reason = {Text::FollowsLastEntry, {quoted(item.text), QString::number(kElementCount)}};
-                return parse;
+                return false;
             }
             double value = 0; // an empty item counts as 0
             if (!item.text.isEmpty()) {
                 if (!item.isNumber) {
-                    parse.result = failure(item.line, {Text::NotANumber, {quoted(item.text)}});
-                    return parse;
+                    result = failure(item.line, {Text::NotANumber, {quoted(item.text)}});
+                    return false;
                 }
                 bool fits = false;
                 value = std::nearbyint(item.text.toDouble(&fits)); // halves to even
                 if (!fits || !(value >= 0 && value <= 255)) {
-                    parse.result = failure(item.line, {Text::NotAColourValue, {quoted(item.text)}});
-                    return parse;
+                    result = failure(item.line, {Text::NotAColourValue, {quoted(item.text)}});
+                    return false;
                 }
-                numberRead = true;
+                m_numberRead = true;
             }
             ++component;
-            result.table[element - 1].setComponent(component, static_cast<quint8>(value));
+            result.table[m_element - 1].setComponent(component, static_cast<quint8>(value));
             if (component == 3) {
                 component = -1;
-                ++element;
-            }
-            continue;
-        }
-
-        if (nameNext) { // the name follows a comma on the same line
-            result.name = Windows1252::decode(item.text);
-            nameNext = false;
-            continue;
-        }
-        const QString text = Windows1252::decode(item.text);
-        bool isNameLine = false;
-        if (text.contains(u"ColourScheme")) {
-            const qsizetype blank = text.indexOf(u' ');
-            if (blank >= 0) {
-                takeName(text.mid(blank + 1));
-                isNameLine = true;
-            } else {
-                nameNext = true;
+                ++m_element;
             }
         }
-        if (!isNameLine && holdsDataKeyword(text))
-            inData = true;
-    } while (!reader.atEnd());
-
-    if (!inData) {
-        parse.result = failure(0, {Text::NoDataLine, {}});
-        return parse;
+        return true;
     }
-    if (!numberRead)
-        return noNumbers();
 
-    result.completeEntries = element - 1;
-    if (result.completeEntries < kElementCount) {
-        result.status = SchemeReadResult::Status::Incomplete;
-        result.line = lastLine;
-        result.reason = {Text::EndsAfter,
-                         {QString::number(result.completeEntries), QString::number(kElementCount)}};
-    } else {
-        result.status = SchemeReadResult::Status::Complete;
+    // A data section of nothing but blank lines and commas would read as 60 black
+    // entries; it is no scheme, like a file without a data section.
+    Parse noNumbers()
+    {
+        m_parse.result = failure(0, {Text::NoNumbers, {}});
+        return m_parse;
     }
-    return parse;
+
+    ItemReader m_reader;
+    HeaderRule m_rule;
+    Parse m_parse;
+    bool m_inData = false;
+    bool m_numberRead = false; // an entry took a number, not only empty items
+    int m_element = 1;
+    int m_lastLine = 1;
+};
+
+Parse parseWith(const QByteArray &bytes, HeaderRule rule)
+{
+    return SchemeParser(bytes, rule).read();
 }
 
 } // namespace
