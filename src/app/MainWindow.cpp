@@ -11,6 +11,7 @@
 #include "PreviewFrame.h"
 #include "QtUserDialogs.h"
 #include "ReadabilityWindow.h"
+#include "RecentFilesMenu.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "StatusBar.h"
@@ -56,7 +57,7 @@ void MainWindow::start()
     setWindowTitle(windowTitle() + QStringLiteral("  -  Version: ") + Version::shortText()
                    + QStringLiteral(" - STILL BETA ;)"));
 
-    m_recentFiles = RecentFiles(Settings::recentFiles());
+    m_recentFiles->load();
     const Language language = Settings::startLanguage();
     applyLanguage(language);
     frmCopyright->markLanguage(language);

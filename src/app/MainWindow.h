@@ -5,7 +5,6 @@
 #include "PreviewPanes.h"
 #include "Problem.h"
 #include "ReadabilityModel.h"
-#include "RecentFiles.h"
 #include "SchemeModel.h"
 #include "Text.h"
 
@@ -29,6 +28,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class ReadabilityWindow;
+class RecentFilesMenu;
 class StatusBar;
 class SupportPanel;
 class UserDialogs;
@@ -124,12 +124,10 @@ private:
     void showReadability();
 
     // --- File commands
-    // The folder of a file chosen or used: the file dialogs start there next time.
-    static void rememberFolder(const QString &path);
-    static QString startFolder();
     void showProblem(Text message, const QString &path, const QString &details);
-    void rememberRecentFile(const QString &path);
-    void showRecentFiles();
+    // A file opened or saved: the file dialogs start in its folder next time,
+    // and the File menu lists it.
+    void rememberFile(const QString &path);
     void openRecentFile(int index);
 
 
@@ -158,7 +156,7 @@ private:
     PreviewPanes m_panes;
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;
-    RecentFiles m_recentFiles;
+    std::unique_ptr<RecentFilesMenu> m_recentFiles;
 
     bool m_toldSettingsNotKept = false;
 

@@ -2,11 +2,10 @@
 // loading preview pictures.
 #include "MainWindow.h"
 
+#include "FolderMemory.h"
 #include "PictureFile.h"
+#include "RecentFilesMenu.h"
 #include "SchemeFile.h"
-#include "MenuBar.h"
-#include "MenuTable.h"
-#include "Settings.h"
 #include "StatusBar.h"
 #include "UserDialogs.h"
 
@@ -30,25 +29,11 @@ const QString kPictureFilter = QStringLiteral("*.bmp;;all (*)");
 // one that goes on after its 60th entry (the rest is ignored); the user is told.
 void MainWindow::openScheme()
 {
-    const QString path = m_dialogs->openFileName(this, kOpenFilter, startFolder());
+    const QString path = m_dialogs->openFileName(this, kOpenFilter, FolderMemory::startFolder());
     if (path.isEmpty())
         return;
-    rememberFolder(path);
+    FolderMemory::remember(path);
     openSchemeFile(path);
-}
-
-void MainWindow::rememberFolder(const QString &path)
-{
-    Settings::storeLastFolder(QFileInfo(path).absolutePath());
-}
-
-// The folder kept, while it is still a folder that can be read: a dialog started
-// in one that cannot shows an empty list and nothing to go on.
-QString MainWindow::startFolder()
-{
-    const QString folder = Settings::lastFolder();
-    const QFileInfo info(folder);
-    return !folder.isEmpty() && info.isDir() && info.isReadable() && info.isExecutable() ? folder : QString();
 }
 
 void MainWindow::openSchemeFile(const QString &path)
@@ -59,7 +44,7 @@ void MainWindow::openSchemeFile(const QString &path)
         return;
     }
     m_scheme.apply(result);
-    rememberRecentFile(path);
+    rememberFile(path);
 
     QString told;
     switch (result.status) {
@@ -79,14 +64,14 @@ void MainWindow::openSchemeFile(const QString &path)
 
 void MainWindow::saveScheme()
 {
-    const QString path = m_dialogs->saveFileName(this, kSaveFilter, startFolder());
+    const QString path = m_dialogs->saveFileName(this, kSaveFilter, FolderMemory::startFolder());
     if (path.isEmpty())
         return;
-    rememberFolder(path);
+    FolderMemory::remember(path);
     if (const auto problem = SchemeFile::save(m_scheme.scheme(), path)) {
         showProblem(Text::SaveFailed, path, problem->words(Languages::current()));
     } else {
-        rememberRecentFile(path);
+        rememberFile(path);
         StatusBar1->showMessage(text(Text::SchemeSaved).arg(QDir::toNativeSeparators(path)));
     }
 }
@@ -98,10 +83,10 @@ void MainWindow::loadStandardScheme(StandardScheme scheme)
 
 void MainWindow::loadMask()
 {
-    const QString path = m_dialogs->openFileName(this, kPictureFilter, startFolder());
+    const QString path = m_dialogs->openFileName(this, kPictureFilter, FolderMemory::startFolder());
     if (path.isEmpty())
         return;
-    rememberFolder(path);
+    FolderMemory::remember(path);
     if (const auto problem = m_panes.loadMaskFile(path)) {
         // The one message of its own words: it stands alone, with the file below.
         if (problem->reason == Text::Only24Bit)
@@ -116,61 +101,21 @@ void MainWindow::showProblem(Text message, const QString &path, const QString &d
     m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(message).arg(path), details);
 }
 
-// --- Recent files: hidden while the list is empty, so that a first start shows
-// the menu as it always was; then the entry with up to four files, in the places
-// the menu keeps for them.
+// --- Recent files
 
-namespace {
-
-// Another window of the program may have changed the stored list since this one
-// read it: every change starts from the list as stored now, or the last window
-// to write would drop the other's files.
-template <typename Change>
-RecentFiles storeChanged(Change change)
+void MainWindow::rememberFile(const QString &path)
 {
-    RecentFiles files(Settings::recentFiles());
-    change(files);
-    Settings::storeRecentFiles(files.files());
-    return files;
-}
-
-} // namespace
-
-void MainWindow::rememberRecentFile(const QString &path)
-{
-    rememberFolder(path);
-    m_recentFiles = storeChanged([&path](RecentFiles &files) { files.add(path); });
-    showRecentFiles();
-}
-
-void MainWindow::showRecentFiles()
-{
-    const QStringList &files = m_recentFiles.files();
-    const bool any = !files.isEmpty();
-    SmartMenuXP1->setItemVisible(MenuTable::kRecentPosition, any);
-    SmartMenuXP1->setItemEnabled(MenuTable::kRecentPosition, any);
-    SmartMenuXP1->setItemVisible(MenuTable::kRecentSeparatorPosition, any);
-    for (int i = 0; i < MenuTable::kRecentFileCount; ++i) {
-        const int position = MenuTable::kFirstRecentFilePosition + i;
-        SmartMenuXP1->setItemVisible(position, i < files.size());
-        if (i >= files.size())
-            continue;
-        // The number is the access key; an "&" of the file name is shown as it is.
-        const QString name = QFileInfo(files[i]).fileName().replace(u'&', QStringLiteral("&&"));
-        SmartMenuXP1->setItemCaption(position, u'&' + QString::number(i + 1) + u' ' + name);
-        // Two files of the same name in different folders are told apart by their paths.
-        SmartMenuXP1->setItemTip(position, QDir::toNativeSeparators(files[i]));
-    }
+    FolderMemory::remember(path);
+    m_recentFiles->remember(path);
 }
 
 void MainWindow::openRecentFile(int index)
 {
-    const QString path = m_recentFiles.files().value(index);
+    const QString path = m_recentFiles->file(index);
     if (path.isEmpty())
         return;
     if (!QFileInfo::exists(path)) {
-        m_recentFiles = storeChanged([&path](RecentFiles &files) { files.remove(path); });
-        showRecentFiles();
+        m_recentFiles->forget(path);
         m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(Text::RecentFileGone).arg(path), {});
         return;
     }

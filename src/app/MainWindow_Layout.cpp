@@ -15,6 +15,7 @@
 #include "PaletteTabs.h"
 #include "Place.h"
 #include "PreviewFrame.h"
+#include "RecentFilesMenu.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "StatusBar.h"
@@ -81,6 +82,7 @@ void MainWindow::createMenu()
     SmartMenuXP1 = new MenuBar(this);
     SmartMenuXP1->setGeometry(0, 0, width(), 28);
     SmartMenuXP1->hide();
+    m_recentFiles = std::make_unique<RecentFilesMenu>(*SmartMenuXP1);
 }
 
 void MainWindow::connectControls()

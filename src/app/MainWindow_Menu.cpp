@@ -6,6 +6,7 @@
 #include "MenuPictures.h"
 #include "MenuTable.h"
 #include "PreviewFrame.h"
+#include "RecentFilesMenu.h"
 #include "StatusBar.h"
 #include "Texts.h"
 
@@ -21,7 +22,7 @@ void MainWindow::buildMenu(Language language)
     }
     SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
     m_session.history().resetOffers();
-    showRecentFiles();
+    m_recentFiles->show();
 }
 
 // The one place that gives the menu's commands their actions. Keys are matched
