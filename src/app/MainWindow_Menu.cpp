@@ -17,8 +17,8 @@ void MainWindow::buildMenu(Language language)
     SmartMenuXP1->clearItems();
     for (const MenuTable::Item &item : MenuTable::items()) {
         SmartMenuXP1->addItem(MenuTable::parent(item), MenuTable::key(item), item.kind,
-                              MenuTable::caption(item, language), MenuPictures::picture(item), item.modifiers,
-                              item.keyCode, MenuTable::isEnabled(item, language), item.visible);
+                              MenuTable::caption(item, language), MenuPictures::picture(item),
+                              MenuTable::shortcut(item), MenuTable::isEnabled(item, language), item.visible);
     }
     SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
     m_session.history().resetOffers();

@@ -5,50 +5,11 @@
 #include <QMenu>
 #include <QTextDocument>
 
-namespace {
-
-// Virtual key codes beyond letters and digits (which are their own ASCII codes
-// in both worlds).
-int qtKey(int keyCode)
-{
-    if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= 'A' && keyCode <= 'Z'))
-        return keyCode;
-    if (keyCode >= 0x70 && keyCode <= 0x87) // F1 to F24
-        return Qt::Key_F1 + (keyCode - 0x70);
-    switch (keyCode) {
-    case 0x08: return Qt::Key_Backspace;
-    case 0x09: return Qt::Key_Tab;
-    case 0x0D: return Qt::Key_Return;
-    case 0x1B: return Qt::Key_Escape;
-    case 0x20: return Qt::Key_Space;
-    case 0x2D: return Qt::Key_Insert;
-    case 0x2E: return Qt::Key_Delete;
-    }
-    return 0;
-}
-
-} // namespace
-
 MenuBar::MenuBar(QWidget *parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("SmartMenuXP1"));
     setNativeMenuBar(false); // it lies inside the window's own top band
     m_menuFont = font();
-}
-
-QKeySequence MenuBar::shortcut(int modifiers, int keyCode)
-{
-    const int key = qtKey(keyCode);
-    if (key == 0)
-        return {};
-    int combination = key;
-    if (modifiers & MenuTable::kShift)
-        combination |= Qt::SHIFT;
-    if (modifiers & MenuTable::kCtrl)
-        combination |= Qt::CTRL;
-    if (modifiers & MenuTable::kAlt)
-        combination |= Qt::ALT;
-    return QKeySequence(combination);
 }
 
 void MenuBar::clearItems()
@@ -64,7 +25,7 @@ void MenuBar::clearItems()
 }
 
 int MenuBar::addItem(const QString &parentKey, const QString &key, MenuTable::Kind kind, const QString &caption,
-                     const QIcon &picture, int modifiers, int keyCode, bool enabled, bool visible)
+                     const QIcon &picture, const QKeySequence &shortcut, bool enabled, bool visible)
 {
     QWidget *owner = this;
     if (!parentKey.isEmpty()) {
@@ -76,7 +37,7 @@ int MenuBar::addItem(const QString &parentKey, const QString &key, MenuTable::Ki
 
     auto *action = new QAction(picture, caption, owner);
     action->setSeparator(kind == MenuTable::Kind::Separator);
-    action->setShortcut(shortcut(modifiers, keyCode));
+    action->setShortcut(shortcut);
     action->setEnabled(enabled);
     action->setVisible(visible);
     owner->addAction(action);

@@ -27,11 +27,9 @@ public:
 
     void clearItems();
     // Appends an item as the last child of the item with parentKey (a heading of
-    // the bar when parentKey is empty) and returns its identifier. The shortcut
-    // is a modifier mask (MenuTable::kShift, ...) and a virtual key code; a key
-    // code of 0 means none, whatever the mask.
+    // the bar when parentKey is empty) and returns its identifier.
     int addItem(const QString &parentKey, const QString &key, MenuTable::Kind kind, const QString &caption,
-                const QIcon &picture, int modifiers, int keyCode, bool enabled, bool visible);
+                const QIcon &picture, const QKeySequence &shortcut, bool enabled, bool visible);
     // The font of the menu texts; a family the system lacks gives a sans-serif
     // font of the same size.
     void setMenuFont(const QString &family, int pointSize);
@@ -53,9 +51,6 @@ public:
     int count() const { return int(m_items.size()); }
     // The action that shows the item at a position, or null.
     QAction *itemAction(int position) const;
-
-    // A Qt key sequence for a modifier mask and virtual key code.
-    static QKeySequence shortcut(int modifiers, int keyCode);
 
 signals:
     void itemClick(int id);

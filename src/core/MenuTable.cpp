@@ -7,72 +7,71 @@ namespace {
 using Command = MenuCommand;
 using Kind = MenuTable::Kind;
 using Picture = MenuTable::Picture;
-constexpr int Shift = MenuTable::kShift, Ctrl = MenuTable::kCtrl, Alt = MenuTable::kAlt;
 
 // The entry that holds the recent files, whose places the window fills.
 constexpr char kRecentKey[] = "keyRecent";
 
-// Key, parent, command and its language, kind, picture, shortcut modifiers and
-// key, enabled, visible, and the captions in German, English, French, Spanish
+// Key, parent, command and its language, kind, picture, shortcut keys (a
+// modifier without a key is none), enabled, visible, and the captions in German, English, French, Spanish
 // and Dutch; "&" marks the access key.
 constexpr std::array<MenuTable::Item, MenuTable::kCount> kItems = {{
-    {"keyFile", "", Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 1
+    {"keyFile", "", Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 1
      {"&Datei", "&File", "&Fichier", "&Fichero", "&Bestand"}},
-    {"keyNew", "keyFile", Command::None, {}, Kind::Ordinary, Picture::New, 0, 0, true, true, // 2
+    {"keyNew", "keyFile", Command::None, {}, Kind::Ordinary, Picture::New, {}, true, true, // 2
      {"&Neu", "&New", "&Nouveau", "&Nuevo", "&Nieuw"}},
-    {"keyOpen", "keyFile", Command::Open, {}, Kind::Ordinary, Picture::Open, 0, 0, true, true, // 3
+    {"keyOpen", "keyFile", Command::Open, {}, Kind::Ordinary, Picture::Open, {}, true, true, // 3
      {"&Öffnen", "&Open", "&Ouvrir", "&Abrir", "&Open"}},
-    {"keySave", "keyFile", Command::Save, {}, Kind::Ordinary, Picture::Save, 0, 0, true, true, // 4
+    {"keySave", "keyFile", Command::Save, {}, Kind::Ordinary, Picture::Save, {}, true, true, // 4
      {"&Speichern", "&Save", "&Enregistrer", "&Guardar", "&Opslaan"}},
-    {"", "keyFile", Command::None, {}, Kind::Separator, Picture::None, 0, 0, true, true, // 5
+    {"", "keyFile", Command::None, {}, Kind::Separator, Picture::None, {}, true, true, // 5
      {}},
-    {kRecentKey, "keyFile", Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, false, false, // 6
+    {kRecentKey, "keyFile", Command::None, {}, Kind::Ordinary, Picture::None, {}, false, false, // 6
      {"&Letzte Dateien", "&last Files", "&derniers fichiers", "&last Files", "&Laatst geopende bestanden"}},
-    {"", "keyFile", Command::None, {}, Kind::Separator, Picture::None, 0, 0, true, false, // 7
+    {"", "keyFile", Command::None, {}, Kind::Separator, Picture::None, {}, true, false, // 7
      {}},
-    {"keyExit", "keyFile", Command::Exit, {}, Kind::Ordinary, Picture::None, Alt, 'Q', true, true, // 8
+    {"keyExit", "keyFile", Command::Exit, {}, Kind::Ordinary, Picture::None, Qt::ALT | Qt::Key_Q, true, true, // 8
      {"&Beenden", "&Exit", "&Quitter", "&Salir", "&Afsluiten"}},
-    {"keyRedscheme", "keyNew", Command::RedScheme, {}, Kind::Marked, Picture::RedScheme, Ctrl, 0, true, true, // 9
+    {"keyRedscheme", "keyNew", Command::RedScheme, {}, Kind::Marked, Picture::RedScheme, Qt::CTRL | Qt::Key(0), true, true, // 9
      {"&Redscheme...", "&Redscheme...", "&Thème rouge...", "Esquema en &Rojo...", "&Rood schema..."}},
-    {"keyGreenscheme", "keyNew", Command::GreenScheme, {}, Kind::Marked, Picture::GreenScheme, Ctrl, 0, true, true, // 10
+    {"keyGreenscheme", "keyNew", Command::GreenScheme, {}, Kind::Marked, Picture::GreenScheme, Qt::CTRL | Qt::Key(0), true, true, // 10
      {"&Greenscheme...", "&Greenscheme...", "&Thème vert...", "Esquema en &Verde...", "&Groen schema..."}},
-    {"keyBluescheme", "keyNew", Command::BlueScheme, {}, Kind::Marked, Picture::BlueScheme, Ctrl, 'N', true, true, // 11
+    {"keyBluescheme", "keyNew", Command::BlueScheme, {}, Kind::Marked, Picture::BlueScheme, Qt::CTRL | Qt::Key_N, true, true, // 11
      {"&Bluescheme...", "&Bluescheme...", "&Thème bleu...", "Esquema en &Azul...", "&Blauw schema..."}},
-    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 12
+    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 12
      {"&1 [...]", "&1 [...]", "&1 [...]", "&1 [...]", "&1 [...]"}},
-    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 13
+    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 13
      {"&2 [...]", "&2 [...]", "&2 [...]", "&2 [...]", "&2 [...]"}},
-    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 14
+    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 14
      {"&3 [...]", "&3 [...]", "&3 [...]", "&3 [...]", "&3 [...]"}},
-    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 15
+    {"", kRecentKey, Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 15
      {"&4 [...]", "&4 [...]", "&4 [...]", "&4 [...]", "&4 [...]"}},
-    {"keyEdit", "", Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 16
+    {"keyEdit", "", Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 16
      {"&Edit", "&Edit", "&Edition", "&Editar", "&Bewerken"}},
-    {"keyUndo", "keyEdit", Command::Undo, {}, Kind::Marked, Picture::Undo, Ctrl, 'Z', true, true, // 17
+    {"keyUndo", "keyEdit", Command::Undo, {}, Kind::Marked, Picture::Undo, Qt::CTRL | Qt::Key_Z, true, true, // 17
      {"&Undo", "&Undo", "&Annuler", "&Undo", "&ongedaan maken"}},
-    {"keyRedo", "keyEdit", Command::Redo, {}, Kind::Marked, Picture::Redo, Ctrl | Shift, 'Z', false, true, // 18
+    {"keyRedo", "keyEdit", Command::Redo, {}, Kind::Marked, Picture::Redo, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, false, true, // 18
      {"&Redo", "&Redo", "&Rétablir", "&Redo", "&opnieuw uitvoeren"}},
-    {"keyEinstellungen", "", Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 19
+    {"keyEinstellungen", "", Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 19
      {"&Einstellungen", "&Configuration", "&Options", "&Configuración", "&Configuratie"}},
-    {"keyEnglish", "keyEinstellungen", Command::SwitchLanguage, Language::English, Kind::Ordinary, Picture::Flag, 0, 0, true, true, // 20
+    {"keyEnglish", "keyEinstellungen", Command::SwitchLanguage, Language::English, Kind::Ordinary, Picture::Flag, {}, true, true, // 20
      {"switch to english version", "switch to english version", "switch to english version", "switch to english version", "switch to english version"}},
-    {"keyGerman", "keyEinstellungen", Command::SwitchLanguage, Language::German, Kind::Ordinary, Picture::Flag, 0, 0, true, true, // 21
+    {"keyGerman", "keyEinstellungen", Command::SwitchLanguage, Language::German, Kind::Ordinary, Picture::Flag, {}, true, true, // 21
      {"zur deutschen Version wechseln", "zur deutschen Version wechseln", "zur deutschen Version wechseln", "zur deutschen Version wechseln", "zur deutschen Version wechseln"}},
-    {"keyEspanol", "keyEinstellungen", Command::SwitchLanguage, Language::Spanish, Kind::Ordinary, Picture::Flag, 0, 0, true, true, // 22
+    {"keyEspanol", "keyEinstellungen", Command::SwitchLanguage, Language::Spanish, Kind::Ordinary, Picture::Flag, {}, true, true, // 22
      {"cambiar a idioma español", "cambiar a idioma español", "Cambiar a idioma Español", "cambiar a idioma español", "cambiar a idioma español"}},
-    {"keyFrance", "keyEinstellungen", Command::SwitchLanguage, Language::French, Kind::Ordinary, Picture::Flag, 0, 0, true, true, // 23
+    {"keyFrance", "keyEinstellungen", Command::SwitchLanguage, Language::French, Kind::Ordinary, Picture::Flag, {}, true, true, // 23
      {"langue: français", "langue: français", "langue: français", "langue: français", "langue: français"}},
-    {"keyDutch", "keyEinstellungen", Command::SwitchLanguage, Language::Dutch, Kind::Ordinary, Picture::Flag, 0, 0, true, true, // 24
+    {"keyDutch", "keyEinstellungen", Command::SwitchLanguage, Language::Dutch, Kind::Ordinary, Picture::Flag, {}, true, true, // 24
      {"verander in nederlands versie", "verander in nederlands versie", "verander in nederlands versie", "verander in nederlands versie", "verander in nederlands versie"}},
-    {"keyHelp", "", Command::None, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 25
+    {"keyHelp", "", Command::None, {}, Kind::Ordinary, Picture::None, {}, true, true, // 25
      {"&About", "&About", " &? ", "&Acerca de", "&Over"}},
-    {"keyCopyright", "keyHelp", Command::Disclaimer, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 26
+    {"keyCopyright", "keyHelp", Command::Disclaimer, {}, Kind::Ordinary, Picture::None, {}, true, true, // 26
      {"&Copyright / Disclaimer", "&Copyright / Disclaimer", "&Copyright / Dénégation", "&Copyright / Disclaimer", "&Auteursrechten / Disclaimer"}},
-    {"", "keyHelp", Command::None, {}, Kind::Separator, Picture::None, 0, 0, true, true, // 27
+    {"", "keyHelp", Command::None, {}, Kind::Separator, Picture::None, {}, true, true, // 27
      {}},
-    {"keySupport", "keyHelp", Command::Support, {}, Kind::Ordinary, Picture::Help, 0, 0, true, true, // 28
+    {"keySupport", "keyHelp", Command::Support, {}, Kind::Ordinary, Picture::Help, {}, true, true, // 28
      {"&Support", "&Support", "&Support", "&Ayuda", "&Support"}},
-    {"keyLinks", "keyHelp", Command::Links, {}, Kind::Ordinary, Picture::None, 0, 0, true, true, // 29
+    {"keyLinks", "keyHelp", Command::Links, {}, Kind::Ordinary, Picture::None, {}, true, true, // 29
      {"&Links", "&Links", "&Liens", "&Enlaces", "&Links"}},
 }};
 
@@ -208,6 +207,12 @@ static_assert(recentPlacesSound(), "the recent files take places of their own, w
 static_assert(MenuTable::kUndoPosition > 0 && MenuTable::kRedoPosition > 0, "Undo and Redo are in the menu");
 
 } // namespace
+
+QKeySequence MenuTable::shortcut(const Item &item)
+{
+    const Qt::Key key = item.keys.key();
+    return key == Qt::Key(0) || key == Qt::Key_unknown ? QKeySequence() : QKeySequence(item.keys);
+}
 
 const std::array<MenuTable::Item, MenuTable::kCount> &MenuTable::items()
 {

@@ -2,6 +2,7 @@
 
 #include "Languages.h"
 
+#include <QKeySequence>
 #include <QString>
 
 #include <array>
@@ -44,8 +45,6 @@ public:
     // The picture beside an item: one of the six menu icons, the swatch of a
     // built-in scheme, or the flag of the item's language.
     enum class Picture { None, Undo, Redo, Save, Open, New, Help, RedScheme, GreenScheme, BlueScheme, Flag };
-    // Shortcut modifiers as a bit mask.
-    static constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 
     struct Item
     {
@@ -55,8 +54,7 @@ public:
         std::optional<Language> language; // the language of a SwitchLanguage item
         Kind kind;
         Picture picture;
-        int modifiers;
-        int keyCode; // a virtual key code ('Q' is 81); 0: no shortcut
+        QKeyCombination keys; // a modifier without a key is no shortcut
         bool enabled;
         bool visible;
         const char *captions[Languages::kCount]; // none for separators
@@ -72,6 +70,8 @@ public:
     static QString switchKey(Language language);
 
     static QString key(const Item &item) { return QString::fromUtf8(item.key); }
+    // The item's shortcut; none for a modifier without a key.
+    static QKeySequence shortcut(const Item &item);
     static QString parent(const Item &item) { return QString::fromUtf8(item.parent); }
     static QString caption(const Item &item, Language language);
     // As built for a language's menu: the entry of the language itself is the
