@@ -262,6 +262,11 @@ void TestMenu::openAndSaveAskForTheirFiles()
     f.window.loadStandardScheme(StandardScheme::Green);
     if (!panel.isEmpty())
         QVERIFY(f.chooseByKeys(panel));
+    // Ctrl+O and Ctrl+S ask only while the editor shows; the items show no key of their own.
+    QCOMPARE(f.menuItem(u"keyOpen"_s)->shortcut(), QKeySequence());
+    f.press(QKeySequence::Open);
+    f.press(QKeySequence::Save);
+    QCOMPARE(f.dialogs->filters.size(), panel.isEmpty() ? 2 : 0);
     f.dialogs->answers << path;
     QVERIFY(f.chooseByKeys(u"keySave"_s));
     QVERIFY(QFileInfo(path).isFile());

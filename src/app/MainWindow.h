@@ -114,8 +114,9 @@ private:
     void createNameFrame(QWidget *area);
     void connectControls();
     // Copy, paste, enter and reset a colour from the list's and the panes'
-    // context menus and by key; open, save and the menu bar by the desktop's keys.
+    // context menus and by key.
     void connectColourCommands();
+    // F10 for the menu bar, as the desktop has it.
     void addWindowKeys();
 
     // --- Editor
@@ -133,6 +134,7 @@ private:
 
     // --- Menu and dispatch
     void buildMenu(Language language);
+    void offerEditorKeys();
     void loadRedScheme();
 
     // --- History

@@ -132,29 +132,17 @@ void MainWindow::connectColourCommands()
     m_colourCommands->watch(FramePreview->addContextActions(m_colourCommands->actions()));
 }
 
-// Keys beside the menu's own. Open and save work while the editor shows.
+// F10 opens the first menu, as on other desktops, wherever the menu shows.
 void MainWindow::addWindowKeys()
 {
-    const auto key = [this](const QKeySequence &keys, const char *name, auto run) {
-        auto *made = new QAction(this);
-        made->setObjectName(QString::fromLatin1(name));
-        made->setShortcut(keys);
-        connect(made, &QAction::triggered, this, run);
-        addAction(made);
-    };
-    key(QKeySequence::Open, "actOpenKey", [this] {
-        if (isEditorShown())
-            dispatch(QStringLiteral("keyOpen"));
-    });
-    key(QKeySequence::Save, "actSaveKey", [this] {
-        if (isEditorShown())
-            dispatch(QStringLiteral("keySave"));
-    });
-    // F10 opens the first menu, as on other desktops, wherever the menu shows.
-    key(QKeySequence(Qt::Key_F10), "actMenuKey", [this] {
+    auto *menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("actMenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] {
         if (SmartMenuXP1->isVisible() && !SmartMenuXP1->actions().isEmpty()) {
             SmartMenuXP1->setFocus(Qt::ShortcutFocusReason);
             SmartMenuXP1->setActiveAction(SmartMenuXP1->actions().constFirst());
         }
     });
+    addAction(menuKey);
 }

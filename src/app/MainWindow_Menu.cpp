@@ -23,6 +23,27 @@ void MainWindow::buildMenu(Language language)
     SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
     m_session.history().resetOffers();
     m_recentFiles->show();
+    offerEditorKeys();
+}
+
+// Ctrl+O and Ctrl+S are the Open and Save items' second keys, but only while the
+// editor shows: under a panel they would act on what nobody sees. The items'
+// own keys from the table stay first, so the menu shows them as it always has.
+void MainWindow::offerEditorKeys()
+{
+    const bool shown = isEditorShown();
+    const auto offer = [this, shown](const QString &key, QKeySequence::StandardKey second) {
+        const MenuTable::Item *item = MenuTable::find(key);
+        QAction *action = item ? SmartMenuXP1->itemAction(MenuTable::position(*item)) : nullptr;
+        if (!action)
+            return;
+        QList<QKeySequence> keys{MenuTable::shortcut(*item)};
+        if (shown)
+            keys << QKeySequence(second);
+        action->setShortcuts(keys);
+    };
+    offer(QStringLiteral("keyOpen"), QKeySequence::Open);
+    offer(QStringLiteral("keySave"), QKeySequence::Save);
 }
 
 // The one place that gives the menu's commands their actions. Keys are matched

@@ -125,6 +125,7 @@ void MainWindow::followCover()
     // Nothing changes the scheme unseen: Fix waits for the editor to show.
     if (m_readability)
         m_readability->setFixAllowed(editorShown);
+    offerEditorKeys();
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).
     if (QWidget *focus = focusWidget(); !focus || !focus->isVisible())
