@@ -133,7 +133,7 @@ private:
 
 
     // --- Menu and dispatch
-    void buildMenu(Language language);
+    void showMenuIn(Language language);
     void offerEditorKeys();
     void loadRedScheme();
 

@@ -40,7 +40,7 @@ void speakQtWords(Language language)
 
 } // namespace
 
-// The language is stored, the menu rebuilt in it, every caption retranslated and
+// The language is stored, the menu retitled in it, every caption retranslated and
 // the element list refilled. A switch makes every element visible again, except
 // 45, whatever the provider option says, and chooses element 1.
 void MainWindow::applyLanguage(Language language)
@@ -48,7 +48,7 @@ void MainWindow::applyLanguage(Language language)
     Languages::setCurrent(language);
     Settings::storeLanguage(language);
     speakQtWords(language);
-    buildMenu(language);
+    showMenuIn(language);
     // Sent, not posted: the switch is complete when the command returns. The
     // window passes it on to every child, each of which retranslates itself.
     QEvent changed(QEvent::LanguageChange);

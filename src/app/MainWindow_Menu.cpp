@@ -12,15 +12,26 @@
 
 #include <QLabel>
 
-void MainWindow::buildMenu(Language language)
+// The menu is built from the table once; a language switch then retitles its
+// items from the table. Either way Undo and Redo take the states a new menu has
+// (Undo offered, Redo not), and the language of the menu is the one item of the
+// languages that is not offered.
+void MainWindow::showMenuIn(Language language)
 {
-    SmartMenuXP1->clearItems();
-    for (const MenuTable::Item &item : MenuTable::items()) {
-        SmartMenuXP1->addItem(MenuTable::parent(item), MenuTable::key(item), item.kind,
-                              MenuTable::caption(item, language), MenuPictures::picture(item),
-                              MenuTable::shortcut(item), MenuTable::isEnabled(item, language), item.visible);
+    if (SmartMenuXP1->count() == 0) {
+        for (const MenuTable::Item &item : MenuTable::items()) {
+            SmartMenuXP1->addItem(MenuTable::parent(item), MenuTable::key(item), item.kind,
+                                  MenuTable::caption(item, language), MenuPictures::picture(item),
+                                  MenuTable::shortcut(item), MenuTable::isEnabled(item, language), item.visible);
+        }
+        SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
+    } else {
+        for (const MenuTable::Item &item : MenuTable::items()) {
+            const int position = MenuTable::position(item);
+            SmartMenuXP1->setItemCaption(position, MenuTable::caption(item, language));
+            SmartMenuXP1->setItemEnabled(position, MenuTable::isEnabled(item, language));
+        }
     }
-    SmartMenuXP1->setMenuFont(QStringLiteral("Ms Sans Serif"), 9);
     m_session.history().resetOffers();
     m_recentFiles->show();
     offerEditorKeys();
