@@ -2,6 +2,7 @@
 
 #include "EditSession.h"
 #include "Languages.h"
+#include "MenuTable.h"
 #include "PreviewPanes.h"
 #include "Problem.h"
 #include "ReadabilityModel.h"
@@ -134,6 +135,9 @@ private:
 
     // --- Menu and dispatch
     void showMenuIn(Language language);
+    // The command of the menu item with an identifier of the menu bar.
+    void chooseItem(int id);
+    void run(const MenuTable::Item &item);
     void offerEditorKeys();
     void loadRedScheme();
 

@@ -107,14 +107,7 @@ void MainWindow::connectControls()
     connect(cmdOpen, &QPushButton::clicked, this, &MainWindow::openScheme);
     connect(cmdSave, &QPushButton::clicked, this, &MainWindow::saveScheme);
 
-    connect(SmartMenuXP1, &MenuBar::itemClick, this, [this](int id) {
-        // The recent files have no keys of their own: their places tell them apart.
-        const int recent = SmartMenuXP1->positionOfItem(id) - MenuTable::kFirstRecentFilePosition;
-        if (recent >= 0 && recent < MenuTable::kRecentFileCount)
-            openRecentFile(recent);
-        else
-            dispatch(SmartMenuXP1->keyOfItem(id));
-    });
+    connect(SmartMenuXP1, &MenuBar::itemClick, this, &MainWindow::chooseItem);
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
     connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
     connectColourCommands();

@@ -62,10 +62,27 @@ void MainWindow::offerEditorKeys()
 // separator, a recent file's place) does nothing.
 void MainWindow::dispatch(const QString &key)
 {
-    const MenuTable::Item *item = MenuTable::find(key);
-    if (!item)
+    if (const MenuTable::Item *item = MenuTable::find(key))
+        run(*item);
+}
+
+// A chosen item carries its row of the table: its place in the menu. The recent
+// files have no keys of their own; their places tell them apart.
+void MainWindow::chooseItem(int id)
+{
+    const int position = SmartMenuXP1->positionOfItem(id);
+    if (position < 1 || position > MenuTable::kCount)
         return;
-    switch (item->command) {
+    const int recent = position - MenuTable::kFirstRecentFilePosition;
+    if (recent >= 0 && recent < MenuTable::kRecentFileCount)
+        openRecentFile(recent);
+    else
+        run(MenuTable::items()[std::size_t(position - 1)]);
+}
+
+void MainWindow::run(const MenuTable::Item &item)
+{
+    switch (item.command) {
     case MenuCommand::None:
         break;
     // The commands of the hidden buttons, run directly: the buttons lie in the
@@ -95,7 +112,7 @@ void MainWindow::dispatch(const QString &key)
         redo();
         break;
     case MenuCommand::SwitchLanguage:
-        applyLanguage(*item->language);
+        applyLanguage(*item.language);
         break;
     case MenuCommand::Disclaimer:
         showDisclaimer();
