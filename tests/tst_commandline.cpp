@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -681,6 +682,29 @@ void TestCommandLine::theEditorTakesOneSchemeFile()
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
     QCOMPARE(vexlume({path(QStringLiteral("good.col"))}, environment).exitCode, 1);
+
+    // With one, the editor starts as the program starts it (the preparation
+    // thread beside the toolkit) and opens the file: it then lists it as recent.
+    QTemporaryDir store;
+    QVERIFY(QDir(store.path()).mkpath(QStringLiteral(".")));
+    QSettings agreed(store.filePath(QStringLiteral("QVX_VXL.conf")), QSettings::IniFormat);
+    agreed.setValue(QStringLiteral("Reg/RegDone"), QStringLiteral("1"));
+    agreed.sync();
+    QProcessEnvironment shown = QProcessEnvironment::systemEnvironment();
+    shown.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    shown.insert(QStringLiteral("XDG_CONFIG_HOME"), store.path());
+    QProcess editor;
+    editor.setProcessEnvironment(shown);
+    editor.start(QStringLiteral(VEXLUME_EXECUTABLE), {path(QStringLiteral("good.col"))});
+    QVERIFY(editor.waitForStarted());
+    const auto listed = [&store, this] {
+        QSettings stored(store.filePath(QStringLiteral("QVX_VXL.conf")), QSettings::IniFormat);
+        return stored.value(QStringLiteral("Recent/files")).toStringList().contains(path(QStringLiteral("good.col")));
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(listed(), 20000);
+    QCOMPARE(editor.state(), QProcess::Running);
+    editor.kill();
+    editor.waitForFinished();
 }
 
 void TestCommandLine::argumentsThatAreNoTextAreRefused_data()
