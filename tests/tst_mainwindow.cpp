@@ -157,6 +157,12 @@ void TestMainWindow::controlsSitWhereTheyBelong_data()
                                     << QStringLiteral("disabled at 100");
     QTest::newRow("rule shadow") << "Line3" << QRect(8, 328, 217, 1) << true << QString() << QString();
     QTest::newRow("rule highlight") << "Line4" << QRect(8, 329, 217, 1) << true << QString() << QString();
+    // The support texts, in their panel.
+    const QRect supportTexts[] = {{16, 32, 297, 65},  {16, 104, 297, 17}, {16, 120, 297, 17}, {16, 136, 297, 17},
+                                  {16, 152, 473, 33}, {16, 192, 297, 49}, {16, 240, 321, 41}};
+    for (int i = 0; i < 7; ++i)
+        QTest::addRow("support text %d", i) << QStringLiteral("txtSupport%1").arg(i) << supportTexts[i] << true
+                                            << QString() << QString();
 }
 
 void TestMainWindow::controlsSitWhereTheyBelong()

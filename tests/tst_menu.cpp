@@ -280,8 +280,8 @@ void TestMenu::openAndSaveAskForTheirFiles()
     QCOMPARE(f.control(u"MainElements"_s)->isEnabled(), panel.isEmpty());
 }
 
-// Every switch rebuilds the menu from inside the menu's own signal: nothing may
-// be deleted under it, and nothing of the old menus may stay behind.
+// Every switch comes from inside the menu's own signal and retitles the menu:
+// nothing may be deleted under it, and nothing may pile up.
 void TestMenu::switchingByKeysManyTimesKeepsTheMenuLean()
 {
     WindowFixture f;

@@ -3,7 +3,6 @@
 
 #include "HoverWatch.h"
 #include "PanelTexts.h"
-#include "SupportPanel.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -32,8 +31,6 @@ class TestPanels : public QObject
 private slots:
     void panelsTakeTheEditorsPlace_data();
     void panelsTakeTheEditorsPlace();
-    void supportTextsSitWhereTheyBelong_data();
-    void supportTextsSitWhereTheyBelong();
     void theLanguageIsChosenByKeysAlone_data();
     void theLanguageIsChosenByKeysAlone();
     void linkLabelsOpenTheirAddresses_data();
@@ -107,30 +104,6 @@ void TestPanels::panelsTakeTheEditorsPlace()
     f.list()->setFocus();
     f.press(QKeySequence::Paste);
     QCOMPARE(f.colour(current) == before, covered);
-}
-
-void TestPanels::supportTextsSitWhereTheyBelong_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QRect>("place"); // in the panel
-    QTest::newRow("problem") << 0 << QRect(16, 32, 297, 65);
-    QTest::newRow("switch off") << 1 << QRect(16, 104, 297, 17);
-    QTest::newRow("switch on") << 2 << QRect(16, 120, 297, 17);
-    QTest::newRow("PIN") << 3 << QRect(16, 136, 297, 17);
-    QTest::newRow("keys") << 4 << QRect(16, 152, 473, 33);
-    QTest::newRow("all well") << 5 << QRect(16, 192, 297, 49);
-    QTest::newRow("write to me") << 6 << QRect(16, 240, 321, 41);
-}
-
-void TestPanels::supportTextsSitWhereTheyBelong()
-{
-    QFETCH(int, index);
-    QFETCH(QRect, place);
-    SupportPanel panel;
-    auto *text = panel.findChild<QLabel *>(u"txtSupport%1"_s.arg(index));
-    QVERIFY(text);
-    QCOMPARE(text->parentWidget(), &panel);
-    QCOMPARE(text->geometry(), place);
 }
 
 void TestPanels::theLanguageIsChosenByKeysAlone_data()

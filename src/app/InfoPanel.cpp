@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "FocusBorder.h"
+#include "LanguageFollower.h"
 #include "LinkStyle.h"
 #include "OpenLink.h"
 #include "Place.h"
@@ -14,21 +15,16 @@ InfoPanel::InfoPanel(Text title, QWidget *parent) : QGroupBox(parent)
 {
     setAutoFillBackground(true); // it covers what lies below it
     addCaption(title, [this](const QString &text) { setTitle(text); });
+    new LanguageFollower(this, [this] {
+        for (const auto &[text, show] : m_captions)
+            show(Texts::get(text, Languages::current()));
+    });
 }
 
 void InfoPanel::addCaption(Text text, std::function<void(const QString &)> show)
 {
     show(Texts::get(text, Languages::current()));
     m_captions.emplace_back(text, std::move(show));
-}
-
-void InfoPanel::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        for (const auto &[text, show] : m_captions)
-            show(Texts::get(text, Languages::current()));
-    }
-    QGroupBox::changeEvent(event);
 }
 
 QPlainTextEdit *InfoPanel::readOnlyText(const QString &name, const QRect &geometry, const QString &text)

@@ -26,8 +26,6 @@ public:
 
 protected:
     InfoPanel(Text title, QWidget *parent);
-    // The captions follow the interface language.
-    void changeEvent(QEvent *event) override;
 
     QPlainTextEdit *readOnlyText(const QString &name, const QRect &geometry, const QString &text);
     // lblLink<index>: the caption in link style; a click hands the link to the desktop.

@@ -12,18 +12,6 @@ MenuBar::MenuBar(QWidget *parent) : QMenuBar(parent)
     m_menuFont = font();
 }
 
-void MenuBar::clearItems()
-{
-    for (const Item &item : m_items) {
-        removeAction(item.action);
-        item.action->setShortcut({}); // the old shortcuts must not fire while the item waits
-        item.action->deleteLater();
-        if (item.menu)
-            item.menu->deleteLater();
-    }
-    m_items.clear();
-}
-
 int MenuBar::addItem(const QString &parentKey, const QString &key, MenuTable::Kind kind, const QString &caption,
                      const QIcon &picture, const QKeySequence &shortcut, bool enabled, bool visible)
 {
@@ -72,15 +60,6 @@ void MenuBar::setMenuFont(const QString &family, int pointSize)
         if (item.menu)
             item.menu->setFont(m_menuFont);
     }
-}
-
-QString MenuBar::keyOfItem(int id) const
-{
-    for (const Item &item : m_items) {
-        if (item.id == id)
-            return item.key;
-    }
-    return {};
 }
 
 void MenuBar::setItemEnabled(int position, bool enabled)

@@ -10,22 +10,17 @@
 
 class QMenu;
 
-// The window's menu bar, built item by item. Every item has a key (the command
-// it stands for) and a position: its number in the order of adding, counted from
-// 1 across the whole tree, separators and hidden items included, and counted
-// afresh after clearItems(). The bar reports a chosen item by an identifier that
-// keyOfItem() turns back into the key.
-//
-// The bar may be rebuilt from inside its own itemClick(): the items of the old
-// build are deleted only once control is back in the event loop, never while
-// one of them is still delivering its signal.
+// The window's menu bar, built item by item, once. Every item has a key (the
+// command it stands for) and a position: its number in the order of adding,
+// counted from 1 across the whole tree, separators and hidden items included.
+// The bar reports a chosen item by an identifier that positionOfItem() turns
+// back into the position.
 class MenuBar : public QMenuBar
 {
     Q_OBJECT
 public:
     explicit MenuBar(QWidget *parent = nullptr);
 
-    void clearItems();
     // Appends an item as the last child of the item with parentKey (a heading of
     // the bar when parentKey is empty) and returns its identifier.
     int addItem(const QString &parentKey, const QString &key, MenuTable::Kind kind, const QString &caption,
@@ -34,9 +29,6 @@ public:
     // font of the same size.
     void setMenuFont(const QString &family, int pointSize);
 
-    // The key given to the item, or an empty text for an identifier no item of
-    // the current build has.
-    QString keyOfItem(int id) const;
     // Enables or disables the item at a position (1 to count()); other positions
     // are ignored.
     void setItemEnabled(int position, bool enabled);

@@ -4,6 +4,7 @@
 #include "DeveloperLabel.h"
 #include "ElementCatalogue.h"
 #include "ElementCode.h"
+#include "LanguageFollower.h"
 #include "PaneView.h"
 #include "ReadabilityModel.h"
 #include "SchemeModel.h"
@@ -71,13 +72,7 @@ PreviewFrame::PreviewFrame(SchemeModel &scheme, PreviewPanes &panes, const Reada
     connect(tCheatModus, &QTimer::timeout, this, &PreviewFrame::resetClickSequence);
     tCheatModus->start();
     retranslate();
-}
-
-void PreviewFrame::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QGroupBox::changeEvent(event);
+    new LanguageFollower(this, [this] { retranslate(); });
 }
 
 void PreviewFrame::retranslate()

@@ -73,8 +73,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Around the pane that has the focus, a frame in the highlight colour.
     void paintEvent(QPaintEvent *event) override;
-    // Captions, the line that names the view; the tooltips read the language as they come.
-    void changeEvent(QEvent *event) override;
 
 private:
     enum class Flash { None, Due, Shown };

@@ -2,6 +2,7 @@
 
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
+#include "LanguageFollower.h"
 #include "ReadabilityModel.h"
 #include "SchemeModel.h"
 #include "Settings.h"
@@ -156,6 +157,7 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     connect(m_list, &QTreeWidget::currentItemChanged, this, &ReadabilityWindow::showFixState);
     connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
     retranslate();
+    new LanguageFollower(this, [this] { retranslate(); });
 }
 
 // A place the window cannot use (not one saveGeometry() wrote, smaller than the
@@ -166,13 +168,6 @@ bool ReadabilityWindow::restorePlace()
     const QByteArray place = Settings::readabilityGeometry();
     const std::optional<QRect> rect = keptRectangle(place);
     return rect && canTake(*rect, minimumSizeHint()) && restoreGeometry(place);
-}
-
-void ReadabilityWindow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 void ReadabilityWindow::retranslate()

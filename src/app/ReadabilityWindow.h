@@ -41,8 +41,6 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    // Its title, columns and rows speak the interface language.
-    void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "ElementCatalogue.h"
+#include "LanguageFollower.h"
 #include "Place.h"
 #include "ReadabilityModel.h"
 #include "Texts.h"
@@ -48,6 +49,7 @@ StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
     tmrMessage->setSingleShot(true);
     tmrMessage->setInterval(kMessageTime);
     connect(tmrMessage, &QTimer::timeout, this, &StatusBar::showFirstPanel);
+    new LanguageFollower(this, [this] { showReadability(); });
 }
 
 void StatusBar::showTime()
@@ -94,13 +96,6 @@ void StatusBar::followReadability(const ReadabilityModel &readability)
     m_readability = &readability;
     connect(&readability, &ReadabilityModel::verdictsChanged, this, &StatusBar::showReadability);
     showReadability();
-}
-
-void StatusBar::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        showReadability();
-    QFrame::changeEvent(event);
 }
 
 void StatusBar::offerReadability(bool offered)

@@ -42,10 +42,6 @@ signals:
     // A left click on the readability panel, or Space or Return on it.
     void readabilityClicked();
 
-protected:
-    // The count speaks the interface language.
-    void changeEvent(QEvent *event) override;
-
 private:
     void showTime();
     void showReadability();

@@ -24,7 +24,7 @@ struct Rgb
     }
 };
 
-// The same colour as Qt's colour type, and back. A colour of another spec (HSV,
+// The same colour as Qt's colour type, and back. A colour of another kind (HSV,
 // CMYK, ...) is converted to RGB first; the alpha channel is dropped.
 QColor toQColor(const Rgb &colour);
 Rgb fromQColor(const QColor &colour);

@@ -1,5 +1,6 @@
 #include "PaletteTabs.h"
 
+#include "LanguageFollower.h"
 #include "PaletteFrame.h"
 #include "RgbEditor.h"
 #include "Texts.h"
@@ -65,13 +66,7 @@ PaletteTabs::PaletteTabs(EditSession &session, QWidget *parent) : QTabWidget(par
     connect(&session, &EditSession::colourGiven, this, &PaletteTabs::showGiven);
     connect(&session.scheme(), &SchemeModel::tableReplaced, this, &PaletteTabs::showCurrentEntry);
     retranslate();
-}
-
-void PaletteTabs::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QTabWidget::changeEvent(event);
+    new LanguageFollower(this, [this] { retranslate(); });
 }
 
 void PaletteTabs::retranslate()

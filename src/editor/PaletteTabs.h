@@ -24,8 +24,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    // The tabs' captions follow the interface language.
-    void changeEvent(QEvent *event) override;
 
 private:
     void showTab(int index);

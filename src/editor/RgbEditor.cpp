@@ -2,6 +2,7 @@
 
 #include "ColourSwatch.h"
 #include "EditSession.h"
+#include "LanguageFollower.h"
 #include "Texts.h"
 
 #include <QCheckBox>
@@ -90,6 +91,7 @@ RgbEditor::RgbEditor(EditSession &session, QWidget *parent)
     m_picColor->setObjectName(QStringLiteral("picColor"));
     m_picColor->setGeometry(8, 136, 209, 33);
     retranslate();
+    new LanguageFollower(this, [this] { retranslate(); });
 }
 
 // In a channel box the undo and redo keys are the program's, as the menu says:
@@ -129,13 +131,6 @@ bool RgbEditor::stepChannel(QObject *box, const QKeyEvent &key)
     const int value = qBound(0, m_scrollRGB[channel]->value() + step, 255);
     assignText(channel, QString::number(value));
     return true;
-}
-
-void RgbEditor::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QGroupBox::changeEvent(event);
 }
 
 void RgbEditor::retranslate()

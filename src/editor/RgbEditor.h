@@ -52,8 +52,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // Its captions follow the interface language.
-    void changeEvent(QEvent *event) override;
 
 private:
     void channelChanged(int channel);
