@@ -121,8 +121,8 @@ void TestColourCommands::pasteTakesEveryForm()
     if (!pasted) {
         QCOMPARE(f.colour(7), before);
         QCOMPARE(f.pictures(), pictures);
-        const QString why = text.trimmed().isEmpty() ? Texts::get(Text::ClipboardEmpty, f.window.language())
-                                                     : Texts::get(Text::NotAColour, f.window.language())
+        const QString why = text.trimmed().isEmpty() ? Texts::get(Text::ClipboardEmpty, Languages::current())
+                                                     : Texts::get(Text::NotAColour, Languages::current())
                                                            .arg(ColourText::quoted(text));
         QCOMPARE(statusMessage(f), why);
         QVERIFY(why.isValidUtf16()); // a quote cut short splits no character
@@ -155,15 +155,15 @@ void TestColourCommands::copyAndPasteByKeysBetweenElements()
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     QCOMPARE(data->text(), ColourText::hex(copied));
     QCOMPARE(qvariant_cast<QColor>(data->colorData()), QColor(copied.red, copied.green, copied.blue));
-    QCOMPARE(statusMessage(f), Texts::get(Text::ColourCopied, f.window.language()).arg(ColourText::hex(copied)));
+    QCOMPARE(statusMessage(f), Texts::get(Text::ColourCopied, Languages::current()).arg(ColourText::hex(copied)));
 
     QTest::keyClick(f.list(), Qt::Key_Down); // element 5
     QCOMPARE(f.list()->currentRow(), 4);
     // Space toggles its check mark, as a click on the box does.
     QTest::keyClick(f.list(), Qt::Key_Space);
-    QVERIFY(!f.window.scheme().isVisible(5));
+    QVERIFY(!f.scheme().isVisible(5));
     QTest::keyClick(f.list(), Qt::Key_Space);
-    QVERIFY(f.window.scheme().isVisible(5));
+    QVERIFY(f.scheme().isVisible(5));
     const Rgb before = f.colour(5);
     QVERIFY(before != copied);
     QTest::keySequence(f.list(), QKeySequence::Paste);
@@ -210,7 +210,7 @@ void TestColourCommands::enterAndResetFromTheContextMenus()
     QTRY_VERIFY(menu->isVisible());
     // The menu names the element its commands act on.
     QCOMPARE(f.window.findChild<QAction *>(u"actColourTarget"_s)->text(),
-             u"6 "_s + ElementCatalogue::name(f.window.language(), 6).trimmed());
+             u"6 "_s + ElementCatalogue::name(Languages::current(), 6).trimmed());
     QAction *enter = nullptr;
     for (QAction *action : menu->actions())
         if (action->objectName() == u"actEnterColour"_s)

@@ -91,7 +91,7 @@ void TestMainWindow::startsWithTheBlueSchemeShownInTheEditor()
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("0"));
     QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
     const QPoint date = findPixel(1, [](int r, int g, int) { return r == 1 && g == 253; });
-    QCOMPARE(f.window.panes().pane(1).pictureColourAt(date), (Rgb{0, 0, 128}));
+    QCOMPARE(f.panes().pane(1).pictureColourAt(date), (Rgb{0, 0, 128}));
     QVERIFY(f.control<QCheckBox>(QStringLiteral("chkBlink"))->isChecked());
     QVERIFY(!f.control<QCheckBox>(QStringLiteral("chkProvider"))->isChecked());
     QVERIFY(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text().isEmpty());
@@ -340,14 +340,14 @@ void TestMainWindow::openingAGoodFileReplacesColoursAndName()
     QCOMPARE(f.dialogs->filters.last(), QStringLiteral("*.col;;all (*)"));
     QCOMPARE(f.dialogs->folders.last(), QString()); // no folder kept yet: the toolkit's choice
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text(), QStringLiteral("Herbst, rot"));
-    QCOMPARE(f.window.scheme().name(), QStringLiteral("Herbst, rot"));
+    QCOMPARE(f.scheme().name(), QStringLiteral("Herbst, rot"));
     QCOMPARE(f.colour(7), (Rgb{7, 1, 2}));
-    QCOMPARE(f.window.scheme().entry(7).brightness, quint8(100));
+    QCOMPARE(f.scheme().entry(7).brightness, quint8(100));
     // Flags stay; the preview is redrawn; the editor shows the current element.
-    QVERIFY(!f.window.scheme().isVisible(10));
+    QVERIFY(!f.scheme().isVisible(10));
     QCOMPARE(f.list()->item(9)->checkState(), Qt::Unchecked);
     const QPoint bar = findPixel(0, [](int r, int g, int) { return r == 7 && g == 247; });
-    QCOMPARE(f.window.panes().pane(0).pictureColourAt(bar), (Rgb{7, 1, 2}));
+    QCOMPARE(f.panes().pane(0).pictureColourAt(bar), (Rgb{7, 1, 2}));
     QCOMPARE(f.shownValues(), (Rgb{5, 1, 2}));
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtHelligkeit"))->text(), QStringLiteral("100"));
 
@@ -407,7 +407,7 @@ void TestMainWindow::openingABadFileChangesNothing()
     WindowFixture f;
     f.window.applyLanguage(language);
     f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->setText(QStringLiteral("Mine"));
-    const ColourScheme before = f.window.scheme();
+    const ColourScheme before = f.scheme();
     const auto pictures = f.pictures();
 
     f.dialogs->answers << path;
@@ -418,8 +418,8 @@ void TestMainWindow::openingABadFileChangesNothing()
     QVERIFY(f.dialogs->messages[0].text.contains(path));
     QVERIFY(f.dialogs->messages[0].text.contains(message));
     QCOMPARE(f.dialogs->messages[0].details, details);
-    QVERIFY(f.window.scheme().table() == before.table());
-    QCOMPARE(f.window.scheme().name(), QStringLiteral("Mine"));
+    QVERIFY(f.scheme().table() == before.table());
+    QCOMPARE(f.scheme().name(), QStringLiteral("Mine"));
     QCOMPARE(f.pictures(), pictures);
 
     // Cancelling is silent.
@@ -463,11 +463,11 @@ void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo()
     QCOMPARE(f.colour(lastElement), (Rgb{quint8(lastElement), 1, 2}));
     if (lastElement < 60)
         QCOMPARE(f.colour(lastElement + 1), (Rgb{0, 0, 0}));
-    QCOMPARE(f.window.scheme().name(), name);
+    QCOMPARE(f.scheme().name(), name);
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtNamedesSchemes"))->text(), name);
     // What was loaded is drawn.
     const QPoint softkeys = findPixel(0, [](int r, int g, int) { return r == 7 && g == 247; });
-    QCOMPARE(f.window.panes().pane(0).pictureColourAt(softkeys), (Rgb{7, 1, 2}));
+    QCOMPARE(f.panes().pane(0).pictureColourAt(softkeys), (Rgb{7, 1, 2}));
 }
 
 void TestMainWindow::savingWritesTheSchemeAndCancellingIsSilent()
@@ -566,7 +566,7 @@ void TestMainWindow::nameBoxRefusesWhatAFileCannotHold()
     }
     const QString kept = status.isEmpty() ? QStringLiteral("Grüße €") + typed + pasted : QStringLiteral("Grüße €");
     QCOMPARE(name->text(), kept);
-    QCOMPARE(f.window.scheme().name(), kept);
+    QCOMPARE(f.scheme().name(), kept);
     QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(), status);
 }
 
@@ -632,7 +632,7 @@ void TestMainWindow::droppingFiles()
     QApplication::sendEvent(&f.window, &drop);
     QVERIFY(drop.isAccepted());
     QCOMPARE(f.colour(7), (Rgb{7, 1, 2})); // opened as the open command opens it
-    QCOMPARE(f.window.scheme().name(), QFileInfo(files.first()).baseName() == u"other"
+    QCOMPARE(f.scheme().name(), QFileInfo(files.first()).baseName() == u"other"
                                            ? QStringLiteral("Other") : QStringLiteral("Dropped"));
     QVERIFY(f.dialogs->messages.isEmpty());
     QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(), status);
@@ -735,7 +735,7 @@ void TestMainWindow::statusBarCountsPairsHardToRead()
             f.window.applyLanguage(Language::Dutch);
         } else if (step == u"hide 6") {
             f.list()->item(5)->setCheckState(Qt::Unchecked);
-            QVERIFY(!f.window.scheme().isVisible(6));
+            QVERIFY(!f.scheme().isVisible(6));
         }
     }
     auto *panel = f.control<QLabel>(QStringLiteral("StatusBar1Panel3"));

@@ -6,6 +6,7 @@
 #include "ColourText.h"
 #include "ElementCatalogue.h"
 #include "ElementList.h"
+#include "HoverWatch.h"
 #include "Readability.h"
 #include "ReadabilityWindow.h"
 #include "StandardSchemes.h"
@@ -22,7 +23,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -211,7 +212,7 @@ void TestMonkey::Run::act()
     case 8: // the timers tick, those that run
         if (f.control<QTimer>(u"tmrBlink"_s)->isActive())
             f.preview()->blink();
-        w.checkLinkHover();
+        HoverWatch::instance().check();
         if (random.bounded(3) == 0)
             f.preview()->resetClickSequence();
         break;
@@ -383,13 +384,13 @@ void TestMonkey::Run::useReadabilityWindow()
             QTest::mouseClick(count, Qt::LeftButton);
         return;
     }
-    auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
+    auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
     auto *fix = window->findChild<QPushButton *>(u"readabilityFix"_s);
     switch (random.bounded(5)) {
     case 0: {
-        QTreeWidgetItem *item = rows->topLevelItem(int(random.bounded(rows->topLevelItemCount())));
-        rows->scrollToItem(item);
-        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(item).center());
+        const QModelIndex row = rows->model()->index(int(random.bounded(rows->model()->rowCount())), 0);
+        rows->scrollTo(row);
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(row).center());
         break;
     }
     case 1: {
@@ -399,19 +400,19 @@ void TestMonkey::Run::useReadabilityWindow()
     }
     case 2:
     case 3: {
-        const int row = rows->currentItem() ? rows->indexOfTopLevelItem(rows->currentItem()) : -1;
+        const int row = rows->currentIndex().isValid() ? rows->currentIndex().row() : -1;
         if (row < 0 || !fix->isEnabled())
             break;
         QVERIFY2(row < int(window->verdicts().size()), where.constData());
         const Readability::Pair pair = window->verdicts()[std::size_t(row)].pair;
-        const auto before = coloursOf(f.window.scheme());
+        const auto before = coloursOf(f.scheme());
         QTest::mouseClick(fix, Qt::LeftButton);
-        auto after = coloursOf(f.window.scheme());
+        auto after = coloursOf(f.scheme());
         if (after == before) // already readable, or the editor is covered
             break;
         after[std::size_t(pair.text - 1)] = before[std::size_t(pair.text - 1)];
         QVERIFY2(after == before, (where + ": Fix changed another element than the pair's text").constData());
-        for (const Readability::Verdict &verdict : Readability::evaluate(f.window.scheme())) {
+        for (const Readability::Verdict &verdict : Readability::evaluate(f.scheme())) {
             if (verdict.pair.text == pair.text && verdict.pair.background == pair.background)
                 QVERIFY2(!verdict.isBelowLevel(), (where + ": the pair is still hard to read after Fix").constData());
         }
@@ -460,9 +461,9 @@ void TestMonkey::Run::paste()
     if (!area)
         return;
     const auto element = currentElement();
-    const auto before = coloursOf(f.window.scheme());
+    const auto before = coloursOf(f.scheme());
     QTest::keySequence(area, QKeySequence::Paste);
-    auto after = coloursOf(f.window.scheme());
+    auto after = coloursOf(f.scheme());
     if (element && offered) {
         const Rgb pasted = after[std::size_t(*element - 1)];
         QVERIFY2(pasted == *offered || (mayRefuse && pasted == before[std::size_t(*element - 1)]),
@@ -527,7 +528,7 @@ void TestMonkey::Run::enterColour()
         break;
     }
     const Rgb shown = dialog->colour();
-    const auto before = coloursOf(f.window.scheme());
+    const auto before = coloursOf(f.scheme());
     QSignalSpy finished(dialog.data(), &QDialog::finished);
     auto *buttons = dialog->findChild<QDialogButtonBox *>();
     switch (random.bounded(5)) {
@@ -544,7 +545,7 @@ void TestMonkey::Run::enterColour()
     if (dialog && dialog->isVisible())
         QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY2(!dialog || !dialog->isVisible(), where.constData());
-    auto after = coloursOf(f.window.scheme());
+    auto after = coloursOf(f.scheme());
     if (!finished.isEmpty() && finished.first().first().toInt() == QDialog::Accepted) {
         QVERIFY2(after[std::size_t(*element - 1)] == shown,
                  (where + ": the dialog's colour was not taken").constData());
@@ -569,9 +570,9 @@ void TestMonkey::Run::resetColour()
     if (!highlight(reset, f.window.findChild<QAction *>(names[scheme])))
         return;
     const auto element = currentElement();
-    const auto before = coloursOf(f.window.scheme());
+    const auto before = coloursOf(f.scheme());
     QTest::keyClick(reset, Qt::Key_Return);
-    auto after = coloursOf(f.window.scheme());
+    auto after = coloursOf(f.scheme());
     if (element) {
         QVERIFY2(after[std::size_t(*element - 1)] == StandardSchemes::colour(StandardScheme(scheme), *element),
                  where.constData());
@@ -596,8 +597,8 @@ void TestMonkey::Run::chooseView()
 void TestMonkey::checkReadability(Run &run)
 {
     const MainWindow &w = run.f.window;
-    const Language language = w.language();
-    const std::vector<Readability::Verdict> verdicts = Readability::evaluate(w.scheme());
+    const Language language = Languages::current();
+    const std::vector<Readability::Verdict> verdicts = Readability::evaluate(schemeOf(w));
     const auto below = std::count_if(verdicts.cbegin(), verdicts.cend(),
                                      [](const Readability::Verdict &verdict) { return verdict.isBelowLevel(); });
     const QString count = below == 0 ? Texts::get(Text::AllReadable, language)
@@ -612,8 +613,8 @@ void TestMonkey::checkReadability(Run &run)
     if (!window || !window->isVisible())
         return;
     const std::vector<Readability::Verdict> &shown = window->verdicts();
-    const auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
-    QVERIFY2(shown.size() == verdicts.size() && rows->topLevelItemCount() == int(verdicts.size()),
+    const auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
+    QVERIFY2(shown.size() == verdicts.size() && rows->model()->rowCount() == int(verdicts.size()),
              run.where.constData());
     for (std::size_t i = 0; i < verdicts.size(); ++i) {
         const Readability::Verdict &a = shown[i];
@@ -621,10 +622,10 @@ void TestMonkey::checkReadability(Run &run)
         QVERIFY2(a.pair.text == b.pair.text && a.pair.background == b.pair.background && a.pair.kind == b.pair.kind
                      && a.ratio == b.ratio && a.level == b.level && a.checked == b.checked,
                  (run.where + ": row " + QByteArray::number(qulonglong(i)) + " is not the scheme's").constData());
-        const QTreeWidgetItem *row = rows->topLevelItem(int(i));
-        QVERIFY2(row->text(1) == ElementCatalogue::name(language, b.pair.text).trimmed()
-                     && row->text(2) == ElementCatalogue::name(language, b.pair.background).trimmed()
-                     && row->text(3) == (b.checked ? Readability::ratioText(b.ratio) + u":1"_s : QString()),
+        const auto text = [&](int column) { return rows->model()->index(int(i), column).data().toString(); };
+        QVERIFY2(text(1) == ElementCatalogue::name(language, b.pair.text).trimmed()
+                     && text(2) == ElementCatalogue::name(language, b.pair.background).trimmed()
+                     && text(3) == (b.checked ? Readability::ratioText(b.ratio) + u":1"_s : QString()),
                  (run.where + ": row " + QByteArray::number(qulonglong(i)) + " shows another pair").constData());
     }
 }
@@ -640,17 +641,17 @@ void TestMonkey::checkInvariants(Run &run, const QString &where)
         run.f.preview()->blink();
 
     // The view is the one the panes' menu shows checked.
-    const PreviewPanes::View view = w.panes().view();
+    const PreviewPanes::View view = panesOf(w).view();
     QVERIFY2(w.findChild<QAction *>(u"actPhoneColours"_s)->isChecked() == view.phone, at);
     QVERIFY2(w.findChild<QAction *>(u"actVision%1"_s.arg(int(view.vision)))->isChecked(), at);
 
     // The preview shows the table: exactly what a plain scan paints, and drawn
     // in the view's colours.
     for (int i = 0; i < PreviewPanes::kCount; ++i) {
-        const PreviewPane &pane = w.panes().pane(i);
+        const PreviewPane &pane = panesOf(w).pane(i);
         QImage expected = pane.mask().copy();
         for (int element = 1; element <= 60; ++element) {
-            const Rgb c = w.scheme().colour(element);
+            const Rgb c = schemeOf(w).colour(element);
             referencePaintElement(element, c.red, c.green, c.blue, expected, pane.mask());
         }
         if (pane.picture() != expected) {
@@ -666,21 +667,21 @@ void TestMonkey::checkInvariants(Run &run, const QString &where)
             }
             QFAIL(qPrintable(where + u": pane %1 differs from the table "_s.arg(i) + first));
         }
-        QVERIFY2(w.panes().shownPicture(i) == (view.isPlain() ? expected : PreviewPanes::viewed(expected, view)),
+        QVERIFY2(panesOf(w).shownPicture(i) == (view.isPlain() ? expected : PreviewPanes::viewed(expected, view)),
                  qPrintable(where + u": pane %1 is not drawn in the view's colours"_s.arg(i)));
     }
 
     // The list: 60 entries in the language in force, marks as the flags say.
     QCOMPARE(run.f.list()->count(), 60);
-    const QStringList texts = ElementCatalogue::listTexts(w.language());
+    const QStringList texts = ElementCatalogue::listTexts(Languages::current());
     for (int row = 0; row < 60; ++row) {
         QVERIFY2(run.f.list()->item(row)->text() == texts[row], at);
-        QVERIFY2((run.f.list()->item(row)->checkState() == Qt::Checked) == w.scheme().isVisible(row + 1), at);
+        QVERIFY2((run.f.list()->item(row)->checkState() == Qt::Checked) == schemeOf(w).isVisible(row + 1), at);
     }
 
     // Undo and Redo are offered exactly as the history says.
-    QVERIFY2(run.f.menuItem(u"keyUndo"_s)->isEnabled() == w.history().isUndoOffered(), at);
-    QVERIFY2(run.f.menuItem(u"keyRedo"_s)->isEnabled() == w.history().isRedoOffered(), at);
+    QVERIFY2(run.f.menuItem(u"keyUndo"_s)->isEnabled() == historyOf(w).isUndoOffered(), at);
+    QVERIFY2(run.f.menuItem(u"keyRedo"_s)->isEnabled() == historyOf(w).isRedoOffered(), at);
 
     // Choosing the current element again shows its values in the editor.
     if (const auto element = ElementCatalogue::elementNumber(run.f.list()->currentItem()
@@ -688,7 +689,7 @@ void TestMonkey::checkInvariants(Run &run, const QString &where)
                                                                   : QString());
         element && run.f.list()->isVisible()) {
         run.f.clickElement(*element);
-        QVERIFY2(run.f.shownValues() == w.scheme().colour(*element), at);
+        QVERIFY2(run.f.shownValues() == schemeOf(w).colour(*element), at);
     }
 
     // Nothing was written but the files the user chose.
@@ -718,7 +719,7 @@ void TestMonkey::survivesRandomUse()
 
     UrlCatcher catcher;
     WindowFixture f({{u"Reg/RegDone"_s, u"1"_s}, {u"Reg/version"_s, Languages::code(language)}});
-    QCOMPARE(f.window.language(), language);
+    QCOMPARE(Languages::current(), language);
     Run run{f, QRandomGenerator(seed), dir, {dir.filePath(u"good.col"_s)}, 0, {}};
     for (quint32 done = 0; done < events;) {
         for (int i = 0; i < kBatch && done < events; ++i, ++done) {

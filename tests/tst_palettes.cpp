@@ -54,7 +54,7 @@ void TestPalettes::pointingShowsTheColourUnderThePointer()
     // Leaving the picture keeps the last colour.
     QTest::mouseMove(f.control(QStringLiteral("frameFarbe256")), QPoint(200, 160));
     QCOMPARE(swatch->colour(), PalettePicture::cellColour(10, 3));
-    QVERIFY(f.window.scheme().table() == [] {
+    QVERIFY(f.scheme().table() == [] {
         ColourScheme blue;
         blue.loadStandard(StandardScheme::Blue);
         return blue.table();
@@ -72,9 +72,9 @@ void TestPalettes::clickGivesTheColourLastShown()
 
     const Rgb chosen = PalettePicture::cellColour(6, 2);
     QCOMPARE(f.colour(7), chosen);
-    QCOMPARE(f.window.history().undoColour(), old);
+    QCOMPARE(f.history().undoColour(), old);
     const QPoint bar = findPixel(3, [](int r, int g, int) { return r == 7 && g == 247; });
-    QCOMPARE(f.window.panes().pane(3).pictureColourAt(bar), chosen);
+    QCOMPARE(f.panes().pane(3).pictureColourAt(bar), chosen);
     // The RGB editor shows the new colour at once.
     QCOMPARE(f.shownValues(), chosen);
     QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB2"))->value(), int(chosen.blue));
@@ -86,7 +86,7 @@ void TestPalettes::clickGivesTheColourLastShown()
     const Rgb edited{9, chosen.green, chosen.blue};
     QCOMPARE(f.colour(7), edited);
     QVERIFY(f.showsEverywhere(7, edited));
-    f.window.undo();
+    f.window.dispatch(QStringLiteral("keyUndo"));
     QCOMPARE(f.colour(7), chosen);
 
     QTemporaryDir dir;
@@ -107,7 +107,7 @@ void TestPalettes::clickWithoutAMoveGivesTheElementItsOwnColour()
     QTest::mousePress(palette, Qt::LeftButton, {}, cellPoint(9, 9));
     QTest::mouseRelease(palette, Qt::LeftButton, {}, cellPoint(9, 9));
     QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
-    QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
+    QCOMPARE(f.history().undoColour(), (Rgb{32, 160, 192}));
 }
 
 void TestPalettes::keysPointAndChooseOnThePalette_data()
@@ -183,7 +183,7 @@ void TestPalettes::keysPointAndChooseOnThePalette()
     pressOnFocus(choose);
     QCOMPARE(f.colour(element), expected);
     QVERIFY(f.showsEverywhere(element, expected));
-    QCOMPARE(f.window.history().undoColour(), old);
+    QCOMPARE(f.history().undoColour(), old);
     pressOnFocus(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.colour(element), old);
     QVERIFY(f.showsEverywhere(element, old));
@@ -207,13 +207,13 @@ void TestPalettes::tabsSwitchFramesAndNothingElse()
     QVERIFY(s55->isVisible() && !rgb->isVisible());
 
     f.clickElement(9);
-    const ColourScheme before = f.window.scheme();
+    const ColourScheme before = f.scheme();
     const auto pictures = f.pictures();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QVERIFY(!s55->isVisible() && rgb->isVisible());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     QVERIFY(s55->isVisible() && !rgb->isVisible());
-    QVERIFY(f.window.scheme().table() == before.table());
+    QVERIFY(f.scheme().table() == before.table());
     QCOMPARE(f.pictures(), pictures);
 
     // Ctrl+Tab switches from the tab bar, never from inside a frame.

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTime>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -79,8 +79,8 @@ void TestPanels::panelsTakeTheEditorsPlace()
     QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
     auto *readability = f.window.findChild<QWidget *>(u"readabilityWindow"_s);
     QVERIFY(readability);
-    auto *rows = readability->findChild<QTreeWidget *>();
-    rows->setCurrentItem(rows->topLevelItem(0));
+    auto *rows = readability->findChild<QTreeView *>();
+    rows->setCurrentIndex(rows->model()->index(0, 0));
     auto *fix = readability->findChild<QPushButton *>(u"readabilityFix"_s);
     QVERIFY(fix->isEnabled());
     for (const QString &step : steps) {
@@ -157,7 +157,7 @@ void TestPanels::theLanguageIsChosenByKeysAlone()
         QCOMPARE(label->frameShape() == QFrame::Box, i == flag);
     }
     QCOMPARE(f.control<QLabel>(u"lblLangSelector"_s)->text(), labels[flag]);
-    QCOMPARE(f.window.language(), Language::German); // only "agree" applies it
+    QCOMPARE(Languages::current(), Language::German); // only "agree" applies it
 
     // The marked flag looks different while the row has the focus.
     QWidget *marked = f.control(u"picLangSelector%1"_s.arg(flag));
@@ -171,7 +171,7 @@ void TestPanels::theLanguageIsChosenByKeysAlone()
     QVERIFY(agree->hasFocus());
 
     pressOnFocus(answer);
-    QCOMPARE(f.window.language(), language);
+    QCOMPARE(Languages::current(), language);
     QVERIFY(f.control(u"MainElements"_s)->isVisible());
     QVERIFY(!f.control(u"frmCopyright"_s)->isVisible());
     QCOMPARE(f.stored(u"Reg/RegDone"_s), QVariant(u"1"_s));
@@ -258,18 +258,18 @@ void TestPanels::linkLabelsUnderlineWhileThePointerIsOnThem()
     QVERIFY(timer->isActive());
     // Set for the first label's next look, at most its 10 ms away.
     QVERIFY(timer->interval() > 0 && timer->interval() <= 10);
-    f.window.checkLinkHover();
+    HoverWatch::instance().check();
     QVERIFY(!forum->font().underline());
     QVERIFY(site->font().underline());
 
     // A closed panel's label keeps its underline until the pointer leaves its place.
     QTest::mouseClick(f.control(u"cmdCloseLinks"_s), Qt::LeftButton);
-    f.window.checkLinkHover();
+    HoverWatch::instance().check();
     QVERIFY(site->font().underline());
 
     // Off the window altogether.
     QCursor::setPos(f.window.mapToGlobal(QPoint(-50, -50)));
-    f.window.checkLinkHover();
+    HoverWatch::instance().check();
     QVERIFY(!site->font().underline());
     QVERIFY(!timer->isActive());
 

@@ -65,7 +65,7 @@ void TestPicking::pickingAnElementPixelChoosesAndFlashesIt()
     QCOMPARE(f.list()->currentRow(), 20);
     QCOMPARE(f.shownValues(), colour);
     QCOMPARE(f.colour(21), colour);
-    QCOMPARE(f.window.history().undoColour(), colour);
+    QCOMPARE(f.history().undoColour(), colour);
     QCOMPARE(f.control<QLabel>(QStringLiteral("DEVEdition3"))->text(), QStringLiteral("21  233 xyz"));
     QVERIFY(f.control<QLabel>(QStringLiteral("DEVEdition3"))->isHidden());
     QVERIFY(timer->isActive());
@@ -145,14 +145,14 @@ void TestPicking::fixedPixelsChangeNothing()
     QFETCH(QPoint, at);
     WindowFixture f;
     f.clickElement(5);
-    const ColourScheme before = f.window.scheme();
-    const Rgb undo = f.window.history().undoColour();
+    const ColourScheme before = f.scheme();
+    const Rgb undo = f.history().undoColour();
     const auto pictures = f.pictures();
 
     click(f, pane, at);
     QCOMPARE(f.list()->currentRow(), 4);
-    QVERIFY(f.window.scheme().table() == before.table());
-    QCOMPARE(f.window.history().undoColour(), undo);
+    QVERIFY(f.scheme().table() == before.table());
+    QCOMPARE(f.history().undoColour(), undo);
     QCOMPARE(f.pictures(), pictures);
     QVERIFY(!f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
 }
@@ -189,21 +189,21 @@ void TestPicking::iconColoursPickTheElementTheyName()
     const Rgb iconColour{36, 0, 0};
     QCOMPARE(f.list()->currentRow(), 35);
     QCOMPARE(f.colour(36), iconColour);
-    QCOMPARE(f.window.history().undoColour(), before36); // undo can take it back
+    QCOMPARE(f.history().undoColour(), before36); // undo can take it back
     QCOMPARE(f.shownValues(), iconColour);
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), iconColour);
     for (int channel = 0; channel < 3; ++channel) {
         QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB%1").arg(channel))->text(),
                  QString::number(channel == 0 ? 36 : 0));
     }
-    QCOMPARE(f.window.panes().pane(2).pictureColourAt(iconElement), iconColour);
+    QCOMPARE(f.panes().pane(2).pictureColourAt(iconElement), iconColour);
 
     // The earlier flash runs its course in element 21's own colours.
     QVERIFY(f.control<QTimer>(QStringLiteral("tmrBlink"))->isActive());
     f.preview()->blink();
-    QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21.inverted());
+    QCOMPARE(f.panes().pane(2).pictureColourAt(title), title21.inverted());
     f.preview()->blink();
-    QCOMPARE(f.window.panes().pane(2).pictureColourAt(title), title21);
+    QCOMPARE(f.panes().pane(2).pictureColourAt(title), title21);
     QVERIFY(f.showsEverywhere(36, iconColour));
     QCOMPARE(f.colour(21), title21);
 }
@@ -266,12 +266,12 @@ void TestPicking::providerOptionOnlyTouchesTwoFlags()
     QVERIFY(provider->isChecked());
     for (int element = 1; element <= 60; ++element) {
         const bool visible = element != 23 && element != 24 && element != 45;
-        QCOMPARE(f.window.scheme().isVisible(element), visible);
+        QCOMPARE(f.scheme().isVisible(element), visible);
         QCOMPARE(f.list()->item(element - 1)->checkState(), visible ? Qt::Checked : Qt::Unchecked);
     }
     QTest::mouseClick(provider, Qt::LeftButton, {}, QPoint(5, provider->height() / 2));
     QVERIFY(!provider->isChecked());
-    QVERIFY(f.window.scheme().isVisible(23) && f.window.scheme().isVisible(24));
+    QVERIFY(f.scheme().isVisible(23) && f.scheme().isVisible(24));
     QCOMPARE(f.list()->item(22)->checkState(), Qt::Checked);
     QCOMPARE(f.pictures(), pictures);
 }
@@ -387,8 +387,8 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
     {
         WindowFixture f;
         f.clickElement(3);
-        f.window.undo(); // Undo is no longer offered; a pick would offer it again
-        const ColourScheme before = f.window.scheme();
+        f.window.dispatch(QStringLiteral("keyUndo")); // Undo is no longer offered; a pick would offer it again
+        const ColourScheme before = f.scheme();
         const auto pictures = f.pictures();
         auto *menu = f.control<QMenu>(QStringLiteral("mnuPreviewView"));
         QVERIFY(menu);
@@ -409,7 +409,7 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
             QTRY_VERIFY(menu->isVisible());
             // A right click makes the element under the pointer current, as the
             // list does: no flash, no step of the makers' sequence, Undo as it was.
-            const Rgb mask = f.window.panes().pane(step % PreviewPanes::kCount).maskColourAt(at);
+            const Rgb mask = f.panes().pane(step % PreviewPanes::kCount).maskColourAt(at);
             const int pointed = ElementCode::picked(mask).value_or(0);
             QVERIFY(pointed > 0);
             QCOMPARE(f.list()->currentRow(), pointed - 1);
@@ -430,7 +430,7 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
             QVERIFY(drawsAs(view, expectedDrawing(pictures[pane], phone, seen)));
         }
         QCOMPARE(f.pictures(), pictures);
-        QVERIFY(f.window.scheme().table() == before.table());
+        QVERIFY(f.scheme().table() == before.table());
         QCOMPARE(WindowFixture::stored(QStringLiteral("View/phone")).toString(), phone ? QStringLiteral("1") : QStringLiteral("0"));
         QCOMPARE(WindowFixture::stored(QStringLiteral("View/vision")).toString(), storedVision);
         const auto *shownLine = f.control<QLabel>(QStringLiteral("lblView"));
@@ -443,13 +443,13 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
         click(f, 0, pixelOf(0, 21));
         QCOMPARE(f.list()->currentRow(), 20);
         QCOMPARE(f.shownValues(), colour);
-        QVERIFY(f.window.scheme().table() == before.table());
+        QVERIFY(f.scheme().table() == before.table());
 
         // A change of a pane is drawn in the view too.
         f.preview()->blink();
         QVERIFY(f.showsEverywhere(21, colour.inverted()));
         auto *first = f.control<PaneView>(QStringLiteral("PicturePreview0"));
-        QVERIFY(drawsAs(first, expectedDrawing(f.window.panes().pane(0).picture(), phone, seen)));
+        QVERIFY(drawsAs(first, expectedDrawing(f.panes().pane(0).picture(), phone, seen)));
         f.preview()->blink();
     }
 
@@ -463,7 +463,7 @@ void TestPicking::theViewMenuChangesOnlyWhatIsDrawn()
     QVERIFY(again.findChild<QAction *>(QStringLiteral("actVision%1").arg(vision))->isChecked());
     QCOMPARE(again.findChild<QLabel *>(QStringLiteral("lblView"))->isVisible(), !line.isEmpty());
     auto *view = again.findChild<PaneView *>(QStringLiteral("PicturePreview1"));
-    QVERIFY(drawsAs(view, expectedDrawing(again.panes().pane(1).picture(), phone, seen)));
+    QVERIFY(drawsAs(view, expectedDrawing(panesOf(again).pane(1).picture(), phone, seen)));
 }
 
 #include "tst_picking.moc"

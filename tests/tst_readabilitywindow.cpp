@@ -15,7 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 
@@ -53,7 +53,7 @@ private:
     static int belowLevel(const WindowFixture &f)
     {
         int below = 0;
-        for (const Readability::Verdict &verdict : Readability::evaluate(f.window.scheme()))
+        for (const Readability::Verdict &verdict : Readability::evaluate(f.scheme()))
             below += verdict.isBelowLevel();
         return below;
     }
@@ -68,7 +68,7 @@ private:
     static void checkPanel(WindowFixture &f, int below)
     {
         QCOMPARE(f.control<QLabel>(u"StatusBar1Panel3"_s)->text(),
-                 Texts::get(Text::PairsHardToRead, f.window.language()).arg(below));
+                 Texts::get(Text::PairsHardToRead, Languages::current()).arg(below));
     }
 };
 
@@ -90,14 +90,14 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     checkPanel(f, 4);
     for (std::size_t i = 0; i < verdicts.size(); ++i)
         QCOMPARE(verdicts[i].isBelowLevel(), i < 4);
-    auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
-    QCOMPARE(rows->topLevelItemCount(), int(verdicts.size()));
+    auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
+    QCOMPARE(rows->model()->rowCount(), int(verdicts.size()));
     const Readability::Verdict worst = verdicts.front();
-    QCOMPARE(rows->topLevelItem(0)->text(5),
-             Texts::get(worst.ratio < 3 ? Text::MarkPoor : Text::MarkBelowLevel, f.window.language()));
+    QCOMPARE(rows->model()->index(0, 5).data().toString(),
+             Texts::get(worst.ratio < 3 ? Text::MarkPoor : Text::MarkBelowLevel, Languages::current()));
 
     // Choosing the row makes its text element current, as the list does.
-    const QRect first = rows->visualItemRect(rows->topLevelItem(0));
+    const QRect first = rows->visualRect(rows->model()->index(0, 0));
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(f.list()->currentRow(), worst.pair.text - 1);
 
@@ -133,7 +133,7 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     QVERIFY(window->isVisible());
     // It opens at the top, with the worst pairs in view.
     QCOMPARE(rows->verticalScrollBar()->value(), 0);
-    QVERIFY(rows->viewport()->rect().contains(rows->visualItemRect(rows->topLevelItem(0))));
+    QVERIFY(rows->viewport()->rect().contains(rows->visualRect(rows->model()->index(0, 0))));
 
     // In every language the list asks for the room its columns take, as far as
     // the screen has it, and no more: the columns do not grow with the window,
@@ -187,10 +187,10 @@ void TestReadabilityWindow::fixGoesTheWayTheBackgroundAsks()
         return v.pair.text == 6 && v.pair.background == 7;
     });
     QVERIFY(pair != verdicts.end() && pair->isBelowLevel());
-    auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
-    QTreeWidgetItem *row = rows->topLevelItem(int(pair - verdicts.begin()));
-    rows->scrollToItem(row);
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(row).center());
+    auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
+    const QModelIndex row = rows->model()->index(int(pair - verdicts.begin()), 0);
+    rows->scrollTo(row);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(row).center());
     QCOMPARE(f.list()->currentRow(), 5);
     f.clickElement(1); // the fix belongs to the row, not to the element current now
     QTest::mouseClick(window->findChild<QPushButton *>(u"readabilityFix"_s), Qt::LeftButton);
@@ -249,8 +249,8 @@ void TestReadabilityWindow::keysPressedInTheWindowActInIt()
         QVERIFY(f.chooseByKeys(language));
     ReadabilityWindow *window = open(f);
     QVERIFY(window);
-    auto *rows = window->findChild<QTreeWidget *>(u"readabilityList"_s);
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->topLevelItem(0)).center());
+    auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(0, 0)).center());
     QCOMPARE(QApplication::focusWidget(), rows);
     const Readability::Verdict worst = window->verdicts().front();
     std::array<Rgb, 61> before;
@@ -344,7 +344,7 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     ReadabilityModel readability(scheme);
     ReadabilityWindow window(readability, nullptr);
     QSignalSpy fixes(&window, &ReadabilityWindow::fixRequested);
-    auto *rows = window.findChild<QTreeWidget *>(u"readabilityList"_s);
+    auto *rows = window.findChild<QTreeView *>(u"readabilityList"_s);
     auto *fix = window.findChild<QPushButton *>(u"readabilityFix"_s);
     const auto checkFix = [&](bool enabled, int requested) {
         QCOMPARE(fix->isEnabled(), enabled);
@@ -362,12 +362,21 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->topLevelItem(0)).center());
-    const int chosen = window.verdicts().front().pair.text;
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(rows->model()->index(0, 0)).center());
+    const Readability::Pair chosenPair = window.verdicts().front().pair;
+    const int chosen = chosenPair.text;
     checkFix(false, 0);
-    // The rows shown afresh after a colour change leave Fix grey.
+    // The rows shown afresh after a colour change leave Fix grey; the chosen
+    // pair, made readable, stays the current row where it moves to, and its
+    // move chooses no element.
+    QSignalSpy chosenElements(&window, &ReadabilityWindow::elementChosen);
     scheme.setColour(1, {1, 2, 3});
-    QVERIFY(rows->currentItem());
+    scheme.setColour(chosen, ColourScience::blackOrWhite(scheme.colour(chosenPair.background)));
+    QVERIFY(rows->currentIndex().row() > 0);
+    const Readability::Pair current = window.verdicts()[std::size_t(rows->currentIndex().row())].pair;
+    QCOMPARE(current.text, chosen);
+    QCOMPARE(current.background, chosenPair.background);
+    QCOMPARE(chosenElements.count(), 0);
     checkFix(false, 0);
 
     window.setFixAllowed(true);

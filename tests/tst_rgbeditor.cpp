@@ -49,13 +49,13 @@ void TestRgbEditor::typingThreeHundredIntoAnEmptiedBox()
     QTest::keyClick(red, Qt::Key_0);
     QCOMPARE(red->text(), QStringLiteral("255"));
     QCOMPARE(f.colour(11), (Rgb{255, 0, 0}));
-    QCOMPARE(f.window.history().undoColour(), (Rgb{30, 0, 0}));
+    QCOMPARE(f.history().undoColour(), (Rgb{30, 0, 0}));
     QCOMPARE(f.control<QScrollBar>(QStringLiteral("scrollRGB0"))->value(), 255);
 
     // The element is redrawn at once wherever a pane shows it.
     const QPoint pixel = findPixel(4, [](int r, int g, int) { return r == 11 && g == 243; });
     QVERIFY(pixel.x() >= 0);
-    QCOMPARE(f.window.panes().pane(4).pictureColourAt(pixel), (Rgb{255, 0, 0}));
+    QCOMPARE(f.panes().pane(4).pictureColourAt(pixel), (Rgb{255, 0, 0}));
 }
 
 void TestRgbEditor::leadingZerosAreRewrittenOnlyWhenTheBarMoves()
@@ -85,7 +85,7 @@ void TestRgbEditor::setAllChangesThreeChannels()
     QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll1")), Qt::LeftButton);
     QCOMPARE(f.colour(11), (Rgb{255, 255, 255}));
     QCOMPARE(f.shownValues(), (Rgb{255, 255, 255}));
-    QCOMPARE(f.window.history().undoColour(), (Rgb{255, 255, 30})); // only the last change is one step
+    QCOMPARE(f.history().undoColour(), (Rgb{255, 255, 30})); // only the last change is one step
 
     QTest::mouseClick(f.control<QPushButton>(QStringLiteral("cmdSetAll2")), Qt::LeftButton);
     QCOMPARE(f.colour(11), (Rgb{127, 127, 127}));
@@ -97,11 +97,11 @@ void TestRgbEditor::setAllChangesThreeChannels()
 void TestRgbEditor::choosingAnElementLoadsItWithoutRedrawing()
 {
     WindowFixture f;
-    QSignalSpy drawn(&f.window.panes(), &PreviewPanes::paneChanged);
+    QSignalSpy drawn(&f.panes(), &PreviewPanes::paneChanged);
     const auto before = f.pictures();
     f.clickElement(12); // (32, 160, 192)
     QCOMPARE(f.shownValues(), (Rgb{32, 160, 192}));
-    QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
+    QCOMPARE(f.history().undoColour(), (Rgb{32, 160, 192}));
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), (Rgb{32, 160, 192}));
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), (Rgb{32, 160, 192}));
     QCOMPARE(f.control<QLineEdit>(QStringLiteral("txtS55PaletteRGB1"))->text(), QStringLiteral("160"));
@@ -154,7 +154,7 @@ void TestRgbEditor::theEditorShowsTheColourOfAWholeNewTable()
         f.typeInto(2, QStringLiteral("3"));
         QCOMPARE(f.colour(element), (Rgb{1, 2, 3}));
     }
-    const Rgb undo = f.window.history().undoColour();
+    const Rgb undo = f.history().undoColour();
     const bool undoOffered = f.menuItem(QStringLiteral("keyUndo"))->isEnabled();
 
     if (change.startsWith(u"New ")) {
@@ -181,7 +181,7 @@ void TestRgbEditor::theEditorShowsTheColourOfAWholeNewTable()
         QTest::mouseClick(palette, Qt::LeftButton, {}, {1 + 8 * 9 + 3, 1 + 8 * 6 + 4});
     }
 
-    const ColourEntry entry = f.window.scheme().entry(element);
+    const ColourEntry entry = f.scheme().entry(element);
     QVERIFY(entry.rgb() != (Rgb{1, 2, 3}));
     QVERIFY(f.showsEverywhere(element, entry.rgb()));
     QCOMPARE(f.shownValues(), entry.rgb());
@@ -192,7 +192,7 @@ void TestRgbEditor::theEditorShowsTheColourOfAWholeNewTable()
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor"))->colour(), entry.rgb());
     QCOMPARE(f.control<ColourSwatch>(QStringLiteral("picColor2"))->colour(), entry.rgb());
     if (change != u"palette click") { // a click records the colour before it, as it always did
-        QCOMPARE(f.window.history().undoColour(), undo);
+        QCOMPARE(f.history().undoColour(), undo);
         QCOMPARE(f.menuItem(QStringLiteral("keyUndo"))->isEnabled(), undoOffered);
     }
 
@@ -252,7 +252,7 @@ void TestRgbEditor::barStepsAndDragsReachTheTable()
     QTest::mouseClick(bar, Qt::LeftButton, {}, addLine.center());
     QCOMPARE(f.colour(12).red, quint8(33));
     QCOMPARE(f.box(0)->text(), QStringLiteral("33"));
-    QCOMPARE(f.window.history().undoColour(), (Rgb{32, 160, 192}));
+    QCOMPARE(f.history().undoColour(), (Rgb{32, 160, 192}));
 
     // Dragging the thumb changes nothing until it is released.
     QTest::mousePress(bar, Qt::LeftButton, {}, thumb.center());
@@ -302,7 +302,7 @@ void TestRgbEditor::arrowKeysStepAChannel()
     keys.simulate(box);
     QCOMPARE(f.colour(12), colour);
     QCOMPARE(f.shownValues(), colour);
-    QCOMPARE(f.window.history().undoColour(), undo);
+    QCOMPARE(f.history().undoColour(), undo);
     QVERIFY(f.showsEverywhere(12, colour));
 }
 
@@ -323,7 +323,7 @@ void TestRgbEditor::withoutASelectedElementNothingChanges()
     QFETCH(bool, selected);
     WindowFixture f;
     f.clickElement(12);
-    const Rgb undo = f.window.history().undoColour();
+    const Rgb undo = f.history().undoColour();
     QListWidget *list = f.list();
     const QRect rect = list->visualItemRect(list->item(11));
     if (how == QStringLiteral("ctrl-click")) {
@@ -346,7 +346,7 @@ void TestRgbEditor::withoutASelectedElementNothingChanges()
         QVERIFY(f.showsEverywhere(12, {0, 0, 0}));
     } else {
         QCOMPARE(f.colour(12), (Rgb{32, 160, 192}));
-        QCOMPARE(f.window.history().undoColour(), undo);
+        QCOMPARE(f.history().undoColour(), undo);
         QCOMPARE(f.pictures(), before);
     }
 }

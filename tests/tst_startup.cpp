@@ -109,7 +109,7 @@ void TestStartup::startsFromTheStore()
         before[key] = store.value(key);
 
     WindowFixture f(stored);
-    QCOMPARE(f.window.language(), language);
+    QCOMPARE(Languages::current(), language);
     QCOMPARE(markedFlags(f), QList<int>{Languages::flagIndex(language)});
     QCOMPARE(f.control(u"MainElements"_s)->isVisible(), agreed);
     QCOMPARE(f.control(u"frmCopyright"_s)->isVisible(), !agreed);
@@ -204,7 +204,7 @@ void TestStartup::consent()
             now.append({key, WindowFixture::stored(key)});
     }
     WindowFixture next(now);
-    QCOMPARE(next.window.language(), nextStart);
+    QCOMPARE(Languages::current(), nextStart);
     QCOMPARE(next.control(u"frmCopyright"_s)->isVisible(), !nextAgreed);
 }
 
@@ -255,7 +255,7 @@ void TestStartup::aStoreThatCannotKeepTheChoices()
         window.setDialogs(std::make_unique<ScriptedDialogs>());
         window.start();
         window.show();
-        QCOMPARE(window.language(), Language::German);
+        QCOMPARE(Languages::current(), Language::German);
         QVERIFY(window.findChild<QWidget *>(u"frmCopyright"_s)->isVisible());
         auto *status = window.findChild<QLabel *>(u"StatusBar1Panel1"_s);
         QCOMPARE(status->text(), u"Die Einstellungen können nicht gespeichert werden (%1: %2); sie gelten nur bis zum Beenden."_s
@@ -294,7 +294,7 @@ void TestStartup::selectorLabelFollowsThePointer()
     // A click moves only the border: the language stays until "agree".
     clickOn(f.control(u"picLangSelector4"_s));
     QCOMPARE(markedFlags(f), QList<int>{4});
-    QCOMPARE(f.window.language(), Language::German);
+    QCOMPARE(Languages::current(), Language::German);
     QCOMPARE(f.stored(kVersion).toString(), u"de"_s);
     QTest::mouseMove(frame, {frame->width() - 8, frame->height() - 6});
     QCOMPARE(label->text(), u"[dutch]"_s);
@@ -410,7 +410,7 @@ void TestStartup::aSchemeGivenAtStartWaitsBehindTheDisclaimer()
     QVERIFY(f.control(u"MainElements"_s)->isVisible());
     QCOMPARE(f.colour(1), first);
     const QPoint date = findPixel(1, [](int r, int g, int) { return r == 1 && g == 253; });
-    QCOMPARE(f.window.panes().pane(1).pictureColourAt(date), first);
+    QCOMPARE(f.panes().pane(1).pictureColourAt(date), first);
 }
 
 QTEST_MAIN(TestStartup)

@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QScrollBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -128,7 +128,7 @@ void TestUndo::paletteClickThenUndoRestoresTheColour()
 void TestUndo::undoBeforeAnyChangeChangesNoColour()
 {
     WindowFixture f;
-    QVERIFY(!f.window.history().hasUndoColour());
+    QVERIFY(!f.history().hasUndoColour());
     const auto pictures = f.pictures();
     f.press(kUndo);
     QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
@@ -148,10 +148,10 @@ void TestUndo::aLanguageSwitchOrAPickOffersUndoAgain()
     f.clickElement(4);
     f.typeInto(1, u"99"_s);
     f.press(kUndo);
-    const Rgb redoColour = f.window.history().redoColour();
+    const Rgb redoColour = f.history().redoColour();
     QVERIFY(f.chooseByKeys(u"keyEnglish"_s));
     checkState(f, 1, {0, 0, 128}, true, false); // the switch chose element 1
-    QCOMPARE(f.window.history().redoColour(), redoColour);
+    QCOMPARE(f.history().redoColour(), redoColour);
 
     f.press(kUndo);
     QCOMPARE(f.menuItem(u"keyUndo"_s)->isEnabled(), false);
@@ -229,8 +229,8 @@ void TestUndo::theProgramsColourCommandsOfferUndoAgain()
             QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
             auto *window = f.window.findChild<ReadabilityWindow *>();
             QVERIFY(window);
-            auto *rows = window->findChild<QTreeWidget *>();
-            rows->setCurrentItem(rows->topLevelItem(0));
+            auto *rows = window->findChild<QTreeView *>();
+            rows->setCurrentIndex(rows->model()->index(0, 0));
             QTest::mouseClick(window->findChild<QPushButton *>(u"readabilityFix"_s), Qt::LeftButton);
         } else {
             QWidget *palette = f.control(u"picS55Palette"_s);

@@ -4,6 +4,7 @@
 // and drive the window's controls the way a user does.
 
 #include "ColourSwatch.h"
+#include "EditSession.h"
 #include "ElementCode.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
@@ -103,6 +104,24 @@ inline void storeOnly(const StoredSettings &values)
     }
 }
 
+// The window's pieces, found by name as its controls are.
+inline const SchemeModel &schemeModelOf(const MainWindow &window)
+{
+    return *window.findChild<const SchemeModel *>(QStringLiteral("scheme"));
+}
+inline const ColourScheme &schemeOf(const MainWindow &window)
+{
+    return schemeModelOf(window).scheme();
+}
+inline const UndoHistory &historyOf(const MainWindow &window)
+{
+    return window.findChild<const EditSession *>(QStringLiteral("session"))->history();
+}
+inline const PreviewPanes &panesOf(const MainWindow &window)
+{
+    return *window.findChild<const PreviewPanes *>(QStringLiteral("panes"));
+}
+
 // A started and shown main window with scripted dialogs. Unless told otherwise,
 // the user has agreed to the disclaimer before and nothing else is stored.
 struct WindowFixture
@@ -134,6 +153,10 @@ struct WindowFixture
             qWarning("no control %s", qPrintable(name));
         return widget;
     }
+    const ColourScheme &scheme() const { return schemeOf(window); }
+    const UndoHistory &history() const { return historyOf(window); }
+    const PreviewPanes &panes() const { return panesOf(window); }
+
     QLineEdit *box(int channel) { return control<QLineEdit>(QStringLiteral("txtRGB%1").arg(channel)); }
     QListWidget *list() { return control<QListWidget>(QStringLiteral("cmbElement")); }
     PreviewFrame *preview() { return control<PreviewFrame>(QStringLiteral("FramePreview")); }
@@ -216,13 +239,13 @@ struct WindowFixture
         return item ? MenuTable::parent(*item) : QString();
     }
 
-    Rgb colour(int element) const { return window.scheme().colour(element); }
+    Rgb colour(int element) const { return scheme().colour(element); }
 
     // Every pane pixel coded for the element shows the colour.
     bool showsEverywhere(int element, const Rgb &colour) const
     {
         for (int i = 0; i < PreviewPanes::kCount; ++i) {
-            const PreviewPane &pane = window.panes().pane(i);
+            const PreviewPane &pane = panes().pane(i);
             for (int y = 0; y < pane.size().height(); ++y) {
                 for (int x = 0; x < pane.size().width(); ++x) {
                     const Rgb mask = pane.maskColourAt({x, y});
@@ -253,7 +276,7 @@ struct WindowFixture
     {
         std::array<QImage, PreviewPanes::kCount> images;
         for (int i = 0; i < PreviewPanes::kCount; ++i)
-            images[i] = window.panes().pane(i).picture().copy();
+            images[i] = panes().pane(i).picture().copy();
         return images;
     }
 };

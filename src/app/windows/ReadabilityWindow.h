@@ -9,8 +9,9 @@
 #include <vector>
 
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 class ReadabilityModel;
+class ReadabilityTable;
 
 // A tool window beside the editor that lists the scheme's readability pairs,
 // worst first, each with a sample of the text on its background as the phone
@@ -29,7 +30,7 @@ public:
     // key or click reaches it; allowed again, it is enabled where a row is current.
     void setFixAllowed(bool allowed);
     // The pairs as the rows show them, top to bottom.
-    const std::vector<Readability::Verdict> &verdicts() const { return m_verdicts; }
+    const std::vector<Readability::Verdict> &verdicts() const;
 
 signals:
     // A row was chosen: its text element is to become the current one.
@@ -46,16 +47,16 @@ protected:
 private:
     bool restorePlace();
     void retranslate();
-    void showPairs();
     void fitColumns();
     void keepOnScreen();
+    const Readability::Verdict *currentPair() const;
     void chooseRow();
     void showFixState();
     void fix();
 
     const ReadabilityModel &m_readability;
-    std::vector<Readability::Verdict> m_verdicts;
-    QTreeWidget *m_list = nullptr;
+    ReadabilityTable *m_table;
+    QTreeView *m_list = nullptr;
     QPushButton *m_fix = nullptr;
     bool m_placed = false; // a usable place was remembered, or the window was placed once
     bool m_fixAllowed = true;

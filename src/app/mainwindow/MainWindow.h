@@ -59,10 +59,6 @@ public:
     // Replaces the file dialogs and message boxes (tests answer them).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
-    const ColourScheme &scheme() const { return m_scheme.scheme(); }
-    const UndoHistory &history() const { return m_session.history(); }
-    const PreviewPanes &panes() const { return m_panes; }
-
     // --- File commands (MainWindow_File.cpp)
     void openScheme();
     // Opens a scheme file exactly as the open command does once a file is chosen.
@@ -77,18 +73,11 @@ public:
 
     // --- Language (MainWindow_Language.cpp)
     void applyLanguage(Language language);
-    Language language() const { return Languages::current(); }
-
-    // --- History (MainWindow_History.cpp)
-    void undo();
-    void redo();
 
     // --- Panels and consent (MainWindow_Panels.cpp)
     void showDisclaimer();
     void showSupport();
     void showLinks();
-    // One tick of the hover watch: links the pointer has left lose their underline.
-    void checkLinkHover();
 
 protected:
     // A menu item's status tip (a recent file's whole path) shows in the status
@@ -141,7 +130,7 @@ private:
     void offerEditorKeys();
     void loadRedScheme();
 
-    // --- History
+    // --- History (MainWindow_History.cpp)
     void showHistoryOffers();
 
     // --- Panels and consent
@@ -157,6 +146,7 @@ private:
     // Once per window: the settings store cannot keep the choices beyond this run.
     void tellSettingsNotKept(const QString &store, const Problem &why);
 
+    // Children of the window as long as it lives; members, so they go last.
     SchemeModel m_scheme;
     ReadabilityModel m_readabilityModel{m_scheme};
     PreviewPanes m_panes;

@@ -29,6 +29,14 @@
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent), m_session(m_scheme), m_dialogs(std::make_unique<QtUserDialogs>())
 {
+    // The scheme, its readability, the pictures and the edit session are the
+    // window's pieces: found by name like its controls.
+    const std::pair<QObject *, const char *> pieces[] = {
+        {&m_scheme, "scheme"}, {&m_readabilityModel, "readability"}, {&m_panes, "panes"}, {&m_session, "session"}};
+    for (const auto &[piece, name] : pieces) {
+        piece->setObjectName(QLatin1String(name));
+        piece->setParent(this);
+    }
     // In the order of stacking, bottom first.
     createWindow();
     createBanner();

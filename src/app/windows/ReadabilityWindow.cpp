@@ -1,9 +1,9 @@
 #include "ReadabilityWindow.h"
 
 #include "ColourScience.h"
-#include "ElementCatalogue.h"
 #include "LanguageFollower.h"
 #include "ReadabilityModel.h"
+#include "ReadabilityTable.h"
 #include "SchemeModel.h"
 #include "Settings.h"
 #include "Texts.h"
@@ -12,67 +12,16 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QIconEngine>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QScreen>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
-
-enum Column { Sample, TextName, BackgroundName, Ratio, Level, Mark, ColumnCount };
-
-QString ratioText(double ratio)
-{
-    return Readability::ratioText(ratio) + QStringLiteral(":1");
-}
-
-// "Ab" in the text's colour on the background's, both as the phone shows them,
-// painted straight into the row. Not a pixmap icon: Qt keeps every pixmap icon
-// it paints in its pixmap cache under the pixmap's own key, and the rows (with
-// new samples) are made afresh after every change and language switch, so the
-// cache would take a pixmap a row each time until it reaches its limit.
-class SampleEngine : public QIconEngine
-{
-public:
-    SampleEngine(const Rgb &text, const Rgb &background)
-        : m_text(toQColor(ColourScience::phoneColour(text)))
-        , m_background(toQColor(ColourScience::phoneColour(background)))
-    {
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
-    {
-        painter->save();
-        painter->fillRect(rect, m_background);
-        painter->setPen(m_text);
-        painter->drawText(rect, Qt::AlignCenter, QStringLiteral("Ab"));
-        painter->restore();
-    }
-    QIconEngine *clone() const override { return new SampleEngine(*this); }
-
-private:
-    QColor m_text;
-    QColor m_background;
-};
-
-Text markOf(const Readability::Verdict &verdict)
-{
-    if (!verdict.checked)
-        return Text::MarkNotChecked;
-    if (verdict.ratio < 3)
-        return Text::MarkPoor;
-    if (verdict.ratio < verdict.level)
-        return Text::MarkBelowLevel;
-    if (verdict.ratio < 7)
-        return Text::MarkAtLevel;
-    return Text::MarkExcellent;
-}
 
 // The window's rectangle in a place that QWidget::saveGeometry() kept (magic
 // number, version, frame, normal geometry, screen number, maximised, full
@@ -126,12 +75,14 @@ bool canTake(const QRect &rect, const QSize &minimum)
 ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidget *parent)
     : QWidget(parent, Qt::Tool)
     , m_readability(readability)
+    , m_table(new ReadabilityTable(readability, this))
 {
     setObjectName(QStringLiteral("readabilityWindow"));
-    m_list = new QTreeWidget(this);
+    m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("readabilityList"));
-    m_list->setColumnCount(ColumnCount);
+    m_list->setModel(m_table);
     m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
     m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setAllColumnsShowFocus(true);
@@ -152,12 +103,22 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
 
     m_placed = restorePlace();
 
-    connect(&readability, &ReadabilityModel::verdictsChanged, this, &ReadabilityWindow::showPairs);
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, &ReadabilityWindow::chooseRow);
-    connect(m_list, &QTreeWidget::currentItemChanged, this, &ReadabilityWindow::showFixState);
+    // The rows move with their pairs after a change, the current one too; its
+    // move is no choice of the user's and chooses nothing.
+    connect(m_table, &QAbstractItemModel::layoutChanged, this, [this] {
+        showFixState();
+        fitColumns();
+    });
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReadabilityWindow::chooseRow);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ReadabilityWindow::showFixState);
     connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
+}
+
+const std::vector<Readability::Verdict> &ReadabilityWindow::verdicts() const
+{
+    return m_table->verdicts();
 }
 
 // A place the window cannot use (not one saveGeometry() wrote, smaller than the
@@ -176,49 +137,15 @@ void ReadabilityWindow::retranslate()
     m_fitWidth = true;
     setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
-    QStringList columns;
-    for (Text caption : {Text::ColumnSample, Text::ColumnForeground, Text::ColumnBackground, Text::ColumnContrast,
-                         Text::ColumnLevel, Text::ColumnRating})
-        columns << Texts::get(caption, language);
-    m_list->setHeaderLabels(columns);
-    showPairs();
+    m_table->retranslate();
+    fitColumns();
 }
 
-// A closed window is not kept up to date: it shows the pairs afresh when opened.
-void ReadabilityWindow::showPairs()
+// The pair of the current row, if a row is current.
+const Readability::Verdict *ReadabilityWindow::currentPair() const
 {
-    if (!isVisible())
-        return;
-    // The chosen pair stays chosen where it moves to.
-    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
-    std::optional<std::pair<int, int>> chosen;
-    if (row >= 0 && row < int(m_verdicts.size()))
-        chosen = std::pair(m_verdicts[row].pair.text, m_verdicts[row].pair.background);
-
-    m_verdicts = m_readability.verdicts();
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    QTreeWidgetItem *current = nullptr;
-    for (const Readability::Verdict &verdict : m_verdicts) {
-        auto *item = new QTreeWidgetItem(m_list);
-        const Rgb text = m_readability.scheme().colour(verdict.pair.text);
-        const Rgb background = m_readability.scheme().colour(verdict.pair.background);
-        item->setIcon(Sample, QIcon(new SampleEngine(text, background)));
-        item->setText(TextName, ElementCatalogue::name(Languages::current(), verdict.pair.text).trimmed());
-        item->setText(BackgroundName, ElementCatalogue::name(Languages::current(), verdict.pair.background).trimmed());
-        if (verdict.checked)
-            item->setText(Ratio, ratioText(verdict.ratio));
-        item->setText(Level, ratioText(verdict.level));
-        item->setTextAlignment(Ratio, Qt::AlignRight | Qt::AlignVCenter);
-        item->setTextAlignment(Level, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(Mark, Texts::get(markOf(verdict), Languages::current()));
-        if (chosen && chosen->first == verdict.pair.text && chosen->second == verdict.pair.background)
-            current = item;
-    }
-    if (current)
-        m_list->setCurrentItem(current);
-    showFixState();
-    fitColumns();
+    const QModelIndex current = m_list->currentIndex();
+    return current.isValid() ? &m_table->verdicts()[std::size_t(current.row())] : nullptr;
 }
 
 // The list is never narrower than its columns, whose widths follow the names
@@ -228,6 +155,8 @@ void ReadabilityWindow::showPairs()
 // between, a wider window keeps its width.
 void ReadabilityWindow::fitColumns()
 {
+    if (!isVisible())
+        return;
     m_list->header()->resizeSections(QHeaderView::ResizeToContents);
     const int columns = m_list->header()->length();
     const int wanted = columns + m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
@@ -264,10 +193,9 @@ void ReadabilityWindow::keepOnScreen()
 
 void ReadabilityWindow::chooseRow()
 {
-    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
     showFixState();
-    if (row >= 0 && row < int(m_verdicts.size()))
-        emit elementChosen(m_verdicts[row].pair.text);
+    if (const Readability::Verdict *pair = currentPair())
+        emit elementChosen(pair->pair.text);
 }
 
 void ReadabilityWindow::setFixAllowed(bool allowed)
@@ -280,15 +208,15 @@ void ReadabilityWindow::setFixAllowed(bool allowed)
 // Fix works on it all the same.
 void ReadabilityWindow::showFixState()
 {
-    m_fix->setEnabled(m_fixAllowed && m_list->currentItem() != nullptr);
+    m_fix->setEnabled(m_fixAllowed && currentPair() != nullptr);
 }
 
 void ReadabilityWindow::fix()
 {
-    const int row = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
-    if (row < 0 || row >= int(m_verdicts.size()))
+    const Readability::Verdict *chosen = currentPair();
+    if (!chosen)
         return;
-    const Readability::Verdict verdict = m_verdicts[row];
+    const Readability::Verdict verdict = *chosen;
     const Rgb text = m_readability.scheme().colour(verdict.pair.text);
     const Rgb background = m_readability.scheme().colour(verdict.pair.background);
     const Rgb colour = ColourScience::readableColour(text, background, verdict.level)
@@ -336,7 +264,7 @@ void ReadabilityWindow::keyPressEvent(QKeyEvent *event)
 void ReadabilityWindow::showEvent(QShowEvent *event)
 {
     m_fitWidth = true;
-    showPairs();
+    fitColumns();
     m_list->scrollToTop();
     if (!m_placed && parentWidget()) {
         m_placed = true;

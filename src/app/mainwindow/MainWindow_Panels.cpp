@@ -4,7 +4,6 @@
 
 #include "Banner.h"
 #include "DisclaimerPanel.h"
-#include "HoverWatch.h"
 #include "LazyPicture.h"
 #include "LinkControl.h"
 #include "LinksPanel.h"
@@ -130,11 +129,6 @@ void MainWindow::followCover()
     // control's own parent stays enabled).
     if (QWidget *focus = focusWidget(); !focus || !focus->isVisible())
         focusNextChild();
-}
-
-void MainWindow::checkLinkHover()
-{
-    HoverWatch::instance().check();
 }
 
 // --- Consent

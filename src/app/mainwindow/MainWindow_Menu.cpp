@@ -106,10 +106,10 @@ void MainWindow::run(const MenuTable::Item &item)
         loadStandardScheme(StandardScheme::Blue);
         break;
     case MenuCommand::Undo:
-        undo();
+        m_session.undo();
         break;
     case MenuCommand::Redo:
-        redo();
+        m_session.redo();
         break;
     case MenuCommand::SwitchLanguage:
         applyLanguage(*item.language);
