@@ -57,12 +57,6 @@ Run vexlume(const QStringList &arguments, const QProcessEnvironment &environment
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // A file size limit (ulimit -f) of `bytes`, with the signal a write beyond it
 // raises left at its default, as a shell leaves it: unless the program ignores
 // the signal, such a write ends it.

@@ -231,7 +231,7 @@ void TestPanels::linkLabelsOpenTheirAddresses()
     catcher.opened.clear();
     f.window.dispatch(u"keyLinks"_s);
     QTest::mouseClick(f.control(u"ctlLink1"_s)->findChild<QLabel *>(u"Link"_s), Qt::LeftButton, {}, {3, 3});
-    const QString caption = f.window.windowTitle();
+    const QString caption = f.shownTitle();
     QCOMPARE(catcher.opened,
              QList<QUrl>{QUrl(u"mailto:support@quorvix.example?subject="_s + caption + u"&body="_s + caption,
                               QUrl::TolerantMode)});

@@ -370,8 +370,8 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     // pair, made readable, stays the current row where it moves to, and its
     // move chooses no element.
     QSignalSpy chosenElements(&window, &ReadabilityWindow::elementChosen);
-    scheme.setColour(1, {1, 2, 3});
-    scheme.setColour(chosen, ColourScience::blackOrWhite(scheme.colour(chosenPair.background)));
+    scheme.setColour(1, {1, 2, 3}, ChangeCause::Typed);
+    scheme.setColour(chosen, ColourScience::blackOrWhite(scheme.colour(chosenPair.background)), ChangeCause::Typed);
     QVERIFY(rows->currentIndex().row() > 0);
     const Readability::Pair current = window.verdicts()[std::size_t(rows->currentIndex().row())].pair;
     QCOMPARE(current.text, chosen);

@@ -32,12 +32,6 @@ QList<QByteArray> header(const QByteArray &name = "Test")
     return {"ColourScheme", name, "Data"};
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);

@@ -1,10 +1,14 @@
 #include "support/WindowTest.h"
 
+#include "ClickSequence.h"
 #include "HoverWatch.h"
 #include "PanelTexts.h"
+#include "SchemeFile.h"
 #include "support/FileTraps.h"
 
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGroupBox>
 #include <QTemporaryDir>
 #include <QLabel>
@@ -49,7 +53,8 @@ private slots:
     void aStoreThatCannotKeepTheChoices();
     void selectorLabelFollowsThePointer();
     void texts();
-    void closingNeverAsks();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
     void aSchemeGivenAtStartWaitsBehindTheDisclaimer_data();
     void aSchemeGivenAtStartWaitsBehindTheDisclaimer();
     void regionsStackInTheirOrder();
@@ -114,7 +119,11 @@ void TestStartup::startsFromTheStore()
     QCOMPARE(f.control(u"MainElements"_s)->isVisible(), agreed);
     QCOMPARE(f.control(u"frmCopyright"_s)->isVisible(), !agreed);
     QCOMPARE(f.menuBar()->isVisible(), agreed);
-    QCOMPARE(f.window.windowTitle(), u"Siemens S55 Vexlume  -  Version: 0.9.19 - STILL BETA ;)"_s);
+    QCOMPARE(f.shownTitle(), u"Siemens S55 Vexlume  -  Version: 0.9.19 - STILL BETA ;)"_s);
+    // In any language the start sets every check mark but element 45's.
+    for (int element = 1; element <= kElementCount; ++element)
+        QCOMPARE(f.list()->item(element - 1)->checkState(), element == 45 ? Qt::Unchecked : Qt::Checked);
+    QCOMPARE(f.scheme().visibleBits(), ColourScheme().visibleBits());
     QCOMPARE(f.stored(kVersion).toString(), versionAfter);
     QCOMPARE(f.stored(kConsent), consentAfter);
     // Nothing else was written: every other key holds what it held.
@@ -337,16 +346,109 @@ void TestStartup::texts()
     QVERIFY(f.control<QPlainTextEdit>(u"txtDisclaimer"_s)->isReadOnly());
 }
 
-void TestStartup::closingNeverAsks()
+void TestStartup::unsavedChangesAreAskedAbout_data()
 {
+    using Answer = UserDialogs::SaveAnswer;
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<bool>("saveDialogAccepted");
+    QTest::addColumn<bool>("goesOn"); // the command replaced or ended the scheme
+
+    // The close box, Alt+Q, "disagree", New blue, green and red (also the makers'
+    // red scheme), Open, a recent file and a dropped file.
+    for (const QString &command : {u"close box"_s, u"keyExit"_s, u"disagree"_s, u"keyBluescheme"_s,
+                                   u"keyGreenscheme"_s, u"keyRedscheme"_s, u"makers"_s, u"keyOpen"_s, u"recent"_s,
+                                   u"drop"_s}) {
+        const QByteArray name = command.toUtf8();
+        QTest::newRow(name + ", unchanged") << command << false << QList<Answer>{} << false << true;
+        QTest::newRow(name + ", saved") << command << true << QList<Answer>{Answer::Save} << true << true;
+        QTest::newRow(name + ", save dialog cancelled") << command << true << QList<Answer>{Answer::Save} << false
+                                                        << false;
+        QTest::newRow(name + ", discarded") << command << true << QList<Answer>{Answer::Discard} << false << true;
+        QTest::newRow(name + ", cancelled") << command << true << QList<Answer>{Answer::Cancel} << false << false;
+    }
+}
+
+// A command that would replace or end a scheme with changes asks first; without
+// changes it acts at once and asks nothing. Saved, the changes are in the file;
+// cancelled (or the save dialog cancelled), the command leaves all as it was.
+void TestStartup::unsavedChangesAreAskedAbout()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, changed);
+    QFETCH(QList<UserDialogs::SaveAnswer>, answers);
+    QFETCH(bool, saveDialogAccepted);
+    QFETCH(bool, goesOn);
+
+    QTemporaryDir dir;
+    const QString other = dir.filePath(u"other.col"_s);
+    ColourScheme otherScheme;
+    otherScheme.setColour(1, {1, 2, 3});
+    otherScheme.setName(u"Other"_s);
+    QVERIFY(!SchemeFile::save(otherScheme, other));
+    const QString saved = dir.filePath(u"saved.col"_s);
+
     WindowFixture f;
-    f.typeInto(0, u"77"_s); // an unsaved change
+    if (command == u"recent")
+        QVERIFY(f.window.openSchemeFile(other)); // the File menu lists it
+    const Rgb before = f.colour(1);
+    const QString nameBefore = f.scheme().name();
+    if (changed)
+        f.typeInto(0, u"77"_s);
+    const Rgb edited = f.colour(1);
+    QCOMPARE(f.shownTitle().endsWith(u"*"_s), changed);
+    f.dialogs->saveAnswers = answers;
+    if (!answers.isEmpty() && answers.first() == UserDialogs::SaveAnswer::Save)
+        f.dialogs->answers << (saveDialogAccepted ? saved : QString());
+    if (command == u"keyOpen")
+        f.dialogs->answers << other;
     const QString settingsFile = QSettings(QSettings::UserScope, u"QVX_VXL"_s).fileName();
-    const QDateTime before = QFileInfo(settingsFile).lastModified();
-    QVERIFY(f.chooseByKeys(u"keyExit"_s));
-    QVERIFY(!f.window.isVisible());
-    QVERIFY(f.dialogs->messages.isEmpty());
-    QCOMPARE(QFileInfo(settingsFile).lastModified(), before);
+    const QByteArray settingsBefore = readAll(settingsFile);
+
+    if (command == u"close box") {
+        f.window.close();
+    } else if (command == u"disagree") {
+        f.window.dispatch(u"keyCopyright"_s);
+        QTest::mouseClick(f.control<QPushButton>(u"cmdAblehnen"_s), Qt::LeftButton);
+    } else if (command == u"makers") {
+        for (int pane : ClickSequence::kPanes)
+            QTest::mouseClick(f.control(u"PicturePreview%1"_s.arg(pane)), Qt::LeftButton, {}, {50, 75});
+        QVERIFY(f.preview()->clickSequence().isComplete());
+        f.window.dispatch(u"keyRedscheme"_s);
+    } else if (command == u"recent") {
+        f.menuBar()->itemAction(MenuTable::kFirstRecentFilePosition)->trigger();
+    } else if (command == u"drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &enter);
+        QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &drop);
+    } else {
+        f.window.dispatch(command);
+    }
+
+    QCOMPARE(f.dialogs->saveQuestions, changed ? 1 : 0);
+    QCOMPARE(QFile::exists(saved), saveDialogAccepted);
+    if (saveDialogAccepted)
+        QCOMPARE(SchemeFile::read(saved).table[0].rgb(), edited);
+    const bool ends = command == u"close box" || command == u"keyExit" || command == u"disagree";
+    QCOMPARE(f.window.isVisible(), !(ends && goesOn));
+    if (!ends) {
+        const bool opens = command == u"keyOpen" || command == u"recent" || command == u"drop";
+        const Rgb replaced = opens ? Rgb{1, 2, 3}
+                                   : StandardSchemes::colour(command == u"keyGreenscheme" ? StandardScheme::Green
+                                                                                          : StandardScheme::Red, 1);
+        QCOMPARE(f.colour(1), goesOn ? (command == u"keyBluescheme" ? before : replaced) : edited);
+        QCOMPARE(f.scheme().name(), goesOn && opens ? u"Other"_s : nameBefore);
+    }
+    // Unchanged after a command that went on; the changes stay until one does.
+    QCOMPARE(f.shownTitle().endsWith(u"*"_s), !goesOn || (ends && !saveDialogAccepted && changed));
+    // Only a refusal that ended the program is kept.
+    QCOMPARE(f.stored(kConsent).toString(), command == u"disagree" && goesOn ? u"0"_s : u"1"_s);
+    if (ends && command != u"disagree" && !saveDialogAccepted)
+        QCOMPARE(readAll(settingsFile), settingsBefore); // closing writes nothing
 }
 
 // Bottom first, as the window creates them: the banner and its links lie under

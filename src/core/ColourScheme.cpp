@@ -38,3 +38,17 @@ void ColourScheme::resetVisibleFlags()
     m_visible.fill(true);
     setVisible(ElementCatalogue::kHiddenAfterSwitch, false);
 }
+
+quint64 ColourScheme::visibleBits() const
+{
+    quint64 bits = 0;
+    for (std::size_t i = 0; i < m_visible.size(); ++i)
+        bits |= quint64(m_visible[i]) << i;
+    return bits;
+}
+
+void ColourScheme::setVisibleBits(quint64 bits)
+{
+    for (std::size_t i = 0; i < m_visible.size(); ++i)
+        m_visible[i] = (bits >> i) & 1U;
+}

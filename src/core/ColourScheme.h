@@ -37,6 +37,9 @@ public:
 
     bool isVisible(int element) const;
     void setVisible(int element, bool visible);
+    // The check marks as bits, element 1 in bit 0.
+    quint64 visibleBits() const;
+    void setVisibleBits(quint64 bits);
     // The flags a language switch leaves: all set except element 45.
     void resetVisibleFlags();
 

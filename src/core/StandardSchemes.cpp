@@ -86,3 +86,16 @@ std::optional<StandardScheme> StandardSchemes::fromName(const QString &name)
         return StandardScheme::Red;
     return std::nullopt;
 }
+
+QString StandardSchemes::name(StandardScheme scheme)
+{
+    switch (scheme) {
+    case StandardScheme::Blue:
+        return QStringLiteral("blue");
+    case StandardScheme::Green:
+        return QStringLiteral("green");
+    case StandardScheme::Red:
+        break;
+    }
+    return QStringLiteral("red");
+}

@@ -16,4 +16,6 @@ public:
     static Rgb colour(StandardScheme scheme, int element);
     // "blue", "green" or "red", in any letter case.
     static std::optional<StandardScheme> fromName(const QString &name);
+    // "blue", "green" or "red".
+    static QString name(StandardScheme scheme);
 };

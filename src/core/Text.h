@@ -106,5 +106,33 @@ enum class Text {
     PictureUnreadable, // %1: the decoder's words
     Only24Bit,         // one fixed German sentence in every language
     WouldReplaceScheme,
+    // Unsaved changes and the history.
+    UnsavedChanges,   // asked before unsaved changes would go
+    PreviousInHistory, // after a scheme was replaced
+    HistoryTitle,     // the history window's title
+    HistoryCommand,   // the context menus' item that opens it
+    HistoryGoBack,    // its button
+    HistoryColumnTime, // its columns
+    HistoryColumnChange,
+    HistoryColumnHow,
+    HistoryName,      // %1 the name the scheme was given
+    HistoryMarkOn,    // %1 the element
+    HistoryMarkOff,   // %1 the element
+    HistoryNew,       // %1 the built-in scheme
+    HistoryOpened,    // %1 the file's name
+    HistoryWentBack,  // %1 the time of the entry gone back to
+    HowTyped,         // how a change came, as the history tells it
+    HowPalette,
+    HowPaste,
+    HowEntered,
+    HowReset,
+    HowFix,
+    HowPick,
+    HowUndo,
+    HowRedo,
+    HowCheckMark,
+    HowNew,
+    HowOpened,
+    HowWentBack,
     Count
 };

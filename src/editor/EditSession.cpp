@@ -1,5 +1,33 @@
 #include "EditSession.h"
 
+namespace {
+
+// How the history tells each kind of change.
+ChangeCause causeOf(EditSession::Change how)
+{
+    switch (how) {
+    case EditSession::Change::PaletteClick:
+        return ChangeCause::Palette;
+    case EditSession::Change::Paste:
+        return ChangeCause::Paste;
+    case EditSession::Change::Entered:
+        return ChangeCause::Entered;
+    case EditSession::Change::Reset:
+        return ChangeCause::Reset;
+    case EditSession::Change::Fix:
+        return ChangeCause::Fix;
+    case EditSession::Change::Undo:
+        return ChangeCause::Undo;
+    case EditSession::Change::Redo:
+        return ChangeCause::Redo;
+    case EditSession::Change::Pick:
+        break;
+    }
+    return ChangeCause::Pick;
+}
+
+} // namespace
+
 EditSession::EditSession(SchemeModel &scheme, QObject *parent) : QObject(parent), m_scheme(scheme)
 {
 }
@@ -30,11 +58,11 @@ void EditSession::giveColour(const Rgb &colour, Change how)
 {
     if (!m_current)
         return;
-    if (how == Change::Command)
+    if (isCommand(how))
         m_history.recordOffered(m_scheme.colour(*m_current));
     else
         rememberUndo();
-    m_scheme.setColour(*m_current, colour);
+    m_scheme.setColour(*m_current, colour, causeOf(how));
     emit colourGiven(colour, how);
 }
 
@@ -54,7 +82,7 @@ void EditSession::pick(int element, const Rgb &shown)
     Guard guard(*this);
     choose(element);
     const Rgb before = m_scheme.colour(element);
-    m_scheme.setColour(element, shown);
+    m_scheme.setColour(element, shown, ChangeCause::Pick);
     emit colourGiven(shown, Change::Pick);
     m_history.recordOffered(before);
 }
@@ -73,7 +101,7 @@ void EditSession::redo()
 // records the colour the entry already holds, so the undo colour stays.
 void EditSession::restore(const Rgb &colour, Change how)
 {
-    m_scheme.setColour(*m_current, colour);
+    m_scheme.setColour(*m_current, colour, causeOf(how));
     emit colourGiven(colour, how);
 }
 

@@ -24,12 +24,20 @@ public:
     // How a colour came to the current element, for the editor to show it.
     enum class Change {
         PaletteClick, // one step for Undo; the Undo command's offer stays as it is
-        Command,      // paste, Enter colour, Reset, Fix: one step, and Undo is offered again
+        Paste,        // the program's commands: one step, and Undo is offered again
+        Entered,
+        Reset,
+        Fix,
         Undo,         // the history's colours, given as if typed
         Redo,
         Pick,         // a click on the preview: the colour the pane showed there
     };
     Q_ENUM(Change)
+    // Paste, Enter colour, Reset and Fix: the program's own commands.
+    static bool isCommand(Change how)
+    {
+        return how == Change::Paste || how == Change::Entered || how == Change::Reset || how == Change::Fix;
+    }
 
     explicit EditSession(SchemeModel &scheme, QObject *parent = nullptr);
 

@@ -114,7 +114,10 @@ void PaletteTabs::showGiven(const Rgb &colour, EditSession::Change how)
 {
     switch (how) {
     case EditSession::Change::PaletteClick:
-    case EditSession::Change::Command:
+    case EditSession::Change::Paste:
+    case EditSession::Change::Entered:
+    case EditSession::Change::Reset:
+    case EditSession::Change::Fix:
         showCurrentEntry();
         break;
     case EditSession::Change::Undo:

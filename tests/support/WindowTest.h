@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 // Answers file dialogs from a queue (an empty answer cancels) and records every
 // message and filter.
@@ -38,6 +39,9 @@ public:
     QStringList filters;
     QStringList folders; // where each dialog started
     QList<Message> messages;
+    // Answers to the unsaved-changes question, in turn; with none left, Discard.
+    QList<SaveAnswer> saveAnswers;
+    int saveQuestions = 0; // how often it was asked
 
     QString openFileName(QWidget *, const QString &filter, const QString &folder) override
     {
@@ -52,6 +56,11 @@ public:
     void showMessage(QWidget *, Severity severity, const QString &text, const QString &details) override
     {
         messages.append({severity, text, details});
+    }
+    SaveAnswer askToSave(QWidget *, const QString &) override
+    {
+        ++saveQuestions;
+        return saveAnswers.isEmpty() ? SaveAnswer::Discard : saveAnswers.takeFirst();
     }
 
 private:
@@ -156,6 +165,8 @@ struct WindowFixture
     const ColourScheme &scheme() const { return schemeOf(window); }
     const UndoHistory &history() const { return historyOf(window); }
     const PreviewPanes &panes() const { return panesOf(window); }
+    // The title as the desktop shows it, with Qt's mark of unsaved changes.
+    QString shownTitle() const { return window.windowHandle() ? window.windowHandle()->title() : QString(); }
 
     QLineEdit *box(int channel) { return control<QLineEdit>(QStringLiteral("txtRGB%1").arg(channel)); }
     QListWidget *list() { return control<QListWidget>(QStringLiteral("cmbElement")); }

@@ -51,7 +51,7 @@ ColourCommands::ColourCommands(EditSession &session, QWidget *window)
         m_resetTo[i]->setObjectName(QString::fromLatin1(kResetNames[i]));
         connect(m_resetTo[i], &QAction::triggered, this, [this, scheme = kResetSchemes[i]] {
             if (const auto element = m_session.currentElement())
-                take(StandardSchemes::colour(scheme, *element));
+                take(StandardSchemes::colour(scheme, *element), EditSession::Change::Reset);
         });
     }
     m_menu->addActions(actions());
@@ -133,7 +133,7 @@ void ColourCommands::paste()
             emit message(Texts::get(Text::ClipboardEmpty, Languages::current()));
             return;
         }
-        take(fromQColor(colour));
+        take(fromQColor(colour), EditSession::Change::Paste);
         return;
     }
     // Not QMimeData::text(), which asks for UTF-8 text and then for any text:
@@ -148,17 +148,17 @@ void ColourCommands::paste()
     if (text.trimmed().isEmpty())
         emit message(Texts::get(Text::ClipboardEmpty, Languages::current()));
     else if (const auto colour = ColourText::parse(text))
-        take(*colour);
+        take(*colour, EditSession::Change::Paste);
     else
         emit message(Texts::get(Text::NotAColour, Languages::current()).arg(ColourText::quoted(text)));
 }
 
 // One step for Undo, which is offered again. A colour taken ends the message
 // of a paste that went wrong before.
-void ColourCommands::take(const Rgb &colour)
+void ColourCommands::take(const Rgb &colour, EditSession::Change how)
 {
     emit message({});
-    m_session.giveColour(colour, EditSession::Change::Command);
+    m_session.giveColour(colour, how);
 }
 
 // The dialog does not block: the window goes on being drawn behind it.
@@ -169,6 +169,6 @@ void ColourCommands::enter()
         return;
     auto *dialog = new ColourInputDialog(*colour, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { take(dialog->colour()); });
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { take(dialog->colour(), EditSession::Change::Entered); });
     dialog->open();
 }

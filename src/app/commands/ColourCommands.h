@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditSession.h"
 #include "Languages.h"
 #include "Rgb.h"
 
@@ -50,7 +51,7 @@ signals:
     void message(const QString &text);
 
 private:
-    void take(const Rgb &colour);
+    void take(const Rgb &colour, EditSession::Change how);
     void nameTarget();
     void retranslate();
 

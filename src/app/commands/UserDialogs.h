@@ -10,6 +10,7 @@ class UserDialogs
 {
 public:
     enum class Severity { Information, Warning };
+    enum class SaveAnswer { Save, Discard, Cancel };
 
     virtual ~UserDialogs() = default;
 
@@ -20,4 +21,7 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &filter, const QString &folder) = 0;
     virtual void showMessage(QWidget *parent, Severity severity, const QString &text,
                              const QString &details) = 0;
+    // Unsaved changes are about to go: save them first, let them go, or keep
+    // them and leave the command undone.
+    virtual SaveAnswer askToSave(QWidget *parent, const QString &question) = 0;
 };

@@ -62,15 +62,21 @@ void MainWindow::start()
 
     FramePreview->etchRule();
 
-    setWindowTitle(windowTitle() + QStringLiteral("  -  Version: ") + Version::shortText()
-                   + QStringLiteral(" - STILL BETA ;)"));
+    // Qt puts its mark of unsaved changes, an asterisk, at the caption's end.
+    const QString caption = windowTitle() + QStringLiteral("  -  Version: ") + Version::shortText()
+                            + QStringLiteral(" - STILL BETA ;)");
+    setWindowTitle(caption + QStringLiteral("[*]"));
 
     m_recentFiles->load();
     const Language language = Settings::startLanguage();
     applyLanguage(language);
     frmCopyright->markLanguage(language);
 
+    // The start sets every check mark but element 45's; a language switch later
+    // leaves them alone.
+    m_scheme.resetVisibleFlags();
     loadStandardScheme(StandardScheme::Blue);
+    m_scheme.markUnmodified();
 
     StatusBar1->offerReadability(Settings::hasConsent());
     if (Settings::hasConsent()) {
@@ -81,8 +87,8 @@ void MainWindow::start()
     }
 
     // A mail to the maker with the caption as its subject and body.
-    ctlLink1->setEMailBody(windowTitle());
-    ctlLink1->setEMailSubject(windowTitle());
+    ctlLink1->setEMailBody(caption);
+    ctlLink1->setEMailSubject(caption);
     ctlLink1->setEMailMailTo(PanelTexts::kSupportMail);
     ctlLink1->setIsEMailLink(true);
     ctlLink1->setLinkTitle(PanelTexts::kAuthorCredit);
@@ -131,7 +137,7 @@ void MainWindow::showReadability()
         connect(m_readability, &ReadabilityWindow::elementChosen, &m_session, &EditSession::choose);
         // The fixed text becomes current and takes the colour as the colour commands give it.
         connect(m_readability, &ReadabilityWindow::fixRequested, &m_session, [this](int element, const Rgb &colour) {
-            m_session.giveColourTo(element, colour, EditSession::Change::Command);
+            m_session.giveColourTo(element, colour, EditSession::Change::Fix);
         });
         m_readability->setFixAllowed(isEditorShown());
     }

@@ -62,8 +62,10 @@ public:
     // --- File commands (MainWindow_File.cpp)
     void openScheme();
     // Opens a scheme file exactly as the open command does once a file is chosen.
-    void openSchemeFile(const QString &path);
-    void saveScheme();
+    // Returns whether the file was loaded.
+    bool openSchemeFile(const QString &path);
+    // Returns whether the scheme was written.
+    bool saveScheme();
     void loadMask();
     void loadStandardScheme(StandardScheme scheme);
 
@@ -86,6 +88,8 @@ protected:
     // A .col file dropped on the window is opened as the open command opens it.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // Unsaved changes are asked about before the window closes.
+    void closeEvent(QCloseEvent *event) override;
     // The window's own captions follow the interface language; its pieces
     // retranslate themselves as the event reaches them.
     void changeEvent(QEvent *event) override;
@@ -120,6 +124,9 @@ private:
     // and the File menu lists it.
     void rememberFile(const QString &path);
     void openRecentFile(int index);
+    // Whether the command that would replace or end the scheme may go on.
+    bool mayReplaceScheme();
+    void tellPreviousInHistory();
 
 
     // --- Menu and dispatch
@@ -128,6 +135,7 @@ private:
     void chooseItem(int id);
     void run(const MenuTable::Item &item);
     void offerEditorKeys();
+    bool newScheme(StandardScheme scheme);
     void loadRedScheme();
 
     // --- History (MainWindow_History.cpp)

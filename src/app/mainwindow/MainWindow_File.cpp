@@ -1,5 +1,5 @@
-// The window's file commands: open and save a scheme, the built-in schemes, and
-// loading preview pictures.
+// The window's file commands: open and save a scheme, the built-in schemes,
+// the question before unsaved changes go, and loading preview pictures.
 #include "MainWindow.h"
 
 #include "FolderMemory.h"
@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,21 +30,25 @@ const QString kPictureFilter = QStringLiteral("*.bmp;;all (*)");
 // one that goes on after its 60th entry (the rest is ignored); the user is told.
 void MainWindow::openScheme()
 {
+    if (!mayReplaceScheme())
+        return;
     const QString path = m_dialogs->openFileName(this, kOpenFilter, FolderMemory::startFolder());
     if (path.isEmpty())
         return;
     FolderMemory::remember(path);
-    openSchemeFile(path);
+    if (openSchemeFile(path))
+        tellPreviousInHistory();
 }
 
-void MainWindow::openSchemeFile(const QString &path)
+bool MainWindow::openSchemeFile(const QString &path)
 {
     const SchemeReadResult result = SchemeFile::read(path);
     if (!result.isLoadable()) {
         showProblem(Text::OpenFailed, path, result.problem(Languages::current()));
-        return;
+        return false;
     }
-    m_scheme.apply(result);
+    m_scheme.apply(result, path);
+    m_scheme.markUnmodified();
     rememberFile(path);
 
     QString told;
@@ -57,28 +62,65 @@ void MainWindow::openSchemeFile(const QString &path)
         break;
     case SchemeReadResult::Status::Complete:
     case SchemeReadResult::Status::Failed:
-        return;
+        return true;
     }
     m_dialogs->showMessage(this, UserDialogs::Severity::Information, told, result.problem(Languages::current()));
+    return true;
 }
 
-void MainWindow::saveScheme()
+bool MainWindow::saveScheme()
 {
     const QString path = m_dialogs->saveFileName(this, kSaveFilter, FolderMemory::startFolder());
     if (path.isEmpty())
-        return;
+        return false;
     FolderMemory::remember(path);
     if (const auto problem = SchemeFile::save(m_scheme.scheme(), path)) {
         showProblem(Text::SaveFailed, path, problem->words(Languages::current()));
-    } else {
-        rememberFile(path);
-        StatusBar1->showMessage(text(Text::SchemeSaved).arg(QDir::toNativeSeparators(path)));
+        return false;
     }
+    m_scheme.markUnmodified();
+    rememberFile(path);
+    StatusBar1->showMessage(text(Text::SchemeSaved).arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
+// A built-in scheme starts the scheme anew: unchanged until it is changed.
 void MainWindow::loadStandardScheme(StandardScheme scheme)
 {
     m_scheme.loadStandard(scheme);
+    m_scheme.markUnmodified();
+}
+
+// Before a command replaces or ends a scheme with changes, the user says what
+// becomes of them: saved first (a cancelled save dialog or a failed save leaves
+// the command undone), let go, or kept with the command undone.
+bool MainWindow::mayReplaceScheme()
+{
+    if (!m_scheme.isModified())
+        return true;
+    switch (m_dialogs->askToSave(this, text(Text::UnsavedChanges))) {
+    case UserDialogs::SaveAnswer::Save:
+        return saveScheme();
+    case UserDialogs::SaveAnswer::Discard:
+        return true;
+    case UserDialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+// After a command replaced the scheme, where the one before can be found.
+void MainWindow::tellPreviousInHistory()
+{
+    StatusBar1->showMessage(text(Text::PreviousInHistory));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (mayReplaceScheme())
+        QWidget::closeEvent(event);
+    else
+        event->ignore();
 }
 
 void MainWindow::loadMask()
@@ -119,7 +161,8 @@ void MainWindow::openRecentFile(int index)
         m_dialogs->showMessage(this, UserDialogs::Severity::Warning, text(Text::RecentFileGone).arg(path), {});
         return;
     }
-    openSchemeFile(path);
+    if (mayReplaceScheme() && openSchemeFile(path))
+        tellPreviousInHistory();
 }
 
 // --- Drag and drop
@@ -152,7 +195,10 @@ void MainWindow::dropEvent(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
+    if (!mayReplaceScheme() || !openSchemeFile(path))
+        return;
     if (urls.size() > 1)
         StatusBar1->showMessage(text(Text::OnlyFirstDropped).arg(QString::number(urls.size()), path));
-    openSchemeFile(path);
+    else
+        tellPreviousInHistory();
 }

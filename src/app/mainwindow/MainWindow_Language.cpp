@@ -41,8 +41,8 @@ void speakQtWords(Language language)
 } // namespace
 
 // The language is stored, the menu retitled in it, every caption retranslated and
-// the element list refilled. A switch makes every element visible again, except
-// 45, whatever the provider option says, and chooses element 1.
+// the element list refilled, and element 1 chosen. The check marks are the
+// scheme's: a switch keeps each element's mark.
 void MainWindow::applyLanguage(Language language)
 {
     Languages::setCurrent(language);
@@ -53,7 +53,6 @@ void MainWindow::applyLanguage(Language language)
     // window passes it on to every child, each of which retranslates itself.
     QEvent changed(QEvent::LanguageChange);
     QCoreApplication::sendEvent(this, &changed);
-    m_scheme.resetVisibleFlags();
     cmbElement->fill(ElementCatalogue::listTexts(language));
     m_session.choose(1);
 }

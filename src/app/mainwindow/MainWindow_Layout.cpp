@@ -109,6 +109,7 @@ void MainWindow::connectControls()
 
     connect(SmartMenuXP1, &MenuBar::itemClick, this, &MainWindow::chooseItem);
     connect(&m_session.history(), &UndoHistory::offersChanged, this, &MainWindow::showHistoryOffers);
+    connect(&m_scheme, &SchemeModel::modifiedChanged, this, &QWidget::setWindowModified);
     connect(&SettingsWatch::instance(), &SettingsWatch::cannotKeep, this, &MainWindow::tellSettingsNotKept);
     connectColourCommands();
     addWindowKeys();

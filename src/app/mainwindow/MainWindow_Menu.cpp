@@ -100,10 +100,10 @@ void MainWindow::run(const MenuTable::Item &item)
         loadRedScheme();
         break;
     case MenuCommand::GreenScheme:
-        loadStandardScheme(StandardScheme::Green);
+        newScheme(StandardScheme::Green);
         break;
     case MenuCommand::BlueScheme:
-        loadStandardScheme(StandardScheme::Blue);
+        newScheme(StandardScheme::Blue);
         break;
     case MenuCommand::Undo:
         m_session.undo();
@@ -126,12 +126,25 @@ void MainWindow::run(const MenuTable::Item &item)
     }
 }
 
+// A built-in scheme from the menu, once unsaved changes are seen to.
+bool MainWindow::newScheme(StandardScheme scheme)
+{
+    if (!mayReplaceScheme())
+        return false;
+    loadStandardScheme(scheme);
+    tellPreviousInHistory();
+    return true;
+}
+
 // The red scheme, and the makers' word in the status bar when their click
-// sequence came before it. Either way the sequence starts again.
+// sequence came before it. Either way the sequence starts again; a command
+// left undone leaves it as it was.
 void MainWindow::loadRedScheme()
 {
-    if (FramePreview->clickSequence().isComplete())
+    const bool told = FramePreview->clickSequence().isComplete();
+    if (!newScheme(StandardScheme::Red))
+        return;
+    if (told)
         StatusBar1->showLastingMessage(text(Text::SecretRedScheme));
-    loadStandardScheme(StandardScheme::Red);
     FramePreview->resetClickSequence();
 }

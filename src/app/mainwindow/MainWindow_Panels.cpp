@@ -142,8 +142,9 @@ void MainWindow::agree(Language marked)
     applyLanguage(marked);
 }
 
+// The program ends, once unsaved changes are seen to; only then is the refusal kept.
 void MainWindow::disagree()
 {
-    Settings::storeConsent(false);
-    close();
+    if (close())
+        Settings::storeConsent(false);
 }
