@@ -49,7 +49,13 @@ MainWindow::MainWindow(QWidget *parent)
     connectControls();
 }
 
-MainWindow::~MainWindow() = default;
+// The windows of their own follow the scheme and the session, which are
+// members: they go first, while what they follow still lives (a window that
+// closes as it goes still asks for what it shows).
+MainWindow::~MainWindow()
+{
+    delete m_readability;
+}
 
 // The element list is filled and element 1 chosen while the table is still
 // black; then the blue scheme is drawn and shown in the editor.
