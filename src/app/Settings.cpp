@@ -134,15 +134,15 @@ void Settings::storePreviewView(const PreviewPanes::View &view)
     write(kViewVisionKey, PreviewPanes::visionName(view.vision));
 }
 
-QByteArray Settings::readabilityGeometry()
+QByteArray Settings::windowPlace(const QString &key)
 {
-    const QVariant stored = value(QStringLiteral("Readability/geometry"), QByteArray());
+    const QVariant stored = value(key, QByteArray());
     return stored.canConvert<QByteArray>() ? stored.toByteArray() : QByteArray();
 }
 
-void Settings::storeReadabilityGeometry(const QByteArray &geometry)
+void Settings::storeWindowPlace(const QString &key, const QByteArray &place)
 {
-    write(QStringLiteral("Readability/geometry"), geometry);
+    write(key, place);
 }
 
 QString Settings::lastFolder()

@@ -41,10 +41,11 @@ public:
     static PreviewPanes::View previewView();
     static void storePreviewView(const PreviewPanes::View &view);
 
-    // Where the readability window was last, as QWidget::saveGeometry() gives
-    // it, kept as "Readability/geometry"; empty while nothing is kept.
-    static QByteArray readabilityGeometry();
-    static void storeReadabilityGeometry(const QByteArray &geometry);
+    // Where a window of its own was last, as QWidget::saveGeometry() gives it,
+    // kept under the window's key ("Readability/geometry", "History/geometry");
+    // empty while nothing is kept.
+    static QByteArray windowPlace(const QString &key);
+    static void storeWindowPlace(const QString &key, const QByteArray &place);
     // The folder of the file last opened or saved, kept as "Files/lastFolder";
     // empty while nothing is kept.
     static QString lastFolder();

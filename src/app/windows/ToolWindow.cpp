@@ -1,0 +1,165 @@
+#include "ToolWindow.h"
+
+#include "Settings.h"
+
+#include <QAbstractButton>
+#include <QDataStream>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The window's rectangle in a place that QWidget::saveGeometry() kept (magic
+// number, version, frame, normal geometry, screen number, maximised, full
+// screen; from version 2 the screen's width, from 3 the geometry), as
+// restoreGeometry() would apply it; nothing where the bytes are no such place
+// or are cut short. A maximised window is judged by the place it had before.
+std::optional<QRect> keptRectangle(const QByteArray &place)
+{
+    QDataStream stream(place);
+    stream.setVersion(QDataStream::Qt_4_0);
+    quint32 magic = 0;
+    quint16 major = 0;
+    quint16 minor = 0;
+    QRect frame;
+    QRect normal;
+    QRect geometry;
+    qint32 screen = 0;
+    qint32 screenWidth = 0;
+    quint8 maximised = 0;
+    quint8 fullScreen = 0;
+    stream >> magic >> major >> minor >> frame >> normal >> screen >> maximised >> fullScreen;
+    if (major > 1)
+        stream >> screenWidth;
+    if (major > 2)
+        stream >> geometry;
+    if (stream.status() != QDataStream::Ok || magic != 0x1D9D0CB || major < 1 || major > 3)
+        return std::nullopt;
+    return major > 2 && !maximised && !fullScreen ? geometry : normal;
+}
+
+// A rectangle the window can take: at least its minimum size, and at least
+// half of it on the screens (computed in 64 bits: a damaged place can hold any
+// coordinates).
+bool canTake(const QRect &rect, const QSize &minimum)
+{
+    const qint64 width = qint64(rect.right()) - rect.left() + 1;
+    const qint64 height = qint64(rect.bottom()) - rect.top() + 1;
+    if (width < minimum.width() || height < minimum.height())
+        return false;
+    qint64 shown = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect part = rect.intersected(screen->availableGeometry());
+        if (!part.isEmpty())
+            shown += qint64(part.width()) * part.height();
+    }
+    return 2 * shown >= width * height;
+}
+
+} // namespace
+
+ToolWindow::ToolWindow(const QString &placeKey, QWidget *parent)
+    : QWidget(parent, Qt::Tool)
+    , m_placeKey(placeKey)
+{
+}
+
+// A place the window cannot use (not one saveGeometry() wrote, smaller than the
+// window's content needs, mostly off the screens) counts as none: the window
+// then opens beside the editor.
+void ToolWindow::restorePlace()
+{
+    const QByteArray place = Settings::windowPlace(m_placeKey);
+    const std::optional<QRect> rect = keptRectangle(place);
+    m_placed = rect && canTake(*rect, minimumSizeHint()) && restoreGeometry(place);
+}
+
+// Grown for another language, the window stays on its screen, made smaller
+// where the screen is smaller.
+void ToolWindow::keepOnScreen()
+{
+    if (!isVisible())
+        return;
+    const QRect screen = this->screen()->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    const QSize fitting = size().expandedTo(minimumSizeHint()).boundedTo(screen.size() - frame);
+    if (fitting != size())
+        resize(fitting);
+    const QSize whole = fitting + frame;
+    const QPoint at(std::clamp(x(), screen.left(), std::max(screen.left(), screen.right() + 1 - whole.width())),
+                    std::clamp(y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - whole.height())));
+    if (at != pos())
+        move(at);
+}
+
+// Where the window is goes to the settings when it is closed, and when the
+// editor ends while it is open.
+ToolWindow::~ToolWindow()
+{
+    if (isVisible())
+        Settings::storeWindowPlace(m_placeKey, saveGeometry());
+}
+
+// A tool window shares its parent's shortcuts in Qt (the editor's menu bar and
+// commands would answer Alt and a letter, F10, Ctrl+Z, Ctrl+O pressed here).
+// Taking every shortcut override keeps them out: the key comes to the focused
+// control as a key press, and what that control leaves comes to keyPressEvent.
+bool ToolWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+// The window's own keys, since no shortcut reaches it: Esc closes it, and the
+// access key of its button presses it (which does nothing while it is grey).
+void ToolWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else if (m_button && QKeySequence(event->keyCombination()) == m_button->shortcut())
+        m_button->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Where no place is remembered, the window opens beside the editor: to its
+// right, else to its left, else below it, whichever the screen holds whole;
+// on a screen too small for all three, as far right as the screen allows.
+void ToolWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed && parentWidget()) {
+        m_placed = true;
+        const QWidget *editor = parentWidget()->window();
+        const QRect beside = editor->frameGeometry();
+        const QRect screen = editor->screen()->availableGeometry();
+        // Not framed yet: the window's frame is taken to be as wide as the editor's.
+        const QSize frame = editor->frameGeometry().size() - editor->size();
+        const QSize size = this->size().expandedTo(minimumSizeHint()) + frame;
+        constexpr int kGap = 8;
+        const QPoint candidates[] = {
+            {beside.right() + 1 + kGap, beside.top()},
+            {beside.left() - kGap - size.width(), beside.top()},
+            {beside.left(), beside.bottom() + 1 + kGap},
+        };
+        const auto fits = [&](QPoint at) { return screen.contains(QRect(at, size)); };
+        const auto found = std::find_if(std::begin(candidates), std::end(candidates), fits);
+        QPoint at = found != std::end(candidates) ? *found : candidates[0];
+        at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
+        at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
+        move(at);
+    }
+    QWidget::showEvent(event);
+}
+
+void ToolWindow::hideEvent(QHideEvent *event)
+{
+    Settings::storeWindowPlace(m_placeKey, saveGeometry());
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+class QAbstractButton;
+
+// A window of its own beside the editor, not modal: it remembers its place in
+// the settings under a key of its own (a place it cannot use counts as none),
+// and without one it opens beside the editor. Keys pressed in it are its own:
+// the editor's menu bar and commands do not see them, Esc closes it, and the
+// access key of its button presses the button.
+class ToolWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    ToolWindow(const QString &placeKey, QWidget *parent);
+    ~ToolWindow() override;
+
+protected:
+    // Called once the window's content is made: the remembered place is taken
+    // where it can be used.
+    void restorePlace();
+    // The button whose access key the window answers.
+    void setButton(QAbstractButton *button) { m_button = button; }
+    // Grown for another language, the window stays on its screen.
+    void keepOnScreen();
+
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QString m_placeKey;
+    QAbstractButton *m_button = nullptr;
+    bool m_placed = false; // a usable place was remembered, or the window was placed once
+};
