@@ -36,7 +36,7 @@ void ColourScheme::setVisible(int element, bool visible)
 void ColourScheme::resetVisibleFlags()
 {
     m_visible.fill(true);
-    setVisible(ElementCatalogue::kHiddenAfterSwitch, false);
+    setVisible(ElementCatalogue::kHiddenAtStart, false);
 }
 
 quint64 ColourScheme::visibleBits() const

@@ -40,7 +40,7 @@ public:
     // The check marks as bits, element 1 in bit 0.
     quint64 visibleBits() const;
     void setVisibleBits(quint64 bits);
-    // The flags a language switch leaves: all set except element 45.
+    // The flags the start leaves: all set except element 45.
     void resetVisibleFlags();
 
 private:

@@ -17,9 +17,9 @@ class ElementCatalogue
 {
 public:
     // The two elements of the provider name, which the provider option hides on
-    // the phone, and the element every language switch leaves hidden.
+    // the phone, and the element the start leaves hidden.
     static constexpr std::array<int, 2> kProviderNameElements = {23, 24};
-    static constexpr int kHiddenAfterSwitch = 45;
+    static constexpr int kHiddenAtStart = 45;
 
     static QString name(Language language, int element);
     // "<number> <name>", as messages and menus name an element.

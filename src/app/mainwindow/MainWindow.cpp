@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "DisclaimerPanel.h"
+#include "HistoryWindow.h"
 #include "ElementList.h"
 #include "LinkControl.h"
 #include "LogoControl.h"
@@ -32,7 +33,8 @@ MainWindow::MainWindow(QWidget *parent)
     // The scheme, its readability, the pictures and the edit session are the
     // window's pieces: found by name like its controls.
     const std::pair<QObject *, const char *> pieces[] = {
-        {&m_scheme, "scheme"}, {&m_readabilityModel, "readability"}, {&m_panes, "panes"}, {&m_session, "session"}};
+        {&m_scheme, "scheme"},   {&m_readabilityModel, "readability"}, {&m_history, "history"},
+        {&m_panes, "panes"}, {&m_session, "session"}};
     for (const auto &[piece, name] : pieces) {
         piece->setObjectName(QLatin1String(name));
         piece->setParent(this);
@@ -55,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     delete m_readability;
+    delete m_historyWindow;
 }
 
 // The element list is filled and element 1 chosen while the table is still
@@ -81,6 +84,7 @@ void MainWindow::start()
     // The start sets every check mark but element 45's; a language switch later
     // leaves them alone.
     m_scheme.resetVisibleFlags();
+    m_history.clear(); // it begins with the blue scheme
     loadStandardScheme(StandardScheme::Blue);
     m_scheme.markUnmodified();
 
@@ -150,4 +154,17 @@ void MainWindow::showReadability()
     m_readability->show();
     m_readability->raise();
     m_readability->activateWindow();
+}
+
+// Opens and raises the history of every change.
+void MainWindow::showHistory()
+{
+    if (!m_historyWindow) {
+        m_historyWindow = new HistoryWindow(m_history, this);
+        connect(m_historyWindow, &HistoryWindow::goBackRequested, &m_history, &SchemeHistory::goBackTo);
+        m_historyWindow->setGoBackAllowed(isEditorShown());
+    }
+    m_historyWindow->show();
+    m_historyWindow->raise();
+    m_historyWindow->activateWindow();
 }

@@ -6,6 +6,7 @@
 #include "PreviewPanes.h"
 #include "Problem.h"
 #include "ReadabilityModel.h"
+#include "SchemeHistory.h"
 #include "SchemeModel.h"
 #include "Text.h"
 
@@ -17,6 +18,7 @@
 
 class ColourCommands;
 class DisclaimerPanel;
+class HistoryWindow;
 class ElementList;
 class InfoPanel;
 class LinksPanel;
@@ -30,6 +32,7 @@ class QLineEdit;
 class QPushButton;
 class ReadabilityWindow;
 class RecentFilesMenu;
+class SchemeCommands;
 class StatusBar;
 class SupportPanel;
 class UserDialogs;
@@ -117,6 +120,7 @@ private:
     void tellRefusedNameCharacter();
     // Opens and raises the list of readability pairs.
     void showReadability();
+    void showHistory();
 
     // --- File commands
     void showProblem(Text message, const QString &path, const QString &details);
@@ -157,6 +161,7 @@ private:
     // Children of the window as long as it lives; members, so they go last.
     SchemeModel m_scheme;
     ReadabilityModel m_readabilityModel{m_scheme};
+    SchemeHistory m_history{m_scheme};
     PreviewPanes m_panes;
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;
@@ -181,5 +186,7 @@ private:
     LinksPanel *frameLinks = nullptr;
     StatusBar *StatusBar1 = nullptr;
     ReadabilityWindow *m_readability = nullptr; // made when first opened
+    HistoryWindow *m_historyWindow = nullptr;   // made when first opened
     ColourCommands *m_colourCommands = nullptr;
+    SchemeCommands *m_schemeCommands = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include "DeveloperLabel.h"
 #include "ColourCommands.h"
+#include "SchemeCommands.h"
 #include "ElementList.h"
 #include "FocusBorder.h"
 #include "MenuBar.h"
@@ -123,7 +124,12 @@ void MainWindow::connectColourCommands()
     cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cmbElement, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { m_colourCommands->menu()->popup(cmbElement->viewport()->mapToGlobal(at)); });
-    m_colourCommands->watch(FramePreview->addContextActions(m_colourCommands->actions()));
+    m_schemeCommands = new SchemeCommands(this);
+    m_schemeCommands->addShortcutsTo(this);
+    connect(m_schemeCommands, &SchemeCommands::historyRequested, this, &MainWindow::showHistory);
+    m_colourCommands->menu()->addActions(m_schemeCommands->actions());
+    m_colourCommands->watch(
+        FramePreview->addContextActions(m_colourCommands->actions() + m_schemeCommands->actions()));
 }
 
 // F10 opens the first menu, as on other desktops, wherever the menu shows.

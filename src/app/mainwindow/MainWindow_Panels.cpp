@@ -4,6 +4,7 @@
 
 #include "Banner.h"
 #include "DisclaimerPanel.h"
+#include "HistoryWindow.h"
 #include "LazyPicture.h"
 #include "LinkControl.h"
 #include "LinksPanel.h"
@@ -124,6 +125,8 @@ void MainWindow::followCover()
     // Nothing changes the scheme unseen: Fix waits for the editor to show.
     if (m_readability)
         m_readability->setFixAllowed(editorShown);
+    if (m_historyWindow)
+        m_historyWindow->setGoBackAllowed(editorShown);
     offerEditorKeys();
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).

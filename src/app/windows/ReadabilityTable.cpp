@@ -1,14 +1,12 @@
 #include "ReadabilityTable.h"
 
+#include "ColourIcons.h"
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
 #include "ReadabilityModel.h"
 #include "SchemeModel.h"
 #include "Texts.h"
 
-#include <QIcon>
-#include <QIconEngine>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -18,35 +16,6 @@ QString ratioText(double ratio)
 {
     return Readability::ratioText(ratio) + QStringLiteral(":1");
 }
-
-// "Ab" in the text's colour on the background's, both as the phone shows them,
-// painted straight into the row. Not a pixmap icon: Qt keeps every pixmap icon
-// it paints in its pixmap cache under the pixmap's own key, and a sample is
-// made each time a row is painted, so the cache would take a pixmap a paint
-// until it reaches its limit.
-class SampleEngine : public QIconEngine
-{
-public:
-    SampleEngine(const Rgb &text, const Rgb &background)
-        : m_text(toQColor(ColourScience::phoneColour(text)))
-        , m_background(toQColor(ColourScience::phoneColour(background)))
-    {
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
-    {
-        painter->save();
-        painter->fillRect(rect, m_background);
-        painter->setPen(m_text);
-        painter->drawText(rect, Qt::AlignCenter, QStringLiteral("Ab"));
-        painter->restore();
-    }
-    QIconEngine *clone() const override { return new SampleEngine(*this); }
-
-private:
-    QColor m_text;
-    QColor m_background;
-};
 
 Text ratingOf(const Readability::Verdict &verdict)
 {
@@ -130,8 +99,9 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DecorationRole:
         if (index.column() == Sample)
-            return QIcon(new SampleEngine(m_readability.scheme().colour(verdict.pair.text),
-                                          m_readability.scheme().colour(verdict.pair.background)));
+            return ColourIcons::textSample(
+                toQColor(ColourScience::phoneColour(m_readability.scheme().colour(verdict.pair.text))),
+                toQColor(ColourScience::phoneColour(m_readability.scheme().colour(verdict.pair.background))));
         return {};
     case Qt::TextAlignmentRole:
         if (index.column() == Contrast || index.column() == Level)
