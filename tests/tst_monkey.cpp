@@ -9,6 +9,7 @@
 #include "HoverWatch.h"
 #include "Readability.h"
 #include "ReadabilityWindow.h"
+#include "SchemeHistory.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
 
@@ -91,6 +92,7 @@ private:
         // The commands beside the menu: the readability window, the clipboard,
         // the colour dialog, the built-in colours and the preview's views.
         void useReadabilityWindow();
+        void useHistoryWindow();
         void paste();
         void copy();
         void enterColour();
@@ -141,7 +143,7 @@ void TestMonkey::Run::answerDialog(bool saving)
 void TestMonkey::Run::act()
 {
     MainWindow &w = f.window;
-    switch (random.bounded(16)) {
+    switch (random.bounded(17)) {
     case 0: { // a click anywhere
         const QPoint at = anywhere(&w);
         QWidget *target = w.childAt(at);
@@ -233,6 +235,9 @@ void TestMonkey::Run::act()
         break;
     case 14:
         resetColour();
+        break;
+    case 15:
+        useHistoryWindow();
         break;
     default:
         chooseView();
@@ -422,6 +427,36 @@ void TestMonkey::Run::useReadabilityWindow()
         window->close();
         break;
     }
+}
+
+// Ctrl+H opens the history; going back to a random entry makes the scheme what
+// it was right after it, which going back to the entry before undoes.
+void TestMonkey::Run::useHistoryWindow()
+{
+    auto *window = f.window.findChild<QWidget *>(u"historyWindow"_s);
+    if (!window || !window->isVisible()) {
+        f.press(QKeySequence(Qt::CTRL | Qt::Key_H));
+        return;
+    }
+    auto *rows = window->findChild<QTreeView *>(u"historyList"_s);
+    auto *goBack = window->findChild<QPushButton *>(u"historyGoBack"_s);
+    if (random.bounded(4) == 0) {
+        QTest::keyClick(rows, Qt::Key_Escape);
+        return;
+    }
+    const int count = rows->model()->rowCount();
+    QVERIFY2(count >= 1, where.constData());
+    rows->setCurrentIndex(rows->model()->index(int(random.bounded(count)), 0));
+    if (!goBack->isEnabled())
+        return;
+    const ColourScheme before = f.scheme();
+    QTest::mouseClick(goBack, Qt::LeftButton);
+    QVERIFY2(rows->model()->rowCount() == std::min(count + 1, int(SchemeHistory::kLimit)), where.constData());
+    rows->setCurrentIndex(rows->model()->index(1, 0));
+    QTest::mouseClick(goBack, Qt::LeftButton);
+    QVERIFY2(f.scheme().table() == before.table() && f.scheme().visibleBits() == before.visibleBits()
+                 && f.scheme().name() == before.name(),
+             (where + ": going back twice is not where it began").constData());
 }
 
 // Whatever the clipboard holds: the list or a pane takes its colour data, else
