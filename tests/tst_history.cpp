@@ -57,6 +57,11 @@ void TestHistory::goingBackRestoresEveryEarlierState()
 
     WindowFixture f;
     f.window.applyLanguage(Language::English);
+    // Offered in the list's and the preview's context menus, and by its key.
+    auto *command = f.window.findChild<QAction *>(u"actHistory"_s);
+    QCOMPARE(command->text(), u"&History…"_s);
+    QVERIFY(f.window.findChild<QMenu *>(u"mnuColour"_s)->actions().contains(command));
+    QVERIFY(f.window.findChild<QMenu *>(u"mnuPreviewView"_s)->actions().contains(command));
     f.press(QKeySequence(Qt::CTRL | Qt::Key_H));
     auto *window = f.window.findChild<QWidget *>(u"historyWindow"_s);
     QVERIFY(window && window->isVisible());

@@ -239,12 +239,16 @@ QStringList shownTexts(QWidget *window)
 } // namespace
 
 // Through all five languages and back: after each switch, nothing shown holds
-// a text that only the language before has, the readability window included.
+// a text that only the language before has, the readability and history
+// windows included.
 void TestLanguages::noTextOfTheLanguageBeforeStays()
 {
     WindowFixture f;
     QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
     QVERIFY(f.window.findChild<QWidget *>(u"readabilityWindow"_s));
+    f.typeInto(0, u"9"_s); // a row in the history
+    f.press(QKeySequence(Qt::CTRL | Qt::Key_H));
+    QVERIFY(f.window.findChild<QWidget *>(u"historyWindow"_s));
     Language before = Languages::current();
     for (Language language : {Language::English, Language::French, Language::Spanish, Language::Dutch,
                               Language::German}) {
