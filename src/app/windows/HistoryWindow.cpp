@@ -4,42 +4,21 @@
 #include "LanguageFollower.h"
 #include "Texts.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 HistoryWindow::HistoryWindow(const SchemeHistory &history, QWidget *parent)
     : ToolWindow(QStringLiteral("History/geometry"), parent)
     , m_table(new HistoryTable(history, this))
 {
     setObjectName(QStringLiteral("historyWindow"));
-    m_list = new QTreeView(this);
-    m_list->setObjectName(QStringLiteral("historyList"));
-    m_list->setModel(m_table);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setIconSize({32, 14});
-    m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_list->header()->setStretchLastSection(false);
-    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->header()->setSectionResizeMode(HistoryTable::Change, QHeaderView::Stretch);
     m_goBack = new QPushButton(this);
     m_goBack->setObjectName(QStringLiteral("historyGoBack"));
-    m_goBack->setEnabled(false);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_goBack);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_list);
-    layout->addLayout(buttons);
+    m_list = addList(m_table, QStringLiteral("historyList"), m_goBack);
+    m_list->setIconSize({32, 14});
+    m_list->header()->setSectionResizeMode(HistoryTable::Change, QHeaderView::Stretch);
     resize(560, 360);
-
-    setButton(m_goBack);
     restorePlace();
 
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &HistoryWindow::showGoBackState);

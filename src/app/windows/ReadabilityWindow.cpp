@@ -7,13 +7,12 @@
 #include "SchemeModel.h"
 #include "Texts.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScreen>
 #include <QTreeView>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -24,30 +23,11 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     , m_table(new ReadabilityTable(readability, this))
 {
     setObjectName(QStringLiteral("readabilityWindow"));
-    m_list = new QTreeView(this);
-    m_list->setObjectName(QStringLiteral("readabilityList"));
-    m_list->setModel(m_table);
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setAllColumnsShowFocus(true);
-    m_list->setIconSize({32, 16});
-    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_list->header()->setStretchLastSection(false); // the columns' width is what the list needs
     m_fix = new QPushButton(this);
     m_fix->setObjectName(QStringLiteral("readabilityFix"));
-    m_fix->setEnabled(false);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_fix);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_list);
-    layout->addLayout(buttons);
+    m_list = addList(m_table, QStringLiteral("readabilityList"), m_fix);
+    m_list->setIconSize({32, 16});
     resize(820, 360);
-
-    setButton(m_fix);
     restorePlace();
 
     // The rows move with their pairs after a change, the current one too; its

@@ -5,8 +5,12 @@
 #include <QAbstractButton>
 #include <QDataStream>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTreeView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <optional>
@@ -66,6 +70,30 @@ ToolWindow::ToolWindow(const QString &placeKey, QWidget *parent)
     : QWidget(parent, Qt::Tool)
     , m_placeKey(placeKey)
 {
+}
+
+QTreeView *ToolWindow::addList(QAbstractItemModel *model, const QString &name, QAbstractButton *button)
+{
+    auto *list = new QTreeView(this);
+    list->setObjectName(name);
+    list->setModel(model);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setAllColumnsShowFocus(true);
+    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setStretchLastSection(false); // the columns' width is what the list needs
+    button->setEnabled(false);
+    m_button = button;
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(button);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(list);
+    layout->addLayout(buttons);
+    return list;
 }
 
 // A place the window cannot use (not one saveGeometry() wrote, smaller than the

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QAbstractItemModel;
+class QTreeView;
 
 // A window of its own beside the editor, not modal: it remembers its place in
 // the settings under a key of its own (a place it cannot use counts as none),
@@ -20,8 +22,10 @@ protected:
     // Called once the window's content is made: the remembered place is taken
     // where it can be used.
     void restorePlace();
-    // The button whose access key the window answers.
-    void setButton(QAbstractButton *button) { m_button = button; }
+    // The content every such window has: a list of rows over the model, each
+    // column as wide as it needs, and under it on the right the window's button,
+    // grey until a row is current, whose access key the window answers.
+    QTreeView *addList(QAbstractItemModel *model, const QString &name, QAbstractButton *button);
     // Grown for another language, the window stays on its screen.
     void keepOnScreen();
 
