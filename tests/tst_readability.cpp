@@ -3,11 +3,15 @@
 // give on whole schemes.
 
 #include "ColourScheme.h"
+#include "ColourScience.h"
 #include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "PreviewPanes.h"
 #include "Readability.h"
+#include "ReadableFix.h"
+#include "StandardSchemes.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -129,6 +133,7 @@ Rgb grey(int level)
 using Colours = QList<QPair<int, Rgb>>;
 Q_DECLARE_METATYPE(Rgb)
 Q_DECLARE_METATYPE(Colours)
+Q_DECLARE_METATYPE(ColourScheme)
 
 class TestReadability : public QObject
 {
@@ -139,6 +144,10 @@ private slots:
     void pairsAgreeWithThePictures();
     void evaluate_data();
     void evaluate();
+    void exactFixMeetsEveryPairOfItsElement_data();
+    void exactFixMeetsEveryPairOfItsElement();
+    void fixAllBringsEveryPairToItsLevel_data();
+    void fixAllBringsEveryPairToItsLevel();
 };
 
 void TestReadability::everyTextHasItsPairs()
@@ -287,6 +296,147 @@ void TestReadability::evaluate()
         for (const Readability::Verdict &verdict : verdicts)
             QCOMPARE(verdict.ratio, 21.0);
     }
+}
+
+namespace {
+
+// A scheme of random colours, the same for the same seed.
+ColourScheme randomScheme(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    ColourScheme scheme;
+    for (int element = 1; element <= kElementCount; ++element)
+        scheme.setColour(element, {quint8(random.bounded(256)), quint8(random.bounded(256)),
+                                   quint8(random.bounded(256))});
+    return scheme;
+}
+
+double levelOf(const Readability::Pair &pair)
+{
+    return pair.kind == Kind::Text ? Readability::kTextLevel : Readability::kMarkerLevel;
+}
+
+// Whether the element, given the colour, meets every checked pair it is part of.
+bool meetsEveryPair(ColourScheme scheme, int element, const Rgb &colour)
+{
+    scheme.setColour(element, colour);
+    for (const Readability::Verdict &verdict : Readability::evaluate(scheme)) {
+        if ((verdict.pair.text == element || verdict.pair.background == element) && verdict.isBelowLevel())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void TestReadability::exactFixMeetsEveryPairOfItsElement_data()
+{
+    QTest::addColumn<ColourScheme>("scheme");
+    QTest::addColumn<int>("pair");  // its place in pairs()
+    QTest::addColumn<bool>("text"); // the pair's text is fixed, else its background
+
+    // A yellow scroll mark on mauve, its bar and the menu beside it: the
+    // lighter side, a step away, is nearest, though black or white on mauve
+    // would point to the darker one.
+    ColourScheme yellow = blackOnWhite();
+    yellow.setColour(28, {248, 234, 2});
+    yellow.setColour(29, {164, 122, 139});
+    yellow.setColour(21, {164, 122, 139});
+    QTest::newRow("yellow on mauve") << yellow << 10 << true;
+    for (quint32 seed = 1; seed <= 12; ++seed) {
+        const ColourScheme scheme = randomScheme(seed);
+        const auto verdicts = Readability::evaluate(scheme);
+        const auto failing = std::find_if(verdicts.begin(), verdicts.end(),
+                                          [](const Readability::Verdict &v) { return v.isBelowLevel(); });
+        if (failing == verdicts.end())
+            continue;
+        const auto &pairs = Readability::pairs();
+        const int place = int(std::find_if(pairs.begin(), pairs.end(), [&](const Readability::Pair &p) {
+                                  return p.text == failing->pair.text && p.background == failing->pair.background;
+                              }) - pairs.begin());
+        QTest::addRow("random %u, text", seed) << scheme << place << true;
+        QTest::addRow("random %u, background", seed) << scheme << place << false;
+    }
+}
+
+// The colour Fix proposes brings every pair of the element to its level on the
+// phone, and no phone colour that does so lies nearer on its side: a search of
+// all 65,536 phone colours finds the same distances. Where no colour meets every
+// pair, the proposal says so and meets the chosen pair alone.
+void TestReadability::exactFixMeetsEveryPairOfItsElement()
+{
+    QFETCH(ColourScheme, scheme);
+    QFETCH(int, pair);
+    QFETCH(bool, text);
+    const Readability::Pair chosen = Readability::pairs()[std::size_t(pair)];
+    const int element = text ? chosen.text : chosen.background;
+    const ReadableFix::Proposal proposal = ReadableFix::propose(scheme, element, chosen);
+
+    const ColourScience::Oklab here = ColourScience::toOklab(scheme.colour(element));
+    const Rgb other = scheme.colour(text ? chosen.background : chosen.text);
+    std::optional<double> nearest[2]; // darker, lighter
+    std::optional<double> nearestForTheChosen[2];
+    for (int code = 0; code < 1 << 16; ++code) {
+        const Rgb colour = ColourScience::phoneColour(
+            {quint8((code >> 11) << 3), quint8(((code >> 5) & 0x3f) << 2), quint8((code & 0x1f) << 3)});
+        const ColourScience::Oklab there = ColourScience::toOklab(colour);
+        const int side = there.L > here.L ? 1 : 0;
+        const double distance = ColourScience::distance(here, there);
+        if (ColourScience::phoneContrast(colour, other) >= levelOf(chosen)
+            && (!nearestForTheChosen[side] || distance < *nearestForTheChosen[side]))
+            nearestForTheChosen[side] = distance;
+        if ((!nearest[side] || distance < *nearest[side]) && meetsEveryPair(scheme, element, colour))
+            nearest[side] = distance;
+    }
+    const bool every = nearest[0] || nearest[1];
+    QCOMPARE(proposal.unmet.has_value(), !every);
+    const std::optional<double> *expected = every ? nearest : nearestForTheChosen;
+    const std::optional<ReadableFix::Candidate> found[2] = {proposal.darker, proposal.lighter};
+    for (int side = 0; side < 2; ++side) {
+        QCOMPARE(found[side].has_value(), expected[side].has_value());
+        if (!found[side])
+            continue;
+        QVERIFY(qFuzzyCompare(found[side]->distance, *expected[side]));
+        QVERIFY(ColourScience::isPhoneColour(found[side]->colour));
+        if (every)
+            QVERIFY(meetsEveryPair(scheme, element, found[side]->colour));
+    }
+    if (QByteArray(QTest::currentDataTag()) == "yellow on mauve") {
+        QVERIFY(proposal.lighter && proposal.lighter->distance < 0.02);
+        QCOMPARE(proposal.nearest()->colour, proposal.lighter->colour);
+    }
+}
+
+void TestReadability::fixAllBringsEveryPairToItsLevel_data()
+{
+    QTest::addColumn<ColourScheme>("scheme");
+    for (const StandardScheme standard : {StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red}) {
+        ColourScheme scheme;
+        scheme.loadStandard(standard);
+        QTest::newRow(qPrintable(StandardSchemes::name(standard))) << scheme;
+    }
+    for (quint32 seed = 100; seed < 120; ++seed)
+        QTest::addRow("random %u", seed) << randomScheme(seed);
+}
+
+// Every pair ends at its level, only colours change (to phone colours), and
+// the same scheme gives the same result.
+void TestReadability::fixAllBringsEveryPairToItsLevel()
+{
+    QFETCH(ColourScheme, scheme);
+    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme);
+    QVERIFY(fixed.unmet.empty());
+    for (const Readability::Verdict &verdict : Readability::evaluate(fixed.scheme))
+        QVERIFY2(!verdict.isBelowLevel(),
+                 qPrintable(QStringLiteral("%1 on %2").arg(verdict.pair.text).arg(verdict.pair.background)));
+    QCOMPARE(fixed.scheme.name(), scheme.name());
+    QCOMPARE(fixed.scheme.visibleBits(), scheme.visibleBits());
+    for (int element = 1; element <= kElementCount; ++element) {
+        QCOMPARE(fixed.scheme.entry(element).brightness, scheme.entry(element).brightness);
+        if (fixed.scheme.colour(element) != scheme.colour(element))
+            QVERIFY(ColourScience::isPhoneColour(fixed.scheme.colour(element)));
+    }
+    QVERIFY(ReadableFix::fixAll(scheme).scheme.table() == fixed.scheme.table());
 }
 
 QTEST_APPLESS_MAIN(TestReadability)
