@@ -1,5 +1,6 @@
 #include "support/WindowTest.h"
 
+#include "Readability.h"
 #include "ReadabilityWindow.h"
 #include "SchemeFile.h"
 #include "SchemeHistory.h"
@@ -42,9 +43,9 @@ private slots:
     void typingIsOneEntryAndTheOldestGo();
 };
 
-// Typed colours, a paste, a Fix, a cleared mark, a name, New and Open; going
-// back to each entry makes the scheme what it was right after it, and going
-// back to the entry before that going back takes it back.
+// Typed colours, a paste, a Fix, a cleared mark, a name, New, Open and Fix
+// all; going back to each entry makes the scheme what it was right after it,
+// and going back to the entry before that going back takes it back.
 void TestHistory::goingBackRestoresEveryEarlierState()
 {
     QTemporaryDir dir;
@@ -111,6 +112,13 @@ void TestHistory::goingBackRestoresEveryEarlierState()
     f.window.dispatch(u"keyOpen"_s);
     step(u"file"_s);
     QCOMPARE(text(0, 1), u"Opened night.col"_s);
+    // Fix all from the context menus: one change, after which every pair reads.
+    QVERIFY(Readability::evaluate(f.scheme()).front().isBelowLevel());
+    f.window.findChild<QAction *>(u"actFixAll"_s)->trigger();
+    step(u"fix"_s);
+    QCOMPARE(text(0, 1), u"Fix all"_s);
+    QVERIFY(!Readability::evaluate(f.scheme()).front().isBelowLevel());
+    QVERIFY(f.control<QLabel>(u"StatusBar1Panel1"_s)->text().startsWith(u"Fixed all: "_s));
 
     for (int entry = after.size() - 2; entry >= 0; --entry) {
         // Going back to the entry, the newest row `newest - entry` down.

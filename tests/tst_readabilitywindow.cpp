@@ -4,6 +4,7 @@
 #include "Readability.h"
 #include "ReadabilityModel.h"
 #include "ReadabilityWindow.h"
+#include "ReadableFix.h"
 #include "SchemeModel.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
@@ -31,8 +32,8 @@ class TestReadabilityWindow : public QObject
     Q_OBJECT
 private slots:
     void fixMakesTheWorstTextReadableAndUndoTakesItBack();
-    void fixGoesTheWayTheBackgroundAsks_data();
-    void fixGoesTheWayTheBackgroundAsks();
+    void fixGivesTheNearestReadableColour_data();
+    void fixGivesTheNearestReadableColour();
     void keysPressedInTheWindowActInIt_data();
     void keysPressedInTheWindowActInIt();
     void aPlaceTheWindowCannotUseIsTreatedAsAbsent_data();
@@ -156,21 +157,22 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     QCOMPARE(rows->header()->length(), english);
 }
 
-enum class Way { Lighter, Darker, BlackOrWhite };
+enum class Way { Lighter, Darker };
 
-void TestReadabilityWindow::fixGoesTheWayTheBackgroundAsks_data()
+void TestReadabilityWindow::fixGivesTheNearestReadableColour_data()
 {
     QTest::addColumn<Rgb>("text");
     QTest::addColumn<Rgb>("background");
     QTest::addColumn<Way>("way");
     QTest::newRow("dark blue on black") << Rgb{0, 0, 128} << Rgb{0, 0, 0} << Way::Lighter;
     QTest::newRow("light grey on white") << Rgb{192, 192, 192} << Rgb{255, 255, 255} << Way::Darker;
-    QTest::newRow("red on mid grey: no red reaches it") << Rgb{255, 0, 0} << Rgb{118, 118, 118} << Way::BlackOrWhite;
+    // No red reaches it: a light yellow lies nearer than black or white.
+    QTest::newRow("red on mid grey") << Rgb{255, 0, 0} << Rgb{118, 118, 118} << Way::Lighter;
 }
 
-// The softkeys font on its background: Fix gives the font the colour the
-// background asks for, and one Undo takes it back.
-void TestReadabilityWindow::fixGoesTheWayTheBackgroundAsks()
+// The softkeys font on its background: Fix gives the font the nearest colour
+// that is readable on it, lighter or darker, and one Undo takes it back.
+void TestReadabilityWindow::fixGivesTheNearestReadableColour()
 {
     QFETCH(Rgb, text);
     QFETCH(Rgb, background);
@@ -192,6 +194,12 @@ void TestReadabilityWindow::fixGoesTheWayTheBackgroundAsks()
     rows->scrollTo(row);
     QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualRect(row).center());
     QCOMPARE(f.list()->currentRow(), 5);
+    // The colours proposed, the nearer first, with their distances.
+    const ReadableFix::Proposal proposed = ReadableFix::propose(f.scheme(), 6, pair->pair);
+    auto *nearer = window->findChild<QPushButton *>(u"readabilityCandidate0"_s);
+    QVERIFY(nearer->isVisible() && nearer->isEnabled());
+    QVERIFY(nearer->text().contains(QString::number(proposed.nearest()->distance, 'f', 3)));
+    QCOMPARE(nearer->text().startsWith(u"Heller"_s), way == Way::Lighter);
     f.clickElement(1); // the fix belongs to the row, not to the element current now
     QTest::mouseClick(window->findChild<QPushButton *>(u"readabilityFix"_s), Qt::LeftButton);
 
@@ -200,14 +208,8 @@ void TestReadabilityWindow::fixGoesTheWayTheBackgroundAsks()
     QVERIFY(ColourScience::phoneContrast(fixed, background) >= 4.5);
     const double from = ColourScience::toOklab(text).L;
     const double to = ColourScience::toOklab(fixed).L;
-    switch (way) {
-    case Way::Lighter: QVERIFY(to > from); break;
-    case Way::Darker: QVERIFY(to < from); break;
-    case Way::BlackOrWhite:
-        QVERIFY(!ColourScience::readableColour(text, background, 4.5));
-        QCOMPARE(fixed, ColourScience::blackOrWhite(background));
-        break;
-    }
+    QCOMPARE(to > from, way == Way::Lighter);
+    QCOMPARE(fixed, proposed.nearest()->colour);
     QVERIFY(f.showsEverywhere(6, fixed));
     QCOMPARE(f.colour(7), background);
 

@@ -21,6 +21,7 @@ enum class ChangeCause : quint8 {
     New,       // a built-in scheme, or the start
     Opened,    // a scheme file
     WentBack,  // the history's "go back"
+    FixAll,    // every pair brought to its level at once
 };
 
 // One change of the scheme, with what was there before, so that the history can

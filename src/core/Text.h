@@ -134,5 +134,14 @@ enum class Text {
     HowNew,
     HowOpened,
     HowWentBack,
+    // The exact Fix and Fix all.
+    FixAllCommand,     // Fix all, in the readability window and the context menus
+    FixLighter,        // a colour Fix proposes: %1 its distance
+    FixDarker,
+    FixUnmet,          // %1 the pair no colour meets together with the chosen one
+    PairOn,            // a pair: %1 the text, %2 its background
+    FixAllDone,        // %1 how many colours Fix all changed
+    FixAllUnmet,       // %1 the pairs Fix all could not bring to their level
+    HistoryFixAll,     // the history's entry of Fix all
     Count
 };

@@ -1,18 +1,25 @@
 #include "SchemeCommands.h"
 
+#include "ElementCatalogue.h"
 #include "Languages.h"
+#include "ReadableFix.h"
+#include "SchemeModel.h"
 #include "Texts.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QWidget>
 
-SchemeCommands::SchemeCommands(QObject *parent)
+SchemeCommands::SchemeCommands(SchemeModel &scheme, QObject *parent)
     : QObject(parent)
+    , m_scheme(scheme)
     , m_separator(new QAction(this))
+    , m_fixAll(new QAction(this))
     , m_history(new QAction(this))
 {
     m_separator->setSeparator(true);
+    m_fixAll->setObjectName(QStringLiteral("actFixAll"));
+    connect(m_fixAll, &QAction::triggered, this, &SchemeCommands::fixAll);
     m_history->setObjectName(QStringLiteral("actHistory"));
     m_history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_history, &QAction::triggered, this, &SchemeCommands::historyRequested);
@@ -21,7 +28,7 @@ SchemeCommands::SchemeCommands(QObject *parent)
 
 QList<QAction *> SchemeCommands::actions() const
 {
-    return {m_separator, m_history};
+    return {m_separator, m_fixAll, m_history};
 }
 
 void SchemeCommands::addShortcutsTo(QWidget *window)
@@ -38,5 +45,28 @@ bool SchemeCommands::event(QEvent *event)
 
 void SchemeCommands::retranslate()
 {
+    m_fixAll->setText(Texts::get(Text::FixAllCommand, Languages::current()));
     m_history->setText(Texts::get(Text::HistoryCommand, Languages::current()));
+}
+
+void SchemeCommands::fixAll()
+{
+    const ColourScheme &scheme = m_scheme.scheme();
+    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme);
+    int changed = 0;
+    for (int element = 1; element <= kElementCount; ++element)
+        changed += fixed.scheme.colour(element) != scheme.colour(element);
+    const Language language = Languages::current();
+    QStringList unmet;
+    for (const Readability::Pair &pair : fixed.unmet) {
+        unmet << Texts::get(Text::PairOn, language)
+                     .arg(ElementCatalogue::numberedName(language, pair.text),
+                          ElementCatalogue::numberedName(language, pair.background));
+    }
+    if (changed > 0)
+        m_scheme.replace(fixed.scheme, ChangeCause::FixAll, {});
+    QString told = Texts::get(Text::FixAllDone, language).arg(changed);
+    if (!unmet.isEmpty())
+        told += QStringLiteral("  ") + Texts::get(Text::FixAllUnmet, language).arg(unmet.join(QStringLiteral(", ")));
+    emit message(told);
 }

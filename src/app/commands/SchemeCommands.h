@@ -5,15 +5,20 @@
 
 class QAction;
 class QWidget;
+class SchemeModel;
 
 // The commands on the whole scheme, offered in the element list's and the
-// preview's context menus and by their keys anywhere in the window: the
-// history of every change (Ctrl+H).
+// preview's context menus and by their keys anywhere in the window: Fix all,
+// and the history of every change (Ctrl+H).
 class SchemeCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit SchemeCommands(QObject *parent);
+    SchemeCommands(SchemeModel &scheme, QObject *parent);
+
+    // Every pair brought to its level in one change; the status bar says how
+    // many colours changed, and which pairs could not be met.
+    void fixAll();
 
     // The context menus' items, a separator first.
     QList<QAction *> actions() const;
@@ -22,6 +27,7 @@ public:
 
 signals:
     void historyRequested();
+    void message(const QString &text);
 
 protected:
     bool event(QEvent *event) override;
@@ -29,6 +35,8 @@ protected:
 private:
     void retranslate();
 
+    SchemeModel &m_scheme;
     QAction *m_separator;
+    QAction *m_fixAll;
     QAction *m_history;
 };

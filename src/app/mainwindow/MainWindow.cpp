@@ -13,6 +13,7 @@
 #include "QtUserDialogs.h"
 #include "ReadabilityWindow.h"
 #include "RecentFilesMenu.h"
+#include "SchemeCommands.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
 #include "StatusBar.h"
@@ -149,6 +150,7 @@ void MainWindow::showReadability()
         connect(m_readability, &ReadabilityWindow::fixRequested, &m_session, [this](int element, const Rgb &colour) {
             m_session.giveColourTo(element, colour, EditSession::Change::Fix);
         });
+        connect(m_readability, &ReadabilityWindow::fixAllRequested, m_schemeCommands, &SchemeCommands::fixAll);
         m_readability->setFixAllowed(isEditorShown());
     }
     m_readability->show();

@@ -124,9 +124,10 @@ void MainWindow::connectColourCommands()
     cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cmbElement, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { m_colourCommands->menu()->popup(cmbElement->viewport()->mapToGlobal(at)); });
-    m_schemeCommands = new SchemeCommands(this);
+    m_schemeCommands = new SchemeCommands(m_scheme, this);
     m_schemeCommands->addShortcutsTo(this);
     connect(m_schemeCommands, &SchemeCommands::historyRequested, this, &MainWindow::showHistory);
+    connect(m_schemeCommands, &SchemeCommands::message, StatusBar1, &StatusBar::showMessage);
     m_colourCommands->menu()->addActions(m_schemeCommands->actions());
     m_colourCommands->watch(
         FramePreview->addContextActions(m_colourCommands->actions() + m_schemeCommands->actions()));

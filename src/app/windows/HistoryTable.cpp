@@ -23,6 +23,7 @@ Text howOf(ChangeCause cause)
     case ChangeCause::Reset:
         return Text::HowReset;
     case ChangeCause::Fix:
+    case ChangeCause::FixAll:
         return Text::HowFix;
     case ChangeCause::Pick:
         return Text::HowPick;
@@ -124,6 +125,8 @@ QString HistoryTable::description(int entry) const
         return Texts::get(Text::HistoryOpened, language).arg(detail);
     case ChangeCause::WentBack:
         return Texts::get(Text::HistoryWentBack, language).arg(detail);
+    case ChangeCause::FixAll:
+        return Texts::get(Text::HistoryFixAll, language);
     default:
         return Texts::get(Text::HistoryNew, language).arg(builtInName(detail, language));
     }

@@ -15,7 +15,7 @@ HistoryWindow::HistoryWindow(const SchemeHistory &history, QWidget *parent)
     setObjectName(QStringLiteral("historyWindow"));
     m_goBack = new QPushButton(this);
     m_goBack->setObjectName(QStringLiteral("historyGoBack"));
-    m_list = addList(m_table, QStringLiteral("historyList"), m_goBack);
+    m_list = addList(m_table, QStringLiteral("historyList"), {m_goBack});
     m_list->setIconSize({32, 14});
     m_list->header()->setSectionResizeMode(HistoryTable::Change, QHeaderView::Stretch);
     resize(560, 360);
@@ -23,6 +23,7 @@ HistoryWindow::HistoryWindow(const SchemeHistory &history, QWidget *parent)
 
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &HistoryWindow::showGoBackState);
     connect(m_goBack, &QPushButton::clicked, this, &HistoryWindow::goBack);
+    showGoBackState();
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
 }

@@ -1,6 +1,9 @@
 #include "ReadabilityWindow.h"
 
+#include "ColourIcons.h"
 #include "ColourScience.h"
+#include "ColourText.h"
+#include "ElementCatalogue.h"
 #include "LanguageFollower.h"
 #include "ReadabilityModel.h"
 #include "ReadabilityTable.h"
@@ -8,6 +11,7 @@
 #include "Texts.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScrollBar>
@@ -25,7 +29,20 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     setObjectName(QStringLiteral("readabilityWindow"));
     m_fix = new QPushButton(this);
     m_fix->setObjectName(QStringLiteral("readabilityFix"));
-    m_list = addList(m_table, QStringLiteral("readabilityList"), m_fix);
+    m_fixAll = new QPushButton(this);
+    m_fixAll->setObjectName(QStringLiteral("readabilityFixAll"));
+    for (std::size_t i = 0; i < m_candidates.size(); ++i) {
+        m_candidates[i] = new QPushButton(this);
+        m_candidates[i]->setObjectName(QStringLiteral("readabilityCandidate%1").arg(i));
+        m_candidates[i]->setIconSize({32, 16});
+        connect(m_candidates[i], &QPushButton::clicked, this, [this, i] { fix(int(i)); });
+    }
+    m_unmet = new QLabel(this);
+    m_unmet->setObjectName(QStringLiteral("readabilityUnmet"));
+    m_unmet->setWordWrap(true);
+    m_unmet->hide();
+    m_list = addList(m_table, QStringLiteral("readabilityList"),
+                     {m_candidates[0], m_candidates[1], m_fixAll, m_fix}, m_unmet);
     m_list->setIconSize({32, 16});
     resize(820, 360);
     restorePlace();
@@ -33,12 +50,14 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     // The rows move with their pairs after a change, the current one too; its
     // move is no choice of the user's and chooses nothing.
     connect(m_table, &QAbstractItemModel::layoutChanged, this, [this] {
-        showFixState();
+        showProposal();
         fitColumns();
     });
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReadabilityWindow::chooseRow);
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ReadabilityWindow::showFixState);
-    connect(m_fix, &QPushButton::clicked, this, &ReadabilityWindow::fix);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, &ReadabilityWindow::showProposal);
+    connect(m_fix, &QPushButton::clicked, this, [this] { fix(0); });
+    connect(m_fixAll, &QPushButton::clicked, this, &ReadabilityWindow::fixAllRequested);
+    showProposal();
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
 }
@@ -54,7 +73,9 @@ void ReadabilityWindow::retranslate()
     m_fitWidth = true;
     setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
+    m_fixAll->setText(Texts::get(Text::FixAllCommand, language));
     m_table->retranslate();
+    showProposal();
     fitColumns();
 }
 
@@ -92,7 +113,6 @@ void ReadabilityWindow::fitColumns()
 
 void ReadabilityWindow::chooseRow()
 {
-    showFixState();
     if (const Readability::Verdict *pair = currentPair())
         emit elementChosen(pair->pair.text);
 }
@@ -103,24 +123,66 @@ void ReadabilityWindow::setFixAllowed(bool allowed)
     showFixState();
 }
 
-// A row can be current without being chosen (the list just took the focus):
-// Fix works on it all the same.
-void ReadabilityWindow::showFixState()
+// For the chosen pair's text: the nearest colours, lighter and darker, that
+// bring every pair of the text to its level, the nearer first, each with a
+// sample on the pair's background and its distance; where no colour meets them
+// all, which pair stands in the way (the colours then meet the chosen pair).
+// A closed window proposes nothing: it proposes afresh when opened.
+void ReadabilityWindow::showProposal()
 {
-    m_fix->setEnabled(m_fixAllowed && currentPair() != nullptr);
+    m_proposed.clear();
+    const Readability::Verdict *chosen = isVisible() ? currentPair() : nullptr;
+    ReadableFix::Proposal proposal;
+    if (chosen)
+        proposal = ReadableFix::propose(m_readability.scheme().scheme(), chosen->pair.text, chosen->pair);
+    std::vector<std::pair<Text, ReadableFix::Candidate>> shown;
+    if (proposal.lighter)
+        shown.emplace_back(Text::FixLighter, *proposal.lighter);
+    if (proposal.darker)
+        shown.emplace_back(Text::FixDarker, *proposal.darker);
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const auto &a, const auto &b) { return a.second.distance < b.second.distance; });
+    const Language language = Languages::current();
+    for (std::size_t i = 0; i < m_candidates.size(); ++i) {
+        QPushButton *button = m_candidates[i];
+        button->setVisible(i < shown.size());
+        if (i >= shown.size())
+            continue;
+        const auto &[word, candidate] = shown[i];
+        m_proposed.push_back(candidate);
+        button->setText(Texts::get(word, language).arg(QString::number(candidate.distance, 'f', 3)));
+        const Rgb background = m_readability.scheme().colour(chosen->pair.background);
+        button->setIcon(ColourIcons::textSample(toQColor(candidate.colour),
+                                                toQColor(ColourScience::phoneColour(background))));
+        button->setToolTip(ColourText::hex(candidate.colour));
+    }
+    m_unmet->setVisible(proposal.unmet.has_value());
+    if (proposal.unmet) {
+        m_unmet->setText(Texts::get(Text::FixUnmet, language)
+                             .arg(Texts::get(Text::PairOn, language)
+                                      .arg(ElementCatalogue::numberedName(language, proposal.unmet->text),
+                                           ElementCatalogue::numberedName(language, proposal.unmet->background))));
+    }
+    showFixState();
 }
 
-void ReadabilityWindow::fix()
+// A row can be current without being chosen (the list just took the focus):
+// Fix works on it all the same. Fix all waits for a pair below its level.
+void ReadabilityWindow::showFixState()
+{
+    const bool chosen = m_fixAllowed && currentPair() != nullptr;
+    m_fix->setEnabled(chosen && !m_proposed.empty());
+    for (QPushButton *button : m_candidates)
+        button->setEnabled(chosen);
+    m_fixAll->setEnabled(m_fixAllowed && m_readability.belowLevel() > 0);
+}
+
+// The chosen pair's text takes a proposed colour: Fix takes the nearer.
+void ReadabilityWindow::fix(int candidate)
 {
     const Readability::Verdict *chosen = currentPair();
-    if (!chosen)
-        return;
-    const Readability::Verdict verdict = *chosen;
-    const Rgb text = m_readability.scheme().colour(verdict.pair.text);
-    const Rgb background = m_readability.scheme().colour(verdict.pair.background);
-    const Rgb colour = ColourScience::readableColour(text, background, verdict.level)
-                           .value_or(ColourScience::blackOrWhite(background));
-    emit fixRequested(verdict.pair.text, colour);
+    if (chosen && candidate < int(m_proposed.size()))
+        emit fixRequested(chosen->pair.text, m_proposed[std::size_t(candidate)].colour);
 }
 
 // It opens with the top of the list in view, where the worst pairs are.
@@ -130,4 +192,5 @@ void ReadabilityWindow::showEvent(QShowEvent *event)
     fitColumns();
     m_list->scrollToTop();
     ToolWindow::showEvent(event);
+    showProposal();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "Readability.h"
+#include "ReadableFix.h"
 #include "Rgb.h"
 #include "ToolWindow.h"
 
+#include <array>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QTreeView;
 class ReadabilityModel;
@@ -30,8 +33,10 @@ public:
 signals:
     // A row was chosen: its text element is to become the current one.
     void elementChosen(int element);
-    // Fix was pressed: the element is to take the colour, as a palette click gives it.
+    // Fix, or a colour it proposes, was pressed: the element is to take the colour.
     void fixRequested(int element, const Rgb &colour);
+    // Fix all was pressed.
+    void fixAllRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -41,13 +46,19 @@ private:
     void fitColumns();
     const Readability::Verdict *currentPair() const;
     void chooseRow();
+    void showProposal();
     void showFixState();
-    void fix();
+    void fix(int candidate);
 
     const ReadabilityModel &m_readability;
     ReadabilityTable *m_table;
     QTreeView *m_list = nullptr;
     QPushButton *m_fix = nullptr;
+    QPushButton *m_fixAll = nullptr;
+    // The colours proposed for the chosen pair's text, the nearer first.
+    std::array<QPushButton *, 2> m_candidates{};
+    std::vector<ReadableFix::Candidate> m_proposed;
+    QLabel *m_unmet = nullptr;
     bool m_fixAllowed = true;
     bool m_fitWidth = true; // the next fitting of the columns sets the window's width
 };

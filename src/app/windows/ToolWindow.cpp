@@ -72,7 +72,8 @@ ToolWindow::ToolWindow(const QString &placeKey, QWidget *parent)
 {
 }
 
-QTreeView *ToolWindow::addList(QAbstractItemModel *model, const QString &name, QAbstractButton *button)
+QTreeView *ToolWindow::addList(QAbstractItemModel *model, const QString &name, const QList<QWidget *> &row,
+                               QWidget *note)
 {
     auto *list = new QTreeView(this);
     list->setObjectName(name);
@@ -84,14 +85,15 @@ QTreeView *ToolWindow::addList(QAbstractItemModel *model, const QString &name, Q
     list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(false); // the columns' width is what the list needs
-    button->setEnabled(false);
-    m_button = button;
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(button);
+    for (QWidget *widget : row)
+        buttons->addWidget(widget);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(list);
+    if (note)
+        layout->addWidget(note);
     layout->addLayout(buttons);
     return list;
 }
@@ -146,13 +148,20 @@ bool ToolWindow::event(QEvent *event)
 }
 
 // The window's own keys, since no shortcut reaches it: Esc closes it, and the
-// access key of its button presses it (which does nothing while it is grey).
+// access key of a button presses it (which does nothing while it is grey).
 void ToolWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         close();
-    else if (m_button && QKeySequence(event->keyCombination()) == m_button->shortcut())
-        m_button->click();
+        return;
+    }
+    const QKeySequence pressed(event->keyCombination());
+    const QList<QAbstractButton *> buttons = findChildren<QAbstractButton *>();
+    const auto found = std::find_if(buttons.begin(), buttons.end(), [&](const QAbstractButton *button) {
+        return button->isVisible() && !button->shortcut().isEmpty() && button->shortcut() == pressed;
+    });
+    if (found != buttons.end())
+        (*found)->click();
     else
         QWidget::keyPressEvent(event);
 }

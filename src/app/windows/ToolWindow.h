@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class QAbstractButton;
 class QAbstractItemModel;
 class QTreeView;
 
@@ -10,7 +9,7 @@ class QTreeView;
 // the settings under a key of its own (a place it cannot use counts as none),
 // and without one it opens beside the editor. Keys pressed in it are its own:
 // the editor's menu bar and commands do not see them, Esc closes it, and the
-// access key of its button presses the button.
+// access key of a button presses the button.
 class ToolWindow : public QWidget
 {
     Q_OBJECT
@@ -23,9 +22,10 @@ protected:
     // where it can be used.
     void restorePlace();
     // The content every such window has: a list of rows over the model, each
-    // column as wide as it needs, and under it on the right the window's button,
-    // grey until a row is current, whose access key the window answers.
-    QTreeView *addList(QAbstractItemModel *model, const QString &name, QAbstractButton *button);
+    // column as wide as it needs, under it a note where there is one, and
+    // under that on the right the row of the window's buttons.
+    QTreeView *addList(QAbstractItemModel *model, const QString &name, const QList<QWidget *> &row,
+                       QWidget *note = nullptr);
     // Grown for another language, the window stays on its screen.
     void keepOnScreen();
 
@@ -36,6 +36,5 @@ protected:
 
 private:
     QString m_placeKey;
-    QAbstractButton *m_button = nullptr;
     bool m_placed = false; // a usable place was remembered, or the window was placed once
 };
