@@ -373,6 +373,7 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     // move chooses no element.
     QSignalSpy chosenElements(&window, &ReadabilityWindow::elementChosen);
     scheme.setColour(1, {1, 2, 3}, ChangeCause::Typed);
+    const Rgb unreadable = scheme.colour(chosen);
     scheme.setColour(chosen, ColourScience::blackOrWhite(scheme.colour(chosenPair.background)), ChangeCause::Typed);
     QVERIFY(rows->currentIndex().row() > 0);
     const Readability::Pair current = window.verdicts()[std::size_t(rows->currentIndex().row())].pair;
@@ -380,8 +381,11 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     QCOMPARE(current.background, chosenPair.background);
     QCOMPARE(chosenElements.count(), 0);
     checkFix(false, 0);
-
+    // Readable now, in a colour the phone shows as it is: nothing to fix.
     window.setFixAllowed(true);
+    checkFix(false, 0);
+
+    scheme.setColour(chosen, unreadable, ChangeCause::Typed);
     checkFix(true, 2); // the click and the access key
     QCOMPARE(fixes.at(0).at(0).toInt(), chosen);
     QCOMPARE(fixes.at(1).at(0).toInt(), chosen);

@@ -135,6 +135,10 @@ void ReadabilityWindow::showProposal()
     ReadableFix::Proposal proposal;
     if (chosen)
         proposal = ReadableFix::propose(m_readability.scheme().scheme(), chosen->pair.text, chosen->pair);
+    // A text that meets every pair already, in a colour the phone shows as it
+    // is, needs no other.
+    if (const auto nearest = proposal.nearest(); nearest && nearest->distance == 0)
+        proposal = {};
     std::vector<std::pair<Text, ReadableFix::Candidate>> shown;
     if (proposal.lighter)
         shown.emplace_back(Text::FixLighter, *proposal.lighter);
