@@ -410,25 +410,48 @@ void TestReadability::exactFixMeetsEveryPairOfItsElement()
 void TestReadability::fixAllBringsEveryPairToItsLevel_data()
 {
     QTest::addColumn<ColourScheme>("scheme");
-    for (const StandardScheme standard : {StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red}) {
-        ColourScheme scheme;
-        scheme.loadStandard(standard);
-        QTest::newRow(qPrintable(StandardSchemes::name(standard))) << scheme;
+    QTest::addColumn<bool>("colourBlind");
+    for (const bool colourBlind : {false, true}) {
+        const char *eyes = colourBlind ? ", colour-blind too" : "";
+        for (const StandardScheme standard : {StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red}) {
+            ColourScheme scheme;
+            scheme.loadStandard(standard);
+            QTest::addRow("%s%s", qPrintable(StandardSchemes::name(standard)), eyes) << scheme << colourBlind;
+        }
+        for (quint32 seed = 100; seed < (colourBlind ? 108 : 120); ++seed)
+            QTest::addRow("random %u%s", seed, eyes) << randomScheme(seed) << colourBlind;
     }
-    for (quint32 seed = 100; seed < 120; ++seed)
-        QTest::addRow("random %u", seed) << randomScheme(seed);
 }
 
-// Every pair ends at its level, only colours change (to phone colours), and
-// the same scheme gives the same result.
+// Every pair ends at its level (to colour-blind eyes too where they are asked
+// for), only colours change (to phone colours), and the same scheme gives the
+// same result.
 void TestReadability::fixAllBringsEveryPairToItsLevel()
 {
     QFETCH(ColourScheme, scheme);
-    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme);
-    QVERIFY(fixed.unmet.empty());
-    for (const Readability::Verdict &verdict : Readability::evaluate(fixed.scheme))
-        QVERIFY2(!verdict.isBelowLevel(),
+    QFETCH(bool, colourBlind);
+    if (QByteArray(QTest::currentDataTag()) == "red, colour-blind too") {
+        // The red scheme's softkeys: 4.78:1 to normal eyes, 3.92:1 to deuteranopes.
+        const auto verdicts = Readability::evaluate(scheme, Readability::kTextLevel, true);
+        const auto softkeys = std::find_if(verdicts.begin(), verdicts.end(), [](const Readability::Verdict &v) {
+            return v.pair.text == 6 && v.pair.background == 7;
+        });
+        QVERIFY(softkeys->ratio > 4.7 && softkeys->ratio < 4.8);
+        QVERIFY(*softkeys->colourBlindRatio > 3.9 && *softkeys->colourBlindRatio < 4.0);
+        QVERIFY(softkeys->isBelowLevel());
+    }
+    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme, Readability::kTextLevel, colourBlind);
+    // To four kinds of eyes at once a pair of random colours may be beyond
+    // repair; it is then named.
+    if (!colourBlind || !QByteArray(QTest::currentDataTag()).startsWith("random"))
+        QVERIFY(fixed.unmet.empty());
+    for (const Readability::Verdict &verdict : Readability::evaluate(fixed.scheme, Readability::kTextLevel, colourBlind)) {
+        const bool named = std::any_of(fixed.unmet.begin(), fixed.unmet.end(), [&](const Readability::Pair &p) {
+            return p.text == verdict.pair.text && p.background == verdict.pair.background;
+        });
+        QVERIFY2(!verdict.isBelowLevel() || named,
                  qPrintable(QStringLiteral("%1 on %2").arg(verdict.pair.text).arg(verdict.pair.background)));
+    }
     QCOMPARE(fixed.scheme.name(), scheme.name());
     QCOMPARE(fixed.scheme.visibleBits(), scheme.visibleBits());
     for (int element = 1; element <= kElementCount; ++element) {
@@ -436,7 +459,7 @@ void TestReadability::fixAllBringsEveryPairToItsLevel()
         if (fixed.scheme.colour(element) != scheme.colour(element))
             QVERIFY(ColourScience::isPhoneColour(fixed.scheme.colour(element)));
     }
-    QVERIFY(ReadableFix::fixAll(scheme).scheme.table() == fixed.scheme.table());
+    QVERIFY(ReadableFix::fixAll(scheme, Readability::kTextLevel, colourBlind).scheme.table() == fixed.scheme.table());
 }
 
 QTEST_APPLESS_MAIN(TestReadability)

@@ -54,7 +54,20 @@ const std::vector<Readability::Pair> &Readability::pairs()
     return kPairs;
 }
 
-std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &scheme, double textLevel)
+double Readability::colourBlindRatio(const Rgb &a, const Rgb &b)
+{
+    using ColourScience::Vision;
+    const Rgb shownA = ColourScience::phoneColour(a);
+    const Rgb shownB = ColourScience::phoneColour(b);
+    double lowest = kHighestLevel;
+    for (const Vision vision : {Vision::Protan, Vision::Deutan, Vision::Tritan})
+        lowest = std::min(lowest, ColourScience::contrastRatio(ColourScience::simulate(shownA, vision),
+                                                               ColourScience::simulate(shownB, vision)));
+    return lowest;
+}
+
+std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &scheme, double textLevel,
+                                                        bool colourBlind)
 {
     std::vector<Verdict> verdicts;
     verdicts.reserve(kPairs.size());
@@ -64,9 +77,11 @@ std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &sche
         verdict.ratio = ColourScience::phoneContrast(scheme.colour(pair.text), scheme.colour(pair.background));
         verdict.level = pair.kind == Kind::Text ? textLevel : kMarkerLevel;
         verdict.checked = scheme.isVisible(pair.text);
+        if (colourBlind)
+            verdict.colourBlindRatio = colourBlindRatio(scheme.colour(pair.text), scheme.colour(pair.background));
         verdicts.push_back(verdict);
     }
-    const auto share = [](const Verdict &verdict) { return verdict.ratio / verdict.level; };
+    const auto share = [](const Verdict &verdict) { return verdict.worstRatio() / verdict.level; };
     std::stable_sort(verdicts.begin(), verdicts.end(), [&share](const Verdict &a, const Verdict &b) {
         if (a.checked != b.checked)
             return a.checked;

@@ -2,9 +2,12 @@
 
 #include <QString>
 
+#include <optional>
+
 #include <vector>
 
 class ColourScheme;
+struct Rgb;
 
 // Which colours of a scheme must stand apart for the phone's screens to be read:
 // every text with what it is drawn on, and the markers that show a choice with
@@ -41,18 +44,29 @@ public:
         double ratio = 1; // as the phone shows both colours
         double level = 0; // what the pair needs
         bool checked = true; // false while the phone hides the text element
+        // Where colour-blind eyes are asked for: the lowest ratio of the pair as
+        // protan, deutan and tritan eyes see the phone's colours.
+        std::optional<double> colourBlindRatio;
 
+        // The ratio the verdict goes by: the lowest of the eyes asked for.
+        double worstRatio() const { return colourBlindRatio ? std::min(ratio, *colourBlindRatio) : ratio; }
         // Unchecked pairs are never below their level.
-        bool isBelowLevel() const { return checked && ratio < level; }
+        bool isBelowLevel() const { return checked && worstRatio() < level; }
     };
 
     // A ratio as it is shown: to one decimal, rounded down, so that a ratio
     // shown is never the level it misses ("4.4" for 4.49).
     static QString ratioText(double ratio);
 
-    // Every pair of the scheme, worst first: checked pairs by their ratio as a
-    // share of their level (a text at 4 of 4.5 before a marker at 2.9 of 3), the
-    // unchecked ones last; pairs that fare alike keep the order of pairs().
-    // Text pairs need textLevel, markers kMarkerLevel.
-    static std::vector<Verdict> evaluate(const ColourScheme &scheme, double textLevel = kTextLevel);
+    // Every pair of the scheme, worst first: checked pairs by their worst ratio
+    // as a share of their level (a text at 4 of 4.5 before a marker at 2.9 of
+    // 3), the unchecked ones last; pairs that fare alike keep the order of
+    // pairs(). Text pairs need textLevel, markers kMarkerLevel. With
+    // `colourBlind`, each pair must also reach its level as protan, deutan and
+    // tritan eyes see it.
+    static std::vector<Verdict> evaluate(const ColourScheme &scheme, double textLevel = kTextLevel,
+                                         bool colourBlind = false);
+    // The lowest ratio of two colours as the phone shows them to protan,
+    // deutan and tritan eyes.
+    static double colourBlindRatio(const Rgb &a, const Rgb &b);
 };

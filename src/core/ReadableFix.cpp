@@ -15,13 +15,23 @@ namespace {
 constexpr int kPhoneColourCount = 1 << 16;
 
 // The phone's 65,536 colours (5 bits red, 6 green, 5 blue, widened as the
-// phone shows them) with their luminance and OKLab coordinates, made once.
+// phone shows them) with their luminance and OKLab coordinates, made once; and
+// their luminance to colour-blind eyes, made once when first asked for.
 struct PhoneColour
 {
     Rgb colour;
     double luminance;
     Oklab oklab;
 };
+
+// The eyes a colour is checked for: normal first, then as protan, deutan and
+// tritan eyes see it.
+constexpr std::array<Vision, 4> kEyes = {Vision::Normal, Vision::Protan, Vision::Deutan, Vision::Tritan};
+
+double luminanceFor(const Rgb &colour, Vision eyes)
+{
+    return relativeLuminance(eyes == Vision::Normal ? colour : simulate(colour, eyes));
+}
 
 const std::vector<PhoneColour> &phoneColours()
 {
@@ -38,43 +48,92 @@ const std::vector<PhoneColour> &phoneColours()
     return colours;
 }
 
+const std::vector<std::array<double, 3>> &colourBlindLuminances()
+{
+    static const std::vector<std::array<double, 3>> luminances = [] {
+        std::vector<std::array<double, 3>> made;
+        made.reserve(kPhoneColourCount);
+        for (const PhoneColour &colour : phoneColours())
+            made.push_back({luminanceFor(colour.colour, Vision::Protan), luminanceFor(colour.colour, Vision::Deutan),
+                            luminanceFor(colour.colour, Vision::Tritan)});
+        return made;
+    }();
+    return luminances;
+}
+
 double levelOf(const Readability::Pair &pair, double textLevel)
 {
     return pair.kind == Readability::Kind::Text ? textLevel : Readability::kMarkerLevel;
 }
 
-// A pair the element is part of: what the other side's luminance is on the
-// phone, and the ratio the pair needs.
+// The same sum as the contrast of two phone colours, so that a colour found
+// here passes the check exactly.
+bool reaches(double a, double b, double level)
+{
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= level;
+}
+
+// A pair the element is part of: the other side's luminance on the phone (to
+// normal eyes, then to colour-blind ones where they are asked for), and the
+// ratio the pair needs.
 struct Requirement
 {
     Readability::Pair pair;
-    double other;
+    std::array<double, 4> other;
+    int eyes; // 1: normal eyes; 4: colour-blind ones too
     double level;
 
-    // The same sum as the contrast of two phone colours, so that a colour found
-    // here passes the check exactly.
-    bool isMetBy(double luminance) const
+    // A colour of the luminance given, and (where colour-blind eyes are asked
+    // for) of those luminances to them.
+    bool isMetBy(double luminance, const std::array<double, 3> *colourBlind) const
     {
-        return (std::max(luminance, other) + 0.05) / (std::min(luminance, other) + 0.05) >= level;
+        if (!reaches(luminance, other[0], level))
+            return false;
+        for (int eye = 1; eye < eyes; ++eye) {
+            if (!reaches((*colourBlind)[std::size_t(eye - 1)], other[std::size_t(eye)], level))
+                return false;
+        }
+        return true;
+    }
+    bool isMetBy(int code) const
+    {
+        return isMetBy(phoneColours()[std::size_t(code)].luminance,
+                       eyes > 1 ? &colourBlindLuminances()[std::size_t(code)] : nullptr);
     }
 };
 
-Requirement requirement(const ColourScheme &scheme, int element, const Readability::Pair &pair, double textLevel)
+// What the element is checked against: its pairs' levels, and whose eyes.
+struct Check
 {
-    const int other = pair.text == element ? pair.background : pair.text;
-    return {pair, relativeLuminance(phoneColour(scheme.colour(other))), levelOf(pair, textLevel)};
+    double textLevel;
+    bool colourBlind;
+};
+
+Requirement requirement(const ColourScheme &scheme, int element, const Readability::Pair &pair, const Check &check)
+{
+    const Rgb other = phoneColour(scheme.colour(pair.text == element ? pair.background : pair.text));
+    Requirement made{pair, {}, check.colourBlind ? 4 : 1, levelOf(pair, check.textLevel)};
+    for (int eye = 0; eye < made.eyes; ++eye)
+        made.other[std::size_t(eye)] = luminanceFor(other, kEyes[std::size_t(eye)]);
+    return made;
 }
 
 // Every checked pair the element is part of; a pair whose text the phone
 // hides is not checked, and asks for nothing.
-std::vector<Requirement> requirementsOf(const ColourScheme &scheme, int element, double textLevel)
+std::vector<Requirement> requirementsOf(const ColourScheme &scheme, int element, const Check &check)
 {
     std::vector<Requirement> requirements;
     for (const Readability::Pair &pair : Readability::pairs()) {
         if ((pair.text == element || pair.background == element) && scheme.isVisible(pair.text))
-            requirements.push_back(requirement(scheme, element, pair, textLevel));
+            requirements.push_back(requirement(scheme, element, pair, check));
     }
     return requirements;
+}
+
+// The code of a phone colour.
+int codeOf(const Rgb &colour)
+{
+    return ((colour.red >> 3) << 11) | ((colour.green >> 2) << 5) | (colour.blue >> 3);
 }
 
 // The nearest phone colour to `from` that meets every requirement, lighter
@@ -86,16 +145,16 @@ ReadableFix::Proposal search(const Rgb &from, const std::vector<Requirement> &re
     double nearest[2] = {kNone, kNone}; // darker, lighter: squared distances
     int found[2] = {-1, -1};
     const std::vector<PhoneColour> &colours = phoneColours();
+    const bool colourBlind = std::any_of(requirements.begin(), requirements.end(),
+                                         [](const Requirement &requirement) { return requirement.eyes > 1; });
+    const std::array<double, 3> *blind = colourBlind ? colourBlindLuminances().data() : nullptr;
     for (int code = 0; code < kPhoneColourCount; ++code) {
         const PhoneColour &candidate = colours[std::size_t(code)];
-        bool meets = true;
-        for (const Requirement &requirement : requirements) {
-            if (!requirement.isMetBy(candidate.luminance)) {
-                meets = false;
-                break;
-            }
-        }
-        if (!meets)
+        const std::array<double, 3> *seen = blind ? blind + code : nullptr;
+        const auto unmet = [&](const Requirement &requirement) {
+            return !requirement.isMetBy(candidate.luminance, seen);
+        };
+        if (std::any_of(requirements.begin(), requirements.end(), unmet))
             continue;
         const double dL = candidate.oklab.L - here.L;
         const double da = candidate.oklab.a - here.a;
@@ -126,18 +185,20 @@ enum class Keep {
     Met,        // every pair it meets now
     MetAsText,  // every pair it meets now as the text or marker: where it is
                 // the background, the text on it can follow in a later round
+    Alone,      // the failing pair alone: the last resort
 };
 
 std::optional<Rgb> colourFor(const ColourScheme &scheme, int element, const Readability::Pair &failing,
-                             double textLevel, Keep keep)
+                             const Check &check, Keep keep)
 {
-    std::vector<Requirement> requirements = requirementsOf(scheme, element, textLevel);
+    std::vector<Requirement> requirements = requirementsOf(scheme, element, check);
     if (keep != Keep::Every) {
-        const double luminance = relativeLuminance(phoneColour(scheme.colour(element)));
+        const int now = codeOf(phoneColour(scheme.colour(element)));
         const auto dropped = [&](const Requirement &requirement) {
             if (samePair(requirement.pair, failing))
                 return false;
-            return !requirement.isMetBy(luminance) || (keep == Keep::MetAsText && requirement.pair.text != element);
+            return keep == Keep::Alone || !requirement.isMetBy(now)
+                   || (keep == Keep::MetAsText && requirement.pair.text != element);
         };
         requirements.erase(std::remove_if(requirements.begin(), requirements.end(), dropped), requirements.end());
     }
@@ -155,15 +216,16 @@ std::optional<ReadableFix::Candidate> ReadableFix::Proposal::nearest() const
 }
 
 ReadableFix::Proposal ReadableFix::propose(const ColourScheme &scheme, int element, const Readability::Pair &chosen,
-                                          double textLevel)
+                                          double textLevel, bool colourBlind)
 {
-    const std::vector<Requirement> all = requirementsOf(scheme, element, textLevel);
+    const Check check{textLevel, colourBlind};
+    const std::vector<Requirement> all = requirementsOf(scheme, element, check);
     Proposal proposal = search(scheme.colour(element), all);
     if (proposal.lighter || proposal.darker)
         return proposal;
     // Which pair stands in the way: the first that cannot be met together with
     // the chosen one, else the first that the ones before it leave no room for.
-    const Requirement first = requirement(scheme, element, chosen, textLevel);
+    const Requirement first = requirement(scheme, element, chosen, check);
     std::vector<Requirement> together{first};
     for (const Requirement &other : all) {
         if (samePair(other.pair, chosen))
@@ -187,8 +249,9 @@ ReadableFix::Proposal ReadableFix::propose(const ColourScheme &scheme, int eleme
     return alone;
 }
 
-ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textLevel)
+ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textLevel, bool colourBlind)
 {
+    const Check check{textLevel, colourBlind};
     FixAll result{scheme, {}};
     ColourScheme &fixed = result.scheme;
     // A fix meets the failing pair and leaves the pairs of the other elements
@@ -197,7 +260,7 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
     // own. The rounds are bounded all the same.
     const std::size_t rounds = 4 * Readability::pairs().size();
     for (std::size_t round = 0; round < rounds; ++round) {
-        const std::vector<Readability::Verdict> verdicts = Readability::evaluate(fixed, textLevel);
+        const std::vector<Readability::Verdict> verdicts = Readability::evaluate(fixed, textLevel, colourBlind);
         const auto failing = std::find_if(verdicts.begin(), verdicts.end(), [&](const Readability::Verdict &v) {
             return v.isBelowLevel() && std::none_of(result.unmet.begin(), result.unmet.end(),
                                                     [&](const Readability::Pair &p) { return samePair(p, v.pair); });
@@ -212,14 +275,35 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
         int element = 0;
         for (const int side : {pair.text, pair.background}) {
             for (const Keep keep : {Keep::Every, Keep::Met, Keep::MetAsText}) {
-                if (!colour && (colour = colourFor(fixed, side, pair, textLevel, keep)))
+                if (!colour && (colour = colourFor(fixed, side, pair, check, keep)))
                     element = side;
+            }
+        }
+        // The last resort: black or white for the text, and the nearest
+        // background on which it reaches the level; the pairs this breaks are
+        // met in later rounds.
+        if (!colour) {
+            for (const Rgb text : {Rgb{0, 0, 0}, Rgb{255, 255, 255}}) {
+                ColourScheme tried = fixed;
+                tried.setColour(pair.text, text);
+                const auto background = colourFor(tried, pair.background, pair, check, Keep::Alone);
+                if (background && !colour) {
+                    colour = background;
+                    element = pair.background;
+                    fixed.setColour(pair.text, text);
+                }
             }
         }
         if (colour)
             fixed.setColour(element, *colour);
         else
             result.unmet.push_back(pair);
+    }
+    // What the rounds left below its level is said too.
+    for (const Readability::Verdict &verdict : Readability::evaluate(fixed, textLevel, colourBlind)) {
+        const auto same = [&](const Readability::Pair &p) { return samePair(p, verdict.pair); };
+        if (verdict.isBelowLevel() && std::none_of(result.unmet.begin(), result.unmet.end(), same))
+            result.unmet.push_back(verdict.pair);
     }
     return result;
 }

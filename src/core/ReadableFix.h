@@ -34,9 +34,10 @@ struct Proposal
 };
 
 // `chosen` is a pair of the element (text or background); text pairs need
-// `textLevel`, markers Readability::kMarkerLevel.
+// `textLevel`, markers Readability::kMarkerLevel. With `colourBlind`, every
+// pair must reach its level to protan, deutan and tritan eyes too.
 Proposal propose(const ColourScheme &scheme, int element, const Readability::Pair &chosen,
-                 double textLevel = Readability::kTextLevel);
+                 double textLevel = Readability::kTextLevel, bool colourBlind = false);
 
 // Fix all: every checked pair brought to its level, changing as little as it
 // can. Pairs are taken worst first; a pair's text (or marker) is given the
@@ -47,6 +48,6 @@ struct FixAll
     ColourScheme scheme;                       // the scheme repaired
     std::vector<Readability::Pair> unmet;      // pairs no change could bring to their level
 };
-FixAll fixAll(const ColourScheme &scheme, double textLevel = Readability::kTextLevel);
+FixAll fixAll(const ColourScheme &scheme, double textLevel = Readability::kTextLevel, bool colourBlind = false);
 
 } // namespace ReadableFix
