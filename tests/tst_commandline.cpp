@@ -32,6 +32,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 struct Run
@@ -118,6 +120,8 @@ private slots:
     void checkOfOnlyGoodFilesSucceeds();
     void contrastReportsPairsBelowTheirLevel_data();
     void contrastReportsPairsBelowTheirLevel();
+    void fixWritesTheSchemeWithEveryPairAtItsLevel_data();
+    void fixWritesTheSchemeWithEveryPairAtItsLevel();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
     void usageErrors_data();
@@ -175,6 +179,72 @@ void TestCommandLine::initTestCase()
     write(QStringLiteral("faint.col"),
           blackOnWhiteFile({{6, "232 0 112 100"}, {28, "148 148 148 100"}, {20, "255 255 255 000"}}));
     write(QStringLiteral("%1 \x1b[31m.col"), blackOnWhiteFile({{3, "255 255 255 100"}}));
+    // A text that does not stand out, and fourth numbers other than the editor's.
+    write(QStringLiteral("dim.col"), blackOnWhiteFile({{6, "200 200 200 050"}, {20, "255 255 255 000"}}));
+}
+
+void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said"); // the report's last line, after the input's name
+    QTest::newRow("texts made readable") << QStringList{} << u"dim.col"_s << u"fixed.col"_s << 0
+                                         << u": 1 colour changed, written to fixed.col; every pair reaches its level"_s;
+    QTest::newRow("to every kind of eyes") << QStringList{u"--vision"_s, u"all"_s} << u"transferred.col"_s
+                                           << u"fixed.col"_s << 0 << QString();
+    QTest::newRow("at the strictest level for texts") << QStringList{u"--min-ratio"_s, u"7"_s} << u"dim.col"_s
+                                                      << u"fixed.col"_s << 0 << QString();
+    QTest::newRow("over itself") << QStringList{} << u"copy-of-dim.col"_s << u"copy-of-dim.col"_s << 0 << QString();
+    QTest::newRow("a file that does not read cleanly")
+        << QStringList{} << u"bad.col"_s << u"fixed.col"_s << 1
+        << u": line 10: \"300\" is not a colour value (0 to 255)"_s;
+    QTest::newRow("into a folder that is not there") << QStringList{} << u"dim.col"_s << u"missing/fixed.col"_s << 1
+                                                     << QString();
+}
+
+// The repaired scheme reaches every level --contrast checks; only colours
+// change, the name and the fourth numbers stay, and nothing is written where
+// the input does not read cleanly or the output cannot be written.
+void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QFile::remove(path(u"fixed.col"_s));
+    QFile::remove(path(u"copy-of-dim.col"_s));
+    QVERIFY(QFile::copy(path(u"dim.col"_s), path(u"copy-of-dim.col"_s)));
+    const SchemeReadResult before = SchemeFile::read(path(input));
+
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    process.start(QStringLiteral(VEXLUME_EXECUTABLE), QStringList{u"--fix"_s} + options + QStringList{input, output});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), exitCode);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    if (!said.isEmpty())
+        QCOMPARE(out, input + said + u'\n');
+    if (exitCode != 0) {
+        QVERIFY(!QFile::exists(path(output)));
+        return;
+    }
+    const SchemeReadResult after = SchemeFile::read(path(output));
+    QCOMPARE(after.status, SchemeReadResult::Status::Complete);
+    QCOMPARE(after.name, before.name);
+    for (std::size_t i = 0; i < after.table.size(); ++i) {
+        QCOMPARE(after.table[i].brightness, before.table[i].brightness);
+        if (after.table[i].rgb() != before.table[i].rgb())
+            QVERIFY(ColourScience::isPhoneColour(after.table[i].rgb()));
+    }
+    QStringList contrast{u"--contrast"_s, path(output)};
+    if (options.contains(u"--vision"_s))
+        contrast << u"--vision"_s << u"all"_s;
+    if (options.contains(u"--min-ratio"_s))
+        contrast << u"--min-ratio"_s << u"7"_s;
+    QCOMPARE(vexlume(contrast).exitCode, 0);
 }
 
 void TestCommandLine::checkGivesAVerdictPerFile()
@@ -291,6 +361,23 @@ void TestCommandLine::contrastReportsPairsBelowTheirLevel_data()
                "needs 4.5:1\n"
                "built-in red: 23 pairs checked, 2 below their level, 0 not checked\n");
     }
+    // To a deuteranope the red scheme's softkeys fall from 4.78:1 to 3.92:1.
+    QTest::newRow("built-in red, as deutan eyes see it")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("red"), QStringLiteral("--vision"),
+                       QStringLiteral("Deutan")}
+        << 1
+        << QStringLiteral(
+               "built-in red: 3 \"base window font\" on 4 \"base window background\": 3.2:1, needs 4.5:1\n"
+               "built-in red: 5 \"base windows title font number\" on 4 \"base window background\": 3.2:1, "
+               "needs 4.5:1\n"
+               "built-in red: 6 \"softkeys font\" on 7 \"softkeys background\": 3.9:1, needs 4.5:1\n"
+               "built-in red: 36 \"message window text marked\" on 37 \"message window text marked "
+               "background\": 3.9:1, needs 4.5:1\n"
+               "built-in red: 23 pairs checked, 4 below their level, 0 not checked\n");
+    QTest::newRow("built-in blue, to every kind of eyes")
+        << QStringList{QStringLiteral("--standard"), QStringLiteral("blue"), QStringLiteral("--vision"),
+                       QStringLiteral("all")}
+        << 0 << QStringLiteral("built-in blue: 23 pairs checked, 0 below their level, 0 not checked\n");
 }
 
 // Run in the folder of the files, so that the report names them as given.
@@ -383,6 +470,25 @@ void TestCommandLine::usageErrors_data()
     QTest::newRow("min-ratio with check")
         << QStringList{QStringLiteral("--check"), QStringLiteral("--min-ratio"), QStringLiteral("7"),
                        QStringLiteral("a.col")};
+    QTest::newRow("vision without contrast or fix")
+        << QStringList{QStringLiteral("--vision"), QStringLiteral("all"), QStringLiteral("a.col")};
+    QTest::newRow("vision unknown") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--vision"),
+                                                   QStringLiteral("eagle"), QStringLiteral("a.col")};
+    QTest::newRow("vision twice, two ways")
+        << QStringList{QStringLiteral("--contrast"), QStringLiteral("--vision"), QStringLiteral("all"),
+                       QStringLiteral("--vision"), QStringLiteral("protan"), QStringLiteral("a.col")};
+    QTest::newRow("fix for one kind of colour-blind eyes")
+        << QStringList{QStringLiteral("--fix"), QStringLiteral("--vision"), QStringLiteral("protan"),
+                       QStringLiteral("a.col"), QStringLiteral("b.col")};
+    QTest::newRow("fix without output") << QStringList{QStringLiteral("--fix"), QStringLiteral("a.col")};
+    QTest::newRow("fix with an empty output") << QStringList{QStringLiteral("--fix"), QStringLiteral("a.col"), QString()};
+    QTest::newRow("fix with a bad level") << QStringList{QStringLiteral("--fix"), QStringLiteral("--min-ratio"),
+                                                         QStringLiteral("30"), QStringLiteral("a.col"),
+                                                         QStringLiteral("b.col")};
+    QTest::newRow("fix of a built-in scheme") << QStringList{QStringLiteral("--fix"), QStringLiteral("--standard"),
+                                                             QStringLiteral("red"), QStringLiteral("b.col")};
+    QTest::newRow("fix and contrast") << QStringList{QStringLiteral("--fix"), QStringLiteral("--contrast"),
+                                                     QStringLiteral("a.col"), QStringLiteral("b.col")};
     QTest::newRow("contrast and render") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--render"),
                                                         QStringLiteral("a.col"), QStringLiteral("b.png")};
     QTest::newRow("contrast and check") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--check"),

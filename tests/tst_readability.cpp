@@ -432,7 +432,7 @@ void TestReadability::fixAllBringsEveryPairToItsLevel()
     QFETCH(bool, colourBlind);
     if (QByteArray(QTest::currentDataTag()) == "red, colour-blind too") {
         // The red scheme's softkeys: 4.78:1 to normal eyes, 3.92:1 to deuteranopes.
-        const auto verdicts = Readability::evaluate(scheme, Readability::kTextLevel, true);
+        const auto verdicts = Readability::evaluate(scheme, Readability::kTextLevel, Readability::Eyes::All);
         const auto softkeys = std::find_if(verdicts.begin(), verdicts.end(), [](const Readability::Verdict &v) {
             return v.pair.text == 6 && v.pair.background == 7;
         });
@@ -445,7 +445,8 @@ void TestReadability::fixAllBringsEveryPairToItsLevel()
     // repair; it is then named.
     if (!colourBlind || !QByteArray(QTest::currentDataTag()).startsWith("random"))
         QVERIFY(fixed.unmet.empty());
-    for (const Readability::Verdict &verdict : Readability::evaluate(fixed.scheme, Readability::kTextLevel, colourBlind)) {
+    for (const Readability::Verdict &verdict : Readability::evaluate(fixed.scheme, Readability::kTextLevel,
+                                                                        colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal)) {
         const bool named = std::any_of(fixed.unmet.begin(), fixed.unmet.end(), [&](const Readability::Pair &p) {
             return p.text == verdict.pair.text && p.background == verdict.pair.background;
         });

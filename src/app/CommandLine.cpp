@@ -143,9 +143,20 @@ struct Options
                        "every pair reaches its level, 1 otherwise.")
             .arg(Readability::kTextLevel)
             .arg(Readability::kMarkerLevel)};
+    QCommandLineOption fix{QStringLiteral("fix"),
+        QStringLiteral("Write the scheme of IN.col to OUT.col with every pair of colours (see --contrast) "
+                       "brought to its level, changing as few colours as little as it can; the name, the "
+                       "check marks and the fourth numbers stay. OUT.col is written whole or not at all. "
+                       "Exit status 0 when every pair then reaches its level, 1 when one cannot or IN.col "
+                       "does not read cleanly.")};
+    QCommandLineOption vision{QStringLiteral("vision"),
+        QStringLiteral("With --contrast: the eyes the pairs must reach their level for: normal, protan, "
+                       "deutan, tritan or all (normal and the three colour-blind kinds). With --fix: normal "
+                       "or all. Normal unless given."),
+        QStringLiteral("EYES")};
     QCommandLineOption minRatio{QStringLiteral("min-ratio"),
-        QStringLiteral("With --contrast: the contrast a text needs, a number from 1 to %1 with at most one "
-                       "decimal, written with a point (%2 unless given; 7 for the strictest).")
+        QStringLiteral("With --contrast or --fix: the contrast a text needs, a number from 1 to %1 with at "
+                       "most one decimal, written with a point (%2 unless given; 7 for the strictest).")
             .arg(Readability::kHighestLevel)
             .arg(Readability::kTextLevel),
         QStringLiteral("R")};
@@ -158,7 +169,7 @@ struct Options
             "Without options it opens the editor window, with FILE.col loaded if given.\n"
             "Names given as values (NAME, VISION) are taken in any case; an option given\n"
             "twice must have the same value both times."));
-        parser.addOptions({check, render, scale, phone, simulate, standard, contrast, minRatio});
+        parser.addOptions({check, render, scale, phone, simulate, standard, contrast, fix, vision, minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -166,7 +177,8 @@ struct Options
         }
         parser.addPositionalArgument(QStringLiteral("files"),
             QStringLiteral("A colour scheme to open in the editor; files to read (with --check or "
-                           "--contrast); FILE.col OUT.png or OUT.png (with --render)."),
+                           "--contrast); FILE.col OUT.png or OUT.png (with --render); IN.col OUT.col (with "
+                           "--fix)."),
             QStringLiteral("[FILE.col...] [OUT.png]"));
     }
 
@@ -174,7 +186,7 @@ struct Options
     // if one is. The same value again changes nothing and is taken.
     std::optional<QString> repeatedValue() const
     {
-        for (const QCommandLineOption *option : {&scale, &simulate, &standard, &minRatio}) {
+        for (const QCommandLineOption *option : {&scale, &simulate, &standard, &vision, &minRatio}) {
             const QStringList values = parser.values(*option);
             for (const QString &value : values) {
                 if (!sameValue(value, values.constFirst())) {
@@ -245,20 +257,74 @@ struct Options
         return request;
     }
 
+    // The level --min-ratio gives a text, the default one, or the usage error.
+    std::variant<double, QString> givenTextLevel() const
+    {
+        if (!parser.isSet(minRatio))
+            return Readability::kTextLevel;
+        if (const auto level = textLevel(parser.value(minRatio)))
+            return *level;
+        return QStringLiteral("--min-ratio takes a number from 1 to %1 with at most one decimal, "
+                              "written with a point (as 4.5), not '%2'")
+            .arg(Readability::kHighestLevel)
+            .arg(TerminalText::safe(parser.value(minRatio)));
+    }
+
+    // The eyes --vision names (any of `allowed`), normal ones unless given, or
+    // the usage error.
+    std::variant<Readability::Eyes, QString> givenEyes(const QString &mode, const QStringList &allowed) const
+    {
+        using Eyes = Readability::Eyes;
+        const QString name = parser.isSet(vision) ? parser.value(vision).toLower() : QStringLiteral("normal");
+        static const std::pair<const char *, Eyes> kNames[] = {
+            {"normal", Eyes::Normal}, {"protan", Eyes::Protan}, {"deutan", Eyes::Deutan},
+            {"tritan", Eyes::Tritan}, {"all", Eyes::All}};
+        for (const auto &[known, eyes] : kNames) {
+            if (allowed.contains(name) && name == QLatin1String(known))
+                return eyes;
+        }
+        const QString choices = allowed.mid(0, allowed.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
+                                + allowed.constLast();
+        return QStringLiteral("%1 --vision takes %2, not '%3'")
+            .arg(mode, choices, TerminalText::safe(parser.value(vision)));
+    }
+
+    // The fix request the arguments make, or the usage error they contain.
+    std::variant<Reports::FixRequest, QString> fixRequest() const
+    {
+        Reports::FixRequest request;
+        const auto level = givenTextLevel();
+        if (const auto *error = std::get_if<QString>(&level))
+            return *error;
+        request.textLevel = std::get<double>(level);
+        const auto eyes = givenEyes(QStringLiteral("--fix"), {QStringLiteral("normal"), QStringLiteral("all")});
+        if (const auto *error = std::get_if<QString>(&eyes))
+            return *error;
+        request.colourBlind = std::get<Readability::Eyes>(eyes) == Readability::Eyes::All;
+        const QStringList positional = parser.positionalArguments();
+        if (positional.size() != 2)
+            return QStringLiteral("--fix takes a scheme file and the file to write");
+        if (positional.contains(QString()))
+            return emptyFileName(QStringLiteral("--fix"));
+        request.input = positional.at(0);
+        request.output = positional.at(1);
+        return request;
+    }
+
     // The contrast request the arguments make, or the usage error they contain.
     std::variant<Reports::ContrastRequest, QString> contrastRequest() const
     {
         Reports::ContrastRequest request;
-        if (parser.isSet(minRatio)) {
-            const auto level = textLevel(parser.value(minRatio));
-            if (!level) {
-                return QStringLiteral("--min-ratio takes a number from 1 to %1 with at most one decimal, "
-                                      "written with a point (as 4.5), not '%2'")
-                    .arg(Readability::kHighestLevel)
-                    .arg(TerminalText::safe(parser.value(minRatio)));
-            }
-            request.textLevel = *level;
-        }
+        const auto level = givenTextLevel();
+        if (const auto *error = std::get_if<QString>(&level))
+            return *error;
+        request.textLevel = std::get<double>(level);
+        const auto eyes = givenEyes(QStringLiteral("--contrast"),
+                                    {QStringLiteral("normal"), QStringLiteral("protan"), QStringLiteral("deutan"),
+                                     QStringLiteral("tritan"), QStringLiteral("all")});
+        if (const auto *error = std::get_if<QString>(&eyes))
+            return *error;
+        request.eyes = std::get<Readability::Eyes>(eyes);
         const QStringList positional = parser.positionalArguments();
         if (parser.isSet(standard)) {
             request.standardScheme = parser.value(standard);
@@ -313,8 +379,9 @@ int noDisplay()
            "  vexlume --check FILE.col...\n"
            "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] FILE.col OUT.png\n"
            "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] --standard blue|green|red OUT.png\n"
-           "  vexlume --contrast [--min-ratio R] FILE.col...\n"
-           "  vexlume --contrast [--min-ratio R] --standard blue|green|red\n"
+           "  vexlume --contrast [--min-ratio R] [--vision EYES] FILE.col...\n"
+           "  vexlume --contrast [--min-ratio R] [--vision EYES] --standard blue|green|red\n"
+           "  vexlume --fix [--min-ratio R] [--vision normal|all] IN.col OUT.col\n"
            "  vexlume --help\n";
     return ExitStatus::kFailure;
 }
@@ -350,9 +417,10 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     const bool checking = parser.isSet(options.check);
     const bool rendering = parser.isSet(options.render);
     const bool contrasting = parser.isSet(options.contrast);
+    const bool fixing = parser.isSet(options.fix);
     const QStringList positional = parser.positionalArguments();
     QStringList modes;
-    for (const QCommandLineOption *mode : {&options.check, &options.render, &options.contrast}) {
+    for (const QCommandLineOption *mode : {&options.check, &options.render, &options.contrast, &options.fix}) {
         if (parser.isSet(*mode))
             modes << QStringLiteral("--") + mode->names().constFirst();
     }
@@ -366,8 +434,10 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return usage(QStringLiteral("--simulate belongs to --render"));
     if (!rendering && !contrasting && parser.isSet(options.standard))
         return usage(QStringLiteral("--standard belongs to --render or --contrast"));
-    if (!contrasting && parser.isSet(options.minRatio))
-        return usage(QStringLiteral("--min-ratio belongs to --contrast"));
+    if (!contrasting && !fixing && parser.isSet(options.minRatio))
+        return usage(QStringLiteral("--min-ratio belongs to --contrast or --fix"));
+    if (!contrasting && !fixing && parser.isSet(options.vision))
+        return usage(QStringLiteral("--vision belongs to --contrast or --fix"));
     if (const auto repeated = options.repeatedValue())
         return usage(*repeated);
     // The request of a mode the options make, or the usage error they contain.
@@ -382,6 +452,8 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return take(Mode::Render, options.renderRequest(), invocation.render);
     if (contrasting)
         return take(Mode::Contrast, options.contrastRequest(), invocation.contrast);
+    if (fixing)
+        return take(Mode::Fix, options.fixRequest(), invocation.fix);
     if (checking) {
         if (positional.isEmpty())
             return usage(QStringLiteral("--check needs at least one file"));
@@ -462,6 +534,10 @@ int CommandLine::run(int argc, char **argv)
     case Mode::Contrast: {
         QTextStream out(stdout);
         return Reports::finishOutput(out, Reports::contrast(invocation.contrast, out));
+    }
+    case Mode::Fix: {
+        QTextStream out(stdout);
+        return Reports::finishOutput(out, Reports::fix(invocation.fix, out));
     }
     case Mode::Editor:
         break;

@@ -4,6 +4,7 @@
 #include "ElementCatalogue.h"
 #include "ExitStatus.h"
 #include "Problem.h"
+#include "ReadableFix.h"
 #include "RegularFile.h"
 #include "SchemeFile.h"
 #include "StandardSchemes.h"
@@ -36,15 +37,31 @@ ColourScheme builtInScheme(const QString &name)
     return scheme;
 }
 
-// Reports one scheme's pairs below their level; true when there are none.
-bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &scheme, double textLevel)
+// An element as the reports name it: its number and its name.
+QString elementText(int number)
 {
-    const auto element = [](int number) {
-        return QStringLiteral("%1 \"%2\"").arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
-    };
+    return QStringLiteral("%1 \"%2\"").arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
+}
+
+// A scheme as the phone shows it from a file read cleanly: the phone hides the
+// elements whose fourth number is 0 (the editor keeps its own marks instead).
+ColourScheme phoneScheme(const SchemeReadResult &result)
+{
+    ColourScheme scheme;
+    result.applyTo(scheme);
+    for (int element = 1; element <= kElementCount; ++element)
+        scheme.setVisible(element, result.table[std::size_t(element - 1)].brightness != 0);
+    return scheme;
+}
+
+// Reports one scheme's pairs below their level; true when there are none.
+bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &scheme, double textLevel,
+                    Readability::Eyes eyes)
+{
+    const auto element = elementText;
     int checked = 0;
     int below = 0;
-    for (const Readability::Verdict &verdict : Readability::evaluate(scheme, textLevel)) {
+    for (const Readability::Verdict &verdict : Readability::evaluate(scheme, textLevel, eyes)) {
         checked += verdict.checked;
         if (!verdict.isBelowLevel())
             continue;
@@ -52,7 +69,7 @@ bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &
         // One arg() for all, so that a "%1" in a file name stays as it is.
         writeLine(out, QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
                            .arg(label, element(verdict.pair.text), element(verdict.pair.background),
-                                Readability::ratioText(verdict.ratio), QString::number(verdict.level)));
+                                Readability::ratioText(verdict.worstRatio()), QString::number(verdict.level)));
     }
     const int unchecked = int(Readability::pairs().size()) - checked;
     writeLine(out, QStringLiteral("%1: %2 %3 checked, %4 below their level, %5 not checked")
@@ -123,7 +140,7 @@ int contrast(const ContrastRequest &request, QTextStream &out)
     bool allReach = true;
     if (request.files.isEmpty()) {
         allReach = reportContrast(out, QStringLiteral("built-in ") + request.standardScheme.toLower(),
-                                  builtInScheme(request.standardScheme), request.textLevel);
+                                  builtInScheme(request.standardScheme), request.textLevel, request.eyes);
     }
     for (const QString &file : request.files) {
         const SchemeReadResult result = SchemeFile::read(file);
@@ -132,16 +149,39 @@ int contrast(const ContrastRequest &request, QTextStream &out)
             allReach = false;
             continue;
         }
-        ColourScheme scheme;
-        result.applyTo(scheme);
-        // The editor keeps its own marks when it opens a file; the phone, which
-        // this report is about, hides the elements whose fourth number is 0.
-        for (int element = 1; element <= kElementCount; ++element)
-            scheme.setVisible(element, result.table[std::size_t(element - 1)].brightness != 0);
-        allReach = reportContrast(out, file, scheme, request.textLevel) && allReach;
+        allReach = reportContrast(out, file, phoneScheme(result), request.textLevel, request.eyes) && allReach;
     }
     out.flush();
     return allReach ? ExitStatus::kSuccess : ExitStatus::kFailure;
+}
+
+int fix(const FixRequest &request, QTextStream &out)
+{
+    const SchemeReadResult result = SchemeFile::read(request.input);
+    if (result.status != SchemeReadResult::Status::Complete) {
+        writeLine(out, request.input + QStringLiteral(": ") + result.problem(kTerminalLanguage));
+        return ExitStatus::kFailure;
+    }
+    const ColourScheme scheme = phoneScheme(result);
+    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme, request.textLevel, request.colourBlind);
+    if (const auto problem = SchemeFile::save(fixed.scheme, request.output, SchemeFile::FourthNumber::Brightness)) {
+        writeLine(out, request.output + QStringLiteral(": ") + problem->words(kTerminalLanguage));
+        return ExitStatus::kFailure;
+    }
+    int changed = 0;
+    for (int element = 1; element <= kElementCount; ++element)
+        changed += fixed.scheme.colour(element) != scheme.colour(element);
+    for (const Readability::Pair &pair : fixed.unmet) {
+        writeLine(out, QStringLiteral("%1: %2 on %3 cannot reach its level")
+                           .arg(request.input, elementText(pair.text), elementText(pair.background)));
+    }
+    writeLine(out, QStringLiteral("%1: %2 %3 changed, written to %4; %5")
+                       .arg(request.input, QString::number(changed),
+                            changed == 1 ? QStringLiteral("colour") : QStringLiteral("colours"), request.output,
+                            fixed.unmet.empty() ? QStringLiteral("every pair reaches its level")
+                                                : QStringLiteral("%1 below their level").arg(fixed.unmet.size())));
+    out.flush();
+    return fixed.unmet.empty() ? ExitStatus::kSuccess : ExitStatus::kFailure;
 }
 
 int finishOutput(QTextStream &out, int status)

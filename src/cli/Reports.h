@@ -38,8 +38,22 @@ struct ContrastRequest
     QStringList files;
     QString standardScheme; // used when files is empty
     double textLevel = Readability::kTextLevel;
+    Readability::Eyes eyes = Readability::Eyes::Normal;
 };
 int contrast(const ContrastRequest &request, QTextStream &out);
+
+// Writes the scheme of a file with every pair brought to its level (Fix all)
+// to another file, whole or not at all: the name, the check marks and the
+// fourth numbers as they were, colours changed only where a pair needs it.
+// Reports how many colours changed and what could not be met.
+struct FixRequest
+{
+    QString input;
+    QString output;
+    double textLevel = Readability::kTextLevel;
+    bool colourBlind = false; // every pair also for protan, deutan and tritan eyes
+};
+int fix(const FixRequest &request, QTextStream &out);
 
 // What a mode wrote to standard output reaches it only once flushed, and a full
 // disk or a closed descriptor refuses it only then: a report that was not

@@ -66,18 +66,26 @@ double Readability::colourBlindRatio(const Rgb &a, const Rgb &b)
     return lowest;
 }
 
-std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &scheme, double textLevel,
-                                                        bool colourBlind)
+std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &scheme, double textLevel, Eyes eyes)
 {
     std::vector<Verdict> verdicts;
     verdicts.reserve(kPairs.size());
     for (const Pair &pair : kPairs) {
         Verdict verdict;
         verdict.pair = pair;
-        verdict.ratio = ColourScience::phoneContrast(scheme.colour(pair.text), scheme.colour(pair.background));
+        const Rgb text = ColourScience::phoneColour(scheme.colour(pair.text));
+        const Rgb background = ColourScience::phoneColour(scheme.colour(pair.background));
+        using ColourScience::Vision;
+        const Vision seen = eyes == Eyes::Protan   ? Vision::Protan
+                            : eyes == Eyes::Deutan ? Vision::Deutan
+                            : eyes == Eyes::Tritan ? Vision::Tritan
+                                                   : Vision::Normal;
+        verdict.ratio = seen == Vision::Normal ? ColourScience::contrastRatio(text, background)
+                                               : ColourScience::contrastRatio(ColourScience::simulate(text, seen),
+                                                                              ColourScience::simulate(background, seen));
         verdict.level = pair.kind == Kind::Text ? textLevel : kMarkerLevel;
         verdict.checked = scheme.isVisible(pair.text);
-        if (colourBlind)
+        if (eyes == Eyes::All)
             verdict.colourBlindRatio = colourBlindRatio(scheme.colour(pair.text), scheme.colour(pair.background));
         verdicts.push_back(verdict);
     }

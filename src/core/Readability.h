@@ -58,14 +58,18 @@ public:
     // shown is never the level it misses ("4.4" for 4.49).
     static QString ratioText(double ratio);
 
+    // Whose eyes a pair must reach its level for: normal ones, one kind of
+    // colour-blind ones alone, or normal and all three colour-blind kinds.
+    enum class Eyes { Normal, Protan, Deutan, Tritan, All };
+
     // Every pair of the scheme, worst first: checked pairs by their worst ratio
     // as a share of their level (a text at 4 of 4.5 before a marker at 2.9 of
     // 3), the unchecked ones last; pairs that fare alike keep the order of
-    // pairs(). Text pairs need textLevel, markers kMarkerLevel. With
-    // `colourBlind`, each pair must also reach its level as protan, deutan and
-    // tritan eyes see it.
+    // pairs(). Text pairs need textLevel, markers kMarkerLevel. The ratio is
+    // the one the eyes see (normal ones for All, which adds the lowest of the
+    // three colour-blind kinds).
     static std::vector<Verdict> evaluate(const ColourScheme &scheme, double textLevel = kTextLevel,
-                                         bool colourBlind = false);
+                                         Eyes eyes = Eyes::Normal);
     // The lowest ratio of two colours as the phone shows them to protan,
     // deutan and tritan eyes.
     static double colourBlindRatio(const Rgb &a, const Rgb &b);

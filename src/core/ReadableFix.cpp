@@ -174,6 +174,11 @@ ReadableFix::Proposal search(const Rgb &from, const std::vector<Requirement> &re
     return proposal;
 }
 
+Readability::Eyes eyesOf(bool colourBlind)
+{
+    return colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal;
+}
+
 bool samePair(const Readability::Pair &a, const Readability::Pair &b)
 {
     return a.text == b.text && a.background == b.background;
@@ -260,7 +265,7 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
     // own. The rounds are bounded all the same.
     const std::size_t rounds = 4 * Readability::pairs().size();
     for (std::size_t round = 0; round < rounds; ++round) {
-        const std::vector<Readability::Verdict> verdicts = Readability::evaluate(fixed, textLevel, colourBlind);
+        const std::vector<Readability::Verdict> verdicts = Readability::evaluate(fixed, textLevel, eyesOf(colourBlind));
         const auto failing = std::find_if(verdicts.begin(), verdicts.end(), [&](const Readability::Verdict &v) {
             return v.isBelowLevel() && std::none_of(result.unmet.begin(), result.unmet.end(),
                                                     [&](const Readability::Pair &p) { return samePair(p, v.pair); });
@@ -300,7 +305,7 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
             result.unmet.push_back(pair);
     }
     // What the rounds left below its level is said too.
-    for (const Readability::Verdict &verdict : Readability::evaluate(fixed, textLevel, colourBlind)) {
+    for (const Readability::Verdict &verdict : Readability::evaluate(fixed, textLevel, eyesOf(colourBlind))) {
         const auto same = [&](const Readability::Pair &p) { return samePair(p, verdict.pair); };
         if (verdict.isBelowLevel() && std::none_of(result.unmet.begin(), result.unmet.end(), same))
             result.unmet.push_back(verdict.pair);

@@ -383,7 +383,7 @@ std::optional<Problem> SchemeFile::nameProblem(const QString &name)
     return std::nullopt;
 }
 
-std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme)
+std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme, FourthNumber fourth)
 {
     if (nameProblem(scheme.name()))
         return std::nullopt;
@@ -395,14 +395,18 @@ std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme)
     for (int element = 1; element <= kElementCount; ++element) {
         const ColourEntry &entry = scheme.entry(element);
         bytes += QByteArray::number(entry.red) + ' ' + QByteArray::number(entry.green) + ' '
-                 + QByteArray::number(entry.blue) + (scheme.isVisible(element) ? " 100\r\n" : " 000\r\n");
+                 + QByteArray::number(entry.blue) + ' ';
+        if (fourth == FourthNumber::Brightness)
+            bytes += QByteArray::number(entry.brightness).rightJustified(3, '0') + "\r\n";
+        else
+            bytes += scheme.isVisible(element) ? "100\r\n" : "000\r\n";
     }
     return bytes;
 }
 
-std::optional<Problem> SchemeFile::save(const ColourScheme &scheme, const QString &path)
+std::optional<Problem> SchemeFile::save(const ColourScheme &scheme, const QString &path, FourthNumber fourth)
 {
     if (auto problem = nameProblem(scheme.name()))
         return problem;
-    return RegularFile::write(path, *serialize(scheme));
+    return RegularFile::write(path, *serialize(scheme, fourth));
 }

@@ -21,9 +21,15 @@ public:
 
     // Why a name cannot be written to a file, or empty when it can.
     static std::optional<Problem> nameProblem(const QString &name);
+    // What a data line's fourth number holds: the element's visible flag, as
+    // the editor saves it (100 or 000), or the brightness of the entry, as a
+    // file read held it.
+    enum class FourthNumber { VisibleFlag, Brightness };
     // Empty when the name cannot be written (see nameProblem()).
-    static std::optional<QByteArray> serialize(const ColourScheme &scheme);
+    static std::optional<QByteArray> serialize(const ColourScheme &scheme,
+                                               FourthNumber fourth = FourthNumber::VisibleFlag);
     // Writes atomically: on failure an existing file keeps its old bytes.
     // Returns the reason of a failure, or empty on success.
-    static std::optional<Problem> save(const ColourScheme &scheme, const QString &path);
+    static std::optional<Problem> save(const ColourScheme &scheme, const QString &path,
+                                       FourthNumber fourth = FourthNumber::VisibleFlag);
 };
