@@ -3,12 +3,14 @@
 #include "ColourScience.h"
 #include "Readability.h"
 #include "ReadabilityModel.h"
+#include "ReadabilityTable.h"
 #include "ReadabilityWindow.h"
 #include "ReadableFix.h"
 #include "SchemeModel.h"
 #include "StandardSchemes.h"
 #include "Texts.h"
 
+#include <QCheckBox>
 #include <QDataStream>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,6 +41,7 @@ private slots:
     void aPlaceTheWindowCannotUseIsTreatedAsAbsent_data();
     void aPlaceTheWindowCannotUseIsTreatedAsAbsent();
     void fixWaitsWhileFixingIsNotAllowed();
+    void colourBlindEyesCountToo();
     void languageSwitchesLeaveTheHeapAsItWas();
 
 private:
@@ -94,7 +97,7 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
     QCOMPARE(rows->model()->rowCount(), int(verdicts.size()));
     const Readability::Verdict worst = verdicts.front();
-    QCOMPARE(rows->model()->index(0, 5).data().toString(),
+    QCOMPARE(rows->model()->index(0, ReadabilityTable::Rating).data().toString(),
              Texts::get(worst.ratio < 3 ? Text::MarkPoor : Text::MarkBelowLevel, Languages::current()));
 
     // Choosing the row makes its text element current, as the list does.
@@ -389,6 +392,41 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     checkFix(true, 2); // the click and the access key
     QCOMPARE(fixes.at(0).at(0).toInt(), chosen);
     QCOMPARE(fixes.at(1).at(0).toInt(), chosen);
+}
+
+// With the box checked, every pair must reach its level to colour-blind eyes
+// too: the count, the rows (with a column of their lowest ratio), Fix and Fix
+// all go by it, and the choice is kept for the next start.
+void TestReadabilityWindow::colourBlindEyesCountToo()
+{
+    // The count the window's own readability gives, for the eyes it covers.
+    const auto below = [](const WindowFixture &fixture) {
+        return fixture.window.findChild<const ReadabilityModel *>(u"readability"_s)->belowLevel();
+    };
+    WindowFixture f;
+    QVERIFY(f.chooseByKeys(u"keyRedscheme"_s));
+    QCOMPARE(below(f), 2);
+    ReadabilityWindow *window = open(f);
+    auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
+    QVERIFY(rows->isColumnHidden(ReadabilityTable::ColourBlind));
+    auto *box = window->findChild<QCheckBox *>(u"readabilityColourBlind"_s);
+    QVERIFY(!box->isChecked());
+    box->click();
+    QCOMPARE(WindowFixture::stored(u"Readability/colourBlind"_s).toString(), u"1"_s);
+    QCOMPARE(below(f), 6); // the softkeys among them: 3.9:1 to deuteranopes
+    checkPanel(f, 6);
+    QVERIFY(!rows->isColumnHidden(ReadabilityTable::ColourBlind));
+    QCOMPARE(rows->model()->index(0, ReadabilityTable::ColourBlind).data().toString().isEmpty(), false);
+
+    window->findChild<QPushButton *>(u"readabilityFixAll"_s)->click();
+    QCOMPARE(below(f), 0);
+    for (const Readability::Verdict &verdict :
+         Readability::evaluate(f.scheme(), Readability::kTextLevel, Readability::Eyes::All))
+        QVERIFY(!verdict.isBelowLevel());
+
+    WindowFixture again({{u"Reg/RegDone"_s, u"1"_s}, {u"Readability/colourBlind"_s, u"1"_s}});
+    QVERIFY(again.chooseByKeys(u"keyRedscheme"_s));
+    QCOMPARE(below(again), 6);
 }
 
 namespace {

@@ -145,6 +145,16 @@ void Settings::storeWindowPlace(const QString &key, const QByteArray &place)
     write(key, place);
 }
 
+bool Settings::readableForColourBlind()
+{
+    return value(QStringLiteral("Readability/colourBlind"), QString()).toString() == u"1";
+}
+
+void Settings::storeReadableForColourBlind(bool colourBlind)
+{
+    write(QStringLiteral("Readability/colourBlind"), colourBlind ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QString Settings::lastFolder()
 {
     return value(QStringLiteral("Files/lastFolder"), QString()).toString();

@@ -45,6 +45,10 @@ public:
     // kept under the window's key ("Readability/geometry", "History/geometry");
     // empty while nothing is kept.
     static QByteArray windowPlace(const QString &key);
+    // Whether the readability check covers colour-blind eyes too, kept as
+    // "Readability/colourBlind" (1 or 0); off while nothing is kept.
+    static bool readableForColourBlind();
+    static void storeReadableForColourBlind(bool colourBlind);
     static void storeWindowPlace(const QString &key, const QByteArray &place);
     // The folder of the file last opened or saved, kept as "Files/lastFolder";
     // empty while nothing is kept.

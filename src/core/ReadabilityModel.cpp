@@ -19,8 +19,17 @@ int ReadabilityModel::belowLevel() const
                              [](const Readability::Verdict &verdict) { return verdict.isBelowLevel(); }));
 }
 
+void ReadabilityModel::setColourBlind(bool colourBlind)
+{
+    if (colourBlind == m_colourBlind)
+        return;
+    m_colourBlind = colourBlind;
+    evaluate();
+}
+
 void ReadabilityModel::evaluate()
 {
-    m_verdicts = Readability::evaluate(m_scheme.scheme());
+    m_verdicts = Readability::evaluate(m_scheme.scheme(), Readability::kTextLevel,
+                                       m_colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal);
     emit verdictsChanged();
 }

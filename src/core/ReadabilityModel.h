@@ -23,6 +23,11 @@ public:
     // How many pairs are below their level.
     int belowLevel() const;
 
+    // Whether every pair must also reach its level as protan, deutan and
+    // tritan eyes see it (off unless set).
+    bool isColourBlind() const { return m_colourBlind; }
+    void setColourBlind(bool colourBlind);
+
 signals:
     void verdictsChanged();
 
@@ -31,4 +36,5 @@ private:
 
     const SchemeModel &m_scheme;
     std::vector<Readability::Verdict> m_verdicts;
+    bool m_colourBlind = false;
 };

@@ -143,5 +143,7 @@ enum class Text {
     FixAllDone,        // %1 how many colours Fix all changed
     FixAllUnmet,       // %1 the pairs Fix all could not bring to their level
     HistoryFixAll,     // the history's entry of Fix all
+    ColourBlindOption, // the readability window's choice of eyes
+    ColumnColourBlind, // its column of the lowest ratio to colour-blind eyes
     Count
 };

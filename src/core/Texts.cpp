@@ -768,6 +768,18 @@ constexpr TextRow kTexts[] = {
       "Tout corrigé",
       "Todo corregido",
       "Alles verbeterd"}},
+    {Text::ColourBlindOption,
+     {"Auch für farbenblinde Augen lesbar",
+      "Readable also for colour-blind eyes",
+      "Lisible aussi pour les yeux daltoniens",
+      "Legible también para ojos daltónicos",
+      "Ook leesbaar voor kleurenblinde ogen"}},
+    {Text::ColumnColourBlind,
+     {"Farbenblind",
+      "Colour-blind",
+      "Daltonien",
+      "Daltónico",
+      "Kleurenblind"}},
 };
 
 constexpr bool inOrder()

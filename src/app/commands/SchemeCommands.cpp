@@ -2,6 +2,7 @@
 
 #include "ElementCatalogue.h"
 #include "Languages.h"
+#include "ReadabilityModel.h"
 #include "ReadableFix.h"
 #include "SchemeModel.h"
 #include "Texts.h"
@@ -10,9 +11,10 @@
 #include <QEvent>
 #include <QWidget>
 
-SchemeCommands::SchemeCommands(SchemeModel &scheme, QObject *parent)
+SchemeCommands::SchemeCommands(SchemeModel &scheme, const ReadabilityModel &readability, QObject *parent)
     : QObject(parent)
     , m_scheme(scheme)
+    , m_readability(readability)
     , m_separator(new QAction(this))
     , m_fixAll(new QAction(this))
     , m_history(new QAction(this))
@@ -52,7 +54,8 @@ void SchemeCommands::retranslate()
 void SchemeCommands::fixAll()
 {
     const ColourScheme &scheme = m_scheme.scheme();
-    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme);
+    const ReadableFix::FixAll fixed =
+        ReadableFix::fixAll(scheme, Readability::kTextLevel, m_readability.isColourBlind());
     int changed = 0;
     for (int element = 1; element <= kElementCount; ++element)
         changed += fixed.scheme.colour(element) != scheme.colour(element);

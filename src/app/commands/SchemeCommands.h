@@ -5,6 +5,7 @@
 
 class QAction;
 class QWidget;
+class ReadabilityModel;
 class SchemeModel;
 
 // The commands on the whole scheme, offered in the element list's and the
@@ -14,10 +15,11 @@ class SchemeCommands : public QObject
 {
     Q_OBJECT
 public:
-    SchemeCommands(SchemeModel &scheme, QObject *parent);
+    SchemeCommands(SchemeModel &scheme, const ReadabilityModel &readability, QObject *parent);
 
-    // Every pair brought to its level in one change; the status bar says how
-    // many colours changed, and which pairs could not be met.
+    // Every pair brought to its level (for the eyes the readability check
+    // covers) in one change; the status bar says how many colours changed, and
+    // which pairs could not be met.
     void fixAll();
 
     // The context menus' items, a separator first.
@@ -36,6 +38,7 @@ private:
     void retranslate();
 
     SchemeModel &m_scheme;
+    const ReadabilityModel &m_readability;
     QAction *m_separator;
     QAction *m_fixAll;
     QAction *m_history;

@@ -78,6 +78,7 @@ void MainWindow::start()
     setWindowTitle(caption + QStringLiteral("[*]"));
 
     m_recentFiles->load();
+    m_readabilityModel.setColourBlind(Settings::readableForColourBlind());
     const Language language = Settings::startLanguage();
     applyLanguage(language);
     frmCopyright->markLanguage(language);
@@ -151,6 +152,10 @@ void MainWindow::showReadability()
             m_session.giveColourTo(element, colour, EditSession::Change::Fix);
         });
         connect(m_readability, &ReadabilityWindow::fixAllRequested, m_schemeCommands, &SchemeCommands::fixAll);
+        connect(m_readability, &ReadabilityWindow::colourBlindChosen, &m_readabilityModel, [this](bool colourBlind) {
+            Settings::storeReadableForColourBlind(colourBlind);
+            m_readabilityModel.setColourBlind(colourBlind);
+        });
         m_readability->setFixAllowed(isEditorShown());
     }
     m_readability->show();

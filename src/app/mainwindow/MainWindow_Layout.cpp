@@ -124,7 +124,7 @@ void MainWindow::connectColourCommands()
     cmbElement->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(cmbElement, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { m_colourCommands->menu()->popup(cmbElement->viewport()->mapToGlobal(at)); });
-    m_schemeCommands = new SchemeCommands(m_scheme, this);
+    m_schemeCommands = new SchemeCommands(m_scheme, m_readabilityModel, this);
     m_schemeCommands->addShortcutsTo(this);
     connect(m_schemeCommands, &SchemeCommands::historyRequested, this, &MainWindow::showHistory);
     connect(m_schemeCommands, &SchemeCommands::message, StatusBar1, &StatusBar::showMessage);

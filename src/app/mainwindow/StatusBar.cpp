@@ -131,5 +131,5 @@ void StatusBar::showReadability()
     StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, language)
                                      .arg(ElementCatalogue::numberedName(language, worst.pair.text),
                                           ElementCatalogue::numberedName(language, worst.pair.background),
-                                          Readability::ratioText(worst.ratio), QString::number(worst.level)));
+                                          Readability::ratioText(worst.worstRatio()), QString::number(worst.level)));
 }

@@ -21,11 +21,11 @@ Text ratingOf(const Readability::Verdict &verdict)
 {
     if (!verdict.checked)
         return Text::MarkNotChecked;
-    if (verdict.ratio < 3)
+    if (verdict.worstRatio() < 3)
         return Text::MarkPoor;
-    if (verdict.ratio < verdict.level)
+    if (verdict.worstRatio() < verdict.level)
         return Text::MarkBelowLevel;
-    if (verdict.ratio < 7)
+    if (verdict.worstRatio() < 7)
         return Text::MarkAtLevel;
     return Text::MarkExcellent;
 }
@@ -104,7 +104,7 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
                 toQColor(ColourScience::phoneColour(m_readability.scheme().colour(verdict.pair.background))));
         return {};
     case Qt::TextAlignmentRole:
-        if (index.column() == Contrast || index.column() == Level)
+        if (index.column() == Contrast || index.column() == ColourBlind || index.column() == Level)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     case Qt::DisplayRole:
@@ -115,6 +115,8 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
             return ElementCatalogue::name(language, verdict.pair.background).trimmed();
         case Contrast:
             return verdict.checked ? ratioText(verdict.ratio) : QString();
+        case ColourBlind:
+            return verdict.checked && verdict.colourBlindRatio ? ratioText(*verdict.colourBlindRatio) : QString();
         case Level:
             return ratioText(verdict.level);
         case Rating:
@@ -129,9 +131,10 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
 
 QVariant ReadabilityTable::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static constexpr Text kCaptions[ColumnCount] = {Text::ColumnSample, Text::ColumnForeground,
+    static constexpr Text kCaptions[ColumnCount] = {Text::ColumnSample,   Text::ColumnForeground,
                                                    Text::ColumnBackground, Text::ColumnContrast,
-                                                   Text::ColumnLevel, Text::ColumnRating};
+                                                   Text::ColumnColourBlind, Text::ColumnLevel,
+                                                   Text::ColumnRating};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
     return Texts::get(kCaptions[section], Languages::current());

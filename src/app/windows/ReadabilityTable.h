@@ -17,7 +17,7 @@ class ReadabilityTable : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Sample, TextName, BackgroundName, Contrast, Level, Rating, ColumnCount };
+    enum Column { Sample, TextName, BackgroundName, Contrast, ColourBlind, Level, Rating, ColumnCount };
 
     explicit ReadabilityTable(const ReadabilityModel &readability, QObject *parent = nullptr);
 

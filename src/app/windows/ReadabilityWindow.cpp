@@ -10,6 +10,7 @@
 #include "SchemeModel.h"
 #include "Texts.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -37,12 +38,15 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
         m_candidates[i]->setIconSize({32, 16});
         connect(m_candidates[i], &QPushButton::clicked, this, [this, i] { fix(int(i)); });
     }
+    m_colourBlind = new QCheckBox(this);
+    m_colourBlind->setObjectName(QStringLiteral("readabilityColourBlind"));
+    connect(m_colourBlind, &QCheckBox::toggled, this, &ReadabilityWindow::colourBlindChosen);
     m_unmet = new QLabel(this);
     m_unmet->setObjectName(QStringLiteral("readabilityUnmet"));
     m_unmet->setWordWrap(true);
     m_unmet->hide();
     m_list = addList(m_table, QStringLiteral("readabilityList"),
-                     {m_candidates[0], m_candidates[1], m_fixAll, m_fix}, m_unmet);
+                     {m_colourBlind, m_candidates[0], m_candidates[1], m_fixAll, m_fix}, m_unmet);
     m_list->setIconSize({32, 16});
     resize(820, 360);
     restorePlace();
@@ -74,6 +78,7 @@ void ReadabilityWindow::retranslate()
     setWindowTitle(Texts::get(Text::ReadabilityTitle, language));
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
     m_fixAll->setText(Texts::get(Text::FixAllCommand, language));
+    m_colourBlind->setText(Texts::get(Text::ColourBlindOption, language));
     m_table->retranslate();
     showProposal();
     fitColumns();
@@ -124,17 +129,23 @@ void ReadabilityWindow::setFixAllowed(bool allowed)
 }
 
 // For the chosen pair's text: the nearest colours, lighter and darker, that
-// bring every pair of the text to its level, the nearer first, each with a
+// bring every pair of the text to its level (to colour-blind eyes too where the
+// check covers them), the nearer first, each with a
 // sample on the pair's background and its distance; where no colour meets them
 // all, which pair stands in the way (the colours then meet the chosen pair).
 // A closed window proposes nothing: it proposes afresh when opened.
 void ReadabilityWindow::showProposal()
 {
+    // The eyes checked: the box and the column of colour-blind ratios.
+    const QSignalBlocker blocker(m_colourBlind);
+    m_colourBlind->setChecked(m_readability.isColourBlind());
+    m_list->setColumnHidden(ReadabilityTable::ColourBlind, !m_readability.isColourBlind());
     m_proposed.clear();
     const Readability::Verdict *chosen = isVisible() ? currentPair() : nullptr;
     ReadableFix::Proposal proposal;
     if (chosen)
-        proposal = ReadableFix::propose(m_readability.scheme().scheme(), chosen->pair.text, chosen->pair);
+        proposal = ReadableFix::propose(m_readability.scheme().scheme(), chosen->pair.text, chosen->pair,
+                                        Readability::kTextLevel, m_readability.isColourBlind());
     // A text that meets every pair already, in a colour the phone shows as it
     // is, needs no other.
     if (const auto nearest = proposal.nearest(); nearest && nearest->distance == 0)

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTreeView;
@@ -37,6 +38,8 @@ signals:
     void fixRequested(int element, const Rgb &colour);
     // Fix all was pressed.
     void fixAllRequested();
+    // The user chose whether the check covers colour-blind eyes too.
+    void colourBlindChosen(bool colourBlind);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,6 +62,7 @@ private:
     std::array<QPushButton *, 2> m_candidates{};
     std::vector<ReadableFix::Candidate> m_proposed;
     QLabel *m_unmet = nullptr;
+    QCheckBox *m_colourBlind = nullptr;
     bool m_fixAllowed = true;
     bool m_fitWidth = true; // the next fitting of the columns sets the window's width
 };
