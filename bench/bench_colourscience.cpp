@@ -1,9 +1,12 @@
-// The colour checks the editor runs while the user works: the contrast of
-// element pairs as the phone shows them, the search for a readable colour of
-// the same hue, and the colour-vision views of the six preview panes.
+// The colour checks the editor runs while the user works: the check of every
+// pair of the pair table as the phone shows it, the exact Fix of one element
+// and Fix all of whole schemes, the search for a readable colour of the same
+// hue, and the colour-vision views of the six preview panes.
 #include "ColourScheme.h"
 #include "ColourScience.h"
 #include "PreviewPanes.h"
+#include "Readability.h"
+#include "ReadableFix.h"
 #include "StandardSchemes.h"
 
 #include <QRandomGenerator>
@@ -22,14 +25,63 @@ Rgb blue(int element)
     return StandardSchemes::colour(StandardScheme::Blue, element);
 }
 
-// Elements 1 and 2, 3 and 4, ... 59 and 60 of the blue scheme.
-void phoneContrastOf30Pairs(benchmark::State &state)
+ColourScheme builtIn(StandardScheme which)
 {
+    ColourScheme scheme;
+    scheme.loadStandard(which);
+    return scheme;
+}
+
+ColourScheme randomScheme(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    ColourScheme scheme;
+    for (int element = 1; element <= kElementCount; ++element)
+        scheme.setColour(element, {quint8(random.bounded(256)), quint8(random.bounded(256)),
+                                   quint8(random.bounded(256))});
+    return scheme;
+}
+
+// The check the status bar runs after every change: every pair of the pair
+// table on the blue scheme, sorted worst first; argument 1 adds colour-blind eyes.
+void checkEveryPair(benchmark::State &state)
+{
+    const ColourScheme scheme = builtIn(StandardScheme::Blue);
+    const auto eyes = state.range(0) ? Readability::Eyes::All : Readability::Eyes::Normal;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Readability::evaluate(scheme, Readability::kTextLevel, eyes));
+}
+
+// Fix for one element: the nearest phone colour, lighter and darker, that
+// meets every pair of the selection bar (17: its text 16 on it, and it against
+// the menu 21) in a random scheme; argument 1 adds colour-blind eyes.
+void exactFixOfOneElement(benchmark::State &state)
+{
+    const ColourScheme scheme = randomScheme(7);
+    const Readability::Pair pair = Readability::pairs()[5]; // 16 on 17
+    ReadableFix::propose(scheme, 17, pair, Readability::kTextLevel, state.range(0) != 0); // the tables, made once
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadableFix::propose(scheme, 17, pair, Readability::kTextLevel, state.range(0) != 0));
+}
+
+// Fix all of the built-in green scheme, the one with most pairs below their level.
+void fixAllOfTheGreenScheme(benchmark::State &state)
+{
+    const ColourScheme scheme = builtIn(StandardScheme::Green);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadableFix::fixAll(scheme));
+}
+
+// Fix all of 20 random schemes, one after another (the time is for all 20);
+// argument 1 adds colour-blind eyes.
+void fixAllOf20RandomSchemes(benchmark::State &state)
+{
+    std::vector<ColourScheme> schemes;
+    for (quint32 seed = 1; seed <= 20; ++seed)
+        schemes.push_back(randomScheme(seed));
     for (auto _ : state) {
-        double sum = 0;
-        for (int element = 1; element < kElementCount; element += 2)
-            sum += phoneContrast(blue(element), blue(element + 1));
-        benchmark::DoNotOptimize(sum);
+        for (const ColourScheme &scheme : schemes)
+            benchmark::DoNotOptimize(ReadableFix::fixAll(scheme, Readability::kTextLevel, state.range(0) != 0));
     }
 }
 
@@ -128,7 +180,10 @@ void simulateNoisePanes(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(phoneContrastOf30Pairs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(checkEveryPair)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(exactFixOfOneElement)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fixAllOfTheGreenScheme)->Unit(benchmark::kMillisecond);
+BENCHMARK(fixAllOf20RandomSchemes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(phoneContrastOfAllPairs)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readableColourForOnePair)->Unit(benchmark::kMicrosecond);
 BENCHMARK(readableColourWithoutFix)->Unit(benchmark::kMicrosecond);
