@@ -659,7 +659,7 @@ void TestMonkey::checkReadability(Run &run)
                  (run.where + ": row " + QByteArray::number(qulonglong(i)) + " is not the scheme's").constData());
         const auto text = [&](int column) { return rows->model()->index(int(i), column).data().toString(); };
         QVERIFY2(text(1) == ElementCatalogue::name(language, b.pair.text).trimmed()
-                     && text(2) == ElementCatalogue::name(language, b.pair.background).trimmed()
+                     && text(2) == Readability::backgroundName(language, b.pair, false)
                      && text(3) == (b.checked ? Readability::ratioText(b.ratio) + u":1"_s : QString()),
                  (run.where + ": row " + QByteArray::number(qulonglong(i)) + " shows another pair").constData());
     }

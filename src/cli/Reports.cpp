@@ -43,6 +43,13 @@ QString elementText(int number)
     return QStringLiteral("%1 \"%2\"").arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
 }
 
+// A pair's background as the reports name it: an element, or the phone's page.
+QString backgroundText(const Readability::Pair &pair)
+{
+    return pair.background == Readability::kWhitePage ? Readability::backgroundName(kTerminalLanguage, pair, false)
+                                                      : elementText(pair.background);
+}
+
 // A scheme as the phone shows it from a file read cleanly: the phone hides the
 // elements whose fourth number is 0 (the editor keeps its own marks instead).
 ColourScheme phoneScheme(const SchemeReadResult &result)
@@ -68,7 +75,7 @@ bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &
         ++below;
         // One arg() for all, so that a "%1" in a file name stays as it is.
         writeLine(out, QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
-                           .arg(label, element(verdict.pair.text), element(verdict.pair.background),
+                           .arg(label, element(verdict.pair.text), backgroundText(verdict.pair),
                                 Readability::ratioText(verdict.worstRatio()), QString::number(verdict.level)));
     }
     const int unchecked = int(Readability::pairs().size()) - checked;
@@ -173,7 +180,7 @@ int fix(const FixRequest &request, QTextStream &out)
         changed += fixed.scheme.colour(element) != scheme.colour(element);
     for (const Readability::Pair &pair : fixed.unmet) {
         writeLine(out, QStringLiteral("%1: %2 on %3 cannot reach its level")
-                           .arg(request.input, elementText(pair.text), elementText(pair.background)));
+                           .arg(request.input, elementText(pair.text), backgroundText(pair)));
     }
     writeLine(out, QStringLiteral("%1: %2 %3 changed, written to %4; %5")
                        .arg(request.input, QString::number(changed),

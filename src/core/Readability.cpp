@@ -2,6 +2,8 @@
 
 #include "ColourScheme.h"
 #include "ColourScience.h"
+#include "ElementCatalogue.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,28 +12,31 @@ namespace {
 
 using Kind = Readability::Kind;
 
-// Where a screen of the preview shows the text, the preview decides what it is
-// drawn on: every element its pixels touch that lies under it has a pair. The
-// other texts go with the background their names pair them with, or with the
-// screen they appear on.
+// Where a screen of the preview shows the text or marker, the preview decides
+// what it is drawn on: every element or fixed pixel its pixels touch that lies
+// under it has a pair. The other texts go with the background their names pair
+// them with, or with the screen they appear on.
 //
-// Left out: the phone book's texts (10 to 15), which the phone draws on a white
-// page of its own that no scheme changes; the provider name's outline (24),
-// which is not read itself but sets the letters off whatever lies around them,
-// so the letters are read against it; and the cursor, which is no text.
+// Left out: the phone book's texts the preview does not show (10, 12 and 14);
+// the provider name's outline (24), which is not read itself but rings the
+// letters (23); and the cursor, which is no text.
 const std::vector<Readability::Pair> kPairs = {
     {1, 2, Kind::Text},     // date and time on the standby screen
     {3, 4, Kind::Text},     // title bar
     {5, 4, Kind::Text},     // the menu number in the title bar
     {6, 7, Kind::Text},     // softkeys
     {8, 9, Kind::Text},
+    {11, Readability::kWhitePage, Kind::Text}, // the phone book's texts, on the
+    {13, Readability::kWhitePage, Kind::Text}, // phone's own white page
+    {15, Readability::kWhitePage, Kind::Text},
     {16, 17, Kind::Text},   // selected menu entry
     {17, 21, Kind::Marker}, // the selection bar against the menu around it
     {20, 21, Kind::Text},   // menu entries
-    {23, 24, Kind::Text},   // the provider name's letters inside their outline
+    {23, 24, Kind::Outlined, 2}, // the provider name: letters, outline, surface
     {25, 26, Kind::Text},
     {28, 29, Kind::Marker}, // the scroll mark against its bar
-    {28, 21, Kind::Marker}, // and against the menu beside the bar
+    {28, 21, Kind::Marker}, // against the menu beside the bar
+    {28, Readability::kWhitePage, Kind::Marker}, // and on the phone book's page
     {30, 31, Kind::Text},   // message window
     {32, 33, Kind::Text},   // message window title
     {36, 37, Kind::Text},   // marked line of a message window
@@ -39,6 +44,8 @@ const std::vector<Readability::Pair> kPairs = {
     {44, 43, Kind::Marker}, // the selection of a radio button against its background;
                             // against the second background it need not stand out
                             // (the built-in red scheme gives both one colour)
+    {44, 45, Kind::Marker}, // the detail of the phone book's icons, drawn wholly on
+                            // their fill
     {52, 46, Kind::Text},   // calendar dates
     {53, 2, Kind::Text},    // a number typed on the standby screen
     {54, 21, Kind::Text},   // browser links, visited or not, and form texts, on
@@ -47,6 +54,26 @@ const std::vector<Readability::Pair> kPairs = {
     {57, 21, Kind::Text},
 };
 
+// The contrast of two colours as the phone shows them to the eyes.
+double seen(const Rgb &a, const Rgb &b, ColourScience::Vision eyes)
+{
+    const Rgb shownA = ColourScience::phoneColour(a);
+    const Rgb shownB = ColourScience::phoneColour(b);
+    if (eyes == ColourScience::Vision::Normal)
+        return ColourScience::contrastRatio(shownA, shownB);
+    return ColourScience::contrastRatio(ColourScience::simulate(shownA, eyes), ColourScience::simulate(shownB, eyes));
+}
+
+// A pair's ratio to the eyes; an outlined text goes by the better of its two ways.
+double ratioOf(const ColourScheme &scheme, const Readability::Pair &pair, ColourScience::Vision eyes)
+{
+    const Rgb background = Readability::backgroundColour(scheme, pair);
+    const double ratio = seen(scheme.colour(pair.text), background, eyes);
+    if (pair.kind != Kind::Outlined)
+        return ratio;
+    return std::max(ratio, seen(background, scheme.colour(pair.surface), eyes));
+}
+
 } // namespace
 
 const std::vector<Readability::Pair> &Readability::pairs()
@@ -54,16 +81,17 @@ const std::vector<Readability::Pair> &Readability::pairs()
     return kPairs;
 }
 
-double Readability::colourBlindRatio(const Rgb &a, const Rgb &b)
+Rgb Readability::backgroundColour(const ColourScheme &scheme, const Pair &pair)
 {
-    using ColourScience::Vision;
-    const Rgb shownA = ColourScience::phoneColour(a);
-    const Rgb shownB = ColourScience::phoneColour(b);
-    double lowest = kHighestLevel;
-    for (const Vision vision : {Vision::Protan, Vision::Deutan, Vision::Tritan})
-        lowest = std::min(lowest, ColourScience::contrastRatio(ColourScience::simulate(shownA, vision),
-                                                               ColourScience::simulate(shownB, vision)));
-    return lowest;
+    return pair.background == kWhitePage ? Rgb{255, 255, 255} : scheme.colour(pair.background);
+}
+
+QString Readability::backgroundName(Language language, const Pair &pair, bool numbered)
+{
+    if (pair.background == kWhitePage)
+        return Texts::get(Text::WhitePage, language);
+    return numbered ? ElementCatalogue::numberedName(language, pair.background)
+                    : ElementCatalogue::name(language, pair.background).trimmed();
 }
 
 std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &scheme, double textLevel, Eyes eyes)
@@ -73,20 +101,20 @@ std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &sche
     for (const Pair &pair : kPairs) {
         Verdict verdict;
         verdict.pair = pair;
-        const Rgb text = ColourScience::phoneColour(scheme.colour(pair.text));
-        const Rgb background = ColourScience::phoneColour(scheme.colour(pair.background));
         using ColourScience::Vision;
-        const Vision seen = eyes == Eyes::Protan   ? Vision::Protan
-                            : eyes == Eyes::Deutan ? Vision::Deutan
-                            : eyes == Eyes::Tritan ? Vision::Tritan
-                                                   : Vision::Normal;
-        verdict.ratio = seen == Vision::Normal ? ColourScience::contrastRatio(text, background)
-                                               : ColourScience::contrastRatio(ColourScience::simulate(text, seen),
-                                                                              ColourScience::simulate(background, seen));
-        verdict.level = pair.kind == Kind::Text ? textLevel : kMarkerLevel;
+        const Vision seenBy = eyes == Eyes::Protan   ? Vision::Protan
+                              : eyes == Eyes::Deutan ? Vision::Deutan
+                              : eyes == Eyes::Tritan ? Vision::Tritan
+                                                     : Vision::Normal;
+        verdict.ratio = ratioOf(scheme, pair, seenBy);
+        verdict.level = pair.kind == Kind::Marker ? kMarkerLevel : textLevel;
         verdict.checked = scheme.isVisible(pair.text);
-        if (eyes == Eyes::All)
-            verdict.colourBlindRatio = colourBlindRatio(scheme.colour(pair.text), scheme.colour(pair.background));
+        if (eyes == Eyes::All) {
+            double lowest = kHighestLevel;
+            for (const Vision vision : {Vision::Protan, Vision::Deutan, Vision::Tritan})
+                lowest = std::min(lowest, ratioOf(scheme, pair, vision));
+            verdict.colourBlindRatio = lowest;
+        }
         verdicts.push_back(verdict);
     }
     const auto share = [](const Verdict &verdict) { return verdict.worstRatio() / verdict.level; };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Languages.h"
+#include "Rgb.h"
+
 #include <QString>
 
 #include <optional>
@@ -7,7 +10,6 @@
 #include <vector>
 
 class ColourScheme;
-struct Rgb;
 
 // Which colours of a scheme must stand apart for the phone's screens to be read:
 // every text with what it is drawn on, and the markers that show a choice with
@@ -17,8 +19,11 @@ class Readability
 {
 public:
     enum class Kind {
-        Text,   // letters, digits and links, read against their background
-        Marker, // a bar, a mark or a frame that shows a selection or a place
+        Text,     // letters, digits and links, read against their background
+        Marker,   // a bar, a mark or a frame that shows a selection or a place
+        Outlined, // letters ringed by an outline on a surface: read where the letters
+                  // stand apart from the outline, or the outline with its letters
+                  // from the surface
     };
 
     // The ratios WCAG 2 asks for: 4.5 for normal text (AA), 3 for the parts of a
@@ -27,12 +32,21 @@ public:
     static constexpr double kMarkerLevel = 3.0;
     static constexpr double kHighestLevel = 21.0; // white on black
 
+    // The background of a text on the phone's own white page (the phone book's
+    // texts, a scroll mark beside it), which no scheme changes.
+    static constexpr int kWhitePage = 0;
+
     struct Pair
     {
         int text;       // the element read, or the marker
-        int background; // the element it is drawn on, or lies against
+        int background; // the element it is drawn on, or lies against, or kWhitePage
         Kind kind;
+        int surface = 0; // Outlined: what the outline lies on
     };
+    // What a pair's background is: the element's colour, or the page's white.
+    static Rgb backgroundColour(const ColourScheme &scheme, const Pair &pair);
+    // The background's name: the element's (with its number where asked), or the page's.
+    static QString backgroundName(Language language, const Pair &pair, bool numbered);
 
     // Every pair, in element order. A text drawn on several backgrounds has a
     // pair for each.
@@ -70,7 +84,5 @@ public:
     // three colour-blind kinds).
     static std::vector<Verdict> evaluate(const ColourScheme &scheme, double textLevel = kTextLevel,
                                          Eyes eyes = Eyes::Normal);
-    // The lowest ratio of two colours as the phone shows them to protan,
-    // deutan and tritan eyes.
-    static double colourBlindRatio(const Rgb &a, const Rgb &b);
+
 };

@@ -63,7 +63,7 @@ const std::vector<std::array<double, 3>> &colourBlindLuminances()
 
 double levelOf(const Readability::Pair &pair, double textLevel)
 {
-    return pair.kind == Readability::Kind::Text ? textLevel : Readability::kMarkerLevel;
+    return pair.kind == Readability::Kind::Marker ? Readability::kMarkerLevel : textLevel;
 }
 
 // The same sum as the contrast of two phone colours, so that a colour found
@@ -78,19 +78,29 @@ bool reaches(double a, double b, double level)
 // ratio the pair needs.
 struct Requirement
 {
+    using Luminances = std::array<double, 4>;
+
     Readability::Pair pair;
-    std::array<double, 4> other;
+    Luminances other;
     int eyes; // 1: normal eyes; 4: colour-blind ones too
     double level;
+    // The outline of an outlined text may stand apart from the letters or from
+    // the surface: either will do.
+    std::optional<Luminances> orOther;
 
     // A colour of the luminance given, and (where colour-blind eyes are asked
     // for) of those luminances to them.
     bool isMetBy(double luminance, const std::array<double, 3> *colourBlind) const
     {
-        if (!reaches(luminance, other[0], level))
+        return standsApart(luminance, colourBlind, other)
+               || (orOther && standsApart(luminance, colourBlind, *orOther));
+    }
+    bool standsApart(double luminance, const std::array<double, 3> *colourBlind, const Luminances &from) const
+    {
+        if (!reaches(luminance, from[0], level))
             return false;
         for (int eye = 1; eye < eyes; ++eye) {
-            if (!reaches((*colourBlind)[std::size_t(eye - 1)], other[std::size_t(eye)], level))
+            if (!reaches((*colourBlind)[std::size_t(eye - 1)], from[std::size_t(eye)], level))
                 return false;
         }
         return true;
@@ -109,12 +119,51 @@ struct Check
     bool colourBlind;
 };
 
-Requirement requirement(const ColourScheme &scheme, int element, const Readability::Pair &pair, const Check &check)
+Requirement::Luminances luminancesOf(const Rgb &colour, int eyes)
 {
-    const Rgb other = phoneColour(scheme.colour(pair.text == element ? pair.background : pair.text));
-    Requirement made{pair, {}, check.colourBlind ? 4 : 1, levelOf(pair, check.textLevel)};
-    for (int eye = 0; eye < made.eyes; ++eye)
-        made.other[std::size_t(eye)] = luminanceFor(other, kEyes[std::size_t(eye)]);
+    Requirement::Luminances luminances{};
+    for (int eye = 0; eye < eyes; ++eye)
+        luminances[std::size_t(eye)] = luminanceFor(phoneColour(colour), kEyes[std::size_t(eye)]);
+    return luminances;
+}
+
+// Whether two colours of the scheme stand apart at the level to every eye checked.
+bool standApart(const Rgb &a, const Rgb &b, double level, bool colourBlind)
+{
+    for (int eye = 0; eye < (colourBlind ? 4 : 1); ++eye) {
+        const Vision eyes = kEyes[std::size_t(eye)];
+        if (!reaches(luminanceFor(phoneColour(a), eyes), luminanceFor(phoneColour(b), eyes), level))
+            return false;
+    }
+    return true;
+}
+
+// What the pair asks of the element, if anything: the text, the background
+// (a colour, or the page's white) or an outlined text's surface.
+std::optional<Requirement> requirement(const ColourScheme &scheme, int element, const Readability::Pair &pair,
+                                       const Check &check)
+{
+    const int eyes = check.colourBlind ? 4 : 1;
+    const double level = levelOf(pair, check.textLevel);
+    const Rgb text = scheme.colour(pair.text);
+    const Rgb background = Readability::backgroundColour(scheme, pair);
+    Requirement made{pair, {}, eyes, level, std::nullopt};
+    if (pair.kind == Readability::Kind::Outlined) {
+        const Rgb surface = scheme.colour(pair.surface);
+        if (element == pair.background) {
+            made.other = luminancesOf(text, eyes);
+            made.orOther = luminancesOf(surface, eyes);
+            return made;
+        }
+        // The letters, or the surface: free where the other way already reads.
+        const bool other = element == pair.text ? standApart(background, surface, level, check.colourBlind)
+                                                : standApart(text, background, level, check.colourBlind);
+        if (other)
+            return std::nullopt;
+        made.other = luminancesOf(background, eyes);
+        return made;
+    }
+    made.other = luminancesOf(pair.text == element ? background : text, eyes);
     return made;
 }
 
@@ -124,8 +173,12 @@ std::vector<Requirement> requirementsOf(const ColourScheme &scheme, int element,
 {
     std::vector<Requirement> requirements;
     for (const Readability::Pair &pair : Readability::pairs()) {
-        if ((pair.text == element || pair.background == element) && scheme.isVisible(pair.text))
-            requirements.push_back(requirement(scheme, element, pair, check));
+        const bool part = pair.text == element || pair.background == element
+                          || (pair.kind == Readability::Kind::Outlined && pair.surface == element);
+        if (!part || !scheme.isVisible(pair.text))
+            continue;
+        if (const auto made = requirement(scheme, element, pair, check))
+            requirements.push_back(*made);
     }
     return requirements;
 }
@@ -230,7 +283,10 @@ ReadableFix::Proposal ReadableFix::propose(const ColourScheme &scheme, int eleme
         return proposal;
     // Which pair stands in the way: the first that cannot be met together with
     // the chosen one, else the first that the ones before it leave no room for.
-    const Requirement first = requirement(scheme, element, chosen, check);
+    const std::optional<Requirement> chosenRequirement = requirement(scheme, element, chosen, check);
+    if (!chosenRequirement)
+        return proposal; // the chosen pair asks nothing of the element
+    const Requirement first = *chosenRequirement;
     std::vector<Requirement> together{first};
     for (const Requirement &other : all) {
         if (samePair(other.pair, chosen))
@@ -279,6 +335,8 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
         std::optional<Rgb> colour;
         int element = 0;
         for (const int side : {pair.text, pair.background}) {
+            if (side == Readability::kWhitePage)
+                continue; // the phone's own page takes no colour
             for (const Keep keep : {Keep::Every, Keep::Met, Keep::MetAsText}) {
                 if (!colour && (colour = colourFor(fixed, side, pair, check, keep)))
                     element = side;
@@ -287,7 +345,12 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
         // The last resort: black or white for the text, and the nearest
         // background on which it reaches the level; the pairs this breaks are
         // met in later rounds.
-        if (!colour) {
+        // On the phone's page, whose white stays, the text for this pair alone;
+        // its other backgrounds follow in later rounds.
+        if (!colour && pair.background == Readability::kWhitePage
+            && (colour = colourFor(fixed, pair.text, pair, check, Keep::Alone)))
+            element = pair.text;
+        if (!colour && pair.background != Readability::kWhitePage) {
             for (const Rgb text : {Rgb{0, 0, 0}, Rgb{255, 255, 255}}) {
                 ColourScheme tried = fixed;
                 tried.setColour(pair.text, text);

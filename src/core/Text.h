@@ -145,5 +145,6 @@ enum class Text {
     HistoryFixAll,     // the history's entry of Fix all
     ColourBlindOption, // the readability window's choice of eyes
     ColumnColourBlind, // its column of the lowest ratio to colour-blind eyes
+    WhitePage,         // the phone's own white page, a background no scheme changes
     Count
 };

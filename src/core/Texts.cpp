@@ -780,6 +780,12 @@ constexpr TextRow kTexts[] = {
       "Daltonien",
       "Daltónico",
       "Kleurenblind"}},
+    {Text::WhitePage,
+     {"weiße Seite des Telefons",
+      "the phone's white page",
+      "page blanche du téléphone",
+      "página blanca del teléfono",
+      "witte pagina van de telefoon"}},
 };
 
 constexpr bool inOrder()

@@ -64,7 +64,7 @@ void SchemeCommands::fixAll()
     for (const Readability::Pair &pair : fixed.unmet) {
         unmet << Texts::get(Text::PairOn, language)
                      .arg(ElementCatalogue::numberedName(language, pair.text),
-                          ElementCatalogue::numberedName(language, pair.background));
+                          Readability::backgroundName(language, pair, true));
     }
     if (changed > 0)
         m_scheme.replace(fixed.scheme, ChangeCause::FixAll, {});

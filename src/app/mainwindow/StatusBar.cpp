@@ -130,6 +130,6 @@ void StatusBar::showReadability()
     }
     StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, language)
                                      .arg(ElementCatalogue::numberedName(language, worst.pair.text),
-                                          ElementCatalogue::numberedName(language, worst.pair.background),
+                                          Readability::backgroundName(language, worst.pair, true),
                                           Readability::ratioText(worst.worstRatio()), QString::number(worst.level)));
 }

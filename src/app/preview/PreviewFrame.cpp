@@ -264,13 +264,12 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
     // A text adds how it stands against each thing the phone draws it on, worst
     // first, as the phone shows both colours.
     for (const Readability::Verdict &verdict : m_readability.verdicts()) {
-        if (verdict.pair.text != *element || verdict.pair.kind != Readability::Kind::Text)
+        if (verdict.pair.text != *element || verdict.pair.kind == Readability::Kind::Marker)
             continue;
-        const int background = verdict.pair.background;
         tip += u'\n'
                + Texts::get(Text::ContrastOn, Languages::current())
-                     .arg(ElementCatalogue::numberedName(Languages::current(), background),
-                          Readability::ratioText(verdict.ratio), QString::number(verdict.level));
+                     .arg(Readability::backgroundName(Languages::current(), verdict.pair, true),
+                          Readability::ratioText(verdict.worstRatio()), QString::number(verdict.level));
     }
     return tip;
 }

@@ -101,7 +101,8 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
         if (index.column() == Sample)
             return ColourIcons::textSample(
                 toQColor(ColourScience::phoneColour(m_readability.scheme().colour(verdict.pair.text))),
-                toQColor(ColourScience::phoneColour(m_readability.scheme().colour(verdict.pair.background))));
+                toQColor(ColourScience::phoneColour(
+                    Readability::backgroundColour(m_readability.scheme().scheme(), verdict.pair))));
         return {};
     case Qt::TextAlignmentRole:
         if (index.column() == Contrast || index.column() == ColourBlind || index.column() == Level)
@@ -112,7 +113,7 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
         case TextName:
             return ElementCatalogue::name(language, verdict.pair.text).trimmed();
         case BackgroundName:
-            return ElementCatalogue::name(language, verdict.pair.background).trimmed();
+            return Readability::backgroundName(language, verdict.pair, false);
         case Contrast:
             return verdict.checked ? ratioText(verdict.ratio) : QString();
         case ColourBlind:

@@ -166,7 +166,7 @@ void ReadabilityWindow::showProposal()
         const auto &[word, candidate] = shown[i];
         m_proposed.push_back(candidate);
         button->setText(Texts::get(word, language).arg(QString::number(candidate.distance, 'f', 3)));
-        const Rgb background = m_readability.scheme().colour(chosen->pair.background);
+        const Rgb background = Readability::backgroundColour(m_readability.scheme().scheme(), chosen->pair);
         button->setIcon(ColourIcons::textSample(toQColor(candidate.colour),
                                                 toQColor(ColourScience::phoneColour(background))));
         button->setToolTip(ColourText::hex(candidate.colour));
@@ -176,7 +176,7 @@ void ReadabilityWindow::showProposal()
         m_unmet->setText(Texts::get(Text::FixUnmet, language)
                              .arg(Texts::get(Text::PairOn, language)
                                       .arg(ElementCatalogue::numberedName(language, proposal.unmet->text),
-                                           ElementCatalogue::numberedName(language, proposal.unmet->background))));
+                                           Readability::backgroundName(language, *proposal.unmet, true))));
     }
     showFixState();
 }
