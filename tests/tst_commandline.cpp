@@ -181,6 +181,9 @@ void TestCommandLine::initTestCase()
     write(QStringLiteral("%1 \x1b[31m.col"), blackOnWhiteFile({{3, "255 255 255 100"}}));
     // A text that does not stand out, and fourth numbers other than the editor's.
     write(QStringLiteral("dim.col"), blackOnWhiteFile({{6, "200 200 200 050"}, {20, "255 255 255 000"}}));
+    // The phone book's texts near white on the phone's own white page.
+    write(QStringLiteral("pale-book.col"),
+          blackOnWhiteFile({{11, "250 250 250 100"}, {13, "250 250 250 100"}, {15, "250 250 250 100"}}));
 }
 
 void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel_data()
@@ -192,6 +195,8 @@ void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel_data()
     QTest::addColumn<QString>("said"); // the report's last line, after the input's name
     QTest::newRow("texts made readable") << QStringList{} << u"dim.col"_s << u"fixed.col"_s << 0
                                          << u": 1 colour changed, written to fixed.col; every pair reaches its level"_s;
+    QTest::newRow("phone book texts on the page") << QStringList{} << u"pale-book.col"_s << u"fixed.col"_s << 0
+                                                  << u": 3 colours changed, written to fixed.col; every pair reaches its level"_s;
     QTest::newRow("to every kind of eyes") << QStringList{u"--vision"_s, u"all"_s} << u"transferred.col"_s
                                            << u"fixed.col"_s << 0 << QString();
     QTest::newRow("at the strictest level for texts") << QStringList{u"--min-ratio"_s, u"7"_s} << u"dim.col"_s
@@ -333,6 +338,12 @@ void TestCommandLine::contrastReportsPairsBelowTheirLevel_data()
                           "needs 4.5:1\n"
                           "%1 \\x1b[31m.col: 28 pairs checked, 1 below their level, 0 not checked\n");
     // The blue scheme's phone book icons: their detail (44) is hard to tell from their fill (45).
+    QTest::newRow("phone book texts near white on the page")
+        << QStringList{QStringLiteral("pale-book.col")} << 1
+        << QStringLiteral("pale-book.col: 11 \"font phone numbers\" on the phone's white page: 1.0:1, needs 4.5:1\n"
+                          "pale-book.col: 13 \"font eMail, homepage\" on the phone's white page: 1.0:1, needs 4.5:1\n"
+                          "pale-book.col: 15 \"font address\" on the phone's white page: 1.0:1, needs 4.5:1\n"
+                          "pale-book.col: 28 pairs checked, 3 below their level, 0 not checked\n");
     QTest::newRow("built-in blue") << QStringList{QStringLiteral("--standard"), QStringLiteral("blue")} << 1
                                    << QStringLiteral(
                                           "built-in blue: 44 \"ratiobutton selection\" on 45 \"ratiobutton / Symbol background 2\": 2.2:1, needs 3:1\n"
