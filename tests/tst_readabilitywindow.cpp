@@ -2,6 +2,7 @@
 
 #include "ColourScience.h"
 #include "Readability.h"
+#include "ContrastPlane.h"
 #include "ReadabilityModel.h"
 #include "ReadabilityTable.h"
 #include "ReadabilityWindow.h"
@@ -42,6 +43,7 @@ private slots:
     void aPlaceTheWindowCannotUseIsTreatedAsAbsent();
     void fixWaitsWhileFixingIsNotAllowed();
     void colourBlindEyesCountToo();
+    void thePlaneTakesAColourOfTheTextsHue();
     void languageSwitchesLeaveTheHeapAsItWas();
 
 private:
@@ -427,6 +429,46 @@ void TestReadabilityWindow::colourBlindEyesCountToo()
     WindowFixture again({{u"Reg/RegDone"_s, u"1"_s}, {u"Readability/colourBlind"_s, u"1"_s}});
     QVERIFY(again.chooseByKeys(u"keyRedscheme"_s));
     QCOMPARE(below(again), 7);
+}
+
+// The plane of the chosen text's hue: a click takes the colour under the
+// pointer, as the phone shows it (one change, which one Undo takes back); the
+// arrow keys move its cursor and Return takes the colour there.
+void TestReadabilityWindow::thePlaneTakesAColourOfTheTextsHue()
+{
+    WindowFixture f;
+    typeColour(f, 7, {118, 118, 118});
+    typeColour(f, 6, {255, 0, 0});
+    ReadabilityWindow *window = open(f);
+    auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
+    const auto &verdicts = window->verdicts();
+    const auto softkeys = std::find_if(verdicts.begin(), verdicts.end(), [](const Readability::Verdict &v) {
+        return v.pair.text == 6 && v.pair.background == 7;
+    });
+    rows->setCurrentIndex(rows->model()->index(int(softkeys - verdicts.begin()), 0));
+    auto *plane = window->findChild<ContrastPlane *>(u"readabilityPlane"_s);
+    QVERIFY(plane->isVisible() && plane->isEnabled());
+
+    // The darkest red the plane shows, at its lower left: readable on the grey.
+    const QPoint dark(2, plane->height() - 2);
+    const std::optional<Rgb> taken = plane->colourAt(dark);
+    QVERIFY(taken && ColourScience::isPhoneColour(*taken));
+    QTest::mouseClick(plane, Qt::LeftButton, {}, dark);
+    QCOMPARE(f.colour(6), *taken);
+    QVERIFY(ColourScience::phoneContrast(*taken, {118, 118, 118}) >= 4.5);
+    f.press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(f.colour(6), (Rgb{255, 0, 0}));
+
+    // By keys: from the text's own colour, three steps down, to a greyer red
+    // of the same lightness.
+    plane->setFocus();
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(plane, Qt::Key_Down);
+    QTest::keyClick(plane, Qt::Key_Return);
+    const ColourScience::Oklch red = ColourScience::toOklch(Rgb{255, 0, 0});
+    const ColourScience::Oklch greyer = ColourScience::toOklch(f.colour(6));
+    QVERIFY(greyer.C < red.C);
+    QVERIFY(std::abs(greyer.L - red.L) < 0.02);
 }
 
 namespace {

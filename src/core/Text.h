@@ -146,5 +146,6 @@ enum class Text {
     ColourBlindOption, // the readability window's choice of eyes
     ColumnColourBlind, // its column of the lowest ratio to colour-blind eyes
     WhitePage,         // the phone's own white page, a background no scheme changes
+    PlaneTip,          // the readability window's plane of one hue
     Count
 };

@@ -786,6 +786,12 @@ constexpr TextRow kTexts[] = {
       "page blanche du téléphone",
       "página blanca del teléfono",
       "witte pagina van de telefoon"}},
+    {Text::PlaneTip,
+     {"Farben desselben Farbtons: heller nach rechts, kräftiger nach oben. Die Linie zeigt, wo das Paar sein Maß erreicht, die gepunktete Linie 7:1. Ein Klick, oder die Pfeiltasten und Eingabe, nimmt die Farbe.",
+      "Colours of the same hue: lighter to the right, more colourful upwards. The line shows where the pair reaches its level, the dotted line 7:1. A click, or the arrow keys and Return, takes the colour.",
+      "Couleurs de la même teinte : plus claires vers la droite, plus vives vers le haut. La ligne montre où la paire atteint son niveau, la ligne pointillée 7:1. Un clic, ou les flèches et Entrée, prend la couleur.",
+      "Colores del mismo tono: más claros hacia la derecha, más intensos hacia arriba. La línea muestra dónde el par alcanza su nivel, la línea punteada 7:1. Un clic, o las flechas e Intro, toma el color.",
+      "Kleuren van dezelfde tint: lichter naar rechts, feller naar boven. De lijn toont waar het paar zijn niveau haalt, de stippellijn 7:1. Een klik, of de pijltjestoetsen en Enter, neemt de kleur."}},
 };
 
 constexpr bool inOrder()

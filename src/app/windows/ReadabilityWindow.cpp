@@ -3,6 +3,7 @@
 #include "ColourIcons.h"
 #include "ColourScience.h"
 #include "ColourText.h"
+#include "ContrastPlane.h"
 #include "ElementCatalogue.h"
 #include "LanguageFollower.h"
 #include "ReadabilityModel.h"
@@ -11,6 +12,7 @@
 #include "Texts.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -41,12 +43,26 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     m_colourBlind = new QCheckBox(this);
     m_colourBlind->setObjectName(QStringLiteral("readabilityColourBlind"));
     connect(m_colourBlind, &QCheckBox::toggled, this, &ReadabilityWindow::colourBlindChosen);
-    m_unmet = new QLabel(this);
+    // Under the list: the plane of the chosen text's hue, and beside it what
+    // no colour can meet.
+    auto *below = new QWidget(this);
+    m_plane = new ContrastPlane(below);
+    connect(m_plane, &ContrastPlane::colourTaken, this, [this](const Rgb &colour) {
+        if (const Readability::Verdict *chosen = currentPair(); chosen && m_fixAllowed)
+            emit fixRequested(chosen->pair.text, colour);
+    });
+    m_unmet = new QLabel(below);
     m_unmet->setObjectName(QStringLiteral("readabilityUnmet"));
     m_unmet->setWordWrap(true);
+    m_unmet->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_unmet->hide();
+    auto *belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins({});
+    belowLayout->addWidget(m_plane, 0, Qt::AlignLeft | Qt::AlignTop);
+    belowLayout->addWidget(m_unmet, 1);
+    belowLayout->addStretch();
     m_list = addList(m_table, QStringLiteral("readabilityList"),
-                     {m_colourBlind, m_candidates[0], m_candidates[1], m_fixAll, m_fix}, m_unmet);
+                     {m_colourBlind, m_candidates[0], m_candidates[1], m_fixAll, m_fix}, below);
     m_list->setIconSize({32, 16});
     resize(820, 360);
     restorePlace();
@@ -79,6 +95,8 @@ void ReadabilityWindow::retranslate()
     m_fix->setText(Texts::get(Text::ReadabilityFix, language));
     m_fixAll->setText(Texts::get(Text::FixAllCommand, language));
     m_colourBlind->setText(Texts::get(Text::ColourBlindOption, language));
+    m_plane->setToolTip(Texts::get(Text::PlaneTip, language));
+    m_plane->setAccessibleDescription(Texts::get(Text::PlaneTip, language));
     m_table->retranslate();
     showProposal();
     fitColumns();
@@ -171,6 +189,12 @@ void ReadabilityWindow::showProposal()
                                                 toQColor(ColourScience::phoneColour(background))));
         button->setToolTip(ColourText::hex(candidate.colour));
     }
+    if (chosen) {
+        m_plane->showPair(m_readability.scheme().colour(chosen->pair.text),
+                          Readability::backgroundColour(m_readability.scheme().scheme(), chosen->pair), chosen->level);
+    } else {
+        m_plane->clear();
+    }
     m_unmet->setVisible(proposal.unmet.has_value());
     if (proposal.unmet) {
         m_unmet->setText(Texts::get(Text::FixUnmet, language)
@@ -189,6 +213,7 @@ void ReadabilityWindow::showFixState()
     m_fix->setEnabled(chosen && !m_proposed.empty());
     for (QPushButton *button : m_candidates)
         button->setEnabled(chosen);
+    m_plane->setEnabled(chosen);
     m_fixAll->setEnabled(m_fixAllowed && m_readability.belowLevel() > 0);
 }
 

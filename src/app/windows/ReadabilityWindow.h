@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class ContrastPlane;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -63,6 +64,7 @@ private:
     std::vector<ReadableFix::Candidate> m_proposed;
     QLabel *m_unmet = nullptr;
     QCheckBox *m_colourBlind = nullptr;
+    ContrastPlane *m_plane = nullptr;
     bool m_fixAllowed = true;
     bool m_fitWidth = true; // the next fitting of the columns sets the window's width
 };
