@@ -1,7 +1,7 @@
 // The colour checks the editor runs while the user works: the check of every
 // pair of the pair table as the phone shows it, the exact Fix of one element
-// and Fix all of whole schemes, the search for a readable colour of the same
-// hue, and the colour-vision views of the six preview panes.
+// and Fix all of whole schemes, and the colour-vision views of the six preview
+// panes.
 #include "ColourScheme.h"
 #include "ColourScience.h"
 #include "PreviewPanes.h"
@@ -97,37 +97,6 @@ void phoneContrastOfAllPairs(benchmark::State &state)
     }
 }
 
-// Element 7 (0, 0, 192) on element 8 (64, 64, 64), 1.14 : 1, lightened to 4.5.
-void readableColourForOnePair(benchmark::State &state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readableColour(blue(7), blue(8), 4.5));
-}
-
-// Red on mid grey has no fix: the search walks both ways to white and black.
-void readableColourWithoutFix(benchmark::State &state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(readableColour({255, 0, 0}, {118, 118, 118}, 4.5));
-}
-
-// 1000 pairs of random colours, text and background, at 4.5 : 1 and 7 : 1.
-void readableColourFor1000RandomPairs(benchmark::State &state)
-{
-    QRandomGenerator random(11);
-    const auto colour = [&] {
-        const quint32 v = random.generate();
-        return Rgb{quint8(v >> 16), quint8(v >> 8), quint8(v)};
-    };
-    std::vector<std::array<Rgb, 2>> pairs(1000);
-    for (auto &pair : pairs)
-        pair = {colour(), colour()};
-    const double level = double(state.range(0)) / 10;
-    for (auto _ : state)
-        for (const auto &pair : pairs)
-            benchmark::DoNotOptimize(readableColour(pair[0], pair[1], level));
-}
-
 std::array<QImage, PreviewPanes::kCount> bluePanes()
 {
     PreviewPanes panes;
@@ -185,9 +154,6 @@ BENCHMARK(exactFixOfOneElement)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(fixAllOfTheGreenScheme)->Unit(benchmark::kMillisecond);
 BENCHMARK(fixAllOf20RandomSchemes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(phoneContrastOfAllPairs)->Unit(benchmark::kMicrosecond);
-BENCHMARK(readableColourForOnePair)->Unit(benchmark::kMicrosecond);
-BENCHMARK(readableColourWithoutFix)->Unit(benchmark::kMicrosecond);
-BENCHMARK(readableColourFor1000RandomPairs)->Arg(45)->Arg(70)->Unit(benchmark::kMillisecond);
 BENCHMARK(simulateBluePanes)->DenseRange(int(Vision::Protan), int(Vision::Tritan))->Unit(benchmark::kMicrosecond);
 BENCHMARK(simulateNoisePanes)->DenseRange(int(Vision::Protan), int(Vision::Tritan))->Unit(benchmark::kMicrosecond);
 

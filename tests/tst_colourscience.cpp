@@ -44,8 +44,6 @@ private slots:
     void simulatedPrimaries();
     void simulatedPicturesMatchTheirPixels_data();
     void simulatedPicturesMatchTheirPixels();
-    void readableColour_data();
-    void readableColour();
     void blackOrWhiteOnBackgrounds_data();
     void blackOrWhiteOnBackgrounds();
 };
@@ -258,69 +256,6 @@ void TestColourScience::simulatedPicturesMatchTheirPixels()
 // expected way, and no phone colour of that hue and no more colourful reaches
 // the level on that side with a clearly smaller change of lightness. Without a fix of that hue,
 // black or white reaches the level.
-void TestColourScience::readableColour_data()
-{
-    QTest::addColumn<Rgb>("text");
-    QTest::addColumn<Rgb>("background");
-    QTest::addColumn<double>("level");
-    QTest::addColumn<Fix>("fix");
-    const Rgb black{0, 0, 0};
-    const Rgb white{255, 255, 255};
-    const Rgb grey{118, 118, 118};
-    QTest::newRow("dark blue on black") << Rgb{0, 0, 128} << black << 4.5 << Fix::Lighter;
-    QTest::newRow("dark blue on black, to 7") << Rgb{0, 0, 128} << black << 7.0 << Fix::Lighter;
-    QTest::newRow("dark green on black") << Rgb{0, 128, 0} << black << 7.0 << Fix::Lighter;
-    QTest::newRow("light grey on white") << Rgb{192, 192, 192} << white << 4.5 << Fix::Darker;
-    QTest::newRow("dark grey on black") << Rgb{64, 64, 64} << black << 7.0 << Fix::Lighter;
-    QTest::newRow("black on dark blue") << black << Rgb{32, 0, 192} << 4.5 << Fix::Lighter;
-    QTest::newRow("white on pale yellow") << white << Rgb{255, 255, 192} << 4.5 << Fix::Darker;
-    QTest::newRow("yellow on white") << Rgb{255, 255, 0} << white << 4.5 << Fix::Darker;
-    QTest::newRow("lavender on white") << Rgb{128, 128, 255} << white << 7.0 << Fix::Darker;
-    QTest::newRow("blue on mid grey: no light blue reaches it") << Rgb{0, 0, 255} << grey << 4.5 << Fix::Darker;
-    QTest::newRow("red on mid grey") << Rgb{255, 0, 0} << grey << 4.5 << Fix::None;
-    QTest::newRow("blue on black, to 20") << Rgb{0, 0, 255} << black << 20.0 << Fix::None;
-    QTest::newRow("black on white") << black << white << 4.5 << Fix::Kept;
-    QTest::newRow("a phone grey on black") << Rgb{132, 130, 132} << black << 4.5 << Fix::Kept;
-    QTest::newRow("readable, but not a phone colour") << Rgb{200, 0, 0} << white << 4.5 << Fix::Snapped;
-}
-
-void TestColourScience::readableColour()
-{
-    QFETCH(Rgb, text);
-    QFETCH(Rgb, background);
-    QFETCH(double, level);
-    QFETCH(Fix, fix);
-    const std::optional<Rgb> found = ColourScience::readableColour(text, background, level);
-    QCOMPARE(found.has_value(), fix != Fix::None);
-    if (!found) {
-        QVERIFY(phoneContrast(blackOrWhite(background), background) >= level);
-        return;
-    }
-    const Rgb c = *found;
-    QVERIFY2(isPhoneColour(c), shown(c));
-    QVERIFY2(phoneContrast(c, background) >= level, shown(c));
-    if (fix == Fix::Kept || fix == Fix::Snapped) {
-        QVERIFY2(distance(toOklab(c), toOklab(text)) < (fix == Fix::Kept ? 1e-12 : 0.02), shown(c));
-        return;
-    }
-    QVERIFY(phoneContrast(text, background) < level);
-    const Oklch from = toOklch(text);
-    const Oklch to = toOklch(c);
-    const bool lighter = fix == Fix::Lighter;
-    QVERIFY2((to.L > from.L) == lighter, shown(c));
-    const auto sameHue = [&](const Oklch &x) {
-        return from.C < 0.02 ? x.C < 0.015 : x.C > 0.03 && hueDifference(x.h, from.h) < 3;
-    };
-    QVERIFY2(sameHue(to), shown(c));
-    for (int i = 0; i < 0x10000; ++i) {
-        const Rgb other = phoneColour({quint8(i >> 8 & 0xf8), quint8(i >> 3 & 0xfc), quint8(i << 3 & 0xf8)});
-        const Oklch o = toOklch(other);
-        if (sameHue(o) && o.C < from.C + 0.02 && (o.L > from.L) == lighter && phoneContrast(other, background) >= level)
-            QVERIFY2(std::abs(o.L - from.L) > std::abs(to.L - from.L) - 0.02, shown(c) + " against " + shown(other));
-    }
-}
-
-// The one of black and white with more contrast, as the phone shows the background.
 void TestColourScience::blackOrWhiteOnBackgrounds_data()
 {
     QTest::addColumn<Rgb>("background");

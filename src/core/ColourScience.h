@@ -70,15 +70,6 @@ Rgb simulate(const Rgb &colour, Vision vision);
 // alpha; any other is converted to RGB32, or ARGB32 when it has alpha.
 void simulate(QImage &picture, Vision vision);
 
-// The colour nearest to `text` (in OKLab) with the same hue that reaches
-// `level` against `background` as the phone shows both, and that the phone
-// shows exactly (so what is promised is what the phone shows). Only
-// lightness changes, and chroma where the screen's gamut gives out. It is
-// looked for on the lighter side of a dark background and the darker side of
-// a light one, then on the other side. A text that already reaches the level
-// and is a phone colour comes back as it is; nothing comes back when no colour
-// of that hue reaches the level (then blackOrWhite() may).
-std::optional<Rgb> readableColour(const Rgb &text, const Rgb &background, double level);
 // Black or white, whichever the phone shows with the higher contrast on
 // `background`.
 Rgb blackOrWhite(const Rgb &background);
