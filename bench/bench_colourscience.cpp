@@ -3,6 +3,7 @@
 // and Fix all of whole schemes, and the colour-vision views of the six preview
 // panes.
 #include "ColourScheme.h"
+#include "support/RandomScheme.h"
 #include "ColourScience.h"
 #include "PreviewPanes.h"
 #include "Readability.h"
@@ -29,16 +30,6 @@ ColourScheme builtIn(StandardScheme which)
 {
     ColourScheme scheme;
     scheme.loadStandard(which);
-    return scheme;
-}
-
-ColourScheme randomScheme(quint32 seed)
-{
-    QRandomGenerator random(seed);
-    ColourScheme scheme;
-    for (int element = 1; element <= kElementCount; ++element)
-        scheme.setColour(element, {quint8(random.bounded(256)), quint8(random.bounded(256)),
-                                   quint8(random.bounded(256))});
     return scheme;
 }
 

@@ -2,6 +2,8 @@
 // screens that draw them and against the element names, and the verdicts they
 // give on whole schemes.
 
+#include "support/RandomScheme.h"
+
 #include "ColourScheme.h"
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
@@ -325,17 +327,6 @@ void TestReadability::evaluate()
 }
 
 namespace {
-
-// A scheme of random colours, the same for the same seed.
-ColourScheme randomScheme(quint32 seed)
-{
-    QRandomGenerator random(seed);
-    ColourScheme scheme;
-    for (int element = 1; element <= kElementCount; ++element)
-        scheme.setColour(element, {quint8(random.bounded(256)), quint8(random.bounded(256)),
-                                   quint8(random.bounded(256))});
-    return scheme;
-}
 
 double levelOf(const Readability::Pair &pair)
 {
