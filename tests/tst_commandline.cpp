@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 #include "ColourScience.h"
+#include "ElementCatalogue.h"
 #include "ElementCode.h"
 #include "PreviewPanes.h"
+#include "Rgb.h"
 #include "SchemeFile.h"
 #include "Version.h"
 #include "support/FileTraps.h"
@@ -122,6 +124,8 @@ private slots:
     void contrastReportsPairsBelowTheirLevel();
     void fixWritesTheSchemeWithEveryPairAtItsLevel_data();
     void fixWritesTheSchemeWithEveryPairAtItsLevel();
+    void deriveWritesAReadableScheme_data();
+    void deriveWritesAReadableScheme();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
     void usageErrors_data();
@@ -181,6 +185,14 @@ void TestCommandLine::initTestCase()
     write(QStringLiteral("%1 \x1b[31m.col"), blackOnWhiteFile({{3, "255 255 255 100"}}));
     // A text that does not stand out, and fourth numbers other than the editor's.
     write(QStringLiteral("dim.col"), blackOnWhiteFile({{6, "200 200 200 050"}, {20, "255 255 255 000"}}));
+    // A picture of 70 % blue and 30 % orange, and a file that only calls itself a picture.
+    QImage twoColours(100, 100, QImage::Format_RGB32);
+    twoColours.fill(QColor(30, 70, 200));
+    for (int y = 70; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            twoColours.setPixel(x, y, qRgb(240, 140, 20));
+    QVERIFY(twoColours.save(path(QStringLiteral("blue and orange.png"))));
+    write(QStringLiteral("not a picture.png"), "these are no pixels");
     // The phone book's texts near white on the phone's own white page.
     write(QStringLiteral("pale-book.col"),
           blackOnWhiteFile({{11, "250 250 250 100"}, {13, "250 250 250 100"}, {15, "250 250 250 100"}}));
@@ -207,6 +219,78 @@ void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel_data()
         << u": line 10: \"300\" is not a colour value (0 to 255)"_s;
     QTest::newRow("into a folder that is not there") << QStringList{} << u"dim.col"_s << u"missing/fixed.col"_s << 1
                                                      << QString();
+}
+
+void TestCommandLine::deriveWritesAReadableScheme_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("accent"); // the hue the selections take, where it is not the seed's
+
+    for (int hue = 0; hue < 360; hue += 45) {
+        const QColor seed = QColor::fromHsv(hue, 200, 220);
+        for (const QString &variant : {u"--dark"_s, u"--light"_s})
+            QTest::addRow("hue %d, %s", hue, qPrintable(variant)) << QStringList{variant} << seed.name() << 0 << QString();
+    }
+    for (const char *colour : {"#808080", "black", "white", "#0000ff", "rgb(255, 250, 200)"}) {
+        for (const QString &variant : {u"--dark"_s, u"--light"_s})
+            QTest::addRow("%s, %s", colour, qPrintable(variant))
+                << QStringList{variant} << QString::fromLatin1(colour) << 0 << QString();
+    }
+    QTest::newRow("to every kind of eyes") << QStringList{u"--vision"_s, u"all"_s} << u"#3366cc"_s << 0 << QString();
+    QTest::newRow("a picture of two colours") << QStringList{} << u"blue and orange.png"_s << 0 << u"#f08c14"_s;
+    QTest::newRow("a picture that cannot be read") << QStringList{} << u"not a picture.png"_s << 1 << QString();
+    QTest::newRow("an unknown colour") << QStringList{} << u"bluish"_s << 1 << QString();
+}
+
+// Every pair of the derived scheme reaches its level (to the eyes asked for),
+// its surfaces and bars keep the seed's hue (a picture's: its larger colour's,
+// and its selections the other's), and the same input gives the same bytes;
+// where the source is neither a colour nor a picture, nothing is written.
+void TestCommandLine::deriveWritesAReadableScheme()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, source);
+    QFETCH(int, exitCode);
+    QFETCH(QString, accent);
+    QFile::remove(path(u"derived.col"_s));
+    const QStringList arguments = QStringList{u"--derive"_s, source} + options + QStringList{u"derived.col"_s};
+    const auto run = [&] {
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(VEXLUME_EXECUTABLE), arguments);
+        return process.waitForFinished(30000) ? process.exitCode() : -1;
+    };
+    QCOMPARE(run(), exitCode);
+    if (exitCode != 0) {
+        QVERIFY(!QFile::exists(path(u"derived.col"_s)));
+        return;
+    }
+    const QByteArray first = readAll(path(u"derived.col"_s));
+    QCOMPARE(run(), 0);
+    QCOMPARE(readAll(path(u"derived.col"_s)), first);
+    QStringList contrast{u"--contrast"_s, path(u"derived.col"_s)};
+    if (options.contains(u"--vision"_s))
+        contrast << u"--vision"_s << u"all"_s;
+    QCOMPARE(vexlume(contrast).exitCode, 0);
+
+    const SchemeReadResult derived = SchemeFile::read(path(u"derived.col"_s));
+    const QImage picture(path(source));
+    const QColor seedColour = picture.isNull() ? QColor(source) : QColor(picture.pixel(0, 0));
+    const auto hueOf = [](const Rgb &colour) { return ColourScience::toOklch(colour); };
+    const ColourScience::Oklch seed = hueOf(fromQColor(seedColour.isValid() ? seedColour : QColor(Qt::black)));
+    for (int element = 1; element <= kElementCount; ++element) {
+        const ElementCatalogue::Role role = ElementCatalogue::role(element);
+        const ColourScience::Oklch colour = hueOf(derived.table[std::size_t(element - 1)].rgb());
+        if (seed.C < 0.03 || colour.C < 0.02)
+            continue; // a grey has no hue to keep
+        if (role == ElementCatalogue::Role::Surface || role == ElementCatalogue::Role::Raised)
+            QVERIFY2(ColourScience::hueDifference(colour.h, seed.h) <= 20, qPrintable(QString::number(element)));
+        if (role == ElementCatalogue::Role::Accent && !accent.isEmpty())
+            QVERIFY2(ColourScience::hueDifference(colour.h, hueOf(fromQColor(QColor(accent))).h) <= 20,
+                     qPrintable(QString::number(element)));
+    }
 }
 
 // The repaired scheme reaches every level --contrast checks; only colours
@@ -501,6 +585,19 @@ void TestCommandLine::usageErrors_data()
                                                          QStringLiteral("b.col")};
     QTest::newRow("fix of a built-in scheme") << QStringList{QStringLiteral("--fix"), QStringLiteral("--standard"),
                                                              QStringLiteral("red"), QStringLiteral("b.col")};
+    QTest::newRow("derive without output") << QStringList{QStringLiteral("--derive"), QStringLiteral("red")};
+    QTest::newRow("derive dark and light") << QStringList{QStringLiteral("--derive"), QStringLiteral("red"),
+                                                          QStringLiteral("--dark"), QStringLiteral("--light"),
+                                                          QStringLiteral("b.col")};
+    QTest::newRow("derive for one kind of colour-blind eyes")
+        << QStringList{QStringLiteral("--derive"), QStringLiteral("red"), QStringLiteral("--vision"),
+                       QStringLiteral("deutan"), QStringLiteral("b.col")};
+    QTest::newRow("a name without derive") << QStringList{QStringLiteral("--name"), QStringLiteral("x"),
+                                                          QStringLiteral("a.col")};
+    QTest::newRow("light without derive") << QStringList{QStringLiteral("--light"), QStringLiteral("a.col")};
+    QTest::newRow("derive and fix") << QStringList{QStringLiteral("--derive"), QStringLiteral("red"),
+                                                   QStringLiteral("--fix"), QStringLiteral("a.col"),
+                                                   QStringLiteral("b.col")};
     QTest::newRow("fix and contrast") << QStringList{QStringLiteral("--fix"), QStringLiteral("--contrast"),
                                                      QStringLiteral("a.col"), QStringLiteral("b.col")};
     QTest::newRow("contrast and render") << QStringList{QStringLiteral("--contrast"), QStringLiteral("--render"),

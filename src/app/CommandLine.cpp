@@ -149,6 +149,21 @@ struct Options
                        "check marks and the fourth numbers stay. OUT.col is written whole or not at all. "
                        "Exit status 0 when every pair then reaches its level, 1 when one cannot or IN.col "
                        "does not read cleanly.")};
+    QCommandLineOption derive{QStringLiteral("derive"),
+        QStringLiteral("Write to OUT.col a whole scheme laid out from SOURCE: a colour, in any form a paste "
+                       "takes (#3366cc, rgb(51, 102, 204), 3366cc, a colour name), or a picture file (the "
+                       "colour that covers most of it, and a second one for selections). Every pair of "
+                       "colours (see --contrast) then reaches its level. OUT.col is written whole or not at "
+                       "all. Exit status 0 when every pair reaches its level, 1 when SOURCE is neither a "
+                       "colour nor a picture that can be read, or a pair cannot reach its level."),
+        QStringLiteral("SOURCE")};
+    QCommandLineOption dark{QStringLiteral("dark"),
+        QStringLiteral("With --derive: dark surfaces and light texts (unless --light is given).")};
+    QCommandLineOption light{QStringLiteral("light"), QStringLiteral("With --derive: light surfaces and dark texts.")};
+    QCommandLineOption name{QStringLiteral("name"),
+        QStringLiteral("With --derive: the scheme's name (the colour's hex or the picture's name unless given); "
+                       "characters a scheme file cannot hold are left out."),
+        QStringLiteral("NAME")};
     QCommandLineOption vision{QStringLiteral("vision"),
         QStringLiteral("With --contrast: the eyes the pairs must reach their level for: normal, protan, "
                        "deutan, tritan or all (normal and the three colour-blind kinds). With --fix: normal "
@@ -169,7 +184,8 @@ struct Options
             "Without options it opens the editor window, with FILE.col loaded if given.\n"
             "Names given as values (NAME, VISION) are taken in any case; an option given\n"
             "twice must have the same value both times."));
-        parser.addOptions({check, render, scale, phone, simulate, standard, contrast, fix, vision, minRatio});
+        parser.addOptions(
+            {check, render, scale, phone, simulate, standard, contrast, fix, derive, dark, light, name, vision, minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -186,7 +202,7 @@ struct Options
     // if one is. The same value again changes nothing and is taken.
     std::optional<QString> repeatedValue() const
     {
-        for (const QCommandLineOption *option : {&scale, &simulate, &standard, &vision, &minRatio}) {
+        for (const QCommandLineOption *option : {&scale, &simulate, &standard, &derive, &name, &vision, &minRatio}) {
             const QStringList values = parser.values(*option);
             for (const QString &value : values) {
                 if (!sameValue(value, values.constFirst())) {
@@ -311,6 +327,30 @@ struct Options
         return request;
     }
 
+    // The derive request the arguments make, or the usage error they contain.
+    std::variant<Reports::DeriveRequest, QString> deriveRequest() const
+    {
+        Reports::DeriveRequest request;
+        request.source = parser.value(derive);
+        if (request.source.isEmpty())
+            return QStringLiteral("--derive takes a colour or a picture file, not an empty value");
+        if (parser.isSet(dark) && parser.isSet(light))
+            return QStringLiteral("--dark and --light cannot be combined");
+        request.light = parser.isSet(light);
+        const auto eyes = givenEyes(QStringLiteral("--derive"), {QStringLiteral("normal"), QStringLiteral("all")});
+        if (const auto *error = std::get_if<QString>(&eyes))
+            return *error;
+        request.colourBlind = std::get<Readability::Eyes>(eyes) == Readability::Eyes::All;
+        request.name = parser.value(name);
+        const QStringList positional = parser.positionalArguments();
+        if (positional.size() != 1)
+            return QStringLiteral("--derive takes the scheme file to write");
+        if (positional.contains(QString()))
+            return emptyFileName(QStringLiteral("--derive"));
+        request.output = positional.at(0);
+        return request;
+    }
+
     // The contrast request the arguments make, or the usage error they contain.
     std::variant<Reports::ContrastRequest, QString> contrastRequest() const
     {
@@ -382,6 +422,7 @@ int noDisplay()
            "  vexlume --contrast [--min-ratio R] [--vision EYES] FILE.col...\n"
            "  vexlume --contrast [--min-ratio R] [--vision EYES] --standard blue|green|red\n"
            "  vexlume --fix [--min-ratio R] [--vision normal|all] IN.col OUT.col\n"
+           "  vexlume --derive COLOUR|PICTURE [--dark|--light] [--vision normal|all] [--name NAME] OUT.col\n"
            "  vexlume --help\n";
     return ExitStatus::kFailure;
 }
@@ -418,9 +459,11 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     const bool rendering = parser.isSet(options.render);
     const bool contrasting = parser.isSet(options.contrast);
     const bool fixing = parser.isSet(options.fix);
+    const bool deriving = parser.isSet(options.derive);
     const QStringList positional = parser.positionalArguments();
     QStringList modes;
-    for (const QCommandLineOption *mode : {&options.check, &options.render, &options.contrast, &options.fix}) {
+    for (const QCommandLineOption *mode :
+         {&options.check, &options.render, &options.contrast, &options.fix, &options.derive}) {
         if (parser.isSet(*mode))
             modes << QStringLiteral("--") + mode->names().constFirst();
     }
@@ -436,8 +479,12 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return usage(QStringLiteral("--standard belongs to --render or --contrast"));
     if (!contrasting && !fixing && parser.isSet(options.minRatio))
         return usage(QStringLiteral("--min-ratio belongs to --contrast or --fix"));
-    if (!contrasting && !fixing && parser.isSet(options.vision))
-        return usage(QStringLiteral("--vision belongs to --contrast or --fix"));
+    if (!contrasting && !fixing && !deriving && parser.isSet(options.vision))
+        return usage(QStringLiteral("--vision belongs to --contrast, --fix or --derive"));
+    for (const QCommandLineOption *option : {&options.dark, &options.light, &options.name}) {
+        if (!deriving && parser.isSet(*option))
+            return usage(QStringLiteral("--%1 belongs to --derive").arg(option->names().constFirst()));
+    }
     if (const auto repeated = options.repeatedValue())
         return usage(*repeated);
     // The request of a mode the options make, or the usage error they contain.
@@ -454,6 +501,8 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return take(Mode::Contrast, options.contrastRequest(), invocation.contrast);
     if (fixing)
         return take(Mode::Fix, options.fixRequest(), invocation.fix);
+    if (deriving)
+        return take(Mode::Derive, options.deriveRequest(), invocation.derive);
     if (checking) {
         if (positional.isEmpty())
             return usage(QStringLiteral("--check needs at least one file"));
@@ -538,6 +587,10 @@ int CommandLine::run(int argc, char **argv)
     case Mode::Fix: {
         QTextStream out(stdout);
         return Reports::finishOutput(out, Reports::fix(invocation.fix, out));
+    }
+    case Mode::Derive: {
+        QTextStream out(stdout);
+        return Reports::finishOutput(out, Reports::derive(invocation.derive, out));
     }
     case Mode::Editor:
         break;

@@ -20,7 +20,7 @@ public:
     static constexpr int kMaximumScale = 16;
 
     // What the arguments ask for, decided without touching a file or a display.
-    enum class Mode { Editor, Help, Version, Check, Render, Contrast, Fix, UsageError };
+    enum class Mode { Editor, Help, Version, Check, Render, Contrast, Fix, Derive, UsageError };
     struct Invocation
     {
         Mode mode = Mode::Editor;
@@ -29,6 +29,7 @@ public:
         Reports::RenderRequest render;     // Render: what to draw where
         Reports::ContrastRequest contrast; // Contrast: which schemes, at which level
         Reports::FixRequest fix;           // Fix: which scheme, written where
+        Reports::DeriveRequest derive;     // Derive: from what, written where
         bool platformChosen = false;       // Editor: the toolkit was told where to show it
     };
     static Invocation parse(const QStringList &arguments);

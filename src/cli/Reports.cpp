@@ -1,6 +1,8 @@
 #include "Reports.h"
 
 #include "ColourScheme.h"
+#include "ColourText.h"
+#include "Derive.h"
 #include "ElementCatalogue.h"
 #include "ExitStatus.h"
 #include "Problem.h"
@@ -9,10 +11,13 @@
 #include "SchemeFile.h"
 #include "StandardSchemes.h"
 #include "TerminalText.h"
+#include "Windows1252.h"
 
 #include <QBuffer>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QTextStream>
 
 #include <cstdio>
@@ -189,6 +194,79 @@ int fix(const FixRequest &request, QTextStream &out)
                                                 : QStringLiteral("%1 below their level").arg(fixed.unmet.size())));
     out.flush();
     return fixed.unmet.empty() ? ExitStatus::kSuccess : ExitStatus::kFailure;
+}
+
+namespace {
+
+// A name as the name box takes it: without the characters a scheme file cannot
+// hold (line breaks, anything outside Windows-1252).
+QString nameTheFileTakes(const QString &name)
+{
+    QString kept;
+    for (const QChar character : name) {
+        const QString one(character);
+        if (character != u'\n' && character != u'\r' && !Windows1252::firstUnencodable(one))
+            kept += character;
+    }
+    return kept;
+}
+
+// A picture read small enough for its colours: a large JPEG is decoded at an
+// eighth of its size, which its decoder does at once.
+QImage readSmall(const QString &path, QString &why)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && size.width() >= 512 && size.height() >= 512)
+        reader.setScaledSize(size / 8);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        why = reader.errorString();
+    return picture;
+}
+
+} // namespace
+
+int derive(const DeriveRequest &request, QTextStream &out)
+{
+    const Derive::Options options{request.light, request.colourBlind};
+    Derive::Result derived;
+    QString name = request.name;
+    QString told;
+    if (const auto colour = ColourText::parse(request.source)) {
+        derived = Derive::fromColour(*colour, options);
+        if (name.isEmpty())
+            name = ColourText::hex(*colour);
+        told = QStringLiteral("derived from %1").arg(ColourText::hex(*colour));
+    } else if (QFileInfo(request.source).isFile()) {
+        QString why;
+        const QImage picture = readSmall(request.source, why);
+        if (picture.isNull()) {
+            writeLine(out, request.source + QStringLiteral(": the picture cannot be read: ") + why);
+            return ExitStatus::kFailure;
+        }
+        const Derive::Seeds seeds = Derive::seedsOf(picture);
+        derived = Derive::fromColour(seeds.seed, options, seeds.accent);
+        if (name.isEmpty())
+            name = QFileInfo(request.source).completeBaseName();
+        told = QStringLiteral("derived from %1 (%2%3)")
+                   .arg(request.source, ColourText::hex(seeds.seed),
+                        seeds.accent ? QStringLiteral(", accent ") + ColourText::hex(*seeds.accent) : QString());
+    } else {
+        writeLine(out, QStringLiteral("'%1' is neither a colour nor a picture file").arg(request.source));
+        return ExitStatus::kFailure;
+    }
+    derived.scheme.setName(nameTheFileTakes(name));
+    if (const auto problem = SchemeFile::save(derived.scheme, request.output)) {
+        writeLine(out, request.output + QStringLiteral(": ") + problem->words(kTerminalLanguage));
+        return ExitStatus::kFailure;
+    }
+    writeLine(out, QStringLiteral("%1: %2, written; %3")
+                       .arg(request.output, told,
+                            derived.everyPairMet ? QStringLiteral("every pair reaches its level")
+                                                 : QStringLiteral("some pair cannot reach its level")));
+    out.flush();
+    return derived.everyPairMet ? ExitStatus::kSuccess : ExitStatus::kFailure;
 }
 
 int finishOutput(QTextStream &out, int status)

@@ -55,6 +55,19 @@ struct FixRequest
 };
 int fix(const FixRequest &request, QTextStream &out);
 
+// Writes a scheme derived from a colour (in any form a paste takes) or from a
+// picture (any format the toolkit reads) to a file, whole or not at all.
+// Reports the seed and whether every pair reaches its level.
+struct DeriveRequest
+{
+    QString source; // a colour, or a picture file
+    QString output;
+    QString name;   // the scheme's name; the colour's hex or the picture's base name if empty
+    bool light = false;
+    bool colourBlind = false;
+};
+int derive(const DeriveRequest &request, QTextStream &out);
+
 // What a mode wrote to standard output reaches it only once flushed, and a full
 // disk or a closed descriptor refuses it only then: a report that was not
 // written must not pass for one that was (a script would take the silence for

@@ -3,8 +3,28 @@
 #include "ElementNumber.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
+
+using Role = ElementCatalogue::Role;
+
+// Per element, 1 to 60.
+constexpr Role kRoles[] = {
+    Role::Text,         Role::Surface,      Role::TextOnRaised, Role::Raised,       Role::TextOnRaised, // 1-5
+    Role::TextOnRaised, Role::Raised,       Role::Text,         Role::Surface,      Role::PageText,     // 6-10
+    Role::PageText,     Role::PageText,     Role::PageText,     Role::PageText,     Role::PageText,     // 11-15
+    Role::TextOnAccent, Role::Accent,       Role::Border,       Role::Border,       Role::Text,         // 16-20
+    Role::Surface,      Role::Border,       Role::Text,         Role::Border,       Role::TextOnAccent, // 21-25
+    Role::Accent,       Role::Marker,       Role::Marker,       Role::Raised,       Role::Text,         // 26-30
+    Role::Surface,      Role::TextOnRaised, Role::Raised,       Role::Border,       Role::Border,       // 31-35
+    Role::TextOnAccent, Role::Accent,       Role::Border,       Role::Raised,       Role::Accent,       // 36-40
+    Role::Border,       Role::Border,       Role::Surface,      Role::Marker,       Role::IconFill,     // 41-45
+    Role::Surface,      Role::Accent,       Role::Accent,       Role::Surface,      Role::Border,       // 46-50
+    Role::Accent,       Role::Text,         Role::Text,         Role::Text,         Role::Text,         // 51-55
+    Role::Text,         Role::Text,         Role::Surface,      Role::Reserved,     Role::Reserved,     // 56-60
+};
+static_assert(std::size(kRoles) == kElementCount, "every element has a role, and only the 60 do");
 
 struct ElementTexts
 {
@@ -390,4 +410,9 @@ std::optional<int> ElementCatalogue::elementNumber(const QString &listText)
     if (rounded < 1 || rounded > kElementCount)
         return std::nullopt;
     return static_cast<int>(rounded);
+}
+
+ElementCatalogue::Role ElementCatalogue::role(int element)
+{
+    return kRoles[ElementNumber::index(element)];
 }

@@ -21,6 +21,24 @@ public:
     static constexpr std::array<int, 2> kProviderNameElements = {23, 24};
     static constexpr int kHiddenAtStart = 45;
 
+    // What an element does on the phone's screens, so that a scheme can be laid
+    // out from a few colours.
+    enum class Role {
+        Surface,      // the deepest backgrounds: standby screen, menus, windows
+        Raised,       // the bars on them: title bar, softkeys, scroll bar, status bar
+        Text,         // a text on a surface
+        TextOnRaised, // a text on a bar
+        Accent,       // what shows a selection: selection bars, marked lines, events
+        TextOnAccent, // a text on a selection
+        Marker,       // a mark that shows a place or a choice: scroll mark, radio
+                      // selection and icon detail, cursor
+        Border,       // frames, lines and shadows
+        IconFill,     // the fill of the phone book's icons, under their detail
+        PageText,     // the phone book's texts, on the phone's own white page
+        Reserved,     // not used by the phone
+    };
+    static Role role(int element);
+
     static QString name(Language language, int element);
     // "<number> <name>", as messages and menus name an element.
     static QString numberedName(Language language, int element);

@@ -1,0 +1,193 @@
+#include "Derive.h"
+
+#include "ColourScience.h"
+#include "ElementCatalogue.h"
+#include "ReadableFix.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using namespace ColourScience;
+using Role = ElementCatalogue::Role;
+
+namespace {
+
+// Below this chroma a seed counts as grey: its hue means nothing.
+constexpr double kGreyChroma = 0.03;
+// How far the hue of a phone colour may stray from the one asked for.
+constexpr double kHueTolerance = 12;
+
+// The phone colour for a point of OKLCH: the chroma lowered until the screen
+// can show it, then among the phone's colours around it the one nearest that
+// keeps the hue (a low chroma on the 5-6-5 grid can turn the hue far).
+Rgb phoneColourOf(Oklch wanted)
+{
+    while (wanted.C > 0 && !isInGamut(toOklab(wanted)))
+        wanted.C = std::max(0.0, wanted.C - 0.005);
+    const Oklab target = toOklab(wanted);
+    const Rgb start = phoneColour(toRgb(target));
+    if (wanted.C < kGreyChroma / 2)
+        return start;
+    Rgb best = start;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    const auto step = [](int channel, int delta, int bits) {
+        const int unit = 1 << (8 - bits);
+        return std::clamp(channel + delta * unit, 0, 255);
+    };
+    for (int dr = -2; dr <= 2; ++dr) {
+        for (int dg = -2; dg <= 2; ++dg) {
+            for (int db = -2; db <= 2; ++db) {
+                const Rgb candidate = phoneColour({quint8(step(start.red, dr, 5)), quint8(step(start.green, dg, 6)),
+                                                   quint8(step(start.blue, db, 5))});
+                const Oklch seen = toOklch(candidate);
+                if (seen.C >= kGreyChroma / 2 && hueDifference(seen.h, wanted.h) > kHueTolerance)
+                    continue;
+                const double far = distance(toOklab(candidate), target);
+                if (far < bestDistance) {
+                    bestDistance = far;
+                    best = candidate;
+                }
+            }
+        }
+    }
+    return best;
+}
+
+// The colour of a role: lightness and chroma for dark and light schemes.
+struct Tone
+{
+    double darkL;
+    double lightL;
+    double chroma; // share of the surface chroma, or of the accent's for accents
+    bool accent;
+};
+
+Tone toneOf(Role role)
+{
+    switch (role) {
+    case Role::Surface: return {0.22, 0.96, 0.6, false};
+    case Role::Raised: return {0.32, 0.86, 1.0, false};
+    case Role::IconFill: return {0.36, 0.82, 1.0, false};
+    case Role::Border: return {0.45, 0.70, 0.5, false};
+    case Role::Text: return {0.95, 0.20, 0.25, false};
+    case Role::TextOnRaised: return {0.97, 0.16, 0.2, false};
+    case Role::PageText: return {0.25, 0.25, 0.8, false};
+    case Role::Accent: return {0.62, 0.55, 1.0, true};
+    case Role::TextOnAccent: return {0.12, 0.99, 0.2, false};
+    case Role::Marker: return {0.80, 0.40, 1.0, true};
+    case Role::Reserved: break;
+    }
+    return {0.0, 0.0, 0.0, false};
+}
+
+} // namespace
+
+Derive::Result Derive::fromColour(const Rgb &seed, const Options &options, std::optional<Rgb> accent)
+{
+    const Oklch base = toOklch(seed);
+    const bool grey = base.C < kGreyChroma;
+    // Surfaces keep some colour, but never glare.
+    const double surfaceChroma = grey ? 0 : std::clamp(base.C * 0.6, 0.04, 0.10);
+    const Oklch accentBase = accent ? toOklch(*accent) : base;
+    const double accentChroma = accentBase.C < kGreyChroma ? 0 : std::clamp(accentBase.C, 0.08, 0.20);
+
+    ColourScheme scheme; // the check marks as the start sets them
+    for (int element = 1; element <= kElementCount; ++element) {
+        const Role role = ElementCatalogue::role(element);
+        if (role == Role::Reserved) {
+            scheme.setColour(element, {0, 0, 0});
+            continue;
+        }
+        const Tone tone = toneOf(role);
+        const double lightness = options.light ? tone.lightL : tone.darkL;
+        const Oklch wanted = tone.accent ? Oklch{lightness, accentChroma * tone.chroma, accentBase.h}
+                                         : Oklch{lightness, surfaceChroma * tone.chroma, base.h};
+        scheme.setColour(element, phoneColourOf(wanted));
+    }
+    const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme, Readability::kTextLevel, options.colourBlind);
+    return {fixed.scheme, fixed.unmet.empty()};
+}
+
+Derive::Seeds Derive::seedsOf(const QImage &picture)
+{
+    // Every pixel of a picture made small, in OKLab, clustered by k-means from a
+    // fixed start (k colours spread along the lightness of the picture), so
+    // that the same picture always gives the same seeds.
+    const QImage small = picture.convertToFormat(QImage::Format_RGB32)
+                             .scaled(64, 64, Qt::KeepAspectRatio, Qt::FastTransformation);
+    std::vector<Oklab> pixels;
+    pixels.reserve(std::size_t(small.width() * small.height()));
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x) {
+            const QRgb pixel = small.pixel(x, y);
+            pixels.push_back(toOklab(Rgb{quint8(qRed(pixel)), quint8(qGreen(pixel)), quint8(qBlue(pixel))}));
+        }
+    }
+    if (pixels.empty())
+        return {{0, 0, 0}, std::nullopt};
+    constexpr int kClusters = 6;
+    std::vector<Oklab> sorted = pixels;
+    std::sort(sorted.begin(), sorted.end(), [](const Oklab &a, const Oklab &b) {
+        return std::tie(a.L, a.a, a.b) < std::tie(b.L, b.a, b.b);
+    });
+    std::array<Oklab, kClusters> centres;
+    for (int k = 0; k < kClusters; ++k)
+        centres[std::size_t(k)] = sorted[(sorted.size() - 1) * std::size_t(2 * k + 1) / (2 * kClusters)];
+    std::vector<int> owner(pixels.size(), 0);
+    for (int round = 0; round < 20; ++round) {
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            int nearest = 0;
+            for (int k = 1; k < kClusters; ++k) {
+                if (distance(pixels[i], centres[std::size_t(k)]) < distance(pixels[i], centres[std::size_t(nearest)]))
+                    nearest = k;
+            }
+            owner[i] = nearest;
+        }
+        std::array<Oklab, kClusters> sums{};
+        std::array<int, kClusters> counts{};
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            Oklab &sum = sums[std::size_t(owner[i])];
+            sum.L += pixels[i].L;
+            sum.a += pixels[i].a;
+            sum.b += pixels[i].b;
+            ++counts[std::size_t(owner[i])];
+        }
+        for (int k = 0; k < kClusters; ++k) {
+            if (const int n = counts[std::size_t(k)])
+                centres[std::size_t(k)] = {sums[std::size_t(k)].L / n, sums[std::size_t(k)].a / n,
+                                           sums[std::size_t(k)].b / n};
+        }
+    }
+    struct Cluster
+    {
+        Oklab centre;
+        double share;
+        double weight;
+    };
+    std::vector<Cluster> clusters;
+    std::vector<Cluster> greys;
+    for (int k = 0; k < kClusters; ++k) {
+        const double share = double(std::count(owner.begin(), owner.end(), k)) / double(pixels.size());
+        const Oklch lch = toOklch(centres[std::size_t(k)]);
+        const Cluster cluster{centres[std::size_t(k)], share, share * (1 + 4 * lch.C)};
+        if (share >= 0.01)
+            (lch.C < kGreyChroma ? greys : clusters).push_back(cluster);
+    }
+    const auto heavier = [](const Cluster &a, const Cluster &b) { return a.weight > b.weight; };
+    std::stable_sort(clusters.begin(), clusters.end(), heavier);
+    std::stable_sort(greys.begin(), greys.end(), heavier);
+    if (clusters.empty())
+        return {toRgb(greys.empty() ? centres[0] : greys.front().centre), std::nullopt};
+    Seeds seeds{toRgb(clusters.front().centre), std::nullopt};
+    const double hue = toOklch(clusters.front().centre).h;
+    for (std::size_t i = 1; i < clusters.size(); ++i) {
+        if (hueDifference(toOklch(clusters[i].centre).h, hue) > 30) {
+            seeds.accent = toRgb(clusters[i].centre);
+            break;
+        }
+    }
+    return seeds;
+}
