@@ -3,6 +3,7 @@
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
 #include "ElementCode.h"
+#include "LargePreview.h"
 #include "PaneView.h"
 
 #include <QAction>
@@ -42,6 +43,8 @@ private slots:
     void restingOnAPaneNamesTheElement();
     void theViewMenuChangesOnlyWhatIsDrawn_data();
     void theViewMenuChangesOnlyWhatIsDrawn();
+    void theLargePreviewPicksAtEveryZoom_data();
+    void theLargePreviewPicksAtEveryZoom();
 
 private:
     static void click(WindowFixture &f, int pane, QPoint at)
@@ -314,6 +317,44 @@ void TestPicking::restingOnAPaneNamesTheElement()
     QApplication::sendEvent(pane, &rest);
     QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
     QToolTip::hideText();
+}
+
+void TestPicking::theLargePreviewPicksAtEveryZoom_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<int>("pane");
+    QTest::addColumn<int>("element");
+    for (const int zoom : {2, 3, 4}) {
+        QTest::addRow("%dx, title bar", zoom) << zoom << 0 << 4;
+        QTest::addRow("%dx, softkeys", zoom) << zoom << 5 << 7;
+    }
+}
+
+// Ctrl+L opens the large preview; at every zoom a click on an element's pixel
+// picks that element, as a click on the preview does, and the picture saved
+// is what the window shows.
+void TestPicking::theLargePreviewPicksAtEveryZoom()
+{
+    QFETCH(int, zoom);
+    QFETCH(int, pane);
+    QFETCH(int, element);
+    WindowFixture f;
+    f.press(QKeySequence(Qt::CTRL | Qt::Key_L));
+    auto *window = f.window.findChild<QWidget *>(QStringLiteral("largePreviewWindow"));
+    QVERIFY(window && window->isVisible());
+    auto *large = window->findChild<LargePanes *>(QStringLiteral("largePanes"));
+    large->resize(233 * zoom + 10, 288 * zoom + 10);
+    QCOMPARE(large->scale(), zoom);
+
+    const QPoint pixel = pixelOf(pane, element);
+    QVERIFY(pixel.x() >= 0);
+    const QPoint origin((large->width() - 233 * zoom) / 2, (large->height() - 288 * zoom) / 2);
+    const QPoint at = origin + (PreviewPanes::position(pane) + pixel) * zoom + QPoint(zoom / 2, zoom / 2);
+    QCOMPARE(large->paneAt(at), std::optional(std::pair(pane, pixel)));
+    f.clickElement(1);
+    QTest::mouseClick(large, Qt::LeftButton, {}, at);
+    QCOMPARE(f.list()->currentRow(), element - 1);
+    QCOMPARE(large->picture().size(), QSize(233, 288) * zoom);
 }
 
 QTEST_MAIN(TestPicking)

@@ -147,5 +147,9 @@ enum class Text {
     ColumnColourBlind, // its column of the lowest ratio to colour-blind eyes
     WhitePage,         // the phone's own white page, a background no scheme changes
     PlaneTip,          // the readability window's plane of one hue
+    LargePreviewCommand, // the context menus' item that opens the large preview
+    LargePreviewTitle, // its window's title
+    SavePicture,       // its button that saves what it shows
+    PictureNotSaved,   // %1 the picture's file
     Count
 };

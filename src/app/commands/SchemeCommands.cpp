@@ -18,7 +18,11 @@ SchemeCommands::SchemeCommands(SchemeModel &scheme, const ReadabilityModel &read
     , m_separator(new QAction(this))
     , m_fixAll(new QAction(this))
     , m_history(new QAction(this))
+    , m_largePreview(new QAction(this))
 {
+    m_largePreview->setObjectName(QStringLiteral("actLargePreview"));
+    m_largePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_largePreview, &QAction::triggered, this, &SchemeCommands::largePreviewRequested);
     m_separator->setSeparator(true);
     m_fixAll->setObjectName(QStringLiteral("actFixAll"));
     connect(m_fixAll, &QAction::triggered, this, &SchemeCommands::fixAll);
@@ -30,12 +34,13 @@ SchemeCommands::SchemeCommands(SchemeModel &scheme, const ReadabilityModel &read
 
 QList<QAction *> SchemeCommands::actions() const
 {
-    return {m_separator, m_fixAll, m_history};
+    return {m_separator, m_fixAll, m_history, m_largePreview};
 }
 
 void SchemeCommands::addShortcutsTo(QWidget *window)
 {
     window->addAction(m_history);
+    window->addAction(m_largePreview);
 }
 
 bool SchemeCommands::event(QEvent *event)
@@ -49,6 +54,7 @@ void SchemeCommands::retranslate()
 {
     m_fixAll->setText(Texts::get(Text::FixAllCommand, Languages::current()));
     m_history->setText(Texts::get(Text::HistoryCommand, Languages::current()));
+    m_largePreview->setText(Texts::get(Text::LargePreviewCommand, Languages::current()));
 }
 
 void SchemeCommands::fixAll()

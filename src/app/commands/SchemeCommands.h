@@ -10,7 +10,7 @@ class SchemeModel;
 
 // The commands on the whole scheme, offered in the element list's and the
 // preview's context menus and by their keys anywhere in the window: Fix all,
-// and the history of every change (Ctrl+H).
+// the history of every change (Ctrl+H) and the large preview (Ctrl+L).
 class SchemeCommands : public QObject
 {
     Q_OBJECT
@@ -29,6 +29,7 @@ public:
 
 signals:
     void historyRequested();
+    void largePreviewRequested();
     void message(const QString &text);
 
 protected:
@@ -42,4 +43,5 @@ private:
     QAction *m_separator;
     QAction *m_fixAll;
     QAction *m_history;
+    QAction *m_largePreview;
 };

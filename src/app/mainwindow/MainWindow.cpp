@@ -2,6 +2,7 @@
 
 #include "DisclaimerPanel.h"
 #include "HistoryWindow.h"
+#include "LargePreview.h"
 #include "ElementList.h"
 #include "LinkControl.h"
 #include "LogoControl.h"
@@ -59,6 +60,7 @@ MainWindow::~MainWindow()
 {
     delete m_readability;
     delete m_historyWindow;
+    delete m_largePreview;
 }
 
 // The element list is filled and element 1 chosen while the table is still
@@ -161,6 +163,20 @@ void MainWindow::showReadability()
     m_readability->show();
     m_readability->raise();
     m_readability->activateWindow();
+}
+
+// Opens and raises the large preview; a click on it picks as one on the preview does.
+void MainWindow::showLargePreview()
+{
+    if (!m_largePreview) {
+        m_largePreview = new LargePreviewWindow(m_panes, *m_dialogs, this);
+        connect(m_largePreview, &LargePreviewWindow::clicked, FramePreview, &PreviewFrame::pickAt);
+        m_largePreview->panes()->setToolTipSource(
+            [this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });
+    }
+    m_largePreview->show();
+    m_largePreview->raise();
+    m_largePreview->activateWindow();
 }
 
 // Opens and raises the history of every change.

@@ -19,6 +19,7 @@
 class ColourCommands;
 class DisclaimerPanel;
 class HistoryWindow;
+class LargePreviewWindow;
 class ElementList;
 class InfoPanel;
 class LinksPanel;
@@ -121,6 +122,7 @@ private:
     // Opens and raises the list of readability pairs.
     void showReadability();
     void showHistory();
+    void showLargePreview();
 
     // --- File commands
     void showProblem(Text message, const QString &path, const QString &details);
@@ -187,6 +189,7 @@ private:
     StatusBar *StatusBar1 = nullptr;
     ReadabilityWindow *m_readability = nullptr; // made when first opened
     HistoryWindow *m_historyWindow = nullptr;   // made when first opened
+    LargePreviewWindow *m_largePreview = nullptr; // made when first opened
     ColourCommands *m_colourCommands = nullptr;
     SchemeCommands *m_schemeCommands = nullptr;
 };

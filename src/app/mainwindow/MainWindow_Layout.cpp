@@ -127,6 +127,7 @@ void MainWindow::connectColourCommands()
     m_schemeCommands = new SchemeCommands(m_scheme, m_readabilityModel, this);
     m_schemeCommands->addShortcutsTo(this);
     connect(m_schemeCommands, &SchemeCommands::historyRequested, this, &MainWindow::showHistory);
+    connect(m_schemeCommands, &SchemeCommands::largePreviewRequested, this, &MainWindow::showLargePreview);
     connect(m_schemeCommands, &SchemeCommands::message, StatusBar1, &StatusBar::showMessage);
     m_colourCommands->menu()->addActions(m_schemeCommands->actions());
     m_colourCommands->watch(

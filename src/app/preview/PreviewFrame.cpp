@@ -189,6 +189,12 @@ void PreviewFrame::etchRule()
     Line4->move(Line4->x(), Line4->y() + 1);
 }
 
+void PreviewFrame::pickAt(int pane, QPoint at)
+{
+    m_lastPointer = at;
+    pick(pane);
+}
+
 // A click on a pane picks the element whose mask pixel lies under the pointer,
 // with the colour the pane shows there. For an element pixel that is the
 // element's own colour; a few fixed icon pixels pass the test as well and then

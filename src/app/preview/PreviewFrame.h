@@ -52,6 +52,8 @@ public:
     // What the pointer rests on in a pane: the element and its colour, or
     // nothing over a fixed pixel.
     QString toolTip(int pane, QPoint at) const;
+    // A click at a point of a pane, from wherever the panes are shown.
+    void pickAt(int pane, QPoint at);
 
     // How the panes are drawn, as chosen in their context menu and kept in the
     // settings store. Picking and tooltips always read the scheme's colours.
