@@ -5,12 +5,16 @@
 #include "ColourScheme.h"
 #include "support/RandomScheme.h"
 #include "ColourScience.h"
+#include "Derive.h"
 #include "PreviewPanes.h"
 #include "Readability.h"
 #include "ReadableFix.h"
 #include "StandardSchemes.h"
 
+#include <QColor>
+#include <QPainter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -138,8 +142,48 @@ void simulateNoisePanes(benchmark::State &state)
     simulatePanes(state, noisePanes());
 }
 
+// A scheme from one colour: laid out by the roles, then Fix all; the tables of
+// the phone's colours made before.
+void deriveFromAColour(benchmark::State &state)
+{
+    Derive::fromColour({51, 102, 204}, {});
+    int hue = 0;
+    for (auto _ : state) {
+        const QColor seed = QColor::fromHsv(hue, 200, 220);
+        benchmark::DoNotOptimize(Derive::fromColour({quint8(seed.red()), quint8(seed.green()), quint8(seed.blue())}, {}));
+        hue = (hue + 37) % 360;
+    }
+}
+
+// A scheme from a 4000 x 3000 JPEG photograph of gradients and shapes, reading included.
+void deriveFromAPhotograph(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient sky(0, 0, 0, 3000);
+    sky.setColorAt(0, QColor(30, 80, 160));
+    sky.setColorAt(1, QColor(200, 220, 240));
+    painter.fillRect(photo.rect(), sky);
+    painter.setBrush(QColor(230, 120, 30));
+    painter.drawEllipse(QPoint(2800, 900), 500, 500);
+    painter.end();
+    if (!photo.save(path, "JPEG", 90)) {
+        state.SkipWithError("no JPEG writer");
+        return;
+    }
+    for (auto _ : state) {
+        QString why;
+        const Derive::Seeds seeds = Derive::seedsOf(Derive::readPicture(path, why));
+        benchmark::DoNotOptimize(Derive::fromColour(seeds.seed, {}, seeds.accent));
+    }
+}
+
 } // namespace
 
+BENCHMARK(deriveFromAColour)->Unit(benchmark::kMillisecond);
+BENCHMARK(deriveFromAPhotograph)->Unit(benchmark::kMillisecond);
 BENCHMARK(checkEveryPair)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(exactFixOfOneElement)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(fixAllOfTheGreenScheme)->Unit(benchmark::kMillisecond);

@@ -17,7 +17,6 @@
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QTextStream>
 
 #include <cstdio>
@@ -211,20 +210,6 @@ QString nameTheFileTakes(const QString &name)
     return kept;
 }
 
-// A picture read small enough for its colours: a large JPEG is decoded at an
-// eighth of its size, which its decoder does at once.
-QImage readSmall(const QString &path, QString &why)
-{
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && size.width() >= 512 && size.height() >= 512)
-        reader.setScaledSize(size / 8);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        why = reader.errorString();
-    return picture;
-}
-
 } // namespace
 
 int derive(const DeriveRequest &request, QTextStream &out)
@@ -240,7 +225,7 @@ int derive(const DeriveRequest &request, QTextStream &out)
         told = QStringLiteral("derived from %1").arg(ColourText::hex(*colour));
     } else if (QFileInfo(request.source).isFile()) {
         QString why;
-        const QImage picture = readSmall(request.source, why);
+        const QImage picture = Derive::readPicture(request.source, why);
         if (picture.isNull()) {
             writeLine(out, request.source + QStringLiteral(": the picture cannot be read: ") + why);
             return ExitStatus::kFailure;

@@ -5,6 +5,7 @@
 #include "ReadableFix.h"
 
 #include <QImage>
+#include <QImageReader>
 
 #include <algorithm>
 #include <array>
@@ -190,4 +191,16 @@ Derive::Seeds Derive::seedsOf(const QImage &picture)
         }
     }
     return seeds;
+}
+
+QImage Derive::readPicture(const QString &path, QString &why)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && size.width() >= 512 && size.height() >= 512)
+        reader.setScaledSize(size / 8);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        why = reader.errorString();
+    return picture;
 }

@@ -40,4 +40,9 @@ struct Seeds
 };
 Seeds seedsOf(const QImage &picture);
 
+// A picture file read small enough for its colours (a large JPEG is decoded at
+// an eighth of its size, which its decoder does at once); a null picture and
+// the reader's words where it cannot be read.
+QImage readPicture(const QString &path, QString &why);
+
 } // namespace Derive
