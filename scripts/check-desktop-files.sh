@@ -7,6 +7,8 @@
 # - the desktop entry with desktop-file-validate (anything it says fails),
 # - the manual page with man --warnings (anything it says fails),
 # - the bash completion, sourced and asked for options, values and files,
+# - the thumbnailer entry: its keys, the MIME type it names, and (given a build
+#   folder) the thumbnail its command makes of a scheme,
 # - that the manual page and the metainfo carry the program's version.
 #
 # Given a build folder, the same checks run on the files as `cmake --install`
@@ -120,6 +122,24 @@ vexlume --render -|--phone --scale --simulate --standard '
     fi
 }
 
+# The entry file managers read: one group, the keys they use, the scheme's MIME
+# type; given a build, its command run as a file manager runs it.
+check_thumbnailer() { # file
+    grep -qx '\[Thumbnailer Entry\]' "$1" || fail "$1 has no [Thumbnailer Entry] group"
+    grep -qx 'TryExec=vexlume' "$1" || fail "$1 does not try vexlume"
+    grep -qx 'Exec=vexlume --thumbnail %s %i %o' "$1" || fail "$1 runs another command" "$(grep '^Exec=' "$1")"
+    local type
+    type="$(sed -nE 's/.*<mime-type type="([^"]+)".*/\1/p' "$root/packaging/vexlume-scheme.xml")"
+    grep -qx "MimeType=$type;" "$1" || fail "$1 does not name the MIME type $type"
+    if [ -n "$build" ]; then
+        local scheme="$work/thumbnail.col" picture="$work/thumbnail.png"
+        "$build/vexlume" --derive '#3366cc' "$scheme" >/dev/null || fail "vexlume --derive made no scheme to thumbnail"
+        "$build/vexlume" --thumbnail 128 "$scheme" "$picture" || fail "vexlume --thumbnail failed on $scheme"
+        [ "$(head -c 8 "$picture" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+            fail "vexlume --thumbnail wrote no PNG"
+    fi
+}
+
 check_options_in_manual() { # file
     local option
     for option in $options; do
@@ -136,6 +156,7 @@ check_metainfo "$root/packaging/$id.metainfo.xml"
 check_desktop_entry "$root/packaging/$id.desktop"
 check_manual "$root/packaging/vexlume.1"
 check_completion "$root/packaging/vexlume.bash-completion"
+check_thumbnailer "$root/packaging/vexlume.thumbnailer"
 [ -z "$build" ] || check_options_in_manual "$root/packaging/vexlume.1"
 
 if [ -n "$build" ]; then
@@ -143,7 +164,7 @@ if [ -n "$build" ]; then
     out="$(cmake --install "$build" --prefix "$prefix" 2>&1)" || fail "cmake --install $build" "$out"
     for file in bin/vexlume share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
         share/icons/hicolor/scalable/apps/vexlume.svg share/mime/packages/vexlume-scheme.xml \
-        share/man/man1/vexlume.1.gz share/bash-completion/completions/vexlume; do
+        share/man/man1/vexlume.1.gz share/bash-completion/completions/vexlume share/thumbnailers/vexlume.thumbnailer; do
         [ -f "$prefix/$file" ] || fail "cmake --install puts no $file"
     done
     if [ -d "$prefix/share" ]; then
@@ -156,6 +177,8 @@ if [ -n "$build" ]; then
         [ ! -f "$prefix/share/man/man1/vexlume.1.gz" ] || check_manual "$prefix/share/man/man1/vexlume.1.gz"
         [ ! -f "$prefix/share/bash-completion/completions/vexlume" ] ||
             check_completion "$prefix/share/bash-completion/completions/vexlume"
+        [ ! -f "$prefix/share/thumbnailers/vexlume.thumbnailer" ] ||
+            check_thumbnailer "$prefix/share/thumbnailers/vexlume.thumbnailer"
     fi
 fi
 
@@ -163,4 +186,4 @@ if ((failures)); then
     echo "check-desktop-files: $failures check(s) failed" >&2
     exit 1
 fi
-echo "Metainfo, desktop entry, manual page and bash completion: all checks pass${build:+ (also as installed from $build)}" >&2
+echo "Metainfo, desktop entry, manual page, bash completion and thumbnailer: all checks pass${build:+ (also as installed from $build)}" >&2

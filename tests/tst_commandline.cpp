@@ -124,6 +124,8 @@ private slots:
     void contrastReportsPairsBelowTheirLevel();
     void fixWritesTheSchemeWithEveryPairAtItsLevel_data();
     void fixWritesTheSchemeWithEveryPairAtItsLevel();
+    void thumbnailsFitTheirSize_data();
+    void thumbnailsFitTheirSize();
     void deriveWritesAReadableScheme_data();
     void deriveWritesAReadableScheme();
     void outputThatCannotBeWrittenFails_data();
@@ -219,6 +221,34 @@ void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel_data()
         << u": line 10: \"300\" is not a colour value (0 to 255)"_s;
     QTest::newRow("into a folder that is not there") << QStringList{} << u"dim.col"_s << u"missing/fixed.col"_s << 1
                                                      << QString();
+}
+
+void TestCommandLine::thumbnailsFitTheirSize_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QSize>("picture"); // empty: none written
+    QTest::newRow("smaller than the screens") << 128 << u"good.col"_s << QSize(103, 128);
+    QTest::newRow("twice the screens") << 600 << u"good.col"_s << QSize(466, 576);
+    QTest::newRow("the screens once") << 300 << u"good.col"_s << QSize(233, 288);
+    QTest::newRow("a file that does not read cleanly") << 128 << u"bad.col"_s << QSize();
+}
+
+// The six screens fitted into the size, enlarged only by whole factors; no
+// picture of a file that does not read cleanly.
+void TestCommandLine::thumbnailsFitTheirSize()
+{
+    QFETCH(int, size);
+    QFETCH(QString, scheme);
+    QFETCH(QSize, picture);
+    const QString output = path(u"thumbnail.png"_s);
+    QFile::remove(output);
+    const Run run = vexlume({u"--thumbnail"_s, QString::number(size), path(scheme), output});
+    QCOMPARE(run.exitCode, picture.isEmpty() ? 1 : 0);
+    if (picture.isEmpty())
+        QVERIFY(!QFile::exists(output));
+    else
+        QCOMPARE(QImage(output).size(), picture);
 }
 
 void TestCommandLine::deriveWritesAReadableScheme_data()
@@ -585,6 +615,12 @@ void TestCommandLine::usageErrors_data()
                                                          QStringLiteral("b.col")};
     QTest::newRow("fix of a built-in scheme") << QStringList{QStringLiteral("--fix"), QStringLiteral("--standard"),
                                                              QStringLiteral("red"), QStringLiteral("b.col")};
+    QTest::newRow("thumbnail too small") << QStringList{QStringLiteral("--thumbnail"), QStringLiteral("8"),
+                                                        QStringLiteral("a.col"), QStringLiteral("b.png")};
+    QTest::newRow("thumbnail of no size") << QStringList{QStringLiteral("--thumbnail"), QStringLiteral("large"),
+                                                         QStringLiteral("a.col"), QStringLiteral("b.png")};
+    QTest::newRow("thumbnail without output") << QStringList{QStringLiteral("--thumbnail"), QStringLiteral("128"),
+                                                             QStringLiteral("a.col")};
     QTest::newRow("derive without output") << QStringList{QStringLiteral("--derive"), QStringLiteral("red")};
     QTest::newRow("derive dark and light") << QStringList{QStringLiteral("--derive"), QStringLiteral("red"),
                                                           QStringLiteral("--dark"), QStringLiteral("--light"),

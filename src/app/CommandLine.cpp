@@ -157,6 +157,12 @@ struct Options
                        "all. Exit status 0 when every pair reaches its level, 1 when SOURCE is neither a "
                        "colour nor a picture that can be read, or a pair cannot reach its level."),
         QStringLiteral("SOURCE")};
+    QCommandLineOption thumbnail{QStringLiteral("thumbnail"),
+        QStringLiteral("Write the preview screens of IN.col, fitted into SIZE x SIZE pixels (16 to 1024), to "
+                       "OUT.png, as file managers show a scheme: enlarged by a whole factor without smoothing "
+                       "where they fit more than once. Exit status 1 and no picture when IN.col does not read "
+                       "cleanly."),
+        QStringLiteral("SIZE")};
     QCommandLineOption dark{QStringLiteral("dark"),
         QStringLiteral("With --derive: dark surfaces and light texts (unless --light is given).")};
     QCommandLineOption light{QStringLiteral("light"), QStringLiteral("With --derive: light surfaces and dark texts.")};
@@ -185,7 +191,8 @@ struct Options
             "Names given as values (NAME, VISION) are taken in any case; an option given\n"
             "twice must have the same value both times."));
         parser.addOptions(
-            {check, render, scale, phone, simulate, standard, contrast, fix, derive, dark, light, name, vision, minRatio});
+            {check, render, scale, phone, simulate, standard, contrast, fix, derive, thumbnail, dark, light, name, vision,
+             minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -202,7 +209,8 @@ struct Options
     // if one is. The same value again changes nothing and is taken.
     std::optional<QString> repeatedValue() const
     {
-        for (const QCommandLineOption *option : {&scale, &simulate, &standard, &derive, &name, &vision, &minRatio}) {
+        for (const QCommandLineOption *option :
+             {&scale, &simulate, &standard, &derive, &thumbnail, &name, &vision, &minRatio}) {
             const QStringList values = parser.values(*option);
             for (const QString &value : values) {
                 if (!sameValue(value, values.constFirst())) {
@@ -327,6 +335,25 @@ struct Options
         return request;
     }
 
+    // The thumbnail request the arguments make, or the usage error they contain.
+    std::variant<Reports::ThumbnailRequest, QString> thumbnailRequest() const
+    {
+        Reports::ThumbnailRequest request;
+        bool number = false;
+        request.size = parser.value(thumbnail).toInt(&number);
+        if (!number || request.size < 16 || request.size > 1024)
+            return QStringLiteral("--thumbnail takes a size from 16 to 1024 pixels, not '%1'")
+                .arg(TerminalText::safe(parser.value(thumbnail)));
+        const QStringList positional = parser.positionalArguments();
+        if (positional.size() != 2)
+            return QStringLiteral("--thumbnail takes a scheme file and the picture to write");
+        if (positional.contains(QString()))
+            return emptyFileName(QStringLiteral("--thumbnail"));
+        request.schemeFile = positional.at(0);
+        request.output = positional.at(1);
+        return request;
+    }
+
     // The derive request the arguments make, or the usage error they contain.
     std::variant<Reports::DeriveRequest, QString> deriveRequest() const
     {
@@ -423,6 +450,7 @@ int noDisplay()
            "  vexlume --contrast [--min-ratio R] [--vision EYES] --standard blue|green|red\n"
            "  vexlume --fix [--min-ratio R] [--vision normal|all] IN.col OUT.col\n"
            "  vexlume --derive COLOUR|PICTURE [--dark|--light] [--vision normal|all] [--name NAME] OUT.col\n"
+           "  vexlume --thumbnail SIZE IN.col OUT.png\n"
            "  vexlume --help\n";
     return ExitStatus::kFailure;
 }
@@ -460,10 +488,11 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
     const bool contrasting = parser.isSet(options.contrast);
     const bool fixing = parser.isSet(options.fix);
     const bool deriving = parser.isSet(options.derive);
+    const bool thumbnailing = parser.isSet(options.thumbnail);
     const QStringList positional = parser.positionalArguments();
     QStringList modes;
     for (const QCommandLineOption *mode :
-         {&options.check, &options.render, &options.contrast, &options.fix, &options.derive}) {
+         {&options.check, &options.render, &options.contrast, &options.fix, &options.derive, &options.thumbnail}) {
         if (parser.isSet(*mode))
             modes << QStringLiteral("--") + mode->names().constFirst();
     }
@@ -503,6 +532,8 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return take(Mode::Fix, options.fixRequest(), invocation.fix);
     if (deriving)
         return take(Mode::Derive, options.deriveRequest(), invocation.derive);
+    if (thumbnailing)
+        return take(Mode::Thumbnail, options.thumbnailRequest(), invocation.thumbnail);
     if (checking) {
         if (positional.isEmpty())
             return usage(QStringLiteral("--check needs at least one file"));
@@ -587,6 +618,10 @@ int CommandLine::run(int argc, char **argv)
     case Mode::Fix: {
         QTextStream out(stdout);
         return Reports::finishOutput(out, Reports::fix(invocation.fix, out));
+    }
+    case Mode::Thumbnail: {
+        QTextStream err(stderr);
+        return Reports::thumbnail(invocation.thumbnail, err);
     }
     case Mode::Derive: {
         QTextStream out(stdout);

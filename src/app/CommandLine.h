@@ -20,7 +20,7 @@ public:
     static constexpr int kMaximumScale = 16;
 
     // What the arguments ask for, decided without touching a file or a display.
-    enum class Mode { Editor, Help, Version, Check, Render, Contrast, Fix, Derive, UsageError };
+    enum class Mode { Editor, Help, Version, Check, Render, Contrast, Fix, Derive, Thumbnail, UsageError };
     struct Invocation
     {
         Mode mode = Mode::Editor;
@@ -30,6 +30,7 @@ public:
         Reports::ContrastRequest contrast; // Contrast: which schemes, at which level
         Reports::FixRequest fix;           // Fix: which scheme, written where
         Reports::DeriveRequest derive;     // Derive: from what, written where
+        Reports::ThumbnailRequest thumbnail; // Thumbnail: of which scheme, how large, where
         bool platformChosen = false;       // Editor: the toolkit was told where to show it
     };
     static Invocation parse(const QStringList &arguments);

@@ -20,6 +20,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <variant>
 
 namespace Reports {
 
@@ -111,38 +112,83 @@ int check(const QStringList &files, QTextStream &out)
     return allClean ? ExitStatus::kSuccess : ExitStatus::kFailure;
 }
 
-int render(const RenderRequest &request, QTextStream &err)
-{
-    const auto fail = [&err](const QString &file, const QString &problem) {
-        writeLine(err, file + QStringLiteral(": ") + problem);
-        return ExitStatus::kFailure;
-    };
-    ColourScheme scheme;
-    if (request.schemeFile.isEmpty()) {
-        scheme = builtInScheme(request.standardScheme);
-    } else {
-        if (RegularFile::isSameFile(request.schemeFile, request.output))
-            return fail(request.output, Problem{Text::WouldReplaceScheme, {}}.words(kTerminalLanguage));
-        const SchemeReadResult result = SchemeFile::read(request.schemeFile);
-        if (result.status != SchemeReadResult::Status::Complete)
-            return fail(request.schemeFile, result.problem(kTerminalLanguage));
-        result.applyTo(scheme);
-    }
+namespace {
 
+// The scheme a picture is drawn from: a file read cleanly (which must not be
+// the picture's own file), or a built-in one; the problem where there is none.
+std::variant<ColourScheme, QString> schemeToDraw(const QString &schemeFile, const QString &standardScheme,
+                                                 const QString &output)
+{
+    ColourScheme scheme;
+    if (schemeFile.isEmpty())
+        return builtInScheme(standardScheme);
+    if (RegularFile::isSameFile(schemeFile, output))
+        return output + QStringLiteral(": ") + Problem{Text::WouldReplaceScheme, {}}.words(kTerminalLanguage);
+    const SchemeReadResult result = SchemeFile::read(schemeFile);
+    if (result.status != SchemeReadResult::Status::Complete)
+        return schemeFile + QStringLiteral(": ") + result.problem(kTerminalLanguage);
+    result.applyTo(scheme);
+    return scheme;
+}
+
+// The picture in the format, whole or not at all; the problem where it is not written.
+std::optional<QString> writePicture(const QImage &picture, const QByteArray &format, const QString &output)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format.constData()))
+        return output + QStringLiteral(": the picture cannot be encoded");
+    if (const auto problem = RegularFile::write(output, encoded))
+        return output + QStringLiteral(": ") + problem->words(kTerminalLanguage);
+    return std::nullopt;
+}
+
+// The six screens in the scheme's colours.
+QImage screensOf(const ColourScheme &scheme)
+{
     PreviewPanes panes;
     panes.repaintAll(scheme);
-    QImage picture = panes.render();
+    return panes.render();
+}
+
+} // namespace
+
+int render(const RenderRequest &request, QTextStream &err)
+{
+    const auto scheme = schemeToDraw(request.schemeFile, request.standardScheme, request.output);
+    if (const auto *problem = std::get_if<QString>(&scheme)) {
+        writeLine(err, *problem);
+        return ExitStatus::kFailure;
+    }
+    QImage picture = screensOf(std::get<ColourScheme>(scheme));
     if (!request.view.isPlain())
         picture = PreviewPanes::viewed(picture, request.view);
     if (request.scale > 1)
         picture = picture.scaled(picture.size() * request.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, request.format.constData()))
-        return fail(request.output, QStringLiteral("the picture cannot be encoded"));
-    if (const auto problem = RegularFile::write(request.output, encoded))
-        return fail(request.output, problem->words(kTerminalLanguage));
+    if (const auto problem = writePicture(picture, request.format, request.output)) {
+        writeLine(err, *problem);
+        return ExitStatus::kFailure;
+    }
+    return ExitStatus::kSuccess;
+}
+
+int thumbnail(const ThumbnailRequest &request, QTextStream &err)
+{
+    const auto scheme = schemeToDraw(request.schemeFile, QString(), request.output);
+    if (const auto *problem = std::get_if<QString>(&scheme)) {
+        writeLine(err, *problem);
+        return ExitStatus::kFailure;
+    }
+    QImage picture = screensOf(std::get<ColourScheme>(scheme));
+    const QSize room(request.size, request.size);
+    const int whole = std::min(room.width() / picture.width(), room.height() / picture.height());
+    picture = whole >= 1 ? picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                         : picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (const auto problem = writePicture(picture, "png", request.output)) {
+        writeLine(err, *problem);
+        return ExitStatus::kFailure;
+    }
     return ExitStatus::kSuccess;
 }
 

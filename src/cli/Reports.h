@@ -30,6 +30,17 @@ struct RenderRequest
 };
 int render(const RenderRequest &request, QTextStream &err);
 
+// A file manager's thumbnail of a scheme: the six preview screens fitted into
+// size × size pixels, enlarged by a whole factor without smoothing where they
+// fit more than once, made smaller with smoothing where they do not fit; PNG.
+struct ThumbnailRequest
+{
+    int size = 128;
+    QString schemeFile;
+    QString output;
+};
+int thumbnail(const ThumbnailRequest &request, QTextStream &err);
+
 // Reports, per scheme, every pair of colours (Readability) that the phone shows
 // with less contrast than the pair needs, worst first, then how many pairs were
 // checked, fell short and were not checked.
