@@ -107,7 +107,7 @@ vexlume --contrast --standard red |
 vexlume --render --scale 2 |TWO.COL folder one.col 
 vexlume --render one.col |Picture.JPG folder shot.png 
 vexlume --render --standard blue |Picture.JPG folder shot.png 
-vexlume --render -|--phone --scale --simulate --standard '
+vexlume --render -|--compare --phone --scale --simulate --standard '
     [ "$out" = "$expected" ] || fail "the completion $1 offers other words than it should" \
         "$(diff <(echo "$expected") <(echo "$out") || true)"
     if [ -n "$build" ]; then

@@ -124,6 +124,7 @@ private slots:
     void contrastReportsPairsBelowTheirLevel();
     void fixWritesTheSchemeWithEveryPairAtItsLevel_data();
     void fixWritesTheSchemeWithEveryPairAtItsLevel();
+    void renderComparesTwoSchemes();
     void thumbnailsFitTheirSize_data();
     void thumbnailsFitTheirSize();
     void deriveWritesAReadableScheme_data();
@@ -221,6 +222,42 @@ void TestCommandLine::fixWritesTheSchemeWithEveryPairAtItsLevel_data()
         << u": line 10: \"300\" is not a colour value (0 to 255)"_s;
     QTest::newRow("into a folder that is not there") << QStringList{} << u"dim.col"_s << u"missing/fixed.col"_s << 1
                                                      << QString();
+}
+
+// Two schemes side by side: the pixels outlined are exactly those of the
+// elements whose colours differ that border another element, on both sides.
+void TestCommandLine::renderComparesTwoSchemes()
+{
+    QList<QByteArray> lines = goodFile("Night Sky").split('\n'); // after the header, element 1 on
+    lines[3 + 7 - 1] = "255 0 0 100\r";                            // the softkeys' background red
+    write(u"softkeys red.col"_s, lines.join('\n'));
+    const QString output = path(u"compared.png"_s);
+    QCOMPARE(vexlume({u"--render"_s, u"--compare"_s, path(u"softkeys red.col"_s), path(u"good.col"_s), output})
+                 .exitCode,
+             0);
+    const QImage picture(output);
+    QCOMPARE(picture.size(), QSize(233 * 2 + 8, 288));
+    const auto &panes = PreviewPanes::builtInPanes();
+    for (int i = 0; i < PreviewPanes::kCount; ++i) {
+        const QImage &mask = panes[std::size_t(i)].mask();
+        const auto at = [&mask](int x, int y) {
+            if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height())
+                return 0;
+            const QRgb pixel = mask.pixel(x, y);
+            return ElementCode::element(quint8(qRed(pixel)), quint8(qGreen(pixel))).value_or(0);
+        };
+        for (int y = 0; y < mask.height(); ++y) {
+            for (int x = 0; x < mask.width(); ++x) {
+                const bool edge = at(x, y) == 7
+                                  && !(at(x - 1, y) == 7 && at(x + 1, y) == 7 && at(x, y - 1) == 7 && at(x, y + 1) == 7);
+                for (const int side : {0, 233 + 8}) {
+                    const QPoint place = PreviewPanes::position(i) + QPoint(x + side, y);
+                    QVERIFY2((picture.pixel(place) == qRgb(255, 0, 255)) == edge,
+                             qPrintable(u"pane %1 at %2, %3"_s.arg(i).arg(x).arg(y)));
+                }
+            }
+        }
+    }
 }
 
 void TestCommandLine::thumbnailsFitTheirSize_data()
@@ -615,6 +652,11 @@ void TestCommandLine::usageErrors_data()
                                                          QStringLiteral("b.col")};
     QTest::newRow("fix of a built-in scheme") << QStringList{QStringLiteral("--fix"), QStringLiteral("--standard"),
                                                              QStringLiteral("red"), QStringLiteral("b.col")};
+    QTest::newRow("compare without render") << QStringList{QStringLiteral("--compare"), QStringLiteral("a.col"),
+                                                           QStringLiteral("b.col")};
+    QTest::newRow("compare with an empty name") << QStringList{QStringLiteral("--render"), QStringLiteral("--compare"),
+                                                               QString(), QStringLiteral("a.col"),
+                                                               QStringLiteral("b.png")};
     QTest::newRow("thumbnail too small") << QStringList{QStringLiteral("--thumbnail"), QStringLiteral("8"),
                                                         QStringLiteral("a.col"), QStringLiteral("b.png")};
     QTest::newRow("thumbnail of no size") << QStringList{QStringLiteral("--thumbnail"), QStringLiteral("large"),

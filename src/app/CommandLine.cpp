@@ -131,6 +131,11 @@ struct Options
         QStringLiteral("With --render: draw the screens as seen with protanopia (protan), deuteranopia "
                        "(deutan) or tritanopia (tritan); after --phone when both are given."),
         QStringLiteral("VISION")};
+    QCommandLineOption compare{QStringLiteral("compare"),
+        QStringLiteral("With --render: draw the scheme of OTHER.col beside the first, on the right, and outline "
+                       "on both the elements whose colours differ. The picture is twice as wide and 8 pixels "
+                       "more."),
+        QStringLiteral("OTHER.col")};
     QCommandLineOption standard{QStringLiteral("standard"),
         QStringLiteral("With --render or --contrast: take the built-in scheme NAME (blue, green or red) "
                        "instead of a file."),
@@ -191,8 +196,8 @@ struct Options
             "Names given as values (NAME, VISION) are taken in any case; an option given\n"
             "twice must have the same value both times."));
         parser.addOptions(
-            {check, render, scale, phone, simulate, standard, contrast, fix, derive, thumbnail, dark, light, name, vision,
-             minRatio});
+            {check, render, scale, phone, simulate, compare, standard, contrast, fix, derive, thumbnail, dark, light, name,
+             vision, minRatio});
         for (const char *name : kToolkitOptions) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -210,7 +215,7 @@ struct Options
     std::optional<QString> repeatedValue() const
     {
         for (const QCommandLineOption *option :
-             {&scale, &simulate, &standard, &derive, &thumbnail, &name, &vision, &minRatio}) {
+             {&scale, &simulate, &compare, &standard, &derive, &thumbnail, &name, &vision, &minRatio}) {
             const QStringList values = parser.values(*option);
             for (const QString &value : values) {
                 if (!sameValue(value, values.constFirst())) {
@@ -248,6 +253,9 @@ struct Options
         if (!scaleOk || request.scale < 1 || request.scale > CommandLine::kMaximumScale)
             return QStringLiteral("--scale takes a whole number from 1 to %1").arg(CommandLine::kMaximumScale);
         request.view.phone = parser.isSet(phone);
+        request.compareFile = parser.value(compare);
+        if (parser.isSet(compare) && request.compareFile.isEmpty())
+            return emptyFileName(QStringLiteral("--compare"));
         if (parser.isSet(simulate)) {
             const auto vision = PreviewPanes::visionFromName(parser.value(simulate).toLower());
             if (!vision || *vision == ColourScience::Vision::Normal)
@@ -444,7 +452,7 @@ int noDisplay()
            "Run it inside a virtual display (xvfb-run, from Debian's package xvfb):  xvfb-run -a vexlume\n"
            "or use a mode that needs no display:\n"
            "  vexlume --check FILE.col...\n"
-           "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] FILE.col OUT.png\n"
+           "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] [--compare OTHER.col] FILE.col OUT.png\n"
            "  vexlume --render [--scale N] [--phone] [--simulate protan|deutan|tritan] --standard blue|green|red OUT.png\n"
            "  vexlume --contrast [--min-ratio R] [--vision EYES] FILE.col...\n"
            "  vexlume --contrast [--min-ratio R] [--vision EYES] --standard blue|green|red\n"
@@ -504,6 +512,8 @@ CommandLine::Invocation CommandLine::parse(const QStringList &arguments)
         return usage(QStringLiteral("--phone belongs to --render"));
     if (!rendering && parser.isSet(options.simulate))
         return usage(QStringLiteral("--simulate belongs to --render"));
+    if (!rendering && parser.isSet(options.compare))
+        return usage(QStringLiteral("--compare belongs to --render"));
     if (!rendering && !contrasting && parser.isSet(options.standard))
         return usage(QStringLiteral("--standard belongs to --render or --contrast"));
     if (!contrasting && !fixing && parser.isSet(options.minRatio))

@@ -2,6 +2,7 @@
 
 #include "ColourScheme.h"
 #include "ColourText.h"
+#include "ElementCode.h"
 #include "Derive.h"
 #include "ElementCatalogue.h"
 #include "ExitStatus.h"
@@ -17,6 +18,7 @@
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QTextStream>
 
 #include <cstdio>
@@ -152,6 +154,48 @@ QImage screensOf(const ColourScheme &scheme)
     return panes.render();
 }
 
+// The colour that outlines the elements two schemes give different colours.
+constexpr QRgb kOutline = qRgb(255, 0, 255);
+
+// Two schemes side by side, the first on the left; every pixel of an element
+// whose colours differ that borders a pixel of another element (or the pane's
+// edge) is drawn in the outline colour on both sides.
+QImage sideBySide(const ColourScheme &left, const ColourScheme &right)
+{
+    QImage one = screensOf(left);
+    QImage other = screensOf(right);
+    const auto &panes = PreviewPanes::builtInPanes();
+    for (int i = 0; i < PreviewPanes::kCount; ++i) {
+        const QImage &mask = panes[std::size_t(i)].mask();
+        const auto at = [&mask](int x, int y) {
+            if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height())
+                return 0;
+            const QRgb pixel = mask.pixel(x, y);
+            return ElementCode::element(quint8(qRed(pixel)), quint8(qGreen(pixel))).value_or(0);
+        };
+        for (int y = 0; y < mask.height(); ++y) {
+            for (int x = 0; x < mask.width(); ++x) {
+                const int element = at(x, y);
+                if (element == 0 || left.entry(element).rgb() == right.entry(element).rgb())
+                    continue;
+                if (at(x - 1, y) == element && at(x + 1, y) == element && at(x, y - 1) == element
+                    && at(x, y + 1) == element)
+                    continue;
+                const QPoint place = PreviewPanes::position(i) + QPoint(x, y);
+                one.setPixel(place, kOutline);
+                other.setPixel(place, kOutline);
+            }
+        }
+    }
+    constexpr int kGap = 8;
+    QImage both(one.width() * 2 + kGap, one.height(), QImage::Format_RGB888);
+    both.fill(QColor(212, 208, 200));
+    QPainter painter(&both);
+    painter.drawImage(0, 0, one);
+    painter.drawImage(one.width() + kGap, 0, other);
+    return both;
+}
+
 } // namespace
 
 int render(const RenderRequest &request, QTextStream &err)
@@ -162,6 +206,14 @@ int render(const RenderRequest &request, QTextStream &err)
         return ExitStatus::kFailure;
     }
     QImage picture = screensOf(std::get<ColourScheme>(scheme));
+    if (!request.compareFile.isEmpty()) {
+        const auto other = schemeToDraw(request.compareFile, QString(), request.output);
+        if (const auto *problem = std::get_if<QString>(&other)) {
+            writeLine(err, *problem);
+            return ExitStatus::kFailure;
+        }
+        picture = sideBySide(std::get<ColourScheme>(scheme), std::get<ColourScheme>(other));
+    }
     if (!request.view.isPlain())
         picture = PreviewPanes::viewed(picture, request.view);
     if (request.scale > 1)

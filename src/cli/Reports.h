@@ -23,6 +23,7 @@ struct RenderRequest
 {
     QString schemeFile;
     QString standardScheme; // used when schemeFile is empty
+    QString compareFile;    // where given, that scheme drawn beside, the elements that differ outlined
     QString output;
     QByteArray format = "png"; // the picture format, as the output's suffix names it
     int scale = 1;
