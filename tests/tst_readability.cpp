@@ -51,10 +51,7 @@ std::map<int, QSet<int>> touchedInThePictures()
     std::map<int, QSet<int>> touched;
     for (const PreviewPane &pane : PreviewPanes::builtInPanes()) {
         const QImage &mask = pane.mask();
-        const auto at = [&mask](int x, int y) {
-            const QRgb pixel = mask.pixel(x, y);
-            return ElementCode::element(quint8(qRed(pixel)), quint8(qGreen(pixel))).value_or(0);
-        };
+        const auto at = [&pane](int x, int y) { return pane.elementAt({x, y}); };
         for (int y = 0; y < mask.height(); ++y) {
             for (int x = 0; x < mask.width(); ++x) {
                 const int element = at(x, y);

@@ -2,7 +2,6 @@
 
 #include "ColourScheme.h"
 #include "ColourText.h"
-#include "ElementCode.h"
 #include "Derive.h"
 #include "ElementCatalogue.h"
 #include "ExitStatus.h"
@@ -166,13 +165,9 @@ QImage sideBySide(const ColourScheme &left, const ColourScheme &right)
     QImage other = screensOf(right);
     const auto &panes = PreviewPanes::builtInPanes();
     for (int i = 0; i < PreviewPanes::kCount; ++i) {
-        const QImage &mask = panes[std::size_t(i)].mask();
-        const auto at = [&mask](int x, int y) {
-            if (x < 0 || y < 0 || x >= mask.width() || y >= mask.height())
-                return 0;
-            const QRgb pixel = mask.pixel(x, y);
-            return ElementCode::element(quint8(qRed(pixel)), quint8(qGreen(pixel))).value_or(0);
-        };
+        const PreviewPane &pane = panes[std::size_t(i)];
+        const QImage &mask = pane.mask();
+        const auto at = [&pane](int x, int y) { return pane.elementAt({x, y}); };
         for (int y = 0; y < mask.height(); ++y) {
             for (int x = 0; x < mask.width(); ++x) {
                 const int element = at(x, y);

@@ -82,3 +82,11 @@ Rgb PreviewPane::colourAt(const QImage &image, QPoint point)
     const uchar *pixel = image.constScanLine(point.y()) + 3 * point.x();
     return {pixel[2], pixel[1], pixel[0]};
 }
+
+int PreviewPane::elementAt(QPoint point) const
+{
+    if (!m_mask.valid(point))
+        return 0;
+    const Rgb code = maskColourAt(point);
+    return ElementCode::element(code.red, code.green).value_or(0);
+}

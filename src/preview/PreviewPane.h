@@ -44,6 +44,8 @@ public:
     // Colours at a point in the pane's own pixels; a point outside reads as white.
     Rgb pictureColourAt(QPoint point) const { return colourAt(m_picture, point); }
     Rgb maskColourAt(QPoint point) const { return colourAt(m_mask, point); }
+    // The element a mask pixel is coded for; 0 for a fixed pixel or a point outside.
+    int elementAt(QPoint point) const;
 
 private:
     static Rgb colourAt(const QImage &image, QPoint point);
