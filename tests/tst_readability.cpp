@@ -7,7 +7,6 @@
 #include "ColourScheme.h"
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
-#include "ElementCode.h"
 #include "PreviewPanes.h"
 #include "Readability.h"
 #include "ReadableFix.h"
