@@ -355,6 +355,24 @@ void TestPicking::theLargePreviewPicksAtEveryZoom()
     QTest::mouseClick(large, Qt::LeftButton, {}, at);
     QCOMPARE(f.list()->currentRow(), element - 1);
     QCOMPARE(large->picture().size(), QSize(233, 288) * zoom);
+
+    // Compared with the red scheme: both side by side, the differing elements
+    // outlined; while Space is held the red scheme stands on the left too.
+    window->findChild<QAction *>(QStringLiteral("actComparered"))->trigger();
+    QVERIFY(large->isComparing());
+    const QImage compared = large->picture();
+    QCOMPARE(compared.width(), (233 * 2 + 8) * large->scale());
+    bool outlined = false;
+    for (int y = 0; y < compared.height() && !outlined; ++y)
+        for (int x = 0; x < compared.width() && !outlined; ++x)
+            outlined = compared.pixel(x, y) == PreviewPanes::kOutline;
+    QVERIFY(outlined);
+    QTest::keyPress(large, Qt::Key_Space);
+    const QImage held = large->picture();
+    QTest::keyRelease(large, Qt::Key_Space);
+    const int half = 233 * large->scale();
+    QCOMPARE(held.copy(0, 0, half, held.height()), held.copy(held.width() - half, 0, half, held.height()));
+    QVERIFY(large->picture().copy(0, 0, half, held.height()) != held.copy(0, 0, half, held.height()));
 }
 
 QTEST_MAIN(TestPicking)

@@ -153,35 +153,14 @@ QImage screensOf(const ColourScheme &scheme)
     return panes.render();
 }
 
-// The colour that outlines the elements two schemes give different colours.
-constexpr QRgb kOutline = qRgb(255, 0, 255);
-
-// Two schemes side by side, the first on the left; every pixel of an element
-// whose colours differ that borders a pixel of another element (or the pane's
-// edge) is drawn in the outline colour on both sides.
+// Two schemes side by side, the first on the left, the elements whose colours
+// differ outlined on both.
 QImage sideBySide(const ColourScheme &left, const ColourScheme &right)
 {
     QImage one = screensOf(left);
     QImage other = screensOf(right);
-    const auto &panes = PreviewPanes::builtInPanes();
-    for (int i = 0; i < PreviewPanes::kCount; ++i) {
-        const PreviewPane &pane = panes[std::size_t(i)];
-        const QImage &mask = pane.mask();
-        const auto at = [&pane](int x, int y) { return pane.elementAt({x, y}); };
-        for (int y = 0; y < mask.height(); ++y) {
-            for (int x = 0; x < mask.width(); ++x) {
-                const int element = at(x, y);
-                if (element == 0 || left.entry(element).rgb() == right.entry(element).rgb())
-                    continue;
-                if (at(x - 1, y) == element && at(x + 1, y) == element && at(x, y - 1) == element
-                    && at(x, y + 1) == element)
-                    continue;
-                const QPoint place = PreviewPanes::position(i) + QPoint(x, y);
-                one.setPixel(place, kOutline);
-                other.setPixel(place, kOutline);
-            }
-        }
-    }
+    PreviewPanes::outlineDifferences(one, left, right);
+    PreviewPanes::outlineDifferences(other, left, right);
     constexpr int kGap = 8;
     QImage both(one.width() * 2 + kGap, one.height(), QImage::Format_RGB888);
     both.fill(QColor(212, 208, 200));

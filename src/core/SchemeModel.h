@@ -43,6 +43,8 @@ public:
     bool isModified() const { return m_modified; }
     // What the scheme is now counts as unchanged.
     void markUnmodified();
+    // The scheme as it was last opened, saved or started.
+    const ColourScheme &unmodified() const { return m_unmodified; }
 
 signals:
     // An entry changed (only when it really did).

@@ -151,5 +151,9 @@ enum class Text {
     LargePreviewTitle, // its window's title
     SavePicture,       // its button that saves what it shows
     PictureNotSaved,   // %1 the picture's file
+    CompareWith,       // the large preview's button that sets a second scheme beside
+    CompareNothing,    // its choices: no second scheme
+    CompareSaved,      // the scheme as last opened or saved
+    CompareFile,       // a scheme file
     Count
 };

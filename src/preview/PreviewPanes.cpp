@@ -167,3 +167,22 @@ std::optional<ColourScience::Vision> PreviewPanes::visionFromName(const QString 
     }
     return std::nullopt;
 }
+
+void PreviewPanes::outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b)
+{
+    for (int i = 0; i < kCount; ++i) {
+        const PreviewPane &pane = builtInPanes()[std::size_t(i)];
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const int element = pane.elementAt({x, y});
+                if (element == 0 || a.colour(element) == b.colour(element))
+                    continue;
+                const bool inside = pane.elementAt({x - 1, y}) == element && pane.elementAt({x + 1, y}) == element
+                                    && pane.elementAt({x, y - 1}) == element
+                                    && pane.elementAt({x, y + 1}) == element;
+                if (!inside)
+                    rendered.setPixel(position(i) + QPoint(x, y), kOutline);
+            }
+        }
+    }
+}

@@ -68,6 +68,13 @@ public:
     // The six panes at their places on a neutral background, 233 x 288 pixels
     // (the part of the preview frame that holds them).
     QImage render() const;
+    static constexpr QSize kRenderSize{233, 288};
+    // The colour that outlines the elements two schemes give different colours.
+    static constexpr QRgb kOutline = qRgb(255, 0, 255);
+    // On a picture of the panes as render() lays them out: every pixel of an
+    // element the two schemes colour differently that borders another element
+    // or the pane's edge, in the outline colour.
+    static void outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b);
 
     void paintElement(int element, const Rgb &colour);
     void repaintAll(const ColourScheme &scheme);

@@ -169,7 +169,7 @@ void MainWindow::showReadability()
 void MainWindow::showLargePreview()
 {
     if (!m_largePreview) {
-        m_largePreview = new LargePreviewWindow(m_panes, *m_dialogs, this);
+        m_largePreview = new LargePreviewWindow(m_panes, m_scheme, *m_dialogs, this);
         connect(m_largePreview, &LargePreviewWindow::clicked, FramePreview, &PreviewFrame::pickAt);
         m_largePreview->panes()->setToolTipSource(
             [this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });

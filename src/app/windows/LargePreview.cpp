@@ -2,7 +2,8 @@
 
 #include "FolderMemory.h"
 #include "LanguageFollower.h"
-#include "PreviewPanes.h"
+#include "SchemeFile.h"
+#include "SchemeModel.h"
 #include "Texts.h"
 #include "UserDialogs.h"
 
@@ -10,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QImageWriter>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -19,16 +22,44 @@
 namespace {
 
 // The panes' part of the preview frame, as a rendered preview has it.
-constexpr QSize kPreviewSize(233, 288);
+constexpr QSize kPreviewSize = PreviewPanes::kRenderSize;
+// Between the two schemes compared.
+constexpr int kGap = 8;
 
 } // namespace
 
-LargePanes::LargePanes(const PreviewPanes &panes, QWidget *parent) : QWidget(parent), m_panes(panes)
+LargePanes::LargePanes(const PreviewPanes &panes, const SchemeModel &scheme, QWidget *parent)
+    : QWidget(parent)
+    , m_panes(panes)
+    , m_scheme(scheme)
 {
     setObjectName(QStringLiteral("largePanes"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&panes, &PreviewPanes::paneChanged, this, qOverload<>(&QWidget::update));
+    // The second scheme is shown in the view of the first.
+    connect(&panes, &PreviewPanes::paneChanged, this, [this] {
+        const PreviewPanes::View &view = m_panes.view();
+        if (m_otherPanes.view().phone != view.phone || m_otherPanes.view().vision != view.vision)
+            m_otherPanes.setView(view);
+        update();
+    });
+}
+
+void LargePanes::compareWith(const std::optional<ColourScheme> &other)
+{
+    m_other = other;
+    m_showingOther = false;
+    if (m_other) {
+        m_otherPanes.setView(m_panes.view());
+        m_otherPanes.repaintAll(*m_other);
+    }
+    update();
+}
+
+QSize LargePanes::shownSize() const
+{
+    return m_other ? QSize(kPreviewSize.width() * 2 + kGap, kPreviewSize.height()) : kPreviewSize;
 }
 
 QSize LargePanes::minimumSizeHint() const
@@ -38,12 +69,13 @@ QSize LargePanes::minimumSizeHint() const
 
 int LargePanes::scale() const
 {
-    return std::max(1, std::min(width() / kPreviewSize.width(), height() / kPreviewSize.height()));
+    const QSize shown = shownSize();
+    return std::max(1, std::min(width() / shown.width(), height() / shown.height()));
 }
 
 QPoint LargePanes::origin() const
 {
-    const QSize used = kPreviewSize * scale();
+    const QSize used = shownSize() * scale();
     return {(width() - used.width()) / 2, (height() - used.height()) / 2};
 }
 
@@ -59,17 +91,33 @@ std::optional<std::pair<int, QPoint>> LargePanes::paneAt(QPoint point) const
     return std::nullopt;
 }
 
+// One scheme's screens as the view shows them, in their own pixels; compared,
+// the differing elements outlined.
+QImage LargePanes::screens(const PreviewPanes &panes) const
+{
+    QImage image(kPreviewSize, QImage::Format_RGB888);
+    image.fill(QColor(212, 208, 200));
+    {
+        QPainter painter(&image);
+        for (int i = 0; i < PreviewPanes::kCount; ++i)
+            painter.drawImage(PreviewPanes::position(i), panes.shownPicture(i));
+    }
+    if (m_other)
+        PreviewPanes::outlineDifferences(image, m_scheme.scheme(), *m_other);
+    return image;
+}
+
 QImage LargePanes::picture() const
 {
-    QImage image(kPreviewSize * scale(), QImage::Format_RGB888);
-    image.fill(QColor(212, 208, 200));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (int i = 0; i < PreviewPanes::kCount; ++i) {
-        const QImage &shown = m_panes.shownPicture(i);
-        painter.drawImage(QRect(PreviewPanes::position(i) * scale(), shown.size() * scale()), shown);
+    QImage shown(shownSize(), QImage::Format_RGB888);
+    shown.fill(QColor(212, 208, 200));
+    {
+        QPainter painter(&shown);
+        painter.drawImage(0, 0, screens(m_showingOther ? m_otherPanes : m_panes));
+        if (m_other)
+            painter.drawImage(kPreviewSize.width() + kGap, 0, screens(m_otherPanes));
     }
-    return image;
+    return shown.scaled(shown.size() * scale(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 void LargePanes::paintEvent(QPaintEvent *)
@@ -94,6 +142,26 @@ bool LargePanes::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void LargePanes::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && m_other && !event->isAutoRepeat()) {
+        m_showingOther = true;
+        update();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void LargePanes::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_showingOther) {
+        m_showingOther = false;
+        update();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
 void LargePanes::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
@@ -102,15 +170,21 @@ void LargePanes::mouseReleaseEvent(QMouseEvent *event)
         emit clicked(pane->first, pane->second);
 }
 
-LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, UserDialogs &dialogs, QWidget *parent)
+LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeModel &scheme, UserDialogs &dialogs,
+                                       QWidget *parent)
     : ToolWindow(QStringLiteral("LargePreview/geometry"), parent)
+    , m_scheme(scheme)
     , m_dialogs(dialogs)
-    , m_panes(new LargePanes(panes, this))
+    , m_panes(new LargePanes(panes, scheme, this))
+    , m_compare(new QPushButton(this))
     , m_save(new QPushButton(this))
 {
     setObjectName(QStringLiteral("largePreviewWindow"));
     m_save->setObjectName(QStringLiteral("largePreviewSave"));
+    m_compare->setObjectName(QStringLiteral("largePreviewCompare"));
+    m_compare->setMenu(new QMenu(m_compare));
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_compare);
     buttons->addStretch();
     buttons->addWidget(m_save);
     auto *layout = new QVBoxLayout(this);
@@ -124,10 +198,50 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, UserDialogs &d
     new LanguageFollower(this, [this] { retranslate(); });
 }
 
+// The choices of a second scheme, made anew in each language.
 void LargePreviewWindow::retranslate()
 {
-    setWindowTitle(Texts::get(Text::LargePreviewTitle, Languages::current()));
-    m_save->setText(Texts::get(Text::SavePicture, Languages::current()));
+    const Language language = Languages::current();
+    setWindowTitle(Texts::get(Text::LargePreviewTitle, language));
+    m_save->setText(Texts::get(Text::SavePicture, language));
+    m_compare->setText(Texts::get(Text::CompareWith, language));
+    QMenu *menu = m_compare->menu();
+    menu->clear();
+    menu->addAction(Texts::get(Text::CompareNothing, language), this, [this] { m_panes->compareWith(std::nullopt); })
+        ->setObjectName(QStringLiteral("actCompareNothing"));
+    menu->addAction(Texts::get(Text::CompareSaved, language), this, [this] {
+            m_panes->compareWith(m_scheme.unmodified());
+        })->setObjectName(QStringLiteral("actCompareSaved"));
+    const std::pair<StandardScheme, Text> builtIn[] = {
+        {StandardScheme::Blue, Text::ResetBlue}, {StandardScheme::Green, Text::ResetGreen},
+        {StandardScheme::Red, Text::ResetRed}};
+    for (const auto &[which, text] : builtIn) {
+        menu->addAction(Texts::get(text, language), this, [this, which = which] {
+                ColourScheme other = m_scheme.scheme();
+                other.loadStandard(which);
+                m_panes->compareWith(other);
+            })->setObjectName(QStringLiteral("actCompare") + StandardSchemes::name(which));
+    }
+    menu->addAction(Texts::get(Text::CompareFile, language), this, &LargePreviewWindow::compareWithFile)
+        ->setObjectName(QStringLiteral("actCompareFile"));
+}
+
+// A scheme file beside the current scheme; one that does not read cleanly is said so.
+void LargePreviewWindow::compareWithFile()
+{
+    const QString path = m_dialogs.openFileName(this, QStringLiteral("*.col;;all (*)"), FolderMemory::startFolder());
+    if (path.isEmpty())
+        return;
+    const SchemeReadResult read = SchemeFile::read(path);
+    if (!read.isLoadable()) {
+        m_dialogs.showMessage(this, UserDialogs::Severity::Warning,
+                              Texts::get(Text::OpenFailed, Languages::current()).arg(path),
+                              read.problem(Languages::current()));
+        return;
+    }
+    ColourScheme other = m_scheme.scheme();
+    read.applyTo(other);
+    m_panes->compareWith(other);
 }
 
 // What the window shows, in the format the name's suffix names (PNG without one).

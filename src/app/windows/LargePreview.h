@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ColourScheme.h"
+#include "PreviewPanes.h"
 #include "ToolWindow.h"
 
 #include <QImage>
@@ -7,18 +9,25 @@
 #include <functional>
 #include <optional>
 
-class PreviewPanes;
 class QPushButton;
+class SchemeModel;
 class UserDialogs;
 
 // The six preview screens enlarged by a whole factor, without smoothing, as
 // large as the widget allows. It follows the panes (their colours and view),
 // reports a click as a point of a pane, and asks for the tooltip of a point.
+// Compared with a second scheme, it shows that scheme on the right, in the same
+// view, the elements whose colours differ outlined on both sides; while Space
+// is held, the second scheme stands in the current one's place too.
 class LargePanes : public QWidget
 {
     Q_OBJECT
 public:
-    explicit LargePanes(const PreviewPanes &panes, QWidget *parent = nullptr);
+    LargePanes(const PreviewPanes &panes, const SchemeModel &scheme, QWidget *parent = nullptr);
+
+    // A second scheme beside the current one, or none.
+    void compareWith(const std::optional<ColourScheme> &other);
+    bool isComparing() const { return m_other.has_value(); }
 
     int scale() const;
     // The pane under a point of the widget, and the point in the pane's pixels.
@@ -35,11 +44,19 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     QPoint origin() const;
+    QSize shownSize() const; // in the screens' own pixels
+    QImage screens(const PreviewPanes &panes) const;
 
     const PreviewPanes &m_panes;
+    const SchemeModel &m_scheme;
+    std::optional<ColourScheme> m_other;
+    PreviewPanes m_otherPanes;
+    bool m_showingOther = false; // Space is held
     std::function<QString(int, QPoint)> m_toolTip;
 };
 
@@ -49,7 +66,7 @@ class LargePreviewWindow : public ToolWindow
 {
     Q_OBJECT
 public:
-    LargePreviewWindow(const PreviewPanes &panes, UserDialogs &dialogs, QWidget *parent);
+    LargePreviewWindow(const PreviewPanes &panes, const SchemeModel &scheme, UserDialogs &dialogs, QWidget *parent);
 
     LargePanes *panes() const { return m_panes; }
 
@@ -59,8 +76,11 @@ signals:
 private:
     void retranslate();
     void savePicture();
+    void compareWithFile();
 
+    const SchemeModel &m_scheme;
     UserDialogs &m_dialogs;
     LargePanes *m_panes;
+    QPushButton *m_compare;
     QPushButton *m_save;
 };
