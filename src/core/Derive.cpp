@@ -112,11 +112,13 @@ Derive::Result Derive::fromColour(const Rgb &seed, const Options &options, std::
     return {fixed.scheme, fixed.unmet.empty()};
 }
 
-Derive::Seeds Derive::seedsOf(const QImage &picture)
+namespace {
+
+constexpr int kClusters = 6;
+
+// Every pixel of the picture made small, in OKLab.
+std::vector<Oklab> pixelsOf(const QImage &picture)
 {
-    // Every pixel of a picture made small, in OKLab, clustered by k-means from a
-    // fixed start (k colours spread along the lightness of the picture), so
-    // that the same picture always gives the same seeds.
     const QImage small = picture.convertToFormat(QImage::Format_RGB32)
                              .scaled(64, 64, Qt::KeepAspectRatio, Qt::FastTransformation);
     std::vector<Oklab> pixels;
@@ -127,22 +129,35 @@ Derive::Seeds Derive::seedsOf(const QImage &picture)
             pixels.push_back(toOklab(Rgb{quint8(qRed(pixel)), quint8(qGreen(pixel)), quint8(qBlue(pixel))}));
         }
     }
-    if (pixels.empty())
-        return {{0, 0, 0}, std::nullopt};
-    constexpr int kClusters = 6;
+    return pixels;
+}
+
+// A colour of the picture and how much of it it covers; the weight ranks the
+// colours by cover and colourfulness.
+struct Cluster
+{
+    Oklab centre;
+    double share;
+    double weight;
+};
+
+// k-means from a fixed start (k colours spread along the lightness of the
+// pixels), so that the same picture always gives the same clusters.
+std::array<Cluster, kClusters> clustersOf(const std::vector<Oklab> &pixels)
+{
     std::vector<Oklab> sorted = pixels;
     std::sort(sorted.begin(), sorted.end(), [](const Oklab &a, const Oklab &b) {
         return std::tie(a.L, a.a, a.b) < std::tie(b.L, b.a, b.b);
     });
     std::array<Oklab, kClusters> centres;
-    for (int k = 0; k < kClusters; ++k)
-        centres[std::size_t(k)] = sorted[(sorted.size() - 1) * std::size_t(2 * k + 1) / (2 * kClusters)];
-    std::vector<int> owner(pixels.size(), 0);
+    for (std::size_t k = 0; k < kClusters; ++k)
+        centres[k] = sorted[(sorted.size() - 1) * (2 * k + 1) / (2 * kClusters)];
+    std::vector<std::size_t> owner(pixels.size(), 0);
     for (int round = 0; round < 20; ++round) {
         for (std::size_t i = 0; i < pixels.size(); ++i) {
-            int nearest = 0;
-            for (int k = 1; k < kClusters; ++k) {
-                if (distance(pixels[i], centres[std::size_t(k)]) < distance(pixels[i], centres[std::size_t(nearest)]))
+            std::size_t nearest = 0;
+            for (std::size_t k = 1; k < kClusters; ++k) {
+                if (distance(pixels[i], centres[k]) < distance(pixels[i], centres[nearest]))
                     nearest = k;
             }
             owner[i] = nearest;
@@ -150,43 +165,50 @@ Derive::Seeds Derive::seedsOf(const QImage &picture)
         std::array<Oklab, kClusters> sums{};
         std::array<int, kClusters> counts{};
         for (std::size_t i = 0; i < pixels.size(); ++i) {
-            Oklab &sum = sums[std::size_t(owner[i])];
-            sum.L += pixels[i].L;
-            sum.a += pixels[i].a;
-            sum.b += pixels[i].b;
-            ++counts[std::size_t(owner[i])];
+            sums[owner[i]].L += pixels[i].L;
+            sums[owner[i]].a += pixels[i].a;
+            sums[owner[i]].b += pixels[i].b;
+            ++counts[owner[i]];
         }
-        for (int k = 0; k < kClusters; ++k) {
-            if (const int n = counts[std::size_t(k)])
-                centres[std::size_t(k)] = {sums[std::size_t(k)].L / n, sums[std::size_t(k)].a / n,
-                                           sums[std::size_t(k)].b / n};
+        for (std::size_t k = 0; k < kClusters; ++k) {
+            if (const int n = counts[k])
+                centres[k] = {sums[k].L / n, sums[k].a / n, sums[k].b / n};
         }
     }
-    struct Cluster
-    {
-        Oklab centre;
-        double share;
-        double weight;
-    };
-    std::vector<Cluster> clusters;
-    std::vector<Cluster> greys;
-    for (int k = 0; k < kClusters; ++k) {
+    std::array<Cluster, kClusters> clusters;
+    for (std::size_t k = 0; k < kClusters; ++k) {
         const double share = double(std::count(owner.begin(), owner.end(), k)) / double(pixels.size());
-        const Oklch lch = toOklch(centres[std::size_t(k)]);
-        const Cluster cluster{centres[std::size_t(k)], share, share * (1 + 4 * lch.C)};
-        if (share >= 0.01)
-            (lch.C < kGreyChroma ? greys : clusters).push_back(cluster);
+        clusters[k] = {centres[k], share, share * (1 + 4 * toOklch(centres[k]).C)};
+    }
+    return clusters;
+}
+
+} // namespace
+
+// The heaviest colourful cluster is the seed, and the next one of another hue
+// (30° or more apart) the accent; near-greys and clusters under 1 % do not
+// count, unless the picture has nothing but greys.
+Derive::Seeds Derive::seedsOf(const QImage &picture)
+{
+    const std::vector<Oklab> pixels = pixelsOf(picture);
+    if (pixels.empty())
+        return {{0, 0, 0}, std::nullopt};
+    std::vector<Cluster> colourful;
+    std::vector<Cluster> greys;
+    for (const Cluster &cluster : clustersOf(pixels)) {
+        if (cluster.share >= 0.01)
+            (toOklch(cluster.centre).C < kGreyChroma ? greys : colourful).push_back(cluster);
     }
     const auto heavier = [](const Cluster &a, const Cluster &b) { return a.weight > b.weight; };
-    std::stable_sort(clusters.begin(), clusters.end(), heavier);
+    std::stable_sort(colourful.begin(), colourful.end(), heavier);
     std::stable_sort(greys.begin(), greys.end(), heavier);
-    if (clusters.empty())
-        return {toRgb(greys.empty() ? centres[0] : greys.front().centre), std::nullopt};
-    Seeds seeds{toRgb(clusters.front().centre), std::nullopt};
-    const double hue = toOklch(clusters.front().centre).h;
-    for (std::size_t i = 1; i < clusters.size(); ++i) {
-        if (hueDifference(toOklch(clusters[i].centre).h, hue) > 30) {
-            seeds.accent = toRgb(clusters[i].centre);
+    if (colourful.empty())
+        return {toRgb(greys.empty() ? pixels.front() : greys.front().centre), std::nullopt};
+    Seeds seeds{toRgb(colourful.front().centre), std::nullopt};
+    const double hue = toOklch(colourful.front().centre).h;
+    for (std::size_t i = 1; i < colourful.size(); ++i) {
+        if (hueDifference(toOklch(colourful[i].centre).h, hue) > 30) {
+            seeds.accent = toRgb(colourful[i].centre);
             break;
         }
     }
