@@ -33,15 +33,19 @@ void ContrastPlane::clear()
 
 void ContrastPlane::showPair(const Rgb &text, const Rgb &background, double level)
 {
-    const bool samePair = m_text && m_background == background && m_level == level
-                          && std::abs(toOklch(*m_text).h - toOklch(text).h) < 1e-9;
+    // The plane depends on the hue, the background and the level alone: the
+    // scheme changes under an open window at every keystroke, and a plane drawn
+    // anew costs some 18,000 colour conversions.
+    const double hue = toOklch(text).h;
+    const bool samePlane = m_text && m_background == background && m_level == level && std::abs(m_hue - hue) < 1e-9;
     m_text = text;
-    m_background = background;
-    m_level = level;
-    m_hue = toOklch(text).h;
-    if (!samePair)
+    if (!samePlane) {
+        m_background = background;
+        m_level = level;
+        m_hue = hue;
         m_cursor = pointOf(text);
-    draw();
+        draw();
+    }
     update();
 }
 
