@@ -7,6 +7,7 @@
 #include "Texts.h"
 
 #include <QClipboard>
+#include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeView>
@@ -43,8 +44,8 @@ private slots:
     void typingIsOneEntryAndTheOldestGo();
 };
 
-// Typed colours, a paste, a Fix, a cleared mark, a name, New, Open and Fix
-// all; going back to each entry makes the scheme what it was right after it,
+// Typed colours, a paste, a Fix, a cleared mark, a name, New, Open, Fix all and
+// a derived scheme; going back to each entry makes the scheme what it was right after it,
 // and going back to the entry before that going back takes it back.
 void TestHistory::goingBackRestoresEveryEarlierState()
 {
@@ -119,6 +120,14 @@ void TestHistory::goingBackRestoresEveryEarlierState()
     QCOMPARE(text(0, 1), u"Fix all"_s);
     QVERIFY(!Readability::evaluate(f.scheme()).front().isBelowLevel());
     QVERIFY(f.control<QLabel>(u"StatusBar1Panel1"_s)->text().startsWith(u"Fixed all: "_s));
+    // A scheme derived from a colour and applied: one change, named by the colour.
+    f.window.findChild<QAction *>(u"actDeriveFromColour"_s)->trigger();
+    auto *colours = f.window.findChild<QColorDialog *>(u"deriveColourDialog"_s);
+    colours->setCurrentColor(QColor(0x33, 0x66, 0xcc));
+    colours->accept();
+    QTest::mouseClick(f.window.findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
+    step(u"derived"_s);
+    QCOMPARE(text(0, 1), u"Derived from #3366CC"_s);
 
     for (int entry = after.size() - 2; entry >= 0; --entry) {
         // Going back to the entry, the newest row `newest - entry` down.
@@ -134,8 +143,10 @@ void TestHistory::goingBackRestoresEveryEarlierState()
         QTest::mouseClick(goBack, Qt::LeftButton);
         QVERIFY(stateOf(f.scheme()) == after.last());
     }
-    QCOMPARE(f.list()->item(22)->checkState(), Qt::Unchecked);
-    QCOMPARE(f.window.findChild<QLineEdit *>(u"txtNamedesSchemes"_s)->text(), u"Night"_s);
+    // The controls show the derived scheme again: its check marks as the start sets them, its name.
+    QCOMPARE(f.list()->item(22)->checkState(), Qt::Checked);
+    QCOMPARE(f.list()->item(44)->checkState(), Qt::Unchecked);
+    QCOMPARE(f.window.findChild<QLineEdit *>(u"txtNamedesSchemes"_s)->text(), u"#3366CC"_s);
 
     // Under a panel nothing changes the scheme unseen; Esc closes the window.
     f.window.dispatch(u"keyLinks"_s);

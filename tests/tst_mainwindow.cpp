@@ -1,6 +1,9 @@
 #include "support/WindowTest.h"
 
+#include "Derive.h"
+#include "LargePreview.h"
 #include "QtUserDialogs.h"
+#include "SchemeHistory.h"
 #include "Texts.h"
 #include "WrappingCheckBox.h"
 #include "support/FileTraps.h"
@@ -8,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,11 +20,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -59,6 +66,8 @@ private slots:
     void loadingANonTrueColourMaskIsRefused();
     void droppingFiles_data();
     void droppingFiles();
+    void aDerivedSchemeIsProposedBeforeItReplaces_data();
+    void aDerivedSchemeIsProposedBeforeItReplaces();
     void messageBoxesShowNamesAsTheyAre();
     void statusBarCountsPairsHardToRead_data();
     void statusBarCountsPairsHardToRead();
@@ -598,7 +607,7 @@ void TestMainWindow::droppingFiles_data()
     QTest::addColumn<QString>("status");
     const QString good = write(QStringLiteral("dropped.col"), schemeFile("Dropped"));
     const QString other = write(QStringLiteral("other.COL"), schemeFile("Other"));
-    const QString picture = write(QStringLiteral("picture.png"), "not a scheme");
+    const QString picture = write(QStringLiteral("notes.txt"), "not a scheme");
     // The history's own words: where the previous scheme is.
     QTest::newRow("a scheme") << QStringList{good} << true << QStringLiteral("<history>");
     QTest::newRow("another kind of file") << QStringList{picture} << false << QString();
@@ -641,6 +650,130 @@ void TestMainWindow::droppingFiles()
     QVERIFY(f.dialogs->messages.isEmpty());
     QCOMPARE(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))->text(), status);
     QCOMPARE(shownText(f.control<QLabel>(QStringLiteral("StatusBar1Panel1"))), status);
+}
+
+void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces_data()
+{
+    QTest::addColumn<QString>("how");     // the colour dialog, the picture command or a drop
+    QTest::addColumn<QString>("source");  // the colour, or the picture's file
+    QTest::addColumn<bool>("light");
+    QTest::addColumn<QString>("unsaved"); // what becomes of changes made before: nothing made, "let go", "kept"
+    QTest::addColumn<QString>("finish");  // "apply", "discard", "close"; none where nothing is proposed
+    QImage twoColours(100, 100, QImage::Format_RGB32);
+    twoColours.fill(QColor(30, 70, 200));
+    for (int y = 70; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            twoColours.setPixel(x, y, qRgb(240, 140, 20));
+    QVERIFY(twoColours.save(m_dir.filePath(u"blue and orange.png"_s)));
+    write(u"no pixels.png"_s, "these are no pixels");
+
+    QTest::newRow("a colour, applied") << u"colour"_s << u"#3366CC"_s << false << QString() << u"apply"_s;
+    QTest::newRow("a picture, light, over changes let go")
+        << u"chosen"_s << u"blue and orange.png"_s << true << u"let go"_s << u"apply"_s;
+    QTest::newRow("a dropped picture, over changes kept")
+        << u"dropped"_s << u"blue and orange.png"_s << false << u"kept"_s << u"apply"_s;
+    QTest::newRow("a dropped picture, discarded") << u"dropped"_s << u"blue and orange.png"_s << false << u"let go"_s
+                                                  << u"discard"_s;
+    QTest::newRow("a proposal closed with its window")
+        << u"chosen"_s << u"blue and orange.png"_s << false << QString() << u"close"_s;
+    QTest::newRow("a file that only calls itself a picture")
+        << u"dropped"_s << u"no pixels.png"_s << false << QString() << QString();
+}
+
+// The proposal stands beside the scheme in the large preview, derived anew for
+// each choice; only Apply replaces the scheme, in one change named by its
+// source, once unsaved changes are let go. A file that cannot be read as a
+// picture is said so and proposes nothing.
+void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, source);
+    QFETCH(bool, light);
+    QFETCH(QString, unsaved);
+    QFETCH(QString, finish);
+    WindowFixture f;
+    f.window.applyLanguage(Language::English);
+    if (!unsaved.isEmpty()) {
+        f.clickElement(3);
+        f.typeInto(0, u"7"_s);
+        f.dialogs->saveAnswers = {unsaved == u"kept" ? UserDialogs::SaveAnswer::Cancel
+                                                     : UserDialogs::SaveAnswer::Discard};
+    }
+    const ColourScheme before = f.scheme();
+    const int entries = f.window.findChild<const SchemeHistory *>(u"history"_s)->count();
+
+    const QString file = m_dir.filePath(source);
+    if (how == u"colour") {
+        f.window.findChild<QAction *>(u"actDeriveFromColour"_s)->trigger();
+        auto *dialog = f.window.findChild<QColorDialog *>(u"deriveColourDialog"_s);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(fromQColor(dialog->currentColor()), f.scheme().colour(1)); // the current element's
+        dialog->setCurrentColor(QColor(source));
+        dialog->accept();
+    } else if (how == u"chosen") {
+        f.dialogs->answers << file;
+        f.window.findChild<QAction *>(u"actDeriveFromPicture"_s)->trigger();
+        QVERIFY(f.dialogs->filters.last().contains(u"*.png"_s));
+    } else {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter({300, 200}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop({300, 200}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &drop);
+    }
+    auto *window = f.window.findChild<LargePreviewWindow *>();
+    if (finish.isEmpty()) {
+        QVERIFY(!window || !window->isVisible());
+        QCOMPARE(f.dialogs->messages.size(), 1);
+        QCOMPARE(f.dialogs->messages.first().text, file + u" could not be read as a picture."_s);
+        QVERIFY(f.scheme().table() == before.table());
+        return;
+    }
+    QVERIFY(window && window->isVisible() && window->isProposing());
+    QVERIFY(window->panes()->isComparing());
+    QVERIFY(f.scheme().table() == before.table()); // proposed, nothing replaced
+    QCOMPARE(window->findChild<QLabel *>(u"proposalFrom"_s)->text(), u"Derived from "_s + source);
+
+    Derive::Seeds seeds{fromQColor(QColor(source)), std::nullopt};
+    if (how != u"colour") {
+        QString why;
+        seeds = Derive::seedsOf(Derive::readPicture(file, why));
+    }
+    if (light)
+        QTest::mouseClick(window->findChild<QRadioButton *>(u"proposalLight"_s), Qt::LeftButton);
+    ColourScheme derived = Derive::fromColour(seeds.seed, {light, false}, seeds.accent).scheme;
+    derived.setName(how == u"colour" ? source : QFileInfo(file).completeBaseName());
+
+    if (finish == u"apply")
+        QTest::mouseClick(window->findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
+    else if (finish == u"discard")
+        QTest::mouseClick(window->findChild<QPushButton *>(u"proposalDiscard"_s), Qt::LeftButton);
+    else
+        QTest::keyClick(window->panes(), Qt::Key_Escape);
+    const bool replaced = finish == u"apply" && unsaved != u"kept";
+    QCOMPARE(f.dialogs->saveQuestions, int(finish == u"apply" && !unsaved.isEmpty()));
+    const auto &history = *f.window.findChild<const SchemeHistory *>(u"history"_s);
+    if (!replaced) {
+        QVERIFY(f.scheme().table() == before.table());
+        QCOMPARE(f.scheme().name(), before.name());
+        QCOMPARE(history.count(), entries);
+        // Kept changes keep the proposal; otherwise it is gone, and comes back with no second scheme.
+        QCOMPARE(window->isProposing(), unsaved == u"kept");
+        if (finish == u"close") {
+            f.press(QKeySequence(Qt::CTRL | Qt::Key_L));
+            QVERIFY(window->isVisible() && !window->isProposing() && !window->panes()->isComparing());
+        }
+        return;
+    }
+    QVERIFY(f.scheme().table() == derived.table());
+    QCOMPARE(f.scheme().name(), derived.name());
+    QVERIFY(f.scheme().visibleBits() == derived.visibleBits());
+    QCOMPARE(history.count(), entries + 1);
+    QCOMPARE(history.entry(history.count() - 1).change.cause, ChangeCause::Derived);
+    QVERIFY(f.window.isWindowModified()); // a scheme of no file yet
+    QVERIFY(!window->isProposing() && !window->panes()->isComparing());
 }
 
 // The real message boxes: a file name that looks like markup is shown as it is,

@@ -11,7 +11,6 @@
 #include "SchemeFile.h"
 #include "StandardSchemes.h"
 #include "TerminalText.h"
-#include "Windows1252.h"
 
 #include <QBuffer>
 #include <QFileDevice>
@@ -267,23 +266,6 @@ int fix(const FixRequest &request, QTextStream &out)
     return fixed.unmet.empty() ? ExitStatus::kSuccess : ExitStatus::kFailure;
 }
 
-namespace {
-
-// A name as the name box takes it: without the characters a scheme file cannot
-// hold (line breaks, anything outside Windows-1252).
-QString nameTheFileTakes(const QString &name)
-{
-    QString kept;
-    for (const QChar character : name) {
-        const QString one(character);
-        if (character != u'\n' && character != u'\r' && !Windows1252::firstUnencodable(one))
-            kept += character;
-    }
-    return kept;
-}
-
-} // namespace
-
 int derive(const DeriveRequest &request, QTextStream &out)
 {
     const Derive::Options options{request.light, request.colourBlind};
@@ -313,7 +295,7 @@ int derive(const DeriveRequest &request, QTextStream &out)
         writeLine(out, QStringLiteral("'%1' is neither a colour nor a picture file").arg(request.source));
         return ExitStatus::kFailure;
     }
-    derived.scheme.setName(nameTheFileTakes(name));
+    derived.scheme.setName(SchemeFile::nameItCanHold(name));
     if (const auto problem = SchemeFile::save(derived.scheme, request.output)) {
         writeLine(out, request.output + QStringLiteral(": ") + problem->words(kTerminalLanguage));
         return ExitStatus::kFailure;

@@ -22,6 +22,7 @@ enum class ChangeCause : quint8 {
     Opened,    // a scheme file
     WentBack,  // the history's "go back"
     FixAll,    // every pair brought to its level at once
+    Derived,   // a whole scheme from a colour or a picture
 };
 
 // One change of the scheme, with what was there before, so that the history can

@@ -383,6 +383,21 @@ std::optional<Problem> SchemeFile::nameProblem(const QString &name)
     return std::nullopt;
 }
 
+QString SchemeFile::nameItCanHold(const QString &name)
+{
+    QString kept;
+    kept.reserve(name.size());
+    for (qsizetype at = 0; at < name.size();) {
+        // A character outside the Basic Multilingual Plane is two QChars, refused together.
+        const qsizetype length = name.at(at).isHighSurrogate() && at + 1 < name.size() ? 2 : 1;
+        const QString one = name.mid(at, length);
+        if (!nameProblem(one))
+            kept += one;
+        at += length;
+    }
+    return kept;
+}
+
 std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme, FourthNumber fourth)
 {
     if (nameProblem(scheme.name()))

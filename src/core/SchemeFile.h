@@ -21,6 +21,9 @@ public:
 
     // Why a name cannot be written to a file, or empty when it can.
     static std::optional<Problem> nameProblem(const QString &name);
+    // The name without the characters nameProblem() refuses, as the name box
+    // would have taken it.
+    static QString nameItCanHold(const QString &name);
     // What a data line's fourth number holds: the element's visible flag, as
     // the editor saves it (100 or 000), or the brightness of the entry, as a
     // file read held it.

@@ -155,5 +155,17 @@ enum class Text {
     CompareNothing,    // its choices: no second scheme
     CompareSaved,      // the scheme as last opened or saved
     CompareFile,       // a scheme file
+    // A whole scheme derived in the window.
+    DeriveFromColour,  // the context menus' items
+    DeriveFromPicture,
+    DerivedFrom,       // %1 the colour or the picture's file: the proposal and its history entry
+    DeriveDark,        // the proposal's choices
+    DeriveLight,
+    DeriveColourBlind,
+    DeriveApply,
+    DeriveDiscard,
+    DeriveUnmet,       // a proposal with a pair below its level
+    HowDerived,        // the history's way of a derived scheme
+    PictureNotRead,    // %1 the file; the reader's words below
     Count
 };

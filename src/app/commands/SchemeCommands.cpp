@@ -19,6 +19,8 @@ SchemeCommands::SchemeCommands(SchemeModel &scheme, const ReadabilityModel &read
     , m_fixAll(new QAction(this))
     , m_history(new QAction(this))
     , m_largePreview(new QAction(this))
+    , m_fromColour(new QAction(this))
+    , m_fromPicture(new QAction(this))
 {
     m_largePreview->setObjectName(QStringLiteral("actLargePreview"));
     m_largePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -29,12 +31,16 @@ SchemeCommands::SchemeCommands(SchemeModel &scheme, const ReadabilityModel &read
     m_history->setObjectName(QStringLiteral("actHistory"));
     m_history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_history, &QAction::triggered, this, &SchemeCommands::historyRequested);
+    m_fromColour->setObjectName(QStringLiteral("actDeriveFromColour"));
+    connect(m_fromColour, &QAction::triggered, this, &SchemeCommands::deriveFromColourRequested);
+    m_fromPicture->setObjectName(QStringLiteral("actDeriveFromPicture"));
+    connect(m_fromPicture, &QAction::triggered, this, &SchemeCommands::deriveFromPictureRequested);
     retranslate();
 }
 
 QList<QAction *> SchemeCommands::actions() const
 {
-    return {m_separator, m_fixAll, m_history, m_largePreview};
+    return {m_separator, m_fixAll, m_history, m_largePreview, m_fromColour, m_fromPicture};
 }
 
 void SchemeCommands::addShortcutsTo(QWidget *window)
@@ -55,6 +61,8 @@ void SchemeCommands::retranslate()
     m_fixAll->setText(Texts::get(Text::FixAllCommand, Languages::current()));
     m_history->setText(Texts::get(Text::HistoryCommand, Languages::current()));
     m_largePreview->setText(Texts::get(Text::LargePreviewCommand, Languages::current()));
+    m_fromColour->setText(Texts::get(Text::DeriveFromColour, Languages::current()));
+    m_fromPicture->setText(Texts::get(Text::DeriveFromPicture, Languages::current()));
 }
 
 void SchemeCommands::fixAll()

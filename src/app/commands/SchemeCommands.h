@@ -10,7 +10,8 @@ class SchemeModel;
 
 // The commands on the whole scheme, offered in the element list's and the
 // preview's context menus and by their keys anywhere in the window: Fix all,
-// the history of every change (Ctrl+H) and the large preview (Ctrl+L).
+// the history of every change (Ctrl+H), the large preview (Ctrl+L) and a new
+// scheme derived from a colour or a picture.
 class SchemeCommands : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
 signals:
     void historyRequested();
     void largePreviewRequested();
+    void deriveFromColourRequested();
+    void deriveFromPictureRequested();
     void message(const QString &text);
 
 protected:
@@ -44,4 +47,6 @@ private:
     QAction *m_fixAll;
     QAction *m_history;
     QAction *m_largePreview;
+    QAction *m_fromColour;
+    QAction *m_fromPicture;
 };

@@ -173,6 +173,8 @@ void MainWindow::showLargePreview()
         connect(m_largePreview, &LargePreviewWindow::clicked, FramePreview, &PreviewFrame::pickAt);
         m_largePreview->panes()->setToolTipSource(
             [this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });
+        connect(m_largePreview, &LargePreviewWindow::applyRequested, this, &MainWindow::applyDerived);
+        m_largePreview->setApplyAllowed(isEditorShown());
     }
     m_largePreview->show();
     m_largePreview->raise();

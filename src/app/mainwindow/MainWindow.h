@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Derive.h"
 #include "EditSession.h"
 #include "Languages.h"
 #include "MenuTable.h"
@@ -73,6 +74,12 @@ public:
     void loadMask();
     void loadStandardScheme(StandardScheme scheme);
 
+    // --- Derived schemes (MainWindow_Derive.cpp)
+    // A scheme derived from a picture file, proposed in the large preview as
+    // the picture command proposes one; false (and the user told) where the
+    // file cannot be read as a picture.
+    bool deriveFromPictureFile(const QString &path);
+
     // --- Menu and dispatch (MainWindow_Menu.cpp)
     // Runs the command of a menu key; keys without a command do nothing.
     void dispatch(const QString &key);
@@ -89,7 +96,8 @@ protected:
     // A menu item's status tip (a recent file's whole path) shows in the status
     // bar while the item is highlighted; the message it covered comes back after.
     bool event(QEvent *event) override;
-    // A .col file dropped on the window is opened as the open command opens it.
+    // A .col file dropped on the window is opened as the open command opens it;
+    // a picture gives a derived scheme to apply or discard.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     // Unsaved changes are asked about before the window closes.
@@ -143,6 +151,12 @@ private:
     void offerEditorKeys();
     bool newScheme(StandardScheme scheme);
     void loadRedScheme();
+
+    // --- Derived schemes
+    void deriveFromColour();
+    void deriveFromPicture();
+    void proposeDerived(const Derive::Seeds &seeds, const QString &source, const QString &name);
+    void applyDerived(const ColourScheme &scheme, const QString &source);
 
     // --- History (MainWindow_History.cpp)
     void showHistoryOffers();

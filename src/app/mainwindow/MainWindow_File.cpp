@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QMimeData>
 
@@ -169,10 +170,19 @@ void MainWindow::openRecentFile(int index)
 
 namespace {
 
-QString schemeFileOf(const QUrl &url)
+// What a dropped file is to the window, by its name: a scheme to open, a
+// picture to derive a scheme from, or nothing it takes.
+enum class Dropped { Nothing, Scheme, Picture };
+
+Dropped kindOf(const QUrl &url)
 {
-    const QString path = url.toLocalFile();
-    return path.endsWith(QStringLiteral(".col"), Qt::CaseInsensitive) ? path : QString();
+    const QFileInfo file(url.toLocalFile());
+    if (!url.isLocalFile())
+        return Dropped::Nothing;
+    const QByteArray suffix = file.suffix().toLower().toLatin1();
+    if (suffix == "col")
+        return Dropped::Scheme;
+    return QImageReader::supportedImageFormats().contains(suffix) ? Dropped::Picture : Dropped::Nothing;
 }
 
 } // namespace
@@ -180,21 +190,29 @@ QString schemeFileOf(const QUrl &url)
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && !schemeFileOf(urls.first()).isEmpty())
+    if (!urls.isEmpty() && kindOf(urls.first()) != Dropped::Nothing)
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
+// A scheme file is opened as the open command opens it; a picture gives a
+// proposal in the large preview, which replaces nothing until it is applied.
 void MainWindow::dropEvent(QDropEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
-    const QString path = urls.isEmpty() ? QString() : schemeFileOf(urls.first());
-    if (path.isEmpty()) {
+    const Dropped kind = urls.isEmpty() ? Dropped::Nothing : kindOf(urls.first());
+    if (kind == Dropped::Nothing) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    if (kind == Dropped::Picture) {
+        if (deriveFromPictureFile(path) && urls.size() > 1)
+            StatusBar1->showMessage(text(Text::OnlyFirstDropped).arg(QString::number(urls.size()), path));
+        return;
+    }
     if (!mayReplaceScheme() || !openSchemeFile(path))
         return;
     if (urls.size() > 1)

@@ -128,6 +128,8 @@ void MainWindow::connectColourCommands()
     m_schemeCommands->addShortcutsTo(this);
     connect(m_schemeCommands, &SchemeCommands::historyRequested, this, &MainWindow::showHistory);
     connect(m_schemeCommands, &SchemeCommands::largePreviewRequested, this, &MainWindow::showLargePreview);
+    connect(m_schemeCommands, &SchemeCommands::deriveFromColourRequested, this, &MainWindow::deriveFromColour);
+    connect(m_schemeCommands, &SchemeCommands::deriveFromPictureRequested, this, &MainWindow::deriveFromPicture);
     connect(m_schemeCommands, &SchemeCommands::message, StatusBar1, &StatusBar::showMessage);
     m_colourCommands->menu()->addActions(m_schemeCommands->actions());
     m_colourCommands->watch(

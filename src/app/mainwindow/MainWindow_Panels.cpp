@@ -5,6 +5,7 @@
 #include "Banner.h"
 #include "DisclaimerPanel.h"
 #include "HistoryWindow.h"
+#include "LargePreview.h"
 #include "LazyPicture.h"
 #include "LinkControl.h"
 #include "LinksPanel.h"
@@ -127,6 +128,8 @@ void MainWindow::followCover()
         m_readability->setFixAllowed(editorShown);
     if (m_historyWindow)
         m_historyWindow->setGoBackAllowed(editorShown);
+    if (m_largePreview)
+        m_largePreview->setApplyAllowed(editorShown);
     offerEditorKeys();
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).

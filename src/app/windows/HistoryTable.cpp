@@ -37,6 +37,8 @@ Text howOf(ChangeCause cause)
         return Text::HowNew;
     case ChangeCause::Opened:
         return Text::HowOpened;
+    case ChangeCause::Derived:
+        return Text::HowDerived;
     case ChangeCause::WentBack:
         break;
     }
@@ -127,6 +129,8 @@ QString HistoryTable::description(int entry) const
         return Texts::get(Text::HistoryWentBack, language).arg(detail);
     case ChangeCause::FixAll:
         return Texts::get(Text::HistoryFixAll, language);
+    case ChangeCause::Derived:
+        return Texts::get(Text::DerivedFrom, language).arg(detail);
     default:
         return Texts::get(Text::HistoryNew, language).arg(builtInName(detail, language));
     }

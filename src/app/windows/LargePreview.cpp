@@ -2,6 +2,7 @@
 
 #include "FolderMemory.h"
 #include "LanguageFollower.h"
+#include "ProposalBar.h"
 #include "SchemeFile.h"
 #include "SchemeModel.h"
 #include "Texts.h"
@@ -176,6 +177,7 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     , m_scheme(scheme)
     , m_dialogs(dialogs)
     , m_panes(new LargePanes(panes, scheme, this))
+    , m_proposal(new ProposalBar(this))
     , m_compare(new QPushButton(this))
     , m_save(new QPushButton(this))
 {
@@ -189,13 +191,56 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     buttons->addWidget(m_save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_panes, 1);
+    layout->addWidget(m_proposal);
     layout->addLayout(buttons);
+    m_proposal->hide();
     resize(kPreviewSize.width() * 3 + 24, kPreviewSize.height() * 3 + 64);
     restorePlace();
     connect(m_panes, &LargePanes::clicked, this, &LargePreviewWindow::clicked);
     connect(m_save, &QPushButton::clicked, this, &LargePreviewWindow::savePicture);
+    connect(m_proposal, &ProposalBar::proposed, m_panes, [this](const ColourScheme &proposal) {
+        m_panes->compareWith(proposal);
+    });
+    connect(m_proposal, &ProposalBar::applyRequested, this, &LargePreviewWindow::applyRequested);
+    connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
+}
+
+void LargePreviewWindow::propose(const Derive::Seeds &seeds, const QString &source, const QString &name,
+                                 bool colourBlind)
+{
+    m_compare->hide();
+    m_proposal->show();
+    m_proposal->propose(seeds, source, name, colourBlind);
+}
+
+void LargePreviewWindow::endProposal()
+{
+    if (!isProposing())
+        return;
+    m_proposal->hide();
+    m_compare->show();
+    m_panes->compareWith(std::nullopt);
+}
+
+bool LargePreviewWindow::isProposing() const
+{
+    return !m_proposal->isHidden();
+}
+
+void LargePreviewWindow::setApplyAllowed(bool allowed)
+{
+    m_proposal->setApplyAllowed(allowed);
+}
+
+// A proposal goes with the window (not when it is only minimised): one never
+// stands unseen.
+void LargePreviewWindow::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        endProposal();
+    ToolWindow::hideEvent(event);
 }
 
 // The choices of a second scheme, made anew in each language.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourScheme.h"
+#include "Derive.h"
 #include "PreviewPanes.h"
 #include "ToolWindow.h"
 
@@ -9,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class ProposalBar;
 class QPushButton;
 class SchemeModel;
 class UserDialogs;
@@ -61,7 +63,9 @@ private:
 };
 
 // A window of its own with the large preview, resizable, remembering its size
-// and place; "Save picture…" writes what it shows.
+// and place; "Save picture…" writes what it shows. A scheme derived from a
+// colour or a picture is proposed here, beside the current one, until it is
+// applied or discarded or the window closes.
 class LargePreviewWindow : public ToolWindow
 {
     Q_OBJECT
@@ -70,8 +74,18 @@ public:
 
     LargePanes *panes() const { return m_panes; }
 
+    // See ProposalBar::propose(); while a proposal stands it is the second scheme.
+    void propose(const Derive::Seeds &seeds, const QString &source, const QString &name, bool colourBlind);
+    void endProposal();
+    bool isProposing() const;
+    void setApplyAllowed(bool allowed);
+
 signals:
     void clicked(int pane, QPoint at);
+    void applyRequested(const ColourScheme &scheme, const QString &source);
+
+protected:
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void retranslate();
@@ -81,6 +95,7 @@ private:
     const SchemeModel &m_scheme;
     UserDialogs &m_dialogs;
     LargePanes *m_panes;
+    ProposalBar *m_proposal;
     QPushButton *m_compare;
     QPushButton *m_save;
 };

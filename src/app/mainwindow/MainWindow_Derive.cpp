@@ -1,0 +1,73 @@
+// A whole scheme derived from a colour or a picture: proposed in the large
+// preview beside the current scheme, which it replaces only when applied.
+#include "MainWindow.h"
+
+#include "ColourText.h"
+#include "FolderMemory.h"
+#include "LargePreview.h"
+#include "Rgb.h"
+#include "SchemeFile.h"
+#include "StatusBar.h"
+#include "UserDialogs.h"
+
+#include <QColorDialog>
+#include <QFileInfo>
+#include <QImageReader>
+
+// The colour dialog starts at the current element's colour and does not block.
+void MainWindow::deriveFromColour()
+{
+    const Rgb start = m_session.currentColour().value_or(m_scheme.scheme().colour(1));
+    auto *dialog = new QColorDialog(toQColor(start), this);
+    dialog->setObjectName(QStringLiteral("deriveColourDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(text(Text::DeriveFromColour).remove(u'&').remove(u'…'));
+    connect(dialog, &QColorDialog::colorSelected, this, [this](const QColor &chosen) {
+        const Rgb seed = fromQColor(chosen);
+        proposeDerived({seed, std::nullopt}, ColourText::hex(seed), ColourText::hex(seed));
+    });
+    dialog->open();
+}
+
+void MainWindow::deriveFromPicture()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        patterns << QStringLiteral("*.") + QString::fromLatin1(format);
+    const QString filter = patterns.join(u' ') + QStringLiteral(";;all (*)");
+    const QString path = m_dialogs->openFileName(this, filter, FolderMemory::startFolder());
+    if (path.isEmpty())
+        return;
+    FolderMemory::remember(path);
+    deriveFromPictureFile(path);
+}
+
+bool MainWindow::deriveFromPictureFile(const QString &path)
+{
+    QString why;
+    const QImage picture = Derive::readPicture(path, why);
+    if (picture.isNull()) {
+        showProblem(Text::PictureNotRead, path, why);
+        return false;
+    }
+    const QFileInfo file(path);
+    proposeDerived(Derive::seedsOf(picture), file.fileName(), file.completeBaseName());
+    return true;
+}
+
+void MainWindow::proposeDerived(const Derive::Seeds &seeds, const QString &source, const QString &name)
+{
+    showLargePreview();
+    m_largePreview->propose(seeds, source, SchemeFile::nameItCanHold(name), m_readabilityModel.isColourBlind());
+}
+
+// One whole-scheme change, after the question about unsaved changes; a scheme
+// of no file, so it is unsaved until it is saved.
+void MainWindow::applyDerived(const ColourScheme &scheme, const QString &source)
+{
+    if (!mayReplaceScheme())
+        return;
+    m_largePreview->endProposal();
+    m_scheme.replace(scheme, ChangeCause::Derived, source);
+    tellPreviousInHistory();
+}

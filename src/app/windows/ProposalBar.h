@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ColourScheme.h"
+#include "Derive.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// A scheme derived from a colour or a picture, offered before it replaces
+// anything: what it came from, dark or light, also for colour-blind eyes or
+// not, and Apply or Discard. Each choice derives the scheme anew.
+class ProposalBar : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ProposalBar(QWidget *parent = nullptr);
+
+    // A proposal from the colours; `source` names them (the colour as #RRGGBB
+    // or the picture's file name) and the scheme takes `name`.
+    void propose(const Derive::Seeds &seeds, const QString &source, const QString &name, bool colourBlind);
+    const ColourScheme &scheme() const { return m_scheme; }
+    const QString &source() const { return m_source; }
+    // Apply waits while the editor is covered: nothing changes the scheme unseen.
+    void setApplyAllowed(bool allowed);
+
+signals:
+    // A new proposal, or the same one under other choices.
+    void proposed(const ColourScheme &scheme);
+    void applyRequested(const ColourScheme &scheme, const QString &source);
+    void discarded();
+
+private:
+    void derive();
+    void retranslate();
+
+    Derive::Seeds m_seeds;
+    QString m_source;
+    QString m_name;
+    ColourScheme m_scheme;
+    QLabel *m_from;
+    QRadioButton *m_dark;
+    QRadioButton *m_light;
+    QCheckBox *m_colourBlind;
+    QLabel *m_unmet;
+    QPushButton *m_apply;
+    QPushButton *m_discard;
+};
