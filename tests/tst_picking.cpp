@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QPoint pixelOf(int pane, int element)
@@ -358,8 +360,12 @@ void TestPicking::theLargePreviewPicksAtEveryZoom()
 
     // Compared with the red scheme: both side by side, the differing elements
     // outlined; while Space is held the red scheme stands on the left too.
+    f.clickElement(3);
+    f.typeInto(2, u"0"_s); // a yellow title, white in the red scheme
     window->findChild<QAction *>(QStringLiteral("actComparered"))->trigger();
     QVERIFY(large->isComparing());
+    large->resize((233 * 2 + 8) * zoom + 10, 288 * zoom + 10);
+    QCOMPARE(large->scale(), zoom);
     const QImage compared = large->picture();
     QCOMPARE(compared.width(), (233 * 2 + 8) * large->scale());
     bool outlined = false;
@@ -367,6 +373,23 @@ void TestPicking::theLargePreviewPicksAtEveryZoom()
         for (int x = 0; x < compared.width() && !outlined; ++x)
             outlined = compared.pixel(x, y) == PreviewPanes::kOutline;
     QVERIFY(outlined);
+    // Beside a text, not over it: every pixel of the first pane's title keeps
+    // its colour, though the title and its bar both differ from the red scheme's.
+    const Rgb title = f.scheme().colour(3);
+    const PreviewPane &first = PreviewPanes::builtInPanes()[0];
+    int titlePixels = 0;
+    for (int y = 0; y < PreviewPanes::kHeight; ++y) {
+        for (int x = 0; x < PreviewPanes::kWidth; ++x) {
+            if (first.elementAt({x, y}) != 3)
+                continue;
+            ++titlePixels;
+            const QRect enlarged((PreviewPanes::position(0) + QPoint(x, y)) * zoom, QSize(zoom, zoom));
+            for (int v = enlarged.top(); v <= enlarged.bottom(); ++v)
+                for (int u = enlarged.left(); u <= enlarged.right(); ++u)
+                    QCOMPARE(compared.pixel(u, v) & 0xFFFFFF, qRgb(title.red, title.green, title.blue) & 0xFFFFFF);
+        }
+    }
+    QCOMPARE(titlePixels, 20);
     QTest::keyPress(large, Qt::Key_Space);
     const QImage held = large->picture();
     QTest::keyRelease(large, Qt::Key_Space);

@@ -186,3 +186,56 @@ void PreviewPanes::outlineDifferences(QImage &rendered, const ColourScheme &a, c
         }
     }
 }
+
+QList<QRect> PreviewPanes::outlineLines(const ColourScheme &a, const ColourScheme &b, int scale)
+{
+    // How many pixels each element covers in each pane, counted once.
+    using Counts = std::array<int, kElementCount + 1>;
+    static const std::array<Counts, kCount> covered = [] {
+        std::array<Counts, kCount> counts{};
+        for (int i = 0; i < kCount; ++i) {
+            for (int y = 0; y < kHeight; ++y)
+                for (int x = 0; x < kWidth; ++x)
+                    ++counts[std::size_t(i)][std::size_t(builtInPanes()[std::size_t(i)].elementAt({x, y}))];
+        }
+        return counts;
+    }();
+    std::array<bool, kElementCount + 1> differs{};
+    for (int element = 1; element <= kElementCount; ++element)
+        differs[std::size_t(element)] = a.colour(element) != b.colour(element);
+
+    const int width = std::max(1, scale / 4);
+    QList<QRect> lines;
+    for (int i = 0; i < kCount; ++i) {
+        const PreviewPane &pane = builtInPanes()[std::size_t(i)];
+        const Counts &counts = covered[std::size_t(i)];
+        const auto size = [&counts](int element) {
+            return element == 0 ? std::numeric_limits<int>::max() : counts[std::size_t(element)];
+        };
+        const QPoint origin = position(i) * scale;
+        // Each pixel with its right and lower neighbour, and the pane's left and
+        // upper edge with the pixel beside it.
+        for (int y = -1; y < kHeight; ++y) {
+            for (int x = -1; x < kWidth; ++x) {
+                const int here = pane.elementAt({x, y});
+                for (const bool across : {true, false}) {
+                    if ((across && y < 0) || (!across && x < 0))
+                        continue;
+                    const int next = across ? pane.elementAt({x + 1, y}) : pane.elementAt({x, y + 1});
+                    if (here == next || !(differs[std::size_t(here)] || differs[std::size_t(next)]))
+                        continue;
+                    // Outside the pane counts as fixed, the largest.
+                    const bool inside = x >= 0 && y >= 0;
+                    const bool nextInside = across ? x + 1 < kWidth : y + 1 < kHeight;
+                    const int hereSize = inside ? size(here) : std::numeric_limits<int>::max();
+                    const int nextSize = nextInside ? size(next) : std::numeric_limits<int>::max();
+                    const bool onHere = hereSize >= nextSize;
+                    QRect line = across ? QRect((x + 1) * scale - (onHere ? width : 0), y * scale, width, scale)
+                                        : QRect(x * scale, (y + 1) * scale - (onHere ? width : 0), scale, width);
+                    lines.append(line.translated(origin));
+                }
+            }
+        }
+    }
+    return lines;
+}

@@ -4,8 +4,10 @@
 #include "PreviewPane.h"
 #include "Problem.h"
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -75,6 +77,12 @@ public:
     // element the two schemes colour differently that borders another element
     // or the pane's edge, in the outline colour.
     static void outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b);
+    // The same outlines for the panes enlarged by a whole scale of two or more,
+    // as thin lines in the enlarged picture's coordinates that cover no pixel
+    // of a text: a line between two pixels lies on the pixel of the element that
+    // covers more of its pane (a fixed pixel and the space around a pane count
+    // as the largest), so a text keeps its pixels and its background takes the line.
+    static QList<QRect> outlineLines(const ColourScheme &a, const ColourScheme &b, int scale);
 
     void paintElement(int element, const Rgb &colour);
     void repaintAll(const ColourScheme &scheme);

@@ -26,6 +26,8 @@ namespace {
 constexpr QSize kPreviewSize = PreviewPanes::kRenderSize;
 // Between the two schemes compared.
 constexpr int kGap = 8;
+// Around and between the screens, as in a rendered preview.
+const QColor kFrame(212, 208, 200);
 
 } // namespace
 
@@ -47,9 +49,10 @@ LargePanes::LargePanes(const PreviewPanes &panes, const SchemeModel &scheme, QWi
     });
 }
 
-void LargePanes::compareWith(const std::optional<ColourScheme> &other)
+void LargePanes::compareWith(const std::optional<ColourScheme> &other, bool outlined)
 {
     m_other = other;
+    m_outlined = outlined;
     m_showingOther = false;
     if (m_other) {
         m_otherPanes.setView(m_panes.view());
@@ -92,40 +95,57 @@ std::optional<std::pair<int, QPoint>> LargePanes::paneAt(QPoint point) const
     return std::nullopt;
 }
 
-// One scheme's screens as the view shows them, in their own pixels; compared,
-// the differing elements outlined.
-QImage LargePanes::screens(const PreviewPanes &panes) const
+// One scheme's screens as the view shows them, in their own pixels; compared
+// at their own size, the differing elements outlined pixel by pixel.
+QImage LargePanes::screens(const PreviewPanes &panes, bool outlined) const
 {
     QImage image(kPreviewSize, QImage::Format_RGB888);
-    image.fill(QColor(212, 208, 200));
+    image.fill(kFrame);
     {
         QPainter painter(&image);
         for (int i = 0; i < PreviewPanes::kCount; ++i)
             painter.drawImage(PreviewPanes::position(i), panes.shownPicture(i));
     }
-    if (m_other)
+    if (outlined)
         PreviewPanes::outlineDifferences(image, m_scheme.scheme(), *m_other);
     return image;
 }
 
+// Enlarged without smoothing; compared, the outlines of an enlarged picture are
+// thin lines beside the texts rather than over them.
+void LargePanes::paintShown(QPainter &painter, QPoint at, int scale) const
+{
+    const bool outlined = m_other && m_outlined;
+    const QSize size = kPreviewSize * scale;
+    const QPoint second = at + QPoint((kPreviewSize.width() + kGap) * scale, 0);
+    painter.drawImage(QRect(at, size), screens(m_showingOther ? m_otherPanes : m_panes, outlined && scale == 1));
+    if (m_other)
+        painter.drawImage(QRect(second, size), screens(m_otherPanes, outlined && scale == 1));
+    if (!outlined || scale == 1)
+        return;
+    for (const QRect &line : PreviewPanes::outlineLines(m_scheme.scheme(), *m_other, scale)) {
+        painter.fillRect(line.translated(at), QColor(PreviewPanes::kOutline));
+        painter.fillRect(line.translated(second), QColor(PreviewPanes::kOutline));
+    }
+}
+
 QImage LargePanes::picture() const
 {
-    QImage shown(shownSize(), QImage::Format_RGB888);
-    shown.fill(QColor(212, 208, 200));
-    {
-        QPainter painter(&shown);
-        painter.drawImage(0, 0, screens(m_showingOther ? m_otherPanes : m_panes));
-        if (m_other)
-            painter.drawImage(kPreviewSize.width() + kGap, 0, screens(m_otherPanes));
-    }
-    return shown.scaled(shown.size() * scale(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const int factor = scale();
+    QImage shown(sizeAt(factor), QImage::Format_RGB888);
+    shown.fill(kFrame);
+    QPainter painter(&shown);
+    paintShown(painter, {0, 0}, factor);
+    return shown;
 }
 
 void LargePanes::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    painter.drawImage(origin(), picture());
+    const QRect used(origin(), sizeAt(scale()));
+    painter.fillRect(used, kFrame);
+    paintShown(painter, used.topLeft(), scale());
 }
 
 bool LargePanes::event(QEvent *event)
@@ -199,7 +219,7 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     connect(m_panes, &LargePanes::clicked, this, &LargePreviewWindow::clicked);
     connect(m_save, &QPushButton::clicked, this, &LargePreviewWindow::savePicture);
     connect(m_proposal, &ProposalBar::proposed, m_panes, [this](const ColourScheme &proposal) {
-        m_panes->compareWith(proposal);
+        showSecond(proposal, false);
     });
     connect(m_proposal, &ProposalBar::applyRequested, this, &LargePreviewWindow::applyRequested);
     connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
@@ -221,7 +241,7 @@ void LargePreviewWindow::endProposal()
         return;
     m_proposal->hide();
     m_compare->show();
-    m_panes->compareWith(std::nullopt);
+    showSecond(std::nullopt);
 }
 
 bool LargePreviewWindow::isProposing() const
@@ -252,10 +272,10 @@ void LargePreviewWindow::retranslate()
     m_compare->setText(Texts::get(Text::CompareWith, language));
     QMenu *menu = m_compare->menu();
     menu->clear();
-    menu->addAction(Texts::get(Text::CompareNothing, language), this, [this] { m_panes->compareWith(std::nullopt); })
+    menu->addAction(Texts::get(Text::CompareNothing, language), this, [this] { showSecond(std::nullopt); })
         ->setObjectName(QStringLiteral("actCompareNothing"));
     menu->addAction(Texts::get(Text::CompareSaved, language), this, [this] {
-            m_panes->compareWith(m_scheme.unmodified());
+            showSecond(m_scheme.unmodified());
         })->setObjectName(QStringLiteral("actCompareSaved"));
     const std::pair<StandardScheme, Text> builtIn[] = {
         {StandardScheme::Blue, Text::ResetBlue}, {StandardScheme::Green, Text::ResetGreen},
@@ -264,11 +284,24 @@ void LargePreviewWindow::retranslate()
         menu->addAction(Texts::get(text, language), this, [this, which = which] {
                 ColourScheme other = m_scheme.scheme();
                 other.loadStandard(which);
-                m_panes->compareWith(other);
+                showSecond(other);
             })->setObjectName(QStringLiteral("actCompare") + StandardSchemes::name(which));
     }
     menu->addAction(Texts::get(Text::CompareFile, language), this, &LargePreviewWindow::compareWithFile)
         ->setObjectName(QStringLiteral("actCompareFile"));
+}
+
+void LargePreviewWindow::showSecond(const std::optional<ColourScheme> &other, bool outlined)
+{
+    const bool wasComparing = m_panes->isComparing();
+    m_panes->compareWith(other, outlined);
+    if (!other || wasComparing)
+        return;
+    const QSize lacking = m_panes->sizeAt(2) - m_panes->size();
+    if (lacking.width() > 0 || lacking.height() > 0) {
+        resize(size() + lacking.expandedTo({0, 0}));
+        keepOnScreen();
+    }
 }
 
 // A scheme file beside the current scheme; one that does not read cleanly is said so.
@@ -286,7 +319,7 @@ void LargePreviewWindow::compareWithFile()
     }
     ColourScheme other = m_scheme.scheme();
     read.applyTo(other);
-    m_panes->compareWith(other);
+    showSecond(other);
 }
 
 // What the window shows, in the format the name's suffix names (PNG without one).

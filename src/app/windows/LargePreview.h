@@ -11,6 +11,7 @@
 #include <optional>
 
 class ProposalBar;
+class QPainter;
 class QPushButton;
 class SchemeModel;
 class UserDialogs;
@@ -27,11 +28,14 @@ class LargePanes : public QWidget
 public:
     LargePanes(const PreviewPanes &panes, const SchemeModel &scheme, QWidget *parent = nullptr);
 
-    // A second scheme beside the current one, or none.
-    void compareWith(const std::optional<ColourScheme> &other);
+    // A second scheme beside the current one, or none; the elements that differ
+    // outlined unless asked not to (a derived scheme differs everywhere).
+    void compareWith(const std::optional<ColourScheme> &other, bool outlined = true);
     bool isComparing() const { return m_other.has_value(); }
 
     int scale() const;
+    // The size that shows the screens at a scale.
+    QSize sizeAt(int scale) const { return shownSize() * scale; }
     // The pane under a point of the widget, and the point in the pane's pixels.
     std::optional<std::pair<int, QPoint>> paneAt(QPoint point) const;
     // What the widget shows, at its scale.
@@ -52,12 +56,14 @@ protected:
 private:
     QPoint origin() const;
     QSize shownSize() const; // in the screens' own pixels
-    QImage screens(const PreviewPanes &panes) const;
+    QImage screens(const PreviewPanes &panes, bool outlined) const;
+    void paintShown(QPainter &painter, QPoint at, int scale) const;
 
     const PreviewPanes &m_panes;
     const SchemeModel &m_scheme;
     std::optional<ColourScheme> m_other;
     PreviewPanes m_otherPanes;
+    bool m_outlined = true;
     bool m_showingOther = false; // Space is held
     std::function<QString(int, QPoint)> m_toolTip;
 };
@@ -89,6 +95,8 @@ protected:
 
 private:
     void retranslate();
+    // A second scheme, or none; the window grows to show two at twice their size.
+    void showSecond(const std::optional<ColourScheme> &other, bool outlined = true);
     void savePicture();
     void compareWithFile();
 
