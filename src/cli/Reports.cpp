@@ -190,7 +190,7 @@ int render(const RenderRequest &request, QTextStream &err)
     if (!request.view.isPlain())
         picture = PreviewPanes::viewed(picture, request.view);
     if (request.scale > 1)
-        picture = picture.scaled(picture.size() * request.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        picture = PreviewPanes::enlarged(picture, request.scale);
     if (const auto problem = writePicture(picture, request.format, request.output)) {
         writeLine(err, *problem);
         return ExitStatus::kFailure;
@@ -208,7 +208,7 @@ int thumbnail(const ThumbnailRequest &request, QTextStream &err)
     QImage picture = screensOf(std::get<ColourScheme>(scheme));
     const QSize room(request.size, request.size);
     const int whole = std::min(room.width() / picture.width(), room.height() / picture.height());
-    picture = whole >= 1 ? picture.scaled(picture.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+    picture = whole >= 1 ? PreviewPanes::enlarged(picture, whole)
                          : picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     if (const auto problem = writePicture(picture, "png", request.output)) {
         writeLine(err, *problem);

@@ -8,7 +8,11 @@
 #include <QHash>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstring>
+#include <limits>
 #include <utility>
+#include <vector>
 
 PreviewPanes::PreviewPanes(QObject *parent) : QObject(parent), m_panes(builtInPanes())
 {
@@ -187,54 +191,91 @@ void PreviewPanes::outlineDifferences(QImage &rendered, const ColourScheme &a, c
     }
 }
 
+QImage PreviewPanes::enlarged(const QImage &picture, int scale)
+{
+    if (scale <= 1)
+        return picture;
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    QImage result(source.size() * scale, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(result.scanLine(y * scale));
+        for (int x = 0; x < source.width(); ++x)
+            std::fill_n(out + x * scale, scale, in[x]);
+        for (int copy = 1; copy < scale; ++copy)
+            std::memcpy(result.scanLine(y * scale + copy), out, std::size_t(result.width()) * sizeof(QRgb));
+    }
+    return result;
+}
+
+namespace {
+
+// A place where two elements of a pane meet (or one meets a fixed pixel or the
+// space around the pane), and on which side the line between them goes: that
+// of the element that covers more of the pane.
+struct Border
+{
+    qint16 x, y;  // the pixel left of or above the border (-1: outside the pane)
+    bool across;  // between (x, y) and (x + 1, y); otherwise (x, y) and (x, y + 1)
+    quint8 here, next;
+    bool onHere;  // the line lies on (x, y)
+};
+
+const std::vector<Border> &bordersOf(int index)
+{
+    static const std::array<std::vector<Border>, PreviewPanes::kCount> borders = [] {
+        std::array<std::vector<Border>, PreviewPanes::kCount> all;
+        for (int i = 0; i < PreviewPanes::kCount; ++i) {
+            const PreviewPane &pane = PreviewPanes::builtInPanes()[std::size_t(i)];
+            std::array<int, kElementCount + 1> covered{};
+            for (int y = 0; y < PreviewPanes::kHeight; ++y)
+                for (int x = 0; x < PreviewPanes::kWidth; ++x)
+                    ++covered[std::size_t(pane.elementAt({x, y}))];
+            // Fixed pixels and the space around the pane count as the largest.
+            const auto size = [&covered](int element, bool inside) {
+                return element == 0 || !inside ? std::numeric_limits<int>::max() : covered[std::size_t(element)];
+            };
+            for (int y = -1; y < PreviewPanes::kHeight; ++y) {
+                for (int x = -1; x < PreviewPanes::kWidth; ++x) {
+                    const int here = pane.elementAt({x, y});
+                    for (const bool across : {true, false}) {
+                        if ((across && y < 0) || (!across && x < 0))
+                            continue;
+                        const int next = across ? pane.elementAt({x + 1, y}) : pane.elementAt({x, y + 1});
+                        if (here == next)
+                            continue;
+                        const bool nextInside = across ? x + 1 < PreviewPanes::kWidth : y + 1 < PreviewPanes::kHeight;
+                        const bool onHere = size(here, x >= 0 && y >= 0) >= size(next, nextInside);
+                        all[std::size_t(i)].push_back(
+                            {qint16(x), qint16(y), across, quint8(here), quint8(next), onHere});
+                    }
+                }
+            }
+        }
+        return all;
+    }();
+    return borders[std::size_t(index)];
+}
+
+} // namespace
+
 QList<QRect> PreviewPanes::outlineLines(const ColourScheme &a, const ColourScheme &b, int scale)
 {
-    // How many pixels each element covers in each pane, counted once.
-    using Counts = std::array<int, kElementCount + 1>;
-    static const std::array<Counts, kCount> covered = [] {
-        std::array<Counts, kCount> counts{};
-        for (int i = 0; i < kCount; ++i) {
-            for (int y = 0; y < kHeight; ++y)
-                for (int x = 0; x < kWidth; ++x)
-                    ++counts[std::size_t(i)][std::size_t(builtInPanes()[std::size_t(i)].elementAt({x, y}))];
-        }
-        return counts;
-    }();
     std::array<bool, kElementCount + 1> differs{};
     for (int element = 1; element <= kElementCount; ++element)
         differs[std::size_t(element)] = a.colour(element) != b.colour(element);
-
     const int width = std::max(1, scale / 4);
     QList<QRect> lines;
     for (int i = 0; i < kCount; ++i) {
-        const PreviewPane &pane = builtInPanes()[std::size_t(i)];
-        const Counts &counts = covered[std::size_t(i)];
-        const auto size = [&counts](int element) {
-            return element == 0 ? std::numeric_limits<int>::max() : counts[std::size_t(element)];
-        };
         const QPoint origin = position(i) * scale;
-        // Each pixel with its right and lower neighbour, and the pane's left and
-        // upper edge with the pixel beside it.
-        for (int y = -1; y < kHeight; ++y) {
-            for (int x = -1; x < kWidth; ++x) {
-                const int here = pane.elementAt({x, y});
-                for (const bool across : {true, false}) {
-                    if ((across && y < 0) || (!across && x < 0))
-                        continue;
-                    const int next = across ? pane.elementAt({x + 1, y}) : pane.elementAt({x, y + 1});
-                    if (here == next || !(differs[std::size_t(here)] || differs[std::size_t(next)]))
-                        continue;
-                    // Outside the pane counts as fixed, the largest.
-                    const bool inside = x >= 0 && y >= 0;
-                    const bool nextInside = across ? x + 1 < kWidth : y + 1 < kHeight;
-                    const int hereSize = inside ? size(here) : std::numeric_limits<int>::max();
-                    const int nextSize = nextInside ? size(next) : std::numeric_limits<int>::max();
-                    const bool onHere = hereSize >= nextSize;
-                    QRect line = across ? QRect((x + 1) * scale - (onHere ? width : 0), y * scale, width, scale)
-                                        : QRect(x * scale, (y + 1) * scale - (onHere ? width : 0), scale, width);
-                    lines.append(line.translated(origin));
-                }
-            }
+        for (const Border &border : bordersOf(i)) {
+            if (!differs[border.here] && !differs[border.next])
+                continue;
+            const int inset = border.onHere ? width : 0;
+            const QRect line = border.across
+                                   ? QRect((border.x + 1) * scale - inset, border.y * scale, width, scale)
+                                   : QRect(border.x * scale, (border.y + 1) * scale - inset, scale, width);
+            lines.append(line.translated(origin));
         }
     }
     return lines;

@@ -95,45 +95,47 @@ std::optional<std::pair<int, QPoint>> LargePanes::paneAt(QPoint point) const
     return std::nullopt;
 }
 
-// One scheme's screens as the view shows them, in their own pixels; compared
-// at their own size, the differing elements outlined pixel by pixel.
-QImage LargePanes::screens(const PreviewPanes &panes, bool outlined) const
+// One scheme's screens as the view shows them, enlarged without smoothing;
+// compared, the differing elements outlined: pixel by pixel at their own size,
+// enlarged by the lines given, beside the texts rather than over them.
+QImage LargePanes::side(const PreviewPanes &panes, int scale, const QList<QRect> &lines) const
 {
-    QImage image(kPreviewSize, QImage::Format_RGB888);
-    image.fill(kFrame);
+    QImage screens(kPreviewSize, QImage::Format_RGB32);
+    screens.fill(kFrame);
     {
-        QPainter painter(&image);
+        QPainter painter(&screens);
         for (int i = 0; i < PreviewPanes::kCount; ++i)
             painter.drawImage(PreviewPanes::position(i), panes.shownPicture(i));
     }
-    if (outlined)
-        PreviewPanes::outlineDifferences(image, m_scheme.scheme(), *m_other);
-    return image;
+    if (scale == 1) {
+        if (m_other && m_outlined)
+            PreviewPanes::outlineDifferences(screens, m_scheme.scheme(), *m_other);
+        return screens;
+    }
+    QImage large = PreviewPanes::enlarged(screens, scale);
+    for (const QRect &line : lines) {
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(large.scanLine(y)) + line.left(), line.width(), PreviewPanes::kOutline);
+    }
+    return large;
 }
 
-// Enlarged without smoothing; compared, the outlines of an enlarged picture are
-// thin lines beside the texts rather than over them.
 void LargePanes::paintShown(QPainter &painter, QPoint at, int scale) const
 {
-    const bool outlined = m_other && m_outlined;
-    const QSize size = kPreviewSize * scale;
-    const QPoint second = at + QPoint((kPreviewSize.width() + kGap) * scale, 0);
-    painter.drawImage(QRect(at, size), screens(m_showingOther ? m_otherPanes : m_panes, outlined && scale == 1));
-    if (m_other)
-        painter.drawImage(QRect(second, size), screens(m_otherPanes, outlined && scale == 1));
-    if (!outlined || scale == 1)
+    QList<QRect> lines;
+    if (m_other && m_outlined && scale > 1)
+        lines = PreviewPanes::outlineLines(m_scheme.scheme(), *m_other, scale);
+    painter.drawImage(at, side(m_showingOther ? m_otherPanes : m_panes, scale, lines));
+    if (!m_other)
         return;
-    for (const QRect &line : PreviewPanes::outlineLines(m_scheme.scheme(), *m_other, scale)) {
-        painter.fillRect(line.translated(at), QColor(PreviewPanes::kOutline));
-        painter.fillRect(line.translated(second), QColor(PreviewPanes::kOutline));
-    }
+    painter.fillRect(QRect(at + QPoint(kPreviewSize.width() * scale, 0), QSize(kGap, kPreviewSize.height()) * scale), kFrame);
+    painter.drawImage(at + QPoint((kPreviewSize.width() + kGap) * scale, 0), side(m_otherPanes, scale, lines));
 }
 
 QImage LargePanes::picture() const
 {
     const int factor = scale();
     QImage shown(sizeAt(factor), QImage::Format_RGB888);
-    shown.fill(kFrame);
     QPainter painter(&shown);
     paintShown(painter, {0, 0}, factor);
     return shown;
@@ -143,9 +145,7 @@ void LargePanes::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    const QRect used(origin(), sizeAt(scale()));
-    painter.fillRect(used, kFrame);
-    paintShown(painter, used.topLeft(), scale());
+    paintShown(painter, origin(), scale());
 }
 
 bool LargePanes::event(QEvent *event)

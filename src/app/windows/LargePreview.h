@@ -56,7 +56,7 @@ protected:
 private:
     QPoint origin() const;
     QSize shownSize() const; // in the screens' own pixels
-    QImage screens(const PreviewPanes &panes, bool outlined) const;
+    QImage side(const PreviewPanes &panes, int scale, const QList<QRect> &lines) const;
     void paintShown(QPainter &painter, QPoint at, int scale) const;
 
     const PreviewPanes &m_panes;
