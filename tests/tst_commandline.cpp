@@ -290,21 +290,29 @@ void TestCommandLine::deriveWritesAReadableScheme_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("accent"); // the hue the selections take, where it is not the seed's
+    QTest::addColumn<QString>("name");   // the scheme's name, where the row is about it
 
     for (int hue = 0; hue < 360; hue += 45) {
         const QColor seed = QColor::fromHsv(hue, 200, 220);
         for (const QString &variant : {u"--dark"_s, u"--light"_s})
-            QTest::addRow("hue %d, %s", hue, qPrintable(variant)) << QStringList{variant} << seed.name() << 0 << QString();
+            QTest::addRow("hue %d, %s", hue, qPrintable(variant))
+                << QStringList{variant} << seed.name() << 0 << QString() << QString();
     }
     for (const char *colour : {"#808080", "black", "white", "#0000ff", "rgb(255, 250, 200)"}) {
         for (const QString &variant : {u"--dark"_s, u"--light"_s})
             QTest::addRow("%s, %s", colour, qPrintable(variant))
-                << QStringList{variant} << QString::fromLatin1(colour) << 0 << QString();
+                << QStringList{variant} << QString::fromLatin1(colour) << 0 << QString() << QString();
     }
-    QTest::newRow("to every kind of eyes") << QStringList{u"--vision"_s, u"all"_s} << u"#3366cc"_s << 0 << QString();
-    QTest::newRow("a picture of two colours") << QStringList{} << u"blue and orange.png"_s << 0 << u"#f08c14"_s;
-    QTest::newRow("a picture that cannot be read") << QStringList{} << u"not a picture.png"_s << 1 << QString();
-    QTest::newRow("an unknown colour") << QStringList{} << u"bluish"_s << 1 << QString();
+    QTest::newRow("to every kind of eyes")
+        << QStringList{u"--vision"_s, u"all"_s} << u"#3366cc"_s << 0 << QString() << u"#3366CC"_s;
+    QTest::newRow("a name the file cannot hold whole")
+        << QStringList{u"--name"_s, u"Abend \u2713\nRot"_s} << u"rgb(51, 102, 204)"_s << 0 << QString()
+        << u"Abend Rot"_s;
+    QTest::newRow("a picture of two colours")
+        << QStringList{} << u"blue and orange.png"_s << 0 << u"#f08c14"_s << u"blue and orange"_s;
+    QTest::newRow("a picture that cannot be read")
+        << QStringList{} << u"not a picture.png"_s << 1 << QString() << QString();
+    QTest::newRow("an unknown colour") << QStringList{} << u"bluish"_s << 1 << QString() << QString();
 }
 
 // Every pair of the derived scheme reaches its level (to the eyes asked for),
@@ -317,6 +325,7 @@ void TestCommandLine::deriveWritesAReadableScheme()
     QFETCH(QString, source);
     QFETCH(int, exitCode);
     QFETCH(QString, accent);
+    QFETCH(QString, name);
     QFile::remove(path(u"derived.col"_s));
     const QStringList arguments = QStringList{u"--derive"_s, source} + options + QStringList{u"derived.col"_s};
     const auto run = [&] {
@@ -339,6 +348,8 @@ void TestCommandLine::deriveWritesAReadableScheme()
     QCOMPARE(vexlume(contrast).exitCode, 0);
 
     const SchemeReadResult derived = SchemeFile::read(path(u"derived.col"_s));
+    if (!name.isEmpty())
+        QCOMPARE(derived.name, std::optional(name));
     const QImage picture(path(source));
     const QColor seedColour = picture.isNull() ? QColor(source) : QColor(picture.pixel(0, 0));
     const auto hueOf = [](const Rgb &colour) { return ColourScience::toOklch(colour); };

@@ -702,6 +702,12 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
     const ColourScheme before = f.scheme();
     const int entries = f.window.findChild<const SchemeHistory *>(u"history"_s)->count();
 
+    // Both commands are in the list's and the preview's context menus.
+    for (const QString &menu : {u"mnuColour"_s, u"mnuPreviewView"_s}) {
+        const QList<QAction *> items = f.window.findChild<QMenu *>(menu)->actions();
+        QVERIFY(items.contains(f.window.findChild<QAction *>(u"actDeriveFromColour"_s)));
+        QVERIFY(items.contains(f.window.findChild<QAction *>(u"actDeriveFromPicture"_s)));
+    }
     const QString file = m_dir.filePath(source);
     if (how == u"colour") {
         f.window.findChild<QAction *>(u"actDeriveFromColour"_s)->trigger();
