@@ -113,7 +113,8 @@ QImage LargePanes::side(const PreviewPanes &panes, int scale, const QList<QRect>
         return screens;
     }
     QImage large = PreviewPanes::enlarged(screens, scale);
-    for (const QRect &line : lines) {
+    for (const QRect &given : lines) {
+        const QRect line = given & large.rect();
         for (int y = line.top(); y <= line.bottom(); ++y)
             std::fill_n(reinterpret_cast<QRgb *>(large.scanLine(y)) + line.left(), line.width(), PreviewPanes::kOutline);
     }
@@ -128,7 +129,8 @@ void LargePanes::paintShown(QPainter &painter, QPoint at, int scale) const
     painter.drawImage(at, side(m_showingOther ? m_otherPanes : m_panes, scale, lines));
     if (!m_other)
         return;
-    painter.fillRect(QRect(at + QPoint(kPreviewSize.width() * scale, 0), QSize(kGap, kPreviewSize.height()) * scale), kFrame);
+    const QRect gap(at + QPoint(kPreviewSize.width() * scale, 0), QSize(kGap, kPreviewSize.height()) * scale);
+    painter.fillRect(gap, kFrame);
     painter.drawImage(at + QPoint((kPreviewSize.width() + kGap) * scale, 0), side(m_otherPanes, scale, lines));
 }
 
