@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -115,6 +116,16 @@ void TestLanguages::switchingShowsTheLanguageEverywhere()
     QCOMPARE(settings.value(u"Reg/version"_s).toString(), code);
     // Fixed captions stay.
     QCOMPARE(f.control<QGroupBox>(u"frameElement"_s)->title(), u"Element"_s);
+    // Each item of the list's context menu has an access key of its own.
+    QSet<QChar> keys;
+    for (const QAction *item : f.window.findChild<QMenu *>(u"mnuColour"_s)->actions()) {
+        const qsizetype mark = item->text().indexOf(u'&');
+        if (mark < 0)
+            continue;
+        const QChar key = item->text().at(mark + 1).toLower();
+        QVERIFY2(!keys.contains(key), qPrintable(item->text()));
+        keys.insert(key);
+    }
     // Qt's own dialogs speak it too, whichever language they spoke before.
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), cancel);
