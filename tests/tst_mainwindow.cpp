@@ -741,6 +741,7 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
     QVERIFY(window->panes()->isComparing());
     QVERIFY(f.scheme().table() == before.table()); // proposed, nothing replaced
     QCOMPARE(window->findChild<QLabel *>(u"proposalFrom"_s)->text(), u"Derived from "_s + source);
+    QCOMPARE(window->panes()->secondCaption(), u"Derived from "_s + source); // above the proposal
 
     Derive::Seeds seeds{fromQColor(QColor(source)), std::nullopt};
     if (how != u"colour") {

@@ -167,5 +167,6 @@ enum class Text {
     DeriveUnmet,       // a proposal with a pair below its level
     HowDerived,        // the history's way of a derived scheme
     PictureNotRead,    // %1 the file; the reader's words below
+    CurrentScheme,     // the large preview's caption of the scheme being edited, beside another
     Count
 };

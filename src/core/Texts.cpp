@@ -906,6 +906,12 @@ constexpr TextRow kTexts[] = {
       "Impossible de lire %1 comme image.",
       "No se pudo leer %1 como imagen.",
       "%1 kon niet als afbeelding worden gelezen."}},
+    {Text::CurrentScheme,
+     {"Aktuelles Schema",
+      "Current scheme",
+      "Thème actuel",
+      "Esquema actual",
+      "Huidig schema"}},
 };
 
 constexpr bool inOrder()

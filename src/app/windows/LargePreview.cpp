@@ -49,6 +49,12 @@ LargePanes::LargePanes(const PreviewPanes &panes, const SchemeModel &scheme, QWi
     });
 }
 
+void LargePanes::setCaptions(const QString &first, const QString &second)
+{
+    m_captions = {first, second};
+    update();
+}
+
 void LargePanes::compareWith(const std::optional<ColourScheme> &other, bool outlined)
 {
     m_other = other;
@@ -129,9 +135,22 @@ void LargePanes::paintShown(QPainter &painter, QPoint at, int scale) const
     painter.drawImage(at, side(m_showingOther ? m_otherPanes : m_panes, scale, lines));
     if (!m_other)
         return;
+    const QPoint second = at + QPoint((kPreviewSize.width() + kGap) * scale, 0);
     const QRect gap(at + QPoint(kPreviewSize.width() * scale, 0), QSize(kGap, kPreviewSize.height()) * scale);
     painter.fillRect(gap, kFrame);
-    painter.drawImage(at + QPoint((kPreviewSize.width() + kGap) * scale, 0), side(m_otherPanes, scale, lines));
+    painter.drawImage(second, side(m_otherPanes, scale, lines));
+    // Each side's caption in the band above its screens.
+    const QRect band(QPoint(PreviewPanes::position(0).x() * scale, 0),
+                     QSize((kPreviewSize.width() - 2 * PreviewPanes::position(0).x()) * scale,
+                           PreviewPanes::position(0).y() * scale));
+    painter.setPen(Qt::black);
+    painter.setFont(font());
+    for (const auto &[place, caption] : {std::pair(at, m_showingOther ? m_captions.second : m_captions.first),
+                                         std::pair(second, m_captions.second)}) {
+        const QRect room = band.translated(place);
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(caption, Qt::ElideRight, room.width()));
+    }
 }
 
 QImage LargePanes::picture() const
@@ -221,7 +240,9 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     connect(m_panes, &LargePanes::clicked, this, &LargePreviewWindow::clicked);
     connect(m_save, &QPushButton::clicked, this, &LargePreviewWindow::savePicture);
     connect(m_proposal, &ProposalBar::proposed, m_panes, [this](const ColourScheme &proposal) {
-        showSecond(proposal, false);
+        showSecond(proposal, [this] {
+            return Texts::get(Text::DerivedFrom, Languages::current()).arg(m_proposal->source());
+        }, false);
     });
     connect(m_proposal, &ProposalBar::applyRequested, this, &LargePreviewWindow::applyRequested);
     connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
@@ -277,25 +298,35 @@ void LargePreviewWindow::retranslate()
     menu->addAction(Texts::get(Text::CompareNothing, language), this, [this] { showSecond(std::nullopt); })
         ->setObjectName(QStringLiteral("actCompareNothing"));
     menu->addAction(Texts::get(Text::CompareSaved, language), this, [this] {
-            showSecond(m_scheme.unmodified());
+            showSecond(m_scheme.unmodified(), [] { return Texts::get(Text::CompareSaved, Languages::current()); });
         })->setObjectName(QStringLiteral("actCompareSaved"));
     const std::pair<StandardScheme, Text> builtIn[] = {
         {StandardScheme::Blue, Text::ResetBlue}, {StandardScheme::Green, Text::ResetGreen},
         {StandardScheme::Red, Text::ResetRed}};
     for (const auto &[which, text] : builtIn) {
-        menu->addAction(Texts::get(text, language), this, [this, which = which] {
+        menu->addAction(Texts::get(text, language), this, [this, which = which, text = text] {
                 ColourScheme other = m_scheme.scheme();
                 other.loadStandard(which);
-                showSecond(other);
+                showSecond(other, [text = text] { return Texts::get(text, Languages::current()).remove(u'&'); });
             })->setObjectName(QStringLiteral("actCompare") + StandardSchemes::name(which));
     }
     menu->addAction(Texts::get(Text::CompareFile, language), this, &LargePreviewWindow::compareWithFile)
         ->setObjectName(QStringLiteral("actCompareFile"));
+    showCaptions();
 }
 
-void LargePreviewWindow::showSecond(const std::optional<ColourScheme> &other, bool outlined)
+void LargePreviewWindow::showCaptions()
+{
+    m_panes->setCaptions(Texts::get(Text::CurrentScheme, Languages::current()),
+                         m_secondCaption ? m_secondCaption() : QString());
+}
+
+void LargePreviewWindow::showSecond(const std::optional<ColourScheme> &other, std::function<QString()> caption,
+                                    bool outlined)
 {
     const bool wasComparing = m_panes->isComparing();
+    m_secondCaption = std::move(caption);
+    showCaptions();
     m_panes->compareWith(other, outlined);
     if (!other || wasComparing)
         return;
@@ -321,7 +352,7 @@ void LargePreviewWindow::compareWithFile()
     }
     ColourScheme other = m_scheme.scheme();
     read.applyTo(other);
-    showSecond(other);
+    showSecond(other, [name = QFileInfo(path).fileName()] { return name; });
 }
 
 // What the window shows, in the format the name's suffix names (PNG without one).

@@ -32,6 +32,9 @@ public:
     // outlined unless asked not to (a derived scheme differs everywhere).
     void compareWith(const std::optional<ColourScheme> &other, bool outlined = true);
     bool isComparing() const { return m_other.has_value(); }
+    // What each side shows, written above it while two schemes are side by side.
+    void setCaptions(const QString &first, const QString &second);
+    const QString &secondCaption() const { return m_captions.second; }
 
     int scale() const;
     // The size that shows the screens at a scale.
@@ -64,6 +67,7 @@ private:
     std::optional<ColourScheme> m_other;
     PreviewPanes m_otherPanes;
     bool m_outlined = true;
+    std::pair<QString, QString> m_captions;
     bool m_showingOther = false; // Space is held
     std::function<QString(int, QPoint)> m_toolTip;
 };
@@ -95,13 +99,17 @@ protected:
 
 private:
     void retranslate();
-    // A second scheme, or none; the window grows to show two at twice their size.
-    void showSecond(const std::optional<ColourScheme> &other, bool outlined = true);
+    // A second scheme, or none, and what it is in the language of the moment; the
+    // window grows to show two at twice their size.
+    void showSecond(const std::optional<ColourScheme> &other, std::function<QString()> caption = {},
+                    bool outlined = true);
+    void showCaptions();
     void savePicture();
     void compareWithFile();
 
     const SchemeModel &m_scheme;
     UserDialogs &m_dialogs;
+    std::function<QString()> m_secondCaption;
     LargePanes *m_panes;
     ProposalBar *m_proposal;
     QPushButton *m_compare;
