@@ -24,10 +24,14 @@ tiles=()
 for source in "${sources[@]}"; do
     base=$(basename "$source" | tr -c 'A-Za-z0-9.\n' '_')
     for variant in dark light; do
-        "$vexlume" --derive "$source" --"$variant" "$base-$variant.col" >/dev/null
-        "$vexlume" --contrast "$base-$variant.col" >/dev/null
+        # A scheme with a pair below its level is written all the same (exit 1):
+        # it goes on the sheet, marked, for that is what the sheet is for.
+        verdict=""
+        "$vexlume" --derive "$source" --"$variant" "$base-$variant.col" >/dev/null || verdict=" (below level)"
+        [ -f "$base-$variant.col" ] || { echo "no scheme from $source" >&2; exit 1; }
+        "$vexlume" --contrast "$base-$variant.col" >/dev/null || verdict=" (below level)"
         "$vexlume" --render --phone --scale 2 "$base-$variant.col" "$base-$variant.png"
-        tiles+=(-label "$source $variant" "$base-$variant.png")
+        tiles+=(-label "$source $variant$verdict" "$base-$variant.png")
     done
 done
 montage "${tiles[@]}" -tile 4x -geometry +6+6 -pointsize 14 sheet.png

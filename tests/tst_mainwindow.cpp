@@ -676,6 +676,10 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces_data()
                                                   << u"discard"_s;
     QTest::newRow("a proposal closed with its window")
         << u"chosen"_s << u"blue and orange.png"_s << false << QString() << u"close"_s;
+    // Shown as it is, never as markup.
+    const QString markup = u"<a href=\"mailto:x@example.org\">Klick hier<br>sun.png"_s;
+    QFile::copy(m_dir.filePath(u"blue and orange.png"_s), m_dir.filePath(markup));
+    QTest::newRow("a picture named like markup") << u"chosen"_s << markup << false << QString() << u"discard"_s;
     QTest::newRow("a file that only calls itself a picture")
         << u"dropped"_s << u"no pixels.png"_s << false << QString() << QString();
 }
@@ -721,13 +725,17 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
         f.window.findChild<QAction *>(u"actDeriveFromPicture"_s)->trigger();
         QVERIFY(f.dialogs->filters.last().contains(u"*.png"_s));
     } else {
+        // With a scheme file after it, which is left alone.
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(file)});
+        data.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(write(u"after.col"_s, schemeFile("After")))});
         QDragEnterEvent enter({300, 200}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&f.window, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop({300, 200}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&f.window, &drop);
+        if (!finish.isEmpty())
+            QCOMPARE(f.control<QLabel>(u"StatusBar1Panel1"_s)->text(),
+                     u"2 files dropped; a scheme is proposed from %1 only."_s.arg(file));
     }
     auto *window = f.window.findChild<LargePreviewWindow *>();
     if (finish.isEmpty()) {
@@ -740,7 +748,9 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
     QVERIFY(window && window->isVisible() && window->isProposing());
     QVERIFY(window->panes()->isComparing());
     QVERIFY(f.scheme().table() == before.table()); // proposed, nothing replaced
-    QCOMPARE(window->findChild<QLabel *>(u"proposalFrom"_s)->text(), u"Derived from "_s + source);
+    auto *from = window->findChild<QLabel *>(u"proposalFrom"_s);
+    QCOMPARE(from->toolTip(), u"Derived from "_s + source);
+    QCOMPARE(shownText(from), from->text()); // cut short where it has no room, not read as markup
     QCOMPARE(window->panes()->secondCaption(), u"Derived from "_s + source); // above the proposal
 
     Derive::Seeds seeds{fromQColor(QColor(source)), std::nullopt};

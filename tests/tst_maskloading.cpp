@@ -179,6 +179,16 @@ void TestMaskLoading::otherPictureReplacesPanesAndMasks()
     QCOMPARE(panes.pane(2).maskColourAt({3, 4}), (Rgb{7, 247, 64}));
     // The view draws the new picture.
     QCOMPARE(panes.shownPicture(2), PreviewPanes::viewed(panes.pane(2).picture(), view));
+    // Two schemes' differences are outlined where the new mask has them: around
+    // its one pixel of element 7, the line on the white beside it.
+    ColourScheme before;
+    ColourScheme after;
+    after.setColour(7, {1, 2, 3});
+    QImage rendered = panes.render();
+    panes.outlineDifferences(rendered, before, after);
+    QCOMPARE(rendered.pixel(PreviewPanes::position(2) + QPoint(3, 4)), PreviewPanes::kOutline);
+    QVERIFY(rendered.pixel(PreviewPanes::position(2) + QPoint(4, 4)) != PreviewPanes::kOutline);
+    QVERIFY(panes.outlineLines(before, after, 2).contains(QRect(PreviewPanes::position(2) * 2 + QPoint(8, 8), QSize(1, 2))));
 }
 
 void TestMaskLoading::refusedFilesChangeNothing_data()

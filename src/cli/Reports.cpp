@@ -158,8 +158,9 @@ QImage sideBySide(const ColourScheme &left, const ColourScheme &right)
 {
     QImage one = screensOf(left);
     QImage other = screensOf(right);
-    PreviewPanes::outlineDifferences(one, left, right);
-    PreviewPanes::outlineDifferences(other, left, right);
+    const PreviewPanes panes;
+    panes.outlineDifferences(one, left, right);
+    panes.outlineDifferences(other, left, right);
     constexpr int kGap = 8;
     QImage both(one.width() * 2 + kGap, one.height(), QImage::Format_RGB888);
     both.fill(QColor(212, 208, 200));

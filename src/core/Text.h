@@ -168,5 +168,7 @@ enum class Text {
     HowDerived,        // the history's way of a derived scheme
     PictureNotRead,    // %1 the file; the reader's words below
     CurrentScheme,     // the large preview's caption of the scheme being edited, beside another
+    SavedScheme,       // its caption of the scheme as last opened or saved
+    OnlyFirstPictureDropped, // %1 how many files, %2 the picture a scheme is proposed from
     Count
 };

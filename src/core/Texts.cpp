@@ -912,6 +912,18 @@ constexpr TextRow kTexts[] = {
       "Thème actuel",
       "Esquema actual",
       "Huidig schema"}},
+    {Text::SavedScheme,
+     {"Zuletzt geöffnetes oder gespeichertes Schema",
+      "Scheme as last opened or saved",
+      "Thème tel qu'ouvert ou enregistré la dernière fois",
+      "Esquema tal como se abrió o guardó por última vez",
+      "Schema zoals laatst geopend of opgeslagen"}},
+    {Text::OnlyFirstPictureDropped,
+     {"%1 Dateien abgelegt; nur aus %2 wird ein Schema vorgeschlagen.",
+      "%1 files dropped; a scheme is proposed from %2 only.",
+      "%1 fichiers déposés ; seul %2 sert à proposer un thème.",
+      "%1 archivos soltados; solo se propone un esquema a partir de %2.",
+      "%1 bestanden neergezet; alleen uit %2 wordt een schema voorgesteld."}},
 };
 
 constexpr bool inOrder()

@@ -107,10 +107,20 @@ std::optional<Problem> PreviewPanes::loadMaskFile(const QString &path)
         return loaded.problem;
     for (int i = 0; i < 4; ++i) {
         m_panes[i].setPicture(*loaded.picture);
+        m_borders[std::size_t(i)].clear();
         makeShown(i);
         emit paneChanged(i);
     }
+    emit picturesReplaced();
     return std::nullopt;
+}
+
+void PreviewPanes::takePicturesOf(const PreviewPanes &other)
+{
+    m_panes = other.m_panes;
+    m_borders = other.m_borders;
+    for (int i = 0; i < kCount; ++i)
+        makeShown(i);
 }
 
 Rgb PreviewPanes::View::shown(const Rgb &colour) const
@@ -172,10 +182,10 @@ std::optional<ColourScience::Vision> PreviewPanes::visionFromName(const QString 
     return std::nullopt;
 }
 
-void PreviewPanes::outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b)
+void PreviewPanes::outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b) const
 {
     for (int i = 0; i < kCount; ++i) {
-        const PreviewPane &pane = builtInPanes()[std::size_t(i)];
+        const PreviewPane &pane = m_panes[std::size_t(i)];
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
                 const int element = pane.elementAt({x, y});
@@ -197,6 +207,9 @@ QImage PreviewPanes::enlarged(const QImage &picture, int scale)
         return picture;
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
     QImage result(source.size() * scale, QImage::Format_RGB32);
+    if (result.isNull())
+        return result; // no memory for it: an empty picture, as QImage::scaled() gives
+
     for (int y = 0; y < source.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(result.scanLine(y * scale));
@@ -208,58 +221,39 @@ QImage PreviewPanes::enlarged(const QImage &picture, int scale)
     return result;
 }
 
-namespace {
-
-// A place where two elements of a pane meet (or one meets a fixed pixel or the
-// space around the pane), and on which side the line between them goes: that
-// of the element that covers more of the pane.
-struct Border
+const std::vector<PreviewPanes::Border> &PreviewPanes::bordersOf(int index) const
 {
-    qint16 x, y;  // the pixel left of or above the border (-1: outside the pane)
-    bool across;  // between (x, y) and (x + 1, y); otherwise (x, y) and (x, y + 1)
-    quint8 here, next;
-    bool onHere;  // the line lies on (x, y)
-};
-
-const std::vector<Border> &bordersOf(int index)
-{
-    static const std::array<std::vector<Border>, PreviewPanes::kCount> borders = [] {
-        std::array<std::vector<Border>, PreviewPanes::kCount> all;
-        for (int i = 0; i < PreviewPanes::kCount; ++i) {
-            const PreviewPane &pane = PreviewPanes::builtInPanes()[std::size_t(i)];
-            std::array<int, kElementCount + 1> covered{};
-            for (int y = 0; y < PreviewPanes::kHeight; ++y)
-                for (int x = 0; x < PreviewPanes::kWidth; ++x)
-                    ++covered[std::size_t(pane.elementAt({x, y}))];
-            // Fixed pixels and the space around the pane count as the largest.
-            const auto size = [&covered](int element, bool inside) {
-                return element == 0 || !inside ? std::numeric_limits<int>::max() : covered[std::size_t(element)];
-            };
-            for (int y = -1; y < PreviewPanes::kHeight; ++y) {
-                for (int x = -1; x < PreviewPanes::kWidth; ++x) {
-                    const int here = pane.elementAt({x, y});
-                    for (const bool across : {true, false}) {
-                        if ((across && y < 0) || (!across && x < 0))
-                            continue;
-                        const int next = across ? pane.elementAt({x + 1, y}) : pane.elementAt({x, y + 1});
-                        if (here == next)
-                            continue;
-                        const bool nextInside = across ? x + 1 < PreviewPanes::kWidth : y + 1 < PreviewPanes::kHeight;
-                        const bool onHere = size(here, x >= 0 && y >= 0) >= size(next, nextInside);
-                        all[std::size_t(i)].push_back(
-                            {qint16(x), qint16(y), across, quint8(here), quint8(next), onHere});
-                    }
-                }
+    std::vector<Border> &borders = m_borders[std::size_t(index)];
+    if (!borders.empty())
+        return borders;
+    const PreviewPane &pane = m_panes[std::size_t(index)];
+    std::array<int, kElementCount + 1> covered{};
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            ++covered[std::size_t(pane.elementAt({x, y}))];
+    // Fixed pixels and the space around the pane count as the largest.
+    const auto size = [&covered](int element, bool inside) {
+        return element == 0 || !inside ? std::numeric_limits<int>::max() : covered[std::size_t(element)];
+    };
+    for (int y = -1; y < kHeight; ++y) {
+        for (int x = -1; x < kWidth; ++x) {
+            const int here = pane.elementAt({x, y});
+            for (const bool across : {true, false}) {
+                if ((across && y < 0) || (!across && x < 0))
+                    continue;
+                const int next = across ? pane.elementAt({x + 1, y}) : pane.elementAt({x, y + 1});
+                if (here == next)
+                    continue;
+                const bool nextInside = across ? x + 1 < kWidth : y + 1 < kHeight;
+                const bool onHere = size(here, x >= 0 && y >= 0) >= size(next, nextInside);
+                borders.push_back({qint16(x), qint16(y), across, quint8(here), quint8(next), onHere});
             }
         }
-        return all;
-    }();
-    return borders[std::size_t(index)];
+    }
+    return borders;
 }
 
-} // namespace
-
-QList<QRect> PreviewPanes::outlineLines(const ColourScheme &a, const ColourScheme &b, int scale)
+QList<QRect> PreviewPanes::outlineLines(const ColourScheme &a, const ColourScheme &b, int scale) const
 {
     std::array<bool, kElementCount + 1> differs{};
     for (int element = 1; element <= kElementCount; ++element)

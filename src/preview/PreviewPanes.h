@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class ColourScheme;
 class SchemeModel;
@@ -73,16 +74,16 @@ public:
     static constexpr QSize kRenderSize{233, 288};
     // The colour that outlines the elements two schemes give different colours.
     static constexpr QRgb kOutline = qRgb(255, 0, 255);
-    // On a picture of the panes as render() lays them out: every pixel of an
+    // On a picture of these panes as render() lays them out: every pixel of an
     // element the two schemes colour differently that borders another element
     // or the pane's edge, in the outline colour.
-    static void outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b);
+    void outlineDifferences(QImage &rendered, const ColourScheme &a, const ColourScheme &b) const;
     // The same outlines for the panes enlarged by a whole scale of two or more,
     // as thin lines in the enlarged picture's coordinates that cover no pixel
     // of a text: a line between two pixels lies on the pixel of the element that
     // covers more of its pane (a fixed pixel and the space around a pane count
     // as the largest), so a text keeps its pixels and its background takes the line.
-    static QList<QRect> outlineLines(const ColourScheme &a, const ColourScheme &b, int scale);
+    QList<QRect> outlineLines(const ColourScheme &a, const ColourScheme &b, int scale) const;
 
     // A picture enlarged by a whole factor, each pixel a square of its colour
     // (as QImage::scaled() without smoothing gives it, several times faster).
@@ -97,13 +98,32 @@ public:
     // Replaces panes and masks 0 to 3 by one picture file; 4 and 5 keep theirs.
     // Returns the reason when the file is refused; nothing changes then.
     std::optional<Problem> loadMaskFile(const QString &path);
+    // The pictures and masks of other panes, for a second scheme drawn on the
+    // same screens; repaintAll() colours them.
+    void takePicturesOf(const PreviewPanes &other);
 
 signals:
     void paneChanged(int index);
+    // Pictures and masks replaced (loadMaskFile()).
+    void picturesReplaced();
 
 private:
     void makeShown(int index);
 
+    // A place where two elements of a pane meet (or one meets a fixed pixel or
+    // the space around the pane), and on which side an outline between them
+    // goes: that of the element that covers more of the pane.
+    struct Border
+    {
+        qint16 x, y;  // the pixel left of or above the border (-1: outside the pane)
+        bool across;  // between (x, y) and (x + 1, y); otherwise (x, y) and (x, y + 1)
+        quint8 here, next;
+        bool onHere;  // the line lies on (x, y)
+    };
+    // Found once per pane and mask.
+    const std::vector<Border> &bordersOf(int index) const;
+
     std::array<PreviewPane, kCount> m_panes;
+    mutable std::array<std::vector<Border>, kCount> m_borders;
     View m_view;
 };

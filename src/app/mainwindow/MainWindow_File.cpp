@@ -210,7 +210,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     const QString path = urls.first().toLocalFile();
     if (kind == Dropped::Picture) {
         if (deriveFromPictureFile(path) && urls.size() > 1)
-            StatusBar1->showMessage(text(Text::OnlyFirstDropped).arg(QString::number(urls.size()), path));
+            StatusBar1->showMessage(text(Text::OnlyFirstPictureDropped).arg(QString::number(urls.size()), path));
         return;
     }
     if (!mayReplaceScheme() || !openSchemeFile(path))

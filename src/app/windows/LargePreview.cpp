@@ -47,6 +47,11 @@ LargePanes::LargePanes(const PreviewPanes &panes, const SchemeModel &scheme, QWi
             m_otherPanes.setView(view);
         update();
     });
+    // ... on the same screens: a preview picture loaded is the second scheme's too.
+    connect(&panes, &PreviewPanes::picturesReplaced, this, [this] {
+        if (m_other)
+            compareWith(m_other, m_outlined);
+    });
 }
 
 void LargePanes::setCaptions(const QString &first, const QString &second)
@@ -62,6 +67,7 @@ void LargePanes::compareWith(const std::optional<ColourScheme> &other, bool outl
     m_showingOther = false;
     if (m_other) {
         m_otherPanes.setView(m_panes.view());
+        m_otherPanes.takePicturesOf(m_panes);
         m_otherPanes.repaintAll(*m_other);
     }
     update();
@@ -115,10 +121,12 @@ QImage LargePanes::side(const PreviewPanes &panes, int scale, const QList<QRect>
     }
     if (scale == 1) {
         if (m_other && m_outlined)
-            PreviewPanes::outlineDifferences(screens, m_scheme.scheme(), *m_other);
+            m_panes.outlineDifferences(screens, m_scheme.scheme(), *m_other);
         return screens;
     }
     QImage large = PreviewPanes::enlarged(screens, scale);
+    if (large.isNull())
+        return large;
     for (const QRect &given : lines) {
         const QRect line = given & large.rect();
         for (int y = line.top(); y <= line.bottom(); ++y)
@@ -131,7 +139,7 @@ void LargePanes::paintShown(QPainter &painter, QPoint at, int scale) const
 {
     QList<QRect> lines;
     if (m_other && m_outlined && scale > 1)
-        lines = PreviewPanes::outlineLines(m_scheme.scheme(), *m_other, scale);
+        lines = m_panes.outlineLines(m_scheme.scheme(), *m_other, scale);
     painter.drawImage(at, side(m_showingOther ? m_otherPanes : m_panes, scale, lines));
     if (!m_other)
         return;
@@ -298,7 +306,7 @@ void LargePreviewWindow::retranslate()
     menu->addAction(Texts::get(Text::CompareNothing, language), this, [this] { showSecond(std::nullopt); })
         ->setObjectName(QStringLiteral("actCompareNothing"));
     menu->addAction(Texts::get(Text::CompareSaved, language), this, [this] {
-            showSecond(m_scheme.unmodified(), [] { return Texts::get(Text::CompareSaved, Languages::current()); });
+            showSecond(m_scheme.unmodified(), [] { return Texts::get(Text::SavedScheme, Languages::current()); });
         })->setObjectName(QStringLiteral("actCompareSaved"));
     const std::pair<StandardScheme, Text> builtIn[] = {
         {StandardScheme::Blue, Text::ResetBlue}, {StandardScheme::Green, Text::ResetGreen},
@@ -307,7 +315,12 @@ void LargePreviewWindow::retranslate()
         menu->addAction(Texts::get(text, language), this, [this, which = which, text = text] {
                 ColourScheme other = m_scheme.scheme();
                 other.loadStandard(which);
-                showSecond(other, [text = text] { return Texts::get(text, Languages::current()).remove(u'&'); });
+                showSecond(other, [text = text] {
+                    // "blue scheme" as a caption: "Blue scheme"
+                    QString caption = Texts::get(text, Languages::current()).remove(u'&');
+                    caption[0] = caption.at(0).toUpper();
+                    return caption;
+                });
             })->setObjectName(QStringLiteral("actCompare") + StandardSchemes::name(which));
     }
     menu->addAction(Texts::get(Text::CompareFile, language), this, &LargePreviewWindow::compareWithFile)

@@ -5,6 +5,7 @@
 #include "Texts.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -30,16 +31,19 @@ ProposalBar::ProposalBar(QWidget *parent)
     m_discard->setObjectName(QStringLiteral("proposalDiscard"));
     m_dark->setChecked(true);
     m_unmet->hide();
+    // A file's name is shown as it is, never as markup.
+    m_from->setTextFormat(Qt::PlainText);
+    m_from->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_from->installEventFilter(this);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_from);
+    layout->addWidget(m_from, 1);
     layout->addSpacing(12);
     layout->addWidget(m_dark);
     layout->addWidget(m_light);
     layout->addWidget(m_colourBlind);
     layout->addWidget(m_unmet);
-    layout->addStretch();
     layout->addWidget(m_apply);
     layout->addWidget(m_discard);
 
@@ -63,6 +67,18 @@ void ProposalBar::propose(const Derive::Seeds &seeds, const QString &source, con
     retranslate();
 }
 
+bool ProposalBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_from && event->type() == QEvent::Resize)
+        showFrom();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ProposalBar::showFrom()
+{
+    m_from->setText(m_from->fontMetrics().elidedText(m_from->toolTip(), Qt::ElideMiddle, m_from->width()));
+}
+
 void ProposalBar::setApplyAllowed(bool allowed)
 {
     m_apply->setEnabled(allowed);
@@ -81,7 +97,8 @@ void ProposalBar::derive()
 void ProposalBar::retranslate()
 {
     const Language language = Languages::current();
-    m_from->setText(Texts::get(Text::DerivedFrom, language).arg(m_source));
+    m_from->setToolTip(Texts::get(Text::DerivedFrom, language).arg(m_source));
+    showFrom();
     m_dark->setText(Texts::get(Text::DeriveDark, language));
     m_light->setText(Texts::get(Text::DeriveLight, language));
     m_colourBlind->setText(Texts::get(Text::DeriveColourBlind, language));

@@ -27,6 +27,11 @@ public:
     // Apply waits while the editor is covered: nothing changes the scheme unseen.
     void setApplyAllowed(bool allowed);
 
+protected:
+    // What the proposal comes from is cut short to the room it has: a long file
+    // name never widens the window.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // A new proposal, or the same one under other choices.
     void proposed(const ColourScheme &scheme);
@@ -36,6 +41,7 @@ signals:
 private:
     void derive();
     void retranslate();
+    void showFrom();
 
     Derive::Seeds m_seeds;
     QString m_source;
