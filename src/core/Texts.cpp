@@ -885,7 +885,7 @@ constexpr TextRow kTexts[] = {
     {Text::DeriveDiscard,
      {"Ver&werfen",
       "D&iscard",
-      "Aban&donner",
+      "&Rejeter",
       "&Descartar",
       "Ver&werpen"}},
     {Text::DeriveUnmet,
