@@ -8,6 +8,7 @@
 #include "Version.h"
 #include "support/FileTraps.h"
 #include "support/StandardTables.h"
+#include "support/TwoColourPicture.h"
 
 #include <QDir>
 #include <QFile>
@@ -188,13 +189,8 @@ void TestCommandLine::initTestCase()
     write(QStringLiteral("%1 \x1b[31m.col"), blackOnWhiteFile({{3, "255 255 255 100"}}));
     // A text that does not stand out, and fourth numbers other than the editor's.
     write(QStringLiteral("dim.col"), blackOnWhiteFile({{6, "200 200 200 050"}, {20, "255 255 255 000"}}));
-    // A picture of 70 % blue and 30 % orange, and a file that only calls itself a picture.
-    QImage twoColours(100, 100, QImage::Format_RGB32);
-    twoColours.fill(QColor(30, 70, 200));
-    for (int y = 70; y < 100; ++y)
-        for (int x = 0; x < 100; ++x)
-            twoColours.setPixel(x, y, qRgb(240, 140, 20));
-    QVERIFY(twoColours.save(path(QStringLiteral("blue and orange.png"))));
+    // The two-colour picture, and a file that only calls itself a picture.
+    QVERIFY(twoColourPicture().save(path(QStringLiteral("blue and orange.png"))));
     write(QStringLiteral("not a picture.png"), "these are no pixels");
     // The phone book's texts near white on the phone's own white page.
     write(QStringLiteral("pale-book.col"),

@@ -8,6 +8,7 @@
 #include "WrappingCheckBox.h"
 #include "support/FileTraps.h"
 #include "support/ShownText.h"
+#include "support/TwoColourPicture.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -659,12 +660,7 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces_data()
     QTest::addColumn<bool>("light");
     QTest::addColumn<QString>("unsaved"); // what becomes of changes made before: nothing made, "let go", "kept"
     QTest::addColumn<QString>("finish");  // "apply", "discard", "close"; none where nothing is proposed
-    QImage twoColours(100, 100, QImage::Format_RGB32);
-    twoColours.fill(QColor(30, 70, 200));
-    for (int y = 70; y < 100; ++y)
-        for (int x = 0; x < 100; ++x)
-            twoColours.setPixel(x, y, qRgb(240, 140, 20));
-    QVERIFY(twoColours.save(m_dir.filePath(u"blue and orange.png"_s)));
+    QVERIFY(twoColourPicture().save(m_dir.filePath(u"blue and orange.png"_s)));
     write(u"no pixels.png"_s, "these are no pixels");
 
     QTest::newRow("a colour, applied") << u"colour"_s << u"#3366CC"_s << false << QString() << u"apply"_s;

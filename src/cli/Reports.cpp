@@ -161,12 +161,11 @@ QImage sideBySide(const ColourScheme &left, const ColourScheme &right)
     const PreviewPanes panes;
     panes.outlineDifferences(one, left, right);
     panes.outlineDifferences(other, left, right);
-    constexpr int kGap = 8;
-    QImage both(one.width() * 2 + kGap, one.height(), QImage::Format_RGB888);
-    both.fill(QColor(212, 208, 200));
+    QImage both(one.width() * 2 + PreviewPanes::kCompareGap, one.height(), QImage::Format_RGB888);
+    both.fill(PreviewPanes::kFrame);
     QPainter painter(&both);
     painter.drawImage(0, 0, one);
-    painter.drawImage(one.width() + kGap, 0, other);
+    painter.drawImage(one.width() + PreviewPanes::kCompareGap, 0, other);
     return both;
 }
 

@@ -44,8 +44,8 @@ QPoint PreviewPanes::position(int index)
 
 QImage PreviewPanes::render() const
 {
-    QImage image(233, 288, QImage::Format_RGB888);
-    image.fill(QColor(212, 208, 200));
+    QImage image(kRenderSize, QImage::Format_RGB888);
+    image.fill(kFrame);
     QPainter painter(&image);
     for (int i = 0; i < kCount; ++i)
         painter.drawImage(position(i), m_panes[i].picture());

@@ -72,6 +72,10 @@ public:
     // (the part of the preview frame that holds them).
     QImage render() const;
     static constexpr QSize kRenderSize{233, 288};
+    // Around and between the screens of a rendered preview, and between two
+    // schemes' screens side by side.
+    static constexpr QRgb kFrame = qRgb(212, 208, 200);
+    static constexpr int kCompareGap = 8;
     // The colour that outlines the elements two schemes give different colours.
     static constexpr QRgb kOutline = qRgb(255, 0, 255);
     // On a picture of these panes as render() lays them out: every pixel of an

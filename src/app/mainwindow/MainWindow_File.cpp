@@ -176,10 +176,9 @@ enum class Dropped { Nothing, Scheme, Picture };
 
 Dropped kindOf(const QUrl &url)
 {
-    const QFileInfo file(url.toLocalFile());
     if (!url.isLocalFile())
         return Dropped::Nothing;
-    const QByteArray suffix = file.suffix().toLower().toLatin1();
+    const QByteArray suffix = QFileInfo(url.toLocalFile()).suffix().toLower().toLatin1();
     if (suffix == "col")
         return Dropped::Scheme;
     return QImageReader::supportedImageFormats().contains(suffix) ? Dropped::Picture : Dropped::Nothing;

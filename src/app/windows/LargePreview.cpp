@@ -24,10 +24,8 @@ namespace {
 
 // The panes' part of the preview frame, as a rendered preview has it.
 constexpr QSize kPreviewSize = PreviewPanes::kRenderSize;
-// Between the two schemes compared.
-constexpr int kGap = 8;
-// Around and between the screens, as in a rendered preview.
-const QColor kFrame(212, 208, 200);
+constexpr int kGap = PreviewPanes::kCompareGap;
+const QColor kFrame = QColor::fromRgb(PreviewPanes::kFrame);
 
 } // namespace
 
