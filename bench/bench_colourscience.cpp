@@ -174,8 +174,7 @@ void deriveFromAPhotograph(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        QString why;
-        const Derive::Seeds seeds = Derive::seedsOf(Derive::readPicture(path, why));
+        const auto seeds = std::get<Derive::Seeds>(Derive::seedsOfFile(path));
         benchmark::DoNotOptimize(Derive::fromColour(seeds.seed, {}, seeds.accent));
     }
 }

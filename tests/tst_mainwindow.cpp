@@ -446,6 +446,11 @@ void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo_data()
     QTest::addColumn<QString>("told");    // a part of the message, empty for none
 
     QTest::newRow("short") << schemeFile("Kurz", 47) << QStringLiteral("Kurz") << 47 << QStringLiteral("only 47 of the 60");
+    QTest::newRow("59 entries") << schemeFile("Kurz", 59) << QStringLiteral("Kurz") << 59
+                                << QStringLiteral("problem.col holds only 59 of the 60 colours; the others are black.");
+    QTest::newRow("61 entries")
+        << schemeFile("Lang", 61) << QStringLiteral("Lang") << 60
+        << QStringLiteral("problem.col goes on after its 60 colours; everything from line 64 on was ignored.");
     QTest::newRow("goes on after entry 60") << schemeFile("Lang") + "61 1 2 100\r\n1 2 3 4\r\n"
                                             << QStringLiteral("Lang") << 60 << QStringLiteral("from line 64 on");
     QTest::newRow("no name line") << schemeFile("Data").replace("Data\r\nData", "Data") << QStringLiteral("Data") << 60
@@ -470,6 +475,8 @@ void TestMainWindow::openingAFileWithAProblemLoadsItAndSaysSo()
     if (!told.isEmpty()) {
         QCOMPARE(f.dialogs->messages[0].severity, UserDialogs::Severity::Information);
         QVERIFY2(f.dialogs->messages[0].text.contains(told), qPrintable(f.dialogs->messages[0].text));
+        // Said once: the details do not repeat what the text says.
+        QCOMPARE(f.dialogs->messages[0].details, QString());
     }
     QCOMPARE(f.colour(lastElement), (Rgb{quint8(lastElement), 1, 2}));
     if (lastElement < 60)
@@ -659,25 +666,43 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces_data()
     QTest::addColumn<QString>("source");  // the colour, or the picture's file
     QTest::addColumn<bool>("light");
     QTest::addColumn<QString>("unsaved"); // what becomes of changes made before: nothing made, "let go", "kept"
-    QTest::addColumn<QString>("finish");  // "apply", "discard", "close"; none where nothing is proposed
+    QTest::addColumn<QString>("finish");  // "apply", "discard", "close", "cancel"; none where nothing is proposed
+    QTest::addColumn<QString>("said");    // the reason given where nothing is proposed
     QVERIFY(twoColourPicture().save(m_dir.filePath(u"blue and orange.png"_s)));
     write(u"no pixels.png"_s, "these are no pixels");
 
-    QTest::newRow("a colour, applied") << u"colour"_s << u"#3366CC"_s << false << QString() << u"apply"_s;
+    QTest::newRow("a colour, applied") << u"colour"_s << u"#3366CC"_s << false << QString() << u"apply"_s << QString();
     QTest::newRow("a picture, light, over changes let go")
-        << u"chosen"_s << u"blue and orange.png"_s << true << u"let go"_s << u"apply"_s;
+        << u"chosen"_s << u"blue and orange.png"_s << true << u"let go"_s << u"apply"_s << QString();
     QTest::newRow("a dropped picture, over changes kept")
-        << u"dropped"_s << u"blue and orange.png"_s << false << u"kept"_s << u"apply"_s;
+        << u"dropped"_s << u"blue and orange.png"_s << false << u"kept"_s << u"apply"_s << QString();
     QTest::newRow("a dropped picture, discarded") << u"dropped"_s << u"blue and orange.png"_s << false << u"let go"_s
-                                                  << u"discard"_s;
+                                                  << u"discard"_s << QString();
     QTest::newRow("a proposal closed with its window")
-        << u"chosen"_s << u"blue and orange.png"_s << false << QString() << u"close"_s;
+        << u"chosen"_s << u"blue and orange.png"_s << false << QString() << u"close"_s << QString();
     // Shown as it is, never as markup.
     const QString markup = u"<a href=\"mailto:x@example.org\">Klick hier<br>sun.png"_s;
     QFile::copy(m_dir.filePath(u"blue and orange.png"_s), m_dir.filePath(markup));
-    QTest::newRow("a picture named like markup") << u"chosen"_s << markup << false << QString() << u"discard"_s;
+    QTest::newRow("a picture named like markup")
+        << u"chosen"_s << markup << false << QString() << u"discard"_s << QString();
     QTest::newRow("a file that only calls itself a picture")
-        << u"dropped"_s << u"no pixels.png"_s << false << QString() << QString();
+        << u"dropped"_s << u"no pixels.png"_s << false << QString() << QString() << u"not a picture"_s;
+    // Read off the window's thread, whatever the name leads to: the window
+    // never waits for a FIFO, and a folder is said to be one.
+    QVERIFY(makeFifo(m_dir.filePath(u"fifo.png"_s)));
+    QTest::newRow("a FIFO named like a picture")
+        << u"dropped"_s << u"fifo.png"_s << false << QString() << QString() << u"not a regular file"_s;
+    QTest::newRow("a FIFO chosen as a picture")
+        << u"chosen"_s << u"fifo.png"_s << false << QString() << QString() << u"not a regular file"_s;
+    QVERIFY(QDir(m_dir.path()).mkpath(u"folder.png"_s));
+    QTest::newRow("a folder named like a picture")
+        << u"dropped"_s << u"folder.png"_s << false << QString() << QString() << u"folder"_s;
+    // A large picture takes a while: the window shows it is reading, and Cancel lets it go.
+    QImage large(6000, 4000, QImage::Format_RGB32);
+    large.fill(QColor(30, 70, 200));
+    QVERIFY(large.save(m_dir.filePath(u"large.bmp"_s)));
+    QTest::newRow("a large picture, cancelled")
+        << u"dropped"_s << u"large.bmp"_s << false << QString() << u"cancel"_s << QString();
 }
 
 // The proposal stands beside the scheme in the large preview, derived anew for
@@ -691,6 +716,7 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
     QFETCH(bool, light);
     QFETCH(QString, unsaved);
     QFETCH(QString, finish);
+    QFETCH(QString, said);
     WindowFixture f;
     f.window.applyLanguage(Language::English);
     if (!unsaved.isEmpty()) {
@@ -729,15 +755,34 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
         QVERIFY(enter.isAccepted());
         QDropEvent drop({300, 200}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&f.window, &drop);
-        if (!finish.isEmpty())
+    }
+    auto *window = f.window.findChild<LargePreviewWindow *>();
+    if (how != u"colour") {
+        // Read off the window's thread: its name, a busy sign and Cancel show meanwhile.
+        QVERIFY(window && window->isVisible());
+        auto *reading = window->findChild<QWidget *>(u"readingBar"_s);
+        QVERIFY(reading->isVisible());
+        QVERIFY(window->findChild<QWidget *>(u"readingBusy"_s)->isVisible());
+        QCOMPARE(window->findChild<QLabel *>(u"readingText"_s)->toolTip(), u"Reading %1\u2026"_s.arg(source));
+        if (finish == u"cancel") {
+            QTest::mouseClick(window->findChild<QPushButton *>(u"readingCancel"_s), Qt::LeftButton);
+            QVERIFY(reading->isHidden());
+            QTest::qWait(1000); // what the read finds after all is never shown
+            QVERIFY(!window->isProposing() && !window->panes()->isComparing());
+            QVERIFY(f.dialogs->messages.isEmpty());
+            QVERIFY(f.scheme().table() == before.table());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(reading->isHidden(), 20000);
+        if (!finish.isEmpty() && how == u"dropped")
             QCOMPARE(f.control<QLabel>(u"StatusBar1Panel1"_s)->text(),
                      u"2 files dropped; a scheme is proposed from %1 only."_s.arg(file));
     }
-    auto *window = f.window.findChild<LargePreviewWindow *>();
     if (finish.isEmpty()) {
         QVERIFY(!window || !window->isVisible());
         QCOMPARE(f.dialogs->messages.size(), 1);
         QCOMPARE(f.dialogs->messages.first().text, file + u" could not be read as a picture."_s);
+        QVERIFY2(f.dialogs->messages.first().details.contains(said), qPrintable(f.dialogs->messages.first().details));
         QVERIFY(f.scheme().table() == before.table());
         return;
     }
@@ -750,10 +795,8 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
     QCOMPARE(window->panes()->secondCaption(), u"Derived from "_s + source); // above the proposal
 
     Derive::Seeds seeds{fromQColor(QColor(source)), std::nullopt};
-    if (how != u"colour") {
-        QString why;
-        seeds = Derive::seedsOf(Derive::readPicture(file, why));
-    }
+    if (how != u"colour")
+        seeds = std::get<Derive::Seeds>(Derive::seedsOfFile(file));
     if (light)
         QTest::mouseClick(window->findChild<QRadioButton *>(u"proposalLight"_s), Qt::LeftButton);
     ColourScheme derived = Derive::fromColour(seeds.seed, {light, false}, seeds.accent).scheme;

@@ -30,6 +30,10 @@ void TestTerminalText::onlyPrintableCharactersReachTheTerminal_data()
     // A backslash is doubled, so that a name with "\x1b" in it is not taken for
     // one with an escape character.
     QTest::newRow("backslash") << QByteArray("a\\x1b") << QStringLiteral("a\\\\x1b") << QStringLiteral("a\\\\x1b");
+    // A right-to-left override would show "evil\u202egpj.col" as "evil" + "loc.jpg".
+    QTest::newRow("marks that turn the direction") << QByteArray("evil\xe2\x80\xaegpj.col \xe2\x80\x8f")
+                                                   << QStringLiteral("evil\\u202egpj.col \\u200f")
+                                                   << QStringLiteral("evil\\xe2\\x80\\xaegpj.col \\xe2\\x80\\x8f");
     QTest::newRow("printable beyond ASCII") << QByteArray("Gr\xc3\xbc\xc3\x9f\xc2\xa0\xe2\x80\xa6\xf0\x9f\x98\x80")
                                             << QStringLiteral("Grüß\u00a0…\U0001F600")
                                             << QStringLiteral("Gr\\xc3\\xbc\\xc3\\x9f\\xc2\\xa0\\xe2\\x80\\xa6"

@@ -2,7 +2,9 @@
 
 #include "ExitStatus.h"
 #include "MainWindow.h"
+#include "PictureFile.h"
 #include "PreviewPanes.h"
+#include "SchemeFile.h"
 #include "Settings.h"
 #include "StandardSchemes.h"
 #include "TerminalText.h"
@@ -14,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -32,18 +33,6 @@
 #include <variant>
 
 namespace {
-
-// The picture formats --render writes, as the suffixes that name them ("png",
-// "jpg", ...): what the toolkit's writers offer, so asking changes nothing.
-QStringList writableSuffixes()
-{
-    QStringList suffixes;
-    for (const QByteArray &format : QImageWriter::supportedImageFormats())
-        suffixes << QString::fromLatin1(format).toLower();
-    suffixes.removeDuplicates();
-    suffixes.sort();
-    return suffixes;
-}
 
 // The first argument (counted from 1) whose bytes do not come back from text:
 // taken as it decodes, such a file name would lead to another file.
@@ -120,7 +109,7 @@ struct Options
         QStringLiteral("Draw the six preview screens in the colours of FILE.col (or of a built-in "
                        "scheme, see --standard) into the picture OUT.png, in the format its suffix "
                        "names (%1). Exit status 1 when the scheme does not read cleanly.")
-            .arg(writableSuffixes().join(QStringLiteral(", ")))};
+            .arg(PictureFile::writableSuffixes().join(QStringLiteral(", ")))};
     QCommandLineOption scale{QStringLiteral("scale"),
         QStringLiteral("With --render: enlarge the picture N times, without smoothing (1 to %1).")
             .arg(CommandLine::kMaximumScale),
@@ -172,8 +161,8 @@ struct Options
         QStringLiteral("With --derive: dark surfaces and light texts (unless --light is given).")};
     QCommandLineOption light{QStringLiteral("light"), QStringLiteral("With --derive: light surfaces and dark texts.")};
     QCommandLineOption name{QStringLiteral("name"),
-        QStringLiteral("With --derive: the scheme's name (the colour's hex or the picture's name unless given); "
-                       "characters a scheme file cannot hold are left out."),
+        QStringLiteral("With --derive: the scheme's name (the colour's hex or the picture's name unless given), in "
+                       "characters a scheme file can hold."),
         QStringLiteral("NAME")};
     QCommandLineOption vision{QStringLiteral("vision"),
         QStringLiteral("With --contrast: the eyes the pairs must reach their level for: normal, protan, "
@@ -278,14 +267,13 @@ struct Options
             request.output = positional.at(1);
         }
         // The picture is written in the format its name promises, or not at all.
-        const QString suffix = QFileInfo(request.output).suffix().toLower();
-        const QStringList suffixes = writableSuffixes();
-        if (!suffixes.contains(suffix)) {
+        const auto format = PictureFile::formatOfName(request.output);
+        if (!format) {
             return QStringLiteral("the output picture's name must end in the suffix of a format --render "
                                   "writes: .%1")
-                .arg(suffixes.join(QStringLiteral(", .")));
+                .arg(PictureFile::writableSuffixes().join(QStringLiteral(", .")));
         }
-        request.format = suffix.toLatin1();
+        request.format = *format;
         return request;
     }
 
@@ -359,6 +347,8 @@ struct Options
             return emptyFileName(QStringLiteral("--thumbnail"));
         request.schemeFile = positional.at(0);
         request.output = positional.at(1);
+        if (QFileInfo(request.output).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) != 0)
+            return QStringLiteral("--thumbnail writes a PNG picture: the output's name must end in .png");
         return request;
     }
 
@@ -377,6 +367,10 @@ struct Options
             return *error;
         request.colourBlind = std::get<Readability::Eyes>(eyes) == Readability::Eyes::All;
         request.name = parser.value(name);
+        if (const QString refused = SchemeFile::charactersItCannotHold(request.name); !refused.isEmpty()) {
+            return QStringLiteral("--name holds characters a scheme file cannot hold: %1")
+                .arg(TerminalText::safe(refused));
+        }
         const QStringList positional = parser.positionalArguments();
         if (positional.size() != 1)
             return QStringLiteral("--derive takes the scheme file to write");

@@ -4,6 +4,7 @@
 #include "ColourText.h"
 #include "Derive.h"
 #include "ElementCatalogue.h"
+#include "PictureFile.h"
 #include "ExitStatus.h"
 #include "Problem.h"
 #include "ReadableFix.h"
@@ -12,7 +13,6 @@
 #include "StandardSchemes.h"
 #include "TerminalText.h"
 
-#include <QBuffer>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QImage>
@@ -131,15 +131,16 @@ std::variant<ColourScheme, QString> schemeToDraw(const QString &schemeFile, cons
     return scheme;
 }
 
-// The picture in the format, whole or not at all; the problem where it is not written.
-std::optional<QString> writePicture(const QImage &picture, const QByteArray &format, const QString &output)
+// The picture in the format, whole or not at all (or into the file itself, for
+// a thumbnail); the problem where it is not written.
+std::optional<QString> writePicture(const QImage &picture, const QByteArray &format, const QString &output,
+                                    bool intoTheFile = false)
 {
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, format.constData()))
-        return output + QStringLiteral(": the picture cannot be encoded");
-    if (const auto problem = RegularFile::write(output, encoded))
+    const auto encoded = PictureFile::encode(picture, format);
+    const auto problem = !encoded    ? std::optional(Problem{Text::PictureNotEncoded, {}})
+                         : intoTheFile ? RegularFile::writeInto(output, *encoded)
+                                       : RegularFile::write(output, *encoded);
+    if (problem)
         return output + QStringLiteral(": ") + problem->words(kTerminalLanguage);
     return std::nullopt;
 }
@@ -210,7 +211,9 @@ int thumbnail(const ThumbnailRequest &request, QTextStream &err)
     const int whole = std::min(room.width() / picture.width(), room.height() / picture.height());
     picture = whole >= 1 ? PreviewPanes::enlarged(picture, whole)
                          : picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    if (const auto problem = writePicture(picture, "png", request.output)) {
+    // A thumbnail service makes the output file and reads the picture back
+    // through the descriptor it holds: the picture goes into that file itself.
+    if (const auto problem = writePicture(picture, "png", request.output, true)) {
         writeLine(err, *problem);
         return ExitStatus::kFailure;
     }
@@ -263,7 +266,7 @@ int fix(const FixRequest &request, QTextStream &out)
                             fixed.unmet.empty() ? QStringLiteral("every pair reaches its level")
                                                 : QStringLiteral("%1 below their level").arg(fixed.unmet.size())));
     out.flush();
-    return fixed.unmet.empty() ? ExitStatus::kSuccess : ExitStatus::kFailure;
+    return fixed.unmet.empty() ? ExitStatus::kSuccess : ExitStatus::kWrittenBelowLevel;
 }
 
 int derive(const DeriveRequest &request, QTextStream &out)
@@ -272,28 +275,35 @@ int derive(const DeriveRequest &request, QTextStream &out)
     Derive::Result derived;
     QString name = request.name;
     QString told;
+    const QString source = Problem::quoted(request.source);
     if (const auto colour = ColourText::parse(request.source)) {
         derived = Derive::fromColour(*colour, options);
         if (name.isEmpty())
             name = ColourText::hex(*colour);
         told = QStringLiteral("derived from %1").arg(ColourText::hex(*colour));
-    } else if (QFileInfo(request.source).isFile()) {
-        QString why;
-        const QImage picture = Derive::readPicture(request.source, why);
-        if (picture.isNull()) {
-            writeLine(out, request.source + QStringLiteral(": the picture cannot be read: ") + why);
+    } else {
+        const QFileInfo file(request.source);
+        if (!file.exists() && !file.isSymLink()) {
+            writeLine(out, QStringLiteral("%1 is neither a colour nor a file").arg(source));
             return ExitStatus::kFailure;
         }
-        const Derive::Seeds seeds = Derive::seedsOf(picture);
-        derived = Derive::fromColour(seeds.seed, options, seeds.accent);
+        if (RegularFile::isSameFile(request.source, request.output)) {
+            writeLine(out, request.output + QStringLiteral(": ")
+                               + Problem{Text::WouldReplacePicture, {}}.words(kTerminalLanguage));
+            return ExitStatus::kFailure;
+        }
+        const auto seeds = Derive::seedsOfFile(request.source);
+        if (const auto *problem = std::get_if<Problem>(&seeds)) {
+            writeLine(out, request.source + QStringLiteral(": ") + problem->words(kTerminalLanguage));
+            return ExitStatus::kFailure;
+        }
+        const Derive::Seeds &picked = std::get<Derive::Seeds>(seeds);
+        derived = Derive::fromColour(picked.seed, options, picked.accent);
         if (name.isEmpty())
-            name = QFileInfo(request.source).completeBaseName();
+            name = file.completeBaseName();
         told = QStringLiteral("derived from %1 (%2%3)")
-                   .arg(request.source, ColourText::hex(seeds.seed),
-                        seeds.accent ? QStringLiteral(", accent ") + ColourText::hex(*seeds.accent) : QString());
-    } else {
-        writeLine(out, QStringLiteral("'%1' is neither a colour nor a picture file").arg(request.source));
-        return ExitStatus::kFailure;
+                   .arg(request.source, ColourText::hex(picked.seed),
+                        picked.accent ? QStringLiteral(", accent ") + ColourText::hex(*picked.accent) : QString());
     }
     derived.scheme.setName(SchemeFile::nameItCanHold(name));
     if (const auto problem = SchemeFile::save(derived.scheme, request.output)) {
@@ -305,7 +315,7 @@ int derive(const DeriveRequest &request, QTextStream &out)
                             derived.everyPairMet ? QStringLiteral("every pair reaches its level")
                                                  : QStringLiteral("some pair cannot reach its level")));
     out.flush();
-    return derived.everyPairMet ? ExitStatus::kSuccess : ExitStatus::kFailure;
+    return derived.everyPairMet ? ExitStatus::kSuccess : ExitStatus::kWrittenBelowLevel;
 }
 
 int finishOutput(QTextStream &out, int status)

@@ -8,8 +8,9 @@
 // here, so that no file can move the cursor or recolour the terminal.
 namespace TerminalText {
 
-// Control characters (C0, DEL and C1) are shown as \xNN, a backslash as \\, so
-// that what is shown reads back as one text.
+// Control characters (C0, DEL and C1) are shown as \xNN, the marks that turn
+// the direction of a line as \uNNNN, a backslash as \\, so that what is shown
+// reads back as one text.
 QString safe(const QString &text);
 
 // Bytes that are no text (an argument the system's encoding cannot decode):

@@ -1,11 +1,11 @@
 #include "Derive.h"
 
+#include "ColourPicture.h"
 #include "ColourScience.h"
 #include "ElementCatalogue.h"
 #include "ReadableFix.h"
 
 #include <QImage>
-#include <QImageReader>
 
 #include <algorithm>
 #include <array>
@@ -116,17 +116,29 @@ namespace {
 
 constexpr int kClusters = 6;
 
-// Every pixel of the picture made small, in OKLab.
-std::vector<Oklab> pixelsOf(const QImage &picture)
+// A pixel of the picture made small, in OKLab, and how much it counts: by its
+// opacity, so that what is hidden chooses nothing.
+struct Pixel
 {
-    const QImage small = picture.convertToFormat(QImage::Format_RGB32)
-                             .scaled(64, 64, Qt::KeepAspectRatio, Qt::FastTransformation);
-    std::vector<Oklab> pixels;
+    Oklab colour;
+    double weight;
+};
+
+// Every pixel of the picture made small that shows at all.
+std::vector<Pixel> pixelsOf(const QImage &picture)
+{
+    const QImage small = picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::FastTransformation)
+                             .convertToFormat(QImage::Format_ARGB32);
+    std::vector<Pixel> pixels;
     pixels.reserve(std::size_t(small.width() * small.height()));
     for (int y = 0; y < small.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(small.constScanLine(y));
         for (int x = 0; x < small.width(); ++x) {
-            const QRgb pixel = small.pixel(x, y);
-            pixels.push_back(toOklab(Rgb{quint8(qRed(pixel)), quint8(qGreen(pixel)), quint8(qBlue(pixel))}));
+            const QRgb pixel = line[x];
+            if (qAlpha(pixel) == 0)
+                continue;
+            pixels.push_back({toOklab(Rgb{quint8(qRed(pixel)), quint8(qGreen(pixel)), quint8(qBlue(pixel))}),
+                              qAlpha(pixel) / 255.0});
         }
     }
     return pixels;
@@ -142,10 +154,14 @@ struct Cluster
 };
 
 // k-means from a fixed start (k colours spread along the lightness of the
-// pixels), so that the same picture always gives the same clusters.
-std::array<Cluster, kClusters> clustersOf(const std::vector<Oklab> &pixels)
+// pixels), so that the same picture always gives the same clusters; each pixel
+// pulls by its weight.
+std::array<Cluster, kClusters> clustersOf(const std::vector<Pixel> &pixels)
 {
-    std::vector<Oklab> sorted = pixels;
+    std::vector<Oklab> sorted;
+    sorted.reserve(pixels.size());
+    for (const Pixel &pixel : pixels)
+        sorted.push_back(pixel.colour);
     std::sort(sorted.begin(), sorted.end(), [](const Oklab &a, const Oklab &b) {
         return std::tie(a.L, a.a, a.b) < std::tie(b.L, b.a, b.b);
     });
@@ -153,31 +169,36 @@ std::array<Cluster, kClusters> clustersOf(const std::vector<Oklab> &pixels)
     for (std::size_t k = 0; k < kClusters; ++k)
         centres[k] = sorted[(sorted.size() - 1) * (2 * k + 1) / (2 * kClusters)];
     std::vector<std::size_t> owner(pixels.size(), 0);
+    std::array<double, kClusters> weights{};
     for (int round = 0; round < 20; ++round) {
         for (std::size_t i = 0; i < pixels.size(); ++i) {
             std::size_t nearest = 0;
             for (std::size_t k = 1; k < kClusters; ++k) {
-                if (distance(pixels[i], centres[k]) < distance(pixels[i], centres[nearest]))
+                if (distance(pixels[i].colour, centres[k]) < distance(pixels[i].colour, centres[nearest]))
                     nearest = k;
             }
             owner[i] = nearest;
         }
         std::array<Oklab, kClusters> sums{};
-        std::array<int, kClusters> counts{};
+        weights = {};
         for (std::size_t i = 0; i < pixels.size(); ++i) {
-            sums[owner[i]].L += pixels[i].L;
-            sums[owner[i]].a += pixels[i].a;
-            sums[owner[i]].b += pixels[i].b;
-            ++counts[owner[i]];
+            const double weight = pixels[i].weight;
+            sums[owner[i]].L += weight * pixels[i].colour.L;
+            sums[owner[i]].a += weight * pixels[i].colour.a;
+            sums[owner[i]].b += weight * pixels[i].colour.b;
+            weights[owner[i]] += weight;
         }
         for (std::size_t k = 0; k < kClusters; ++k) {
-            if (const int n = counts[k])
-                centres[k] = {sums[k].L / n, sums[k].a / n, sums[k].b / n};
+            if (const double w = weights[k]; w > 0)
+                centres[k] = {sums[k].L / w, sums[k].a / w, sums[k].b / w};
         }
     }
+    double total = 0;
+    for (const double weight : weights)
+        total += weight;
     std::array<Cluster, kClusters> clusters;
     for (std::size_t k = 0; k < kClusters; ++k) {
-        const double share = double(std::count(owner.begin(), owner.end(), k)) / double(pixels.size());
+        const double share = weights[k] / total;
         clusters[k] = {centres[k], share, share * (1 + 4 * toOklch(centres[k]).C)};
     }
     return clusters;
@@ -188,11 +209,11 @@ std::array<Cluster, kClusters> clustersOf(const std::vector<Oklab> &pixels)
 // The heaviest colourful cluster is the seed, and the next one of another hue
 // (30° or more apart) the accent; near-greys and clusters under 1 % do not
 // count, unless the picture has nothing but greys.
-Derive::Seeds Derive::seedsOf(const QImage &picture)
+std::optional<Derive::Seeds> Derive::seedsOf(const QImage &picture)
 {
-    const std::vector<Oklab> pixels = pixelsOf(picture);
+    const std::vector<Pixel> pixels = pixelsOf(picture);
     if (pixels.empty())
-        return {{0, 0, 0}, std::nullopt};
+        return std::nullopt;
     std::vector<Cluster> colourful;
     std::vector<Cluster> greys;
     for (const Cluster &cluster : clustersOf(pixels)) {
@@ -203,7 +224,7 @@ Derive::Seeds Derive::seedsOf(const QImage &picture)
     std::stable_sort(colourful.begin(), colourful.end(), heavier);
     std::stable_sort(greys.begin(), greys.end(), heavier);
     if (colourful.empty())
-        return {toRgb(greys.empty() ? pixels.front() : greys.front().centre), std::nullopt};
+        return Seeds{toRgb(greys.empty() ? pixels.front().colour : greys.front().centre), std::nullopt};
     Seeds seeds{toRgb(colourful.front().centre), std::nullopt};
     const double hue = toOklch(colourful.front().centre).h;
     for (std::size_t i = 1; i < colourful.size(); ++i) {
@@ -215,14 +236,12 @@ Derive::Seeds Derive::seedsOf(const QImage &picture)
     return seeds;
 }
 
-QImage Derive::readPicture(const QString &path, QString &why)
+std::variant<Derive::Seeds, Problem> Derive::seedsOfFile(const QString &path, const std::atomic_bool *cancelled)
 {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && size.width() >= 512 && size.height() >= 512)
-        reader.setScaledSize(size / 8);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        why = reader.errorString();
-    return picture;
+    const ColourPicture::Result read = ColourPicture::read(path, cancelled);
+    if (read.problem)
+        return *read.problem;
+    if (const auto seeds = seedsOf(read.picture))
+        return *seeds;
+    return Problem{Text::PictureInvisible, {}};
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "ColourScheme.h"
+#include "Problem.h"
 
+#include <atomic>
 #include <optional>
+#include <variant>
 
 class QImage;
 
@@ -31,18 +34,19 @@ Result fromColour(const Rgb &seed, const Options &options, std::optional<Rgb> ac
 
 // The colours a picture stands for: the seed (the colour that covers most of
 // it, weighted by how colourful it is) and, where the picture has one, a
-// distinct second colour for the accent. Near-greys and colours under 1 % of
-// the picture do not count; a picture of greys gives its most common grey.
+// distinct second colour for the accent. Pixels count by their opacity, fully
+// transparent ones not at all; near-greys and colours under 1 % of the picture
+// do not count; a picture of greys gives its most common grey. None for a
+// picture with no visible pixel.
 struct Seeds
 {
     Rgb seed;
     std::optional<Rgb> accent;
 };
-Seeds seedsOf(const QImage &picture);
+std::optional<Seeds> seedsOf(const QImage &picture);
 
-// A picture file read small enough for its colours (a large JPEG is decoded at
-// an eighth of its size, which its decoder does at once); a null picture and
-// the reader's words where it cannot be read.
-QImage readPicture(const QString &path, QString &why);
+// The seeds of a picture file, read as ColourPicture reads what anyone may have
+// made; the reason where it gives none. `cancelled` ends the read early.
+std::variant<Seeds, Problem> seedsOfFile(const QString &path, const std::atomic_bool *cancelled = nullptr);
 
 } // namespace Derive

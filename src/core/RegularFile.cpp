@@ -7,6 +7,7 @@
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <cerrno>
 #include <unistd.h>
 #endif
 
@@ -16,6 +17,48 @@ namespace {
 Problem systemSays(const QFileDevice &file)
 {
     return {Text::SystemSays, {file.errorString()}};
+}
+
+// Opens a name that must be a regular file, without blocking, and checks on the
+// open descriptor that it is one: the name may have been replaced by a FIFO or
+// a folder since it was looked at. Nothing is created or truncated.
+std::optional<Problem> openRegular(const QString &path, QFile &file, QIODevice::OpenMode mode)
+{
+    if (auto problem = RegularFile::notRegular(path))
+        return problem;
+#if defined(Q_OS_UNIX)
+    const int access = mode.testFlag(QIODevice::WriteOnly) ? O_WRONLY : O_RDONLY;
+    const int fd = ::open(QFile::encodeName(path).constData(), access | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Problem{Text::SystemSays, {qt_error_string(errno)}};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return Problem{S_ISDIR(status.st_mode) ? Text::IsFolder : Text::IsSpecialFile, {}};
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return systemSays(file);
+    }
+#else
+    file.setFileName(path);
+    if (!file.open(mode | QIODevice::ExistingOnly))
+        return systemSays(file);
+#endif
+    return std::nullopt;
+}
+
+// Every byte, or the system's reason: a write the system takes only in part
+// (a file size limit) is followed by one for the rest, which then fails.
+std::optional<Problem> writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0)
+            return systemSays(file);
+        written += step;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -30,35 +73,16 @@ std::optional<Problem> RegularFile::notRegular(const QString &path)
     return std::nullopt;
 }
 
+std::optional<Problem> RegularFile::openForReading(const QString &path, QFile &file)
+{
+    return openRegular(path, file, QIODevice::ReadOnly);
+}
+
 RegularFile::Content RegularFile::read(const QString &path, qint64 limit)
 {
-    if (auto problem = notRegular(path))
-        return {{}, problem};
-
     QFile file;
-#if defined(Q_OS_UNIX)
-    // Opened without blocking, then checked again on the open descriptor: the
-    // name may have been replaced by a FIFO since the check above.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        file.setFileName(path);
-        file.open(QIODevice::ReadOnly); // for the system's wording of the error
-        return {{}, systemSays(file)};
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return {{}, Problem{Text::IsSpecialFile, {}}};
-    }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {{}, systemSays(file)};
-    }
-#else
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, systemSays(file)};
-#endif
+    if (auto problem = openForReading(path, file))
+        return {{}, problem};
     if (file.size() > limit)
         return {{}, Problem{Text::FileTooLarge, {QString::number(file.size()), QString::number(limit)}}};
     QByteArray bytes = file.read(limit + 1);
@@ -76,23 +100,30 @@ std::optional<Problem> RegularFile::write(const QString &path, const QByteArray 
     QSaveFile file(path);
     // Unbuffered, so that every write reaches the system before commit(), which
     // can report success although a last buffered write failed and would then
-    // put the short temporary file in the target's place. A write the system
-    // takes only in part (a file size limit) is followed by one for the rest,
-    // which fails with the system's own reason.
+    // put the short temporary file in the target's place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return systemSays(file);
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
-        if (step <= 0) {
-            const Problem reason = systemSays(file);
-            file.cancelWriting();
-            return reason;
-        }
-        written += step;
+    if (auto problem = writeAll(file, bytes)) {
+        file.cancelWriting();
+        return problem;
     }
     if (!file.commit())
         return systemSays(file);
     return std::nullopt;
+}
+
+std::optional<Problem> RegularFile::writeInto(const QString &path, const QByteArray &bytes)
+{
+    if (auto problem = notRegular(path))
+        return problem;
+    if (!QFileInfo::exists(path))
+        return write(path, bytes);
+    QFile file;
+    if (auto problem = openRegular(path, file, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return problem;
+    if (!file.resize(0))
+        return systemSays(file);
+    return writeAll(file, bytes);
 }
 
 bool RegularFile::isSameFile(const QString &a, const QString &b)

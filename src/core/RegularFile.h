@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 #include <optional>
 
 // The one way the program reads and writes its files (schemes, pictures).
@@ -29,8 +31,20 @@ public:
     // Reads the whole file, refusing one larger than `limit` bytes.
     static Content read(const QString &path, qint64 limit);
 
+    // Opens a regular file for reading, without blocking, and checks on the
+    // open descriptor that it is one (the name may have been replaced by a FIFO
+    // since it was looked at); the reason where it is not opened.
+    static std::optional<Problem> openForReading(const QString &path, QFile &file);
+
     // Returns the reason of a failure, or empty on success.
     static std::optional<Problem> write(const QString &path, const QByteArray &bytes);
+
+    // Writes into an existing file itself rather than replacing it, so that
+    // whoever holds it open reads the new bytes through the descriptor it has:
+    // a thumbnail service makes the output file and reads the picture back
+    // that way. Not whole or nothing, so only for a file made to be written
+    // (a name not in use is written as write() does).
+    static std::optional<Problem> writeInto(const QString &path, const QByteArray &bytes);
 
     // Whether two names lead to the same existing file.
     static bool isSameFile(const QString &a, const QString &b);

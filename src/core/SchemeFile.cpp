@@ -383,19 +383,37 @@ std::optional<Problem> SchemeFile::nameProblem(const QString &name)
     return std::nullopt;
 }
 
-QString SchemeFile::nameItCanHold(const QString &name)
+namespace {
+
+// The name's characters, each whole (one outside the Basic Multilingual Plane
+// is two QChars, taken together), split into those a file can hold and those
+// it cannot.
+std::pair<QString, QString> splitByWhatAFileHolds(const QString &name)
 {
-    QString kept;
-    kept.reserve(name.size());
+    std::pair<QString, QString> split;
+    split.first.reserve(name.size());
     for (qsizetype at = 0; at < name.size();) {
-        // A character outside the Basic Multilingual Plane is two QChars, refused together.
         const qsizetype length = name.at(at).isHighSurrogate() && at + 1 < name.size() ? 2 : 1;
         const QString one = name.mid(at, length);
-        if (!nameProblem(one))
-            kept += one;
+        if (!SchemeFile::nameProblem(one))
+            split.first += one;
+        else if (!split.second.contains(one))
+            split.second += one;
         at += length;
     }
-    return kept;
+    return split;
+}
+
+} // namespace
+
+QString SchemeFile::nameItCanHold(const QString &name)
+{
+    return splitByWhatAFileHolds(name).first;
+}
+
+QString SchemeFile::charactersItCannotHold(const QString &name)
+{
+    return splitByWhatAFileHolds(name).second;
 }
 
 std::optional<QByteArray> SchemeFile::serialize(const ColourScheme &scheme, FourthNumber fourth)

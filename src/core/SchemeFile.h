@@ -24,6 +24,8 @@ public:
     // The name without the characters nameProblem() refuses, as the name box
     // would have taken it.
     static QString nameItCanHold(const QString &name);
+    // The characters nameItCanHold() leaves out, each once, in the order met.
+    static QString charactersItCannotHold(const QString &name);
     // What a data line's fourth number holds: the element's visible flag, as
     // the editor saves it (100 or 000), or the brightness of the entry, as a
     // file read held it.

@@ -170,5 +170,13 @@ enum class Text {
     CurrentScheme,     // the large preview's caption of the scheme being edited, beside another
     SavedScheme,       // its caption of the scheme as last opened or saved
     OnlyFirstPictureDropped, // %1 how many files, %2 the picture a scheme is proposed from
+    PictureTooLargeToRead, // %1 × %2 pixels declared; at most %3 a side, %4 million in all
+    PictureDamaged,    // a picture whose data ends early
+    PictureInvisible,  // a picture with no pixel that is not fully transparent
+    WouldReplacePicture, // a derived scheme written over its own picture
+    PictureNeedsSuffix, // %1 the suffixes of the formats written
+    PictureNotEncoded, // the picture cannot be encoded in its format
+    ReadingPicture,    // %1 the picture being read for a derived scheme
+    CancelReading,     // the button that stops it
     Count
 };

@@ -3,7 +3,9 @@
 #include "RegularFile.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QtEndian>
 
 #include <cstring>
@@ -101,6 +103,42 @@ PictureFile::Result PictureFile::load24Bit(const QString &path)
     if (content.problem)
         return {std::nullopt, *content.problem};
     return decode24Bit(content.bytes);
+}
+
+QStringList PictureFile::writableSuffixes()
+{
+    QStringList suffixes;
+    for (const QByteArray &format : QImageWriter::supportedImageFormats())
+        suffixes << QString::fromLatin1(format).toLower();
+    suffixes.removeDuplicates();
+    suffixes.sort();
+    return suffixes;
+}
+
+std::optional<QByteArray> PictureFile::formatOfName(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty() || !writableSuffixes().contains(suffix))
+        return std::nullopt;
+    return suffix.toLatin1();
+}
+
+std::optional<QByteArray> PictureFile::encode(const QImage &picture, const QByteArray &format)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (picture.isNull() || !picture.save(&buffer, format.constData()))
+        return std::nullopt;
+    return encoded;
+}
+
+std::optional<Problem> PictureFile::write(const QImage &picture, const QByteArray &format, const QString &path)
+{
+    const auto encoded = encode(picture, format);
+    if (!encoded)
+        return Problem{Text::PictureNotEncoded, {}};
+    return RegularFile::write(path, *encoded);
 }
 
 PictureFile::Result PictureFile::decode24Bit(const QByteArray &bytes)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,6 +26,20 @@ public:
     };
 
     static Result load24Bit(const QString &path);
+
+    // The picture formats the program writes, as the suffixes that name them
+    // ("bmp", "jpg", "png", ...): what the toolkit's writers offer.
+    static QStringList writableSuffixes();
+    // The format a file name's suffix names, in any case; empty for a name
+    // without the suffix of a format written, which is then not written at all
+    // (a picture named "x.col" would pass for a scheme, and one named "x" would
+    // be written under a name the user was never asked about).
+    static std::optional<QByteArray> formatOfName(const QString &path);
+    // Writes a picture in a format whole or not at all, through RegularFile:
+    // never over a special file, the old file as it was when writing fails.
+    static std::optional<Problem> write(const QImage &picture, const QByteArray &format, const QString &path);
+    // The picture's bytes in a format; empty when it cannot be encoded.
+    static std::optional<QByteArray> encode(const QImage &picture, const QByteArray &format);
     // The same for a picture file's bytes.
     static Result decode24Bit(const QByteArray &bytes);
 

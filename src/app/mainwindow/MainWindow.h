@@ -28,6 +28,7 @@ class LinkControl;
 class LogoControl;
 class MenuBar;
 class PaletteTabs;
+class PictureReading;
 class PreviewFrame;
 class QGroupBox;
 class QLineEdit;
@@ -76,9 +77,10 @@ public:
 
     // --- Derived schemes (MainWindow_Derive.cpp)
     // A scheme derived from a picture file, proposed in the large preview as
-    // the picture command proposes one; false (and the user told) where the
-    // file cannot be read as a picture.
-    bool deriveFromPictureFile(const QString &path);
+    // the picture command proposes one once the picture is read; the user is
+    // told where the file cannot be read as a picture. `filesDropped` is how
+    // many files came with it in one drop.
+    void deriveFromPictureFile(const QString &path, int filesDropped = 1);
 
     // --- Menu and dispatch (MainWindow_Menu.cpp)
     // Runs the command of a menu key; keys without a command do nothing.
@@ -155,6 +157,7 @@ private:
     // --- Derived schemes
     void deriveFromColour();
     void deriveFromPicture();
+    void pictureRead(const QString &path, const std::variant<Derive::Seeds, Problem> &result);
     void proposeDerived(const Derive::Seeds &seeds, const QString &source, const QString &name);
     void applyDerived(const ColourScheme &scheme, const QString &source);
 
@@ -169,6 +172,8 @@ private:
     void followCover();
     void agree(Language marked);
     void disagree();
+    // What the window offers beyond the disclaimer, before and after consent.
+    void offerOwnCommands(bool agreed);
 
     QString text(Text text) const;
     // Once per window: the settings store cannot keep the choices beyond this run.
@@ -204,6 +209,9 @@ private:
     ReadabilityWindow *m_readability = nullptr; // made when first opened
     HistoryWindow *m_historyWindow = nullptr;   // made when first opened
     LargePreviewWindow *m_largePreview = nullptr; // made when first opened
+    PictureReading *m_pictureReading = nullptr;   // made when first needed
+    int m_filesDropped = 1; // with the picture being read
+    bool m_largePreviewOpenedToRead = false; // closed again when the picture gives no proposal
     ColourCommands *m_colourCommands = nullptr;
     SchemeCommands *m_schemeCommands = nullptr;
 };

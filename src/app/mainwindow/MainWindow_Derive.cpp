@@ -5,6 +5,7 @@
 #include "ColourText.h"
 #include "FolderMemory.h"
 #include "LargePreview.h"
+#include "PictureReading.h"
 #include "Rgb.h"
 #include "SchemeFile.h"
 #include "StatusBar.h"
@@ -42,17 +43,36 @@ void MainWindow::deriveFromPicture()
     deriveFromPictureFile(path);
 }
 
-bool MainWindow::deriveFromPictureFile(const QString &path)
+// Read off the interface thread, the large preview showing the picture's name,
+// a busy sign and Cancel meanwhile; the proposal (or why there is none) comes
+// when the read ends.
+void MainWindow::deriveFromPictureFile(const QString &path, int filesDropped)
 {
-    QString why;
-    const QImage picture = Derive::readPicture(path, why);
-    if (picture.isNull()) {
-        showProblem(Text::PictureNotRead, path, why);
-        return false;
+    m_largePreviewOpenedToRead = !m_largePreview || !m_largePreview->isVisible();
+    showLargePreview();
+    if (!m_pictureReading) {
+        m_pictureReading = new PictureReading(this);
+        connect(m_pictureReading, &PictureReading::finished, this, &MainWindow::pictureRead);
+        connect(m_largePreview, &LargePreviewWindow::readingCancelled, m_pictureReading, &PictureReading::cancel);
+    }
+    m_filesDropped = filesDropped;
+    m_largePreview->showReading(QFileInfo(path).fileName());
+    m_pictureReading->start(path);
+}
+
+void MainWindow::pictureRead(const QString &path, const std::variant<Derive::Seeds, Problem> &result)
+{
+    m_largePreview->endReading();
+    if (const auto *problem = std::get_if<Problem>(&result)) {
+        if (m_largePreviewOpenedToRead && !m_largePreview->isProposing())
+            m_largePreview->hide();
+        showProblem(Text::PictureNotRead, path, problem->words(Languages::current()));
+        return;
     }
     const QFileInfo file(path);
-    proposeDerived(Derive::seedsOf(picture), file.fileName(), file.completeBaseName());
-    return true;
+    proposeDerived(std::get<Derive::Seeds>(result), file.fileName(), file.completeBaseName());
+    if (m_filesDropped > 1)
+        StatusBar1->showMessage(text(Text::OnlyFirstPictureDropped).arg(QString::number(m_filesDropped), path));
 }
 
 void MainWindow::proposeDerived(const Derive::Seeds &seeds, const QString &source, const QString &name)

@@ -65,7 +65,10 @@ bool MainWindow::openSchemeFile(const QString &path)
     case SchemeReadResult::Status::Failed:
         return true;
     }
-    m_dialogs->showMessage(this, UserDialogs::Severity::Information, told, result.problem(Languages::current()));
+    // The message says what the read found (how many colours, from which line
+    // on the rest was ignored): the read's own wording of it in the details
+    // would say it a second time.
+    m_dialogs->showMessage(this, UserDialogs::Severity::Information, told, {});
     return true;
 }
 
@@ -208,8 +211,7 @@ void MainWindow::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     const QString path = urls.first().toLocalFile();
     if (kind == Dropped::Picture) {
-        if (deriveFromPictureFile(path) && urls.size() > 1)
-            StatusBar1->showMessage(text(Text::OnlyFirstPictureDropped).arg(QString::number(urls.size()), path));
+        deriveFromPictureFile(path, int(urls.size()));
         return;
     }
     if (!mayReplaceScheme() || !openSchemeFile(path))

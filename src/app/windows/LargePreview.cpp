@@ -2,7 +2,9 @@
 
 #include "FolderMemory.h"
 #include "LanguageFollower.h"
+#include "PictureFile.h"
 #include "ProposalBar.h"
+#include "ReadingBar.h"
 #include "SchemeFile.h"
 #include "SchemeModel.h"
 #include "Texts.h"
@@ -11,7 +13,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
-#include <QImageWriter>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -225,6 +226,7 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     , m_dialogs(dialogs)
     , m_panes(new LargePanes(panes, scheme, this))
     , m_proposal(new ProposalBar(this))
+    , m_reading(new ReadingBar(this))
     , m_compare(new QPushButton(this))
     , m_save(new QPushButton(this))
 {
@@ -239,11 +241,16 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_panes, 1);
     layout->addWidget(m_proposal);
+    layout->addWidget(m_reading);
     layout->addLayout(buttons);
     m_proposal->hide();
+    m_reading->hide();
     resize(kPreviewSize.width() * 3 + 24, kPreviewSize.height() * 3 + 64);
     restorePlace();
-    connect(m_panes, &LargePanes::clicked, this, &LargePreviewWindow::clicked);
+    connect(m_panes, &LargePanes::clicked, this, [this](int pane, QPoint at) {
+        if (m_changesAllowed)
+            emit clicked(pane, at);
+    });
     connect(m_save, &QPushButton::clicked, this, &LargePreviewWindow::savePicture);
     connect(m_proposal, &ProposalBar::proposed, m_panes, [this](const ColourScheme &proposal) {
         showSecond(proposal, [this] {
@@ -252,13 +259,34 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     });
     connect(m_proposal, &ProposalBar::applyRequested, this, &LargePreviewWindow::applyRequested);
     connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
+    connect(m_reading, &ReadingBar::cancelled, this, [this] {
+        endReading();
+        emit readingCancelled();
+    });
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
+}
+
+void LargePreviewWindow::showReading(const QString &fileName)
+{
+    m_compare->hide();
+    m_reading->showReading(fileName);
+    m_panes->setCursor(Qt::BusyCursor);
+}
+
+void LargePreviewWindow::endReading()
+{
+    if (m_reading->isHidden())
+        return;
+    m_reading->hide();
+    m_panes->unsetCursor();
+    m_compare->setVisible(!isProposing());
 }
 
 void LargePreviewWindow::propose(const Derive::Seeds &seeds, const QString &source, const QString &name,
                                  bool colourBlind)
 {
+    endReading();
     m_compare->hide();
     m_proposal->show();
     m_proposal->propose(seeds, source, name, colourBlind);
@@ -278,8 +306,9 @@ bool LargePreviewWindow::isProposing() const
     return !m_proposal->isHidden();
 }
 
-void LargePreviewWindow::setApplyAllowed(bool allowed)
+void LargePreviewWindow::setChangesAllowed(bool allowed)
 {
+    m_changesAllowed = allowed;
     m_proposal->setApplyAllowed(allowed);
 }
 
@@ -287,8 +316,13 @@ void LargePreviewWindow::setApplyAllowed(bool allowed)
 // stands unseen.
 void LargePreviewWindow::hideEvent(QHideEvent *event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        if (!m_reading->isHidden()) {
+            endReading();
+            emit readingCancelled();
+        }
         endProposal();
+    }
     ToolWindow::hideEvent(event);
 }
 
@@ -366,21 +400,23 @@ void LargePreviewWindow::compareWithFile()
     showSecond(other, [name = QFileInfo(path).fileName()] { return name; });
 }
 
-// What the window shows, in the format the name's suffix names (PNG without one).
+// What the window shows, in the format the name's suffix names, whole or not at
+// all: a failed write leaves the file it would replace as it was, and a name
+// without the suffix of a picture format, or a special file, is refused.
 void LargePreviewWindow::savePicture()
 {
-    QString path = m_dialogs.saveFileName(this, QStringLiteral("PNG (*.png);;all (*)"), FolderMemory::startFolder());
+    const QString path =
+        m_dialogs.saveFileName(this, QStringLiteral("PNG (*.png);;all (*)"), FolderMemory::startFolder());
     if (path.isEmpty())
         return;
     FolderMemory::remember(path);
-    QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format)) {
-        format = "png";
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".png");
-    }
-    QImageWriter writer(path, format);
-    if (!writer.write(m_panes->picture()))
+    const Language language = Languages::current();
+    std::optional<Problem> problem;
+    if (const auto format = PictureFile::formatOfName(path))
+        problem = PictureFile::write(m_panes->picture(), *format, path);
+    else
+        problem = Problem{Text::PictureNeedsSuffix, {u'.' + PictureFile::writableSuffixes().join(QStringLiteral(", ."))}};
+    if (problem)
         m_dialogs.showMessage(this, UserDialogs::Severity::Warning,
-                              Texts::get(Text::PictureNotSaved, Languages::current()).arg(path), writer.errorString());
+                              Texts::get(Text::PictureNotSaved, language).arg(path), problem->words(language));
 }

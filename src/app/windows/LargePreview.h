@@ -11,6 +11,7 @@
 #include <optional>
 
 class ProposalBar;
+class ReadingBar;
 class QPainter;
 class QPushButton;
 class SchemeModel;
@@ -88,10 +89,17 @@ public:
     void propose(const Derive::Seeds &seeds, const QString &source, const QString &name, bool colourBlind);
     void endProposal();
     bool isProposing() const;
-    void setApplyAllowed(bool allowed);
+    // While the editor is covered, nothing here changes the scheme unseen:
+    // Apply is grey and a click picks nothing.
+    void setChangesAllowed(bool allowed);
+    // While a picture is read for a proposal: its name, a busy sign and Cancel.
+    void showReading(const QString &fileName);
+    void endReading();
 
 signals:
     void clicked(int pane, QPoint at);
+    // Cancel was pressed while a picture was read, or the window was closed.
+    void readingCancelled();
     void applyRequested(const ColourScheme &scheme, const QString &source);
 
 protected:
@@ -112,6 +120,8 @@ private:
     std::function<QString()> m_secondCaption;
     LargePanes *m_panes;
     ProposalBar *m_proposal;
+    ReadingBar *m_reading;
     QPushButton *m_compare;
     QPushButton *m_save;
+    bool m_changesAllowed = true;
 };
