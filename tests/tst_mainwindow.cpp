@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QGroupBox>
@@ -550,6 +551,45 @@ void TestMainWindow::aFailedSaveIsReported()
     QCOMPARE(f.dialogs->messages.size(), 3);
     QCOMPARE(f.dialogs->messages[2].details, QStringLiteral("it is a device or other special file, not a regular file"));
     QVERIFY(isFifo(fifo));
+
+    // The large preview's "Save picture…" the same way: whole or not at all, in
+    // the format its name's suffix names, never into a special file.
+    f.dialogs->messages.clear();
+    f.press(QKeySequence(Qt::CTRL | Qt::Key_L));
+    auto *save = f.window.findChild<QPushButton *>(u"largePreviewSave"_s);
+    const QString oldPicture = write(u"old.png"_s, "an old picture");
+    const QString fifoPicture = m_dir.filePath(u"fifo.png"_s);
+    QVERIFY(isFifo(fifoPicture) || makeFifo(fifoPicture));
+    const struct
+    {
+        QString name;
+        QString details; // empty where the picture is written
+    } saves[] = {{oldPicture, u"File too large"_s}, // as a full disk
+                 {fifoPicture, u"it is a device or other special file, not a regular file"_s},
+                 {m_dir.filePath(u"picture.col"_s), u"the name must end in the suffix of a picture format"_s},
+                 {m_dir.filePath(u"picture"_s), u"the name must end in the suffix of a picture format"_s},
+                 {m_dir.filePath(u"picture.PNG"_s), QString()}};
+    for (const auto &[name, details] : saves) {
+        f.dialogs->answers << name;
+        {
+            std::optional<NoRoomOnDisk> full;
+            if (name == oldPicture)
+                full.emplace();
+            QTest::mouseClick(save, Qt::LeftButton);
+        }
+        if (details.isEmpty()) {
+            QVERIFY(f.dialogs->messages.isEmpty());
+            QCOMPARE(QImageReader(name).format(), QByteArray("png"));
+            continue;
+        }
+        QCOMPARE(f.dialogs->messages.size(), 1);
+        const auto message = f.dialogs->messages.takeFirst();
+        QCOMPARE(message.text, u"The picture %1 could not be saved."_s.arg(name));
+        QVERIFY2(message.details.startsWith(details), qPrintable(message.details));
+    }
+    QCOMPARE(readAll(oldPicture), QByteArray("an old picture"));
+    QVERIFY(isFifo(fifoPicture));
+    QVERIFY(!QFile::exists(m_dir.filePath(u"picture.col"_s)) && !QFile::exists(m_dir.filePath(u"picture"_s)));
 }
 
 // What the box refuses does not appear, and the status bar says why, in the

@@ -187,8 +187,8 @@ struct Options
         parser.addOptions(
             {check, render, scale, phone, simulate, compare, standard, contrast, fix, derive, thumbnail, dark, light, name,
              vision, minRatio});
-        for (const char *name : kToolkitOptions) {
-            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        for (const char *toolkitOption : kToolkitOptions) {
+            QCommandLineOption option(QString::fromLatin1(toolkitOption), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
             parser.addOption(option);
         }
@@ -246,11 +246,11 @@ struct Options
         if (parser.isSet(compare) && request.compareFile.isEmpty())
             return emptyFileName(QStringLiteral("--compare"));
         if (parser.isSet(simulate)) {
-            const auto vision = PreviewPanes::visionFromName(parser.value(simulate).toLower());
-            if (!vision || *vision == ColourScience::Vision::Normal)
+            const auto simulated = PreviewPanes::visionFromName(parser.value(simulate).toLower());
+            if (!simulated || *simulated == ColourScience::Vision::Normal)
                 return QStringLiteral("--simulate takes protan, deutan or tritan, not '%1'")
                     .arg(TerminalText::safe(parser.value(simulate)));
-            request.view.vision = *vision;
+            request.view.vision = *simulated;
         }
         if (parser.isSet(standard)) {
             request.standardScheme = parser.value(standard);
@@ -295,12 +295,12 @@ struct Options
     std::variant<Readability::Eyes, QString> givenEyes(const QString &mode, const QStringList &allowed) const
     {
         using Eyes = Readability::Eyes;
-        const QString name = parser.isSet(vision) ? parser.value(vision).toLower() : QStringLiteral("normal");
+        const QString given = parser.isSet(vision) ? parser.value(vision).toLower() : QStringLiteral("normal");
         static const std::pair<const char *, Eyes> kNames[] = {
             {"normal", Eyes::Normal}, {"protan", Eyes::Protan}, {"deutan", Eyes::Deutan},
             {"tritan", Eyes::Tritan}, {"all", Eyes::All}};
         for (const auto &[known, eyes] : kNames) {
-            if (allowed.contains(name) && name == QLatin1String(known))
+            if (allowed.contains(given) && given == QLatin1String(known))
                 return eyes;
         }
         const QString choices = allowed.mid(0, allowed.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ")
