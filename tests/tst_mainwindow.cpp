@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -743,6 +744,8 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces_data()
     QVERIFY(large.save(m_dir.filePath(u"large.bmp"_s)));
     QTest::newRow("a large picture, cancelled")
         << u"dropped"_s << u"large.bmp"_s << false << QString() << u"cancel"_s << QString();
+    QTest::newRow("a large picture, read while the window answers")
+        << u"chosen"_s << u"large.bmp"_s << false << QString() << u"discard"_s << QString();
 }
 
 // The proposal stands beside the scheme in the large preview, derived anew for
@@ -813,7 +816,15 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
             QVERIFY(f.scheme().table() == before.table());
             return;
         }
+        // The window answers throughout: a timer of 10 ms never waits 100 ms.
+        QElapsedTimer sinceTick;
+        qint64 longestWait = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { longestWait = std::max(longestWait, sinceTick.restart()); });
+        sinceTick.start();
+        tick.start(10);
         QTRY_VERIFY_WITH_TIMEOUT(reading->isHidden(), 20000);
+        QVERIFY2(longestWait < 100, qPrintable(u"%1 ms"_s.arg(longestWait)));
         if (!finish.isEmpty() && how == u"dropped")
             QCOMPARE(f.control<QLabel>(u"StatusBar1Panel1"_s)->text(),
                      u"2 files dropped; a scheme is proposed from %1 only."_s.arg(file));
