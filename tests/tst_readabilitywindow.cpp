@@ -22,6 +22,8 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -469,6 +471,46 @@ void TestReadabilityWindow::thePlaneTakesAColourOfTheTextsHue()
     const ColourScience::Oklch greyer = ColourScience::toOklch(f.colour(6));
     QVERIFY(greyer.C < red.C);
     QVERIFY(std::abs(greyer.L - red.L) < 0.02);
+
+    // For colour-blind eyes too, the level line lies where the check's verdict
+    // of the softkeys, their colour the plane's, turns: on black, the reds a
+    // protanope sees darker reach the level further to the right than they do
+    // for normal eyes.
+    typeColour(f, 7, {0, 0, 0});
+    window->findChild<QCheckBox *>(u"readabilityColourBlind"_s)->click();
+    rows->setFocus(); // no cursor on the plane
+    std::map<std::tuple<int, int, int>, bool> metFor;
+    const auto met = [&](const Rgb &colour) {
+        const auto key = std::make_tuple(int(colour.red), int(colour.green), int(colour.blue));
+        if (const auto known = metFor.find(key); known != metFor.end())
+            return known->second;
+        ColourScheme taken = f.scheme();
+        taken.setColour(6, colour);
+        const auto verdicts = Readability::evaluate(taken, Readability::kTextLevel, Readability::Eyes::All);
+        const auto pair = std::find_if(verdicts.begin(), verdicts.end(), [](const Readability::Verdict &v) {
+            return v.pair.text == 6 && v.pair.background == 7;
+        });
+        return metFor[key] = !pair->isBelowLevel();
+    };
+    const QImage shown = plane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int turns = 0;
+    int unmarked = 0;
+    for (int y = 1; y < plane->height() - 2; ++y) {
+        for (int x = 2; x < plane->width() - 1; ++x) {
+            const std::optional<Rgb> here = plane->colourAt({x, y});
+            const std::optional<Rgb> left = plane->colourAt({x - 1, y});
+            const std::optional<Rgb> below = plane->colourAt({x, y + 1});
+            if (!here || (!left && !below) || *here == Rgb{0, 0, 0} || *here == Rgb{255, 255, 255})
+                continue;
+            if ((left && met(*left) != met(*here)) || (below && met(*below) != met(*here))) {
+                ++turns;
+                const QRgb pixel = shown.pixel(x, y) & 0xffffff;
+                unmarked += pixel != 0 && pixel != 0xffffff;
+            }
+        }
+    }
+    QVERIFY(turns > 20);
+    QCOMPARE(unmarked, 0);
 }
 
 namespace {

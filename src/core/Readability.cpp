@@ -64,14 +64,43 @@ double seen(const Rgb &a, const Rgb &b, ColourScience::Vision eyes)
     return ColourScience::contrastRatio(ColourScience::simulate(shownA, eyes), ColourScience::simulate(shownB, eyes));
 }
 
-// A pair's ratio to the eyes; an outlined text goes by the better of its two ways.
-double ratioOf(const ColourScheme &scheme, const Readability::Pair &pair, ColourScience::Vision eyes)
+// A pair's ratio to the eyes, its text in `text`; an outlined text goes by the
+// better of its two ways.
+double ratioOf(const ColourScheme &scheme, const Readability::Pair &pair, const Rgb &text,
+               ColourScience::Vision eyes)
 {
     const Rgb background = Readability::backgroundColour(scheme, pair);
-    const double ratio = seen(scheme.colour(pair.text), background, eyes);
+    const double ratio = seen(text, background, eyes);
     if (pair.kind != Kind::Outlined)
         return ratio;
     return std::max(ratio, seen(background, scheme.colour(pair.surface), eyes));
+}
+
+// The lowest of a pair's ratios to protan, deutan and tritan eyes.
+double lowestColourBlind(const ColourScheme &scheme, const Readability::Pair &pair, const Rgb &text)
+{
+    using ColourScience::Vision;
+    double lowest = Readability::kHighestLevel;
+    for (const Vision vision : {Vision::Protan, Vision::Deutan, Vision::Tritan})
+        lowest = std::min(lowest, ratioOf(scheme, pair, text, vision));
+    return lowest;
+}
+
+ColourScience::Vision visionOf(Readability::Eyes eyes)
+{
+    using ColourScience::Vision;
+    switch (eyes) {
+    case Readability::Eyes::Protan:
+        return Vision::Protan;
+    case Readability::Eyes::Deutan:
+        return Vision::Deutan;
+    case Readability::Eyes::Tritan:
+        return Vision::Tritan;
+    case Readability::Eyes::Normal:
+    case Readability::Eyes::All:
+        break;
+    }
+    return Vision::Normal;
 }
 
 } // namespace
@@ -101,20 +130,11 @@ std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &sche
     for (const Pair &pair : kPairs) {
         Verdict verdict;
         verdict.pair = pair;
-        using ColourScience::Vision;
-        const Vision seenBy = eyes == Eyes::Protan   ? Vision::Protan
-                              : eyes == Eyes::Deutan ? Vision::Deutan
-                              : eyes == Eyes::Tritan ? Vision::Tritan
-                                                     : Vision::Normal;
-        verdict.ratio = ratioOf(scheme, pair, seenBy);
+        verdict.ratio = ratioOf(scheme, pair, scheme.colour(pair.text), visionOf(eyes));
         verdict.level = pair.kind == Kind::Marker ? kMarkerLevel : textLevel;
         verdict.checked = scheme.isVisible(pair.text);
-        if (eyes == Eyes::All) {
-            double lowest = kHighestLevel;
-            for (const Vision vision : {Vision::Protan, Vision::Deutan, Vision::Tritan})
-                lowest = std::min(lowest, ratioOf(scheme, pair, vision));
-            verdict.colourBlindRatio = lowest;
-        }
+        if (eyes == Eyes::All)
+            verdict.colourBlindRatio = lowestColourBlind(scheme, pair, scheme.colour(pair.text));
         verdicts.push_back(verdict);
     }
     const auto share = [](const Verdict &verdict) { return verdict.worstRatio() / verdict.level; };
@@ -124,6 +144,12 @@ std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &sche
         return a.checked && share(a) < share(b);
     });
     return verdicts;
+}
+
+double Readability::ratio(const ColourScheme &scheme, const Pair &pair, const Rgb &text, Eyes eyes)
+{
+    const double seenRatio = ratioOf(scheme, pair, text, visionOf(eyes));
+    return eyes == Eyes::All ? std::min(seenRatio, lowestColourBlind(scheme, pair, text)) : seenRatio;
 }
 
 QString Readability::ratioText(double ratio)

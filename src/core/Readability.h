@@ -42,6 +42,11 @@ public:
         int background; // the element it is drawn on, or lies against, or kWhitePage
         Kind kind;
         int surface = 0; // Outlined: what the outline lies on
+
+        friend bool operator==(const Pair &a, const Pair &b)
+        {
+            return a.text == b.text && a.background == b.background && a.kind == b.kind && a.surface == b.surface;
+        }
     };
     // What a pair's background is: the element's colour, or the page's white.
     static Rgb backgroundColour(const ColourScheme &scheme, const Pair &pair);
@@ -84,5 +89,12 @@ public:
     // three colour-blind kinds).
     static std::vector<Verdict> evaluate(const ColourScheme &scheme, double textLevel = kTextLevel,
                                          Eyes eyes = Eyes::Normal);
+
+    // The ratio a pair's verdict goes by (Verdict::worstRatio) with its text or
+    // marker in `text` instead of its colour in the scheme: the lowest of the
+    // eyes asked for (for All, normal and the three colour-blind kinds), on the
+    // colours the phone shows. Whatever shows a ratio for a colour it might
+    // take asks this, so that it agrees with the verdicts.
+    static double ratio(const ColourScheme &scheme, const Pair &pair, const Rgb &text, Eyes eyes);
 
 };

@@ -29,7 +29,6 @@ void ReadabilityModel::setColourBlind(bool colourBlind)
 
 void ReadabilityModel::evaluate()
 {
-    m_verdicts = Readability::evaluate(m_scheme.scheme(), Readability::kTextLevel,
-                                       m_colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal);
+    m_verdicts = Readability::evaluate(m_scheme.scheme(), Readability::kTextLevel, eyes());
     emit verdictsChanged();
 }

@@ -27,6 +27,8 @@ public:
     // tritan eyes see it (off unless set).
     bool isColourBlind() const { return m_colourBlind; }
     void setColourBlind(bool colourBlind);
+    // The eyes the verdicts are for (Readability::ratio gives a colour's ratio to them).
+    Readability::Eyes eyes() const { return m_colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal; }
 
 signals:
     void verdictsChanged();

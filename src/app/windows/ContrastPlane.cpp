@@ -31,17 +31,24 @@ void ContrastPlane::clear()
     update();
 }
 
-void ContrastPlane::showPair(const Rgb &text, const Rgb &background, double level)
+void ContrastPlane::showPair(const ColourScheme &scheme, const Readability::Pair &pair, double level,
+                             Readability::Eyes eyes)
 {
-    // The plane depends on the hue, the background and the level alone: the
-    // scheme changes under an open window at every keystroke, and a plane drawn
-    // anew costs some 18,000 colour conversions.
+    // The plane depends on the text's hue, the rest of the scheme, the pair,
+    // the level and the eyes alone: the text changes under an open window at
+    // every keystroke, and a plane drawn anew costs some 18,000 ratios.
+    const Rgb text = scheme.colour(pair.text);
+    ColourScheme rest = scheme;
+    rest.setColour(pair.text, {});
     const double hue = toOklch(text).h;
-    const bool samePlane = m_text && m_background == background && m_level == level && std::abs(m_hue - hue) < 1e-9;
+    const bool samePlane = m_text && m_scheme.table() == rest.table() && m_pair == pair && m_level == level
+                           && m_eyes == eyes && std::abs(m_hue - hue) < 1e-9;
     m_text = text;
     if (!samePlane) {
-        m_background = background;
+        m_scheme = rest;
+        m_pair = pair;
         m_level = level;
+        m_eyes = eyes;
         m_hue = hue;
         m_cursor = pointOf(text);
         draw();
@@ -68,7 +75,6 @@ void ContrastPlane::draw()
     m_plane.fill(palette().color(QPalette::Window));
     m_colours.assign(std::size_t(kWidth * kHeight), std::nullopt);
     std::vector<double> ratios(std::size_t(kWidth * kHeight), 0);
-    const Rgb background = phoneColour(m_background);
     for (int y = 0; y < kHeight; ++y) {
         const double chroma = (1 - double(y) / (kHeight - 1)) * kMaximumChroma;
         for (int x = 0; x < kWidth; ++x) {
@@ -77,7 +83,7 @@ void ContrastPlane::draw()
                 continue;
             const Rgb shown = phoneColour(toRgb(lab));
             m_colours[std::size_t(y * kWidth + x)] = shown;
-            ratios[std::size_t(y * kWidth + x)] = contrastRatio(shown, background);
+            ratios[std::size_t(y * kWidth + x)] = Readability::ratio(m_scheme, m_pair, shown, m_eyes);
             m_plane.setPixel(x, y, qRgb(shown.red, shown.green, shown.blue));
         }
     }

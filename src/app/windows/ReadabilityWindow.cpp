@@ -190,8 +190,7 @@ void ReadabilityWindow::showProposal()
         button->setToolTip(ColourText::hex(candidate.colour));
     }
     if (chosen) {
-        m_plane->showPair(m_readability.scheme().colour(chosen->pair.text),
-                          Readability::backgroundColour(m_readability.scheme().scheme(), chosen->pair), chosen->level);
+        m_plane->showPair(m_readability.scheme().scheme(), chosen->pair, chosen->level, m_readability.eyes());
     } else {
         m_plane->clear();
     }
