@@ -8,6 +8,8 @@
 #include "Place.h"
 #include "Texts.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -27,6 +29,16 @@ void InfoPanel::addCaption(Text text, std::function<void(const QString &)> show)
     m_captions.emplace_back(text, std::move(show));
 }
 
+QSize InfoPanel::neededSize(const QFont &font, int width, const QString &text)
+{
+    return QFontMetrics(font).boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap, text).size();
+}
+
+void InfoPanel::fitHeight(QLabel *label)
+{
+    label->resize(label->width(), neededSize(label->font(), label->width(), label->text()).height());
+}
+
 QPlainTextEdit *InfoPanel::readOnlyText(const QString &name, const QRect &geometry, const QString &text)
 {
     auto *box = place<QPlainTextEdit>(this, name, geometry);
@@ -42,6 +54,7 @@ ClickableLabel *InfoPanel::linkLabel(int index, const QRect &geometry, const QSt
     auto *label = place<ClickableLabel>(this, QStringLiteral("lblLink%1").arg(index), geometry);
     label->setText(caption);
     LinkStyle::apply(label, kLinkHoverInterval);
+    fitHeight(label);
     // Tab reaches the link and Return opens it; a click leaves the focus where it was.
     label->setFocusPolicy(Qt::TabFocus);
     connect(label, &ClickableLabel::clicked, this, [link] { openLink(link); });

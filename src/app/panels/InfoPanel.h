@@ -9,6 +9,7 @@
 #include <vector>
 
 class ClickableLabel;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -33,6 +34,10 @@ protected:
     QPushButton *button(const QString &name, const QRect &geometry, Text caption);
     // A caption that shows a text of the interface language.
     void addCaption(Text text, std::function<void(const QString &)> show);
+    // The room a label's text needs in the font, wrapped in the width.
+    static QSize neededSize(const QFont &font, int width, const QString &text);
+    // A label keeps its place and width and takes the height its text needs.
+    static void fitHeight(QLabel *label);
 
 private:
     // Which caption shows which text.
