@@ -131,9 +131,22 @@ QString HistoryTable::description(int entry) const
         return Texts::get(Text::HistoryFixAll, language);
     case ChangeCause::Derived:
         return Texts::get(Text::DerivedFrom, language).arg(detail);
-    default:
-        return Texts::get(Text::HistoryNew, language).arg(builtInName(detail, language));
+    case ChangeCause::New:
+        break;
+    // Causes of single colours and check marks, which replace no whole scheme.
+    case ChangeCause::Typed:
+    case ChangeCause::Palette:
+    case ChangeCause::Paste:
+    case ChangeCause::Entered:
+    case ChangeCause::Reset:
+    case ChangeCause::Fix:
+    case ChangeCause::Pick:
+    case ChangeCause::Undo:
+    case ChangeCause::Redo:
+    case ChangeCause::CheckMark:
+        break;
     }
+    return Texts::get(Text::HistoryNew, language).arg(builtInName(detail, language));
 }
 
 QVariant HistoryTable::data(const QModelIndex &index, int role) const
