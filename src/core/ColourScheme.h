@@ -18,8 +18,6 @@ class ColourScheme
 public:
     ColourScheme();
 
-    static bool isElementNumber(int element) { return ElementNumber::isValid(element); }
-
     const QString &name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
 

@@ -70,7 +70,6 @@ public:
     // While the guard is set, the editor is being loaded with the values the
     // table holds (an element chosen, a pick): its channel changes run their
     // cascade and the swatch follows, but they write nothing into the table.
-    bool isGuarded() const { return m_guard; }
     class Guard
     {
     public:
