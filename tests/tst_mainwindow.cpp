@@ -746,7 +746,8 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces_data()
         << u"dropped"_s << u"no pixels.png"_s << false << QString() << QString() << u"not a picture"_s;
     // Read off the window's thread, whatever the name leads to: the window
     // never waits for a FIFO, and a folder is said to be one.
-    QVERIFY(makeFifo(m_dir.filePath(u"fifo.png"_s)));
+    const QString fifo = m_dir.filePath(u"fifo.png"_s);
+    QVERIFY(isFifo(fifo) || makeFifo(fifo));
     QTest::newRow("a FIFO named like a picture")
         << u"dropped"_s << u"fifo.png"_s << false << QString() << QString() << u"not a regular file"_s;
     QTest::newRow("a FIFO chosen as a picture")
