@@ -2,6 +2,7 @@
 #include "support/WindowTest.h"
 
 #include "HoverWatch.h"
+#include "LargePreview.h"
 #include "PanelTexts.h"
 
 #include <QClipboard>
@@ -83,6 +84,9 @@ void TestPanels::panelsTakeTheEditorsPlace()
     rows->setCurrentIndex(rows->model()->index(0, 0));
     auto *fix = readability->findChild<QPushButton *>(u"readabilityFix"_s);
     QVERIFY(fix->isEnabled());
+    f.press(QKeySequence(Qt::CTRL | Qt::Key_L));
+    auto *large = f.window.findChild<LargePanes *>(u"largePanes"_s);
+    QVERIFY(large && large->isVisible());
     for (const QString &step : steps) {
         if (step.startsWith(u"key"))
             QVERIFY(f.chooseByKeys(step));
@@ -104,6 +108,16 @@ void TestPanels::panelsTakeTheEditorsPlace()
     f.list()->setFocus();
     f.press(QKeySequence::Paste);
     QCOMPARE(f.colour(current) == before, covered);
+    // Nor does a click in the large preview pick an element unseen.
+    const int picked = current == 21 ? 4 : 21;
+    const QPoint pixel = findPixel(0, [picked](int r, int g, int) { return r == picked && g == 254 - picked; });
+    const int scale = large->scale();
+    const QSize screens = PreviewPanes::kRenderSize * scale;
+    const QPoint origin((large->width() - screens.width()) / 2, (large->height() - screens.height()) / 2);
+    const QPoint at = origin + (PreviewPanes::position(0) + pixel) * scale + QPoint(scale / 2, scale / 2);
+    QCOMPARE(large->paneAt(at), std::optional(std::pair(0, pixel)));
+    QTest::mouseClick(large, Qt::LeftButton, {}, at);
+    QCOMPARE(f.list()->currentRow() + 1, covered ? current : picked);
 }
 
 void TestPanels::theLanguageIsChosenByKeysAlone_data()

@@ -4,6 +4,7 @@
 #include "HoverWatch.h"
 #include "PanelTexts.h"
 #include "SchemeFile.h"
+#include "ToolWindow.h"
 #include "support/FileTraps.h"
 
 #include <QDir>
@@ -147,6 +148,23 @@ void TestStartup::startsFromTheStore()
     if (!agreed) { // the hidden menu's shortcuts do nothing either
         f.press(QKeySequence(Qt::ALT | Qt::Key_Q));
         QVERIFY(f.window.isVisible());
+        // Nor do the window's own keys, nor a file dropped on it: until the user
+        // agrees, the disclaimer is all there is.
+        f.press(QKeySequence(Qt::CTRL | Qt::Key_L));
+        f.press(QKeySequence(Qt::CTRL | Qt::Key_H));
+        QVERIFY(f.window.findChildren<ToolWindow *>().isEmpty());
+        QTemporaryDir dir;
+        ColourScheme other;
+        other.setColour(1, {1, 2, 3});
+        QVERIFY(!SchemeFile::save(other, dir.filePath(u"dropped.col"_s)));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dir.filePath(u"dropped.col"_s))});
+        QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.window, &drop);
+        QCOMPARE(f.colour(1), (Rgb{0, 0, 128}));
     }
 }
 

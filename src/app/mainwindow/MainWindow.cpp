@@ -92,7 +92,7 @@ void MainWindow::start()
     loadStandardScheme(StandardScheme::Blue);
     m_scheme.markUnmodified();
 
-    StatusBar1->offerReadability(Settings::hasConsent());
+    offerOwnCommands(Settings::hasConsent());
     if (Settings::hasConsent()) {
         closePanel(frmCopyright);
         SmartMenuXP1->show();
@@ -174,7 +174,7 @@ void MainWindow::showLargePreview()
         m_largePreview->panes()->setToolTipSource(
             [this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });
         connect(m_largePreview, &LargePreviewWindow::applyRequested, this, &MainWindow::applyDerived);
-        m_largePreview->setApplyAllowed(isEditorShown());
+        m_largePreview->setChangesAllowed(isEditorShown());
     }
     m_largePreview->show();
     m_largePreview->raise();

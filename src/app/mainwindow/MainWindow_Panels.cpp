@@ -14,9 +14,12 @@
 #include "PanelTexts.h"
 #include "ReadabilityWindow.h"
 #include "Place.h"
+#include "SchemeCommands.h"
 #include "Settings.h"
 #include "StatusBar.h"
 #include "SupportPanel.h"
+
+#include <QAction>
 
 namespace {
 const QRect kPanelPlace{8, 32, 505, 409};
@@ -123,13 +126,14 @@ void MainWindow::followCover()
     quorvix1->setEnabled(bannerShown);
     // The disclaimer lies under the support and links panels.
     frmCopyright->setEnabled(FrameSupport->isHidden() && frameLinks->isHidden());
-    // Nothing changes the scheme unseen: Fix waits for the editor to show.
+    // Nothing changes the scheme unseen: Fix, Go back, Apply and a pick in the
+    // large preview wait for the editor to show.
     if (m_readability)
         m_readability->setFixAllowed(editorShown);
     if (m_historyWindow)
         m_historyWindow->setGoBackAllowed(editorShown);
     if (m_largePreview)
-        m_largePreview->setApplyAllowed(editorShown);
+        m_largePreview->setChangesAllowed(editorShown);
     offerEditorKeys();
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).
@@ -143,9 +147,23 @@ void MainWindow::agree(Language marked)
 {
     closePanel(frmCopyright);
     SmartMenuXP1->show();
-    StatusBar1->offerReadability(true);
+    offerOwnCommands(true);
     Settings::storeConsent(true);
     applyLanguage(marked);
+}
+
+// Until the user has agreed to the disclaimer, it is all the window offers: the
+// menu bar is hidden, the editor area with its context menus and keys lies
+// under the disclaimer, and what reaches past it waits too: the window-wide
+// keys of the scheme commands (Ctrl+H, Ctrl+L), the readability count, and a
+// file dropped on the window. Otherwise a tool window would open, and a pick in
+// the large preview change the scheme before the user agreed to anything.
+void MainWindow::offerOwnCommands(bool agreed)
+{
+    StatusBar1->offerReadability(agreed);
+    for (QAction *action : m_schemeCommands->actions())
+        action->setEnabled(agreed);
+    setAcceptDrops(agreed);
 }
 
 // The program ends, once unsaved changes are seen to; only then is the refusal kept.
