@@ -368,11 +368,14 @@ void TestPicking::theLargePreviewPicksAtEveryZoom()
     QCOMPARE(large->scale(), zoom);
     const QImage compared = large->picture();
     QCOMPARE(compared.width(), (233 * 2 + 8) * large->scale());
-    bool outlined = false;
-    for (int y = 0; y < compared.height() && !outlined; ++y)
-        for (int x = 0; x < compared.width() && !outlined; ++x)
-            outlined = compared.pixel(x, y) == PreviewPanes::kOutline;
-    QVERIFY(outlined);
+    const auto outlined = [](const QImage &shown) {
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) == PreviewPanes::kOutline)
+                    return true;
+        return false;
+    };
+    QVERIFY(outlined(compared));
     // Beside a text, not over it: every pixel of the first pane's title keeps
     // its colour, though the title and its bar both differ from the red scheme's.
     const Rgb title = f.scheme().colour(3);
@@ -396,6 +399,43 @@ void TestPicking::theLargePreviewPicksAtEveryZoom()
     const int half = 233 * large->scale();
     QCOMPARE(held.copy(0, 0, half, held.height()), held.copy(held.width() - half, 0, half, held.height()));
     QVERIFY(large->picture().copy(0, 0, half, held.height()) != held.copy(0, 0, half, held.height()));
+
+    // Wherever Space is released, the held view ends; so it does when the
+    // focus goes to the editor, and when the window is hidden.
+    const auto holding = [large] {
+        const QImage shown = large->picture();
+        const int side = 233 * large->scale();
+        return shown.copy(0, 0, side, shown.height()) == shown.copy(shown.width() - side, 0, side, shown.height());
+    };
+    const auto focusPanes = [&] {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
+        large->setFocus();
+        QCOMPARE(QApplication::focusWidget(), large);
+    };
+    focusPanes();
+    QTest::keyPress(large, Qt::Key_Space);
+    QVERIFY(holding());
+    QTest::keyRelease(window->findChild<QWidget *>(QStringLiteral("largePreviewSave")), Qt::Key_Space);
+    QVERIFY(!holding());
+    QTest::keyPress(large, Qt::Key_Space);
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &f.window; }));
+    QVERIFY(!holding());
+    focusPanes();
+    QTest::keyPress(large, Qt::Key_Space);
+    window->hide();
+    window->show();
+    QVERIFY(!holding());
+
+    // Compared with the scheme as last opened or saved, it follows the saves:
+    // once the yellow title is saved, nothing differs, so nothing is outlined.
+    window->findChild<QAction *>(QStringLiteral("actCompareSaved"))->trigger();
+    QVERIFY(outlined(large->picture()));
+    QTemporaryDir folder;
+    f.dialogs->answers << folder.filePath(u"saved.col"_s);
+    QVERIFY(f.window.saveScheme());
+    QVERIFY(!outlined(large->picture()));
 }
 
 QTEST_MAIN(TestPicking)

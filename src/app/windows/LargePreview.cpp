@@ -10,6 +10,7 @@
 #include "Texts.h"
 #include "UserDialogs.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
@@ -63,7 +64,7 @@ void LargePanes::compareWith(const std::optional<ColourScheme> &other, bool outl
 {
     m_other = other;
     m_outlined = outlined;
-    m_showingOther = false;
+    holdSecond(false);
     if (m_other) {
         m_otherPanes.setView(m_panes.view());
         m_otherPanes.takePicturesOf(m_panes);
@@ -194,21 +195,48 @@ bool LargePanes::event(QEvent *event)
 void LargePanes::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Space && m_other && !event->isAutoRepeat()) {
-        m_showingOther = true;
-        update();
+        holdSecond(true);
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void LargePanes::keyReleaseEvent(QKeyEvent *event)
+// The release of Space goes to whatever has the focus by then, in this window
+// or another: the program's events are watched only while it is held.
+void LargePanes::holdSecond(bool held)
 {
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_showingOther) {
-        m_showingOther = false;
-        update();
+    if (held == m_showingOther)
         return;
+    m_showingOther = held;
+    if (held)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+    update();
+}
+
+bool LargePanes::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Space && !key->isAutoRepeat())
+            holdSecond(false);
     }
-    QWidget::keyReleaseEvent(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+// A release that comes to another program is never seen: losing the focus
+// (to the editor, to another window) ends the held view as well.
+void LargePanes::focusOutEvent(QFocusEvent *event)
+{
+    holdSecond(false);
+    QWidget::focusOutEvent(event);
+}
+
+void LargePanes::hideEvent(QHideEvent *event)
+{
+    holdSecond(false);
+    QWidget::hideEvent(event);
 }
 
 void LargePanes::mouseReleaseEvent(QMouseEvent *event)
@@ -258,6 +286,7 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
         }, false);
     });
     connect(m_proposal, &ProposalBar::applyRequested, this, &LargePreviewWindow::applyRequested);
+    connect(&m_scheme, &SchemeModel::modifiedChanged, this, &LargePreviewWindow::followSaved);
     connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
     connect(m_reading, &ReadingBar::cancelled, this, [this] {
         endReading();
@@ -339,6 +368,7 @@ void LargePreviewWindow::retranslate()
         ->setObjectName(QStringLiteral("actCompareNothing"));
     menu->addAction(Texts::get(Text::CompareSaved, language), this, [this] {
             showSecond(m_scheme.unmodified(), [] { return Texts::get(Text::SavedScheme, Languages::current()); });
+            m_secondIsSaved = true;
         })->setObjectName(QStringLiteral("actCompareSaved"));
     const std::pair<StandardScheme, Text> builtIn[] = {
         {StandardScheme::Blue, Text::ResetBlue}, {StandardScheme::Green, Text::ResetGreen},
@@ -366,9 +396,19 @@ void LargePreviewWindow::showCaptions()
                          m_secondCaption ? m_secondCaption() : QString());
 }
 
+// The scheme as last opened or saved changes only where the scheme becomes
+// unmodified (a save, an open, a new scheme), so that is when it is taken again
+// (also, needlessly but harmlessly, when a change is undone).
+void LargePreviewWindow::followSaved()
+{
+    if (m_secondIsSaved && !m_scheme.isModified())
+        m_panes->compareWith(m_scheme.unmodified());
+}
+
 void LargePreviewWindow::showSecond(const std::optional<ColourScheme> &other, std::function<QString()> caption,
                                     bool outlined)
 {
+    m_secondIsSaved = false;
     const bool wasComparing = m_panes->isComparing();
     m_secondCaption = std::move(caption);
     showCaptions();

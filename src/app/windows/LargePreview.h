@@ -22,7 +22,9 @@ class UserDialogs;
 // reports a click as a point of a pane, and asks for the tooltip of a point.
 // Compared with a second scheme, it shows that scheme on the right, in the same
 // view, the elements whose colours differ outlined on both sides; while Space
-// is held, the second scheme stands in the current one's place too.
+// is held, the second scheme stands in the current one's place too. The held
+// view ends when Space is released wherever the focus went meanwhile, when the
+// panes lose the focus, and when they are hidden: it never sticks.
 class LargePanes : public QWidget
 {
     Q_OBJECT
@@ -55,13 +57,17 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
+    // While Space is held, its release is watched for in the whole program.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QPoint origin() const;
     QSize shownSize() const; // in the screens' own pixels
     QImage side(const PreviewPanes &panes, int scale, const QList<QRect> &lines) const;
     void paintShown(QPainter &painter, QPoint at, int scale) const;
+    void holdSecond(bool held);
 
     const PreviewPanes &m_panes;
     const SchemeModel &m_scheme;
@@ -112,12 +118,16 @@ private:
     void showSecond(const std::optional<ColourScheme> &other, std::function<QString()> caption = {},
                     bool outlined = true);
     void showCaptions();
+    // The scheme as last opened or saved, when it is the second, is taken anew
+    // whenever that changes.
+    void followSaved();
     void savePicture();
     void compareWithFile();
 
     const SchemeModel &m_scheme;
     UserDialogs &m_dialogs;
     std::function<QString()> m_secondCaption;
+    bool m_secondIsSaved = false; // the second scheme is the one last opened or saved
     LargePanes *m_panes;
     ProposalBar *m_proposal;
     ReadingBar *m_reading;
