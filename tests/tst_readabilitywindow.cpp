@@ -148,7 +148,11 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     // and the window stays on the screen. The window is as wide as the columns
     // need, shrinking after a wider language; where the screen is narrower than
     // that, it fills the screen's width.
+    // Moved aside to make room in a wider language, the window goes back to
+    // the place it had once it fits there again, rather than staying over the editor.
     const int english = rows->header()->length();
+    const QPoint place(100, 40);
+    window->move(place);
     for (const QString &language : {u"keyGerman"_s, u"keyFrance"_s, u"keyEspanol"_s, u"keyDutch"_s, u"keyEnglish"_s}) {
         QVERIFY(f.chooseByKeys(language));
         const QRect screen = window->screen()->availableGeometry();
@@ -162,6 +166,7 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
             QVERIFY2(window->frameGeometry().width() >= screen.width() - 40, qPrintable(language));
     }
     QCOMPARE(rows->header()->length(), english);
+    QCOMPARE(window->pos(), place);
 }
 
 enum class Way { Lighter, Darker };
@@ -311,6 +316,12 @@ void TestReadabilityWindow::aPlaceTheWindowCannotUseIsTreatedAsAbsent_data()
     QTest::newRow("lower than its content") << placeOf({0, 40, 700, 40}) << false;
     QTest::newRow("mostly off the screen") << placeOf({-600, 40, 700, 300}) << false;
     QTest::newRow("far off every screen") << placeOf({30000, 30000, 700, 300}) << false;
+    // Larger than the screen, or partly off it: buttons out of reach.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("taller than the screen") << placeOf({100, 0, 700, 2 * screen.height()}) << false;
+    QTest::newRow("wider than the screen") << placeOf({0, 60, screen.width() + 100, 300}) << false;
+    QTest::newRow("partly off the screen") << placeOf({screen.right() - 600, 60, 700, 300}) << false;
+    QTest::newRow("up to the screen's edge") << placeOf({100, 60, screen.width() - 100, 300}) << true;
     QTest::newRow("truncated") << placeOf({0, 40, 700, 300}).left(40) << false;
     QTest::newRow("no place at all") << QByteArray("rubbish, not a place") << false;
 }

@@ -17,12 +17,18 @@
 
 namespace {
 
-// The window's rectangle in a place that QWidget::saveGeometry() kept (magic
-// number, version, frame, normal geometry, screen number, maximised, full
-// screen; from version 2 the screen's width, from 3 the geometry), as
-// restoreGeometry() would apply it; nothing where the bytes are no such place
-// or are cut short. A maximised window is judged by the place it had before.
-std::optional<QRect> keptRectangle(const QByteArray &place)
+// A place that QWidget::saveGeometry() kept (magic number, version, frame,
+// normal geometry, screen number, maximised, full screen; from version 2 the
+// screen's width, from 3 the geometry): the window's frame, and its rectangle
+// as restoreGeometry() would apply it. Nothing where the bytes are no such
+// place or are cut short. A maximised window is judged by the place it had before.
+struct KeptPlace
+{
+    QRect frame;
+    QRect rect;
+};
+
+std::optional<KeptPlace> keptPlace(const QByteArray &place)
 {
     QDataStream stream(place);
     stream.setVersion(QDataStream::Qt_4_0);
@@ -43,25 +49,39 @@ std::optional<QRect> keptRectangle(const QByteArray &place)
         stream >> geometry;
     if (stream.status() != QDataStream::Ok || magic != 0x1D9D0CB || major < 1 || major > 3)
         return std::nullopt;
-    return major > 2 && !maximised && !fullScreen ? geometry : normal;
+    return KeptPlace{frame, major > 2 && !maximised && !fullScreen ? geometry : normal};
 }
 
-// A rectangle the window can take: at least its minimum size, and at least
-// half of it on the screens (computed in 64 bits: a damaged place can hold any
-// coordinates).
-bool canTake(const QRect &rect, const QSize &minimum)
+// Whether a rectangle lies wholly within the screens' available room: within
+// one screen, or across several side by side (computed in 64 bits: a damaged
+// place can hold any coordinates).
+bool isOnScreens(const QRect &rect)
 {
     const qint64 width = qint64(rect.right()) - rect.left() + 1;
     const qint64 height = qint64(rect.bottom()) - rect.top() + 1;
-    if (width < minimum.width() || height < minimum.height())
+    if (width <= 0 || height <= 0)
         return false;
     qint64 shown = 0;
     for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect part = rect.intersected(screen->availableGeometry());
+        const QRect room = screen->availableGeometry();
+        if (room.contains(rect))
+            return true;
+        const QRect part = rect.intersected(room);
         if (!part.isEmpty())
             shown += qint64(part.width()) * part.height();
     }
-    return 2 * shown >= width * height;
+    return shown == width * height;
+}
+
+// A place the window can take: at least its minimum size, and the window with
+// its frame on the screens. A window larger than the screen, or partly off it,
+// would have its buttons out of reach.
+bool canTake(const KeptPlace &place, const QSize &minimum)
+{
+    const qint64 width = qint64(place.rect.right()) - place.rect.left() + 1;
+    const qint64 height = qint64(place.rect.bottom()) - place.rect.top() + 1;
+    return width >= minimum.width() && height >= minimum.height() && isOnScreens(place.rect)
+           && isOnScreens(place.frame);
 }
 
 } // namespace
@@ -99,31 +119,39 @@ QTreeView *ToolWindow::addList(QAbstractItemModel *model, const QString &name, c
 }
 
 // A place the window cannot use (not one saveGeometry() wrote, smaller than the
-// window's content needs, mostly off the screens) counts as none: the window
+// window's content needs, not wholly on the screens) counts as none: the window
 // then opens beside the editor.
 void ToolWindow::restorePlace()
 {
     const QByteArray place = Settings::windowPlace(m_placeKey);
-    const std::optional<QRect> rect = keptRectangle(place);
-    m_placed = rect && canTake(*rect, minimumSizeHint()) && restoreGeometry(place);
+    const std::optional<KeptPlace> kept = keptPlace(place);
+    m_placed = kept && canTake(*kept, minimumSizeHint()) && restoreGeometry(place);
 }
 
 // Grown for another language, the window stays on its screen, made smaller
-// where the screen is smaller.
+// where the screen is smaller. Moved aside only to fit, it keeps the place it
+// had (where the user or the opening put it) and goes back there once it fits
+// there again: a language that needs a wider window leaves it over the editor
+// only while that language lasts.
 void ToolWindow::keepOnScreen()
 {
     if (!isVisible())
         return;
+    // Found anywhere but where it was last moved to fit, it was moved since.
+    if (pos() != m_movedToFit)
+        m_place = pos();
     const QRect screen = this->screen()->availableGeometry();
     const QSize frame = frameGeometry().size() - size();
     const QSize fitting = size().expandedTo(minimumSizeHint()).boundedTo(screen.size() - frame);
     if (fitting != size())
         resize(fitting);
     const QSize whole = fitting + frame;
-    const QPoint at(std::clamp(x(), screen.left(), std::max(screen.left(), screen.right() + 1 - whole.width())),
-                    std::clamp(y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - whole.height())));
+    const QPoint at(
+        std::clamp(m_place.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - whole.width())),
+        std::clamp(m_place.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - whole.height())));
     if (at != pos())
         move(at);
+    m_movedToFit = pos();
 }
 
 // Where the window is goes to the settings when it is closed, and when the

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QAbstractItemModel;
 class QTreeView;
 
@@ -26,7 +28,8 @@ protected:
     // under that on the right the row of the window's buttons.
     QTreeView *addList(QAbstractItemModel *model, const QString &name, const QList<QWidget *> &row,
                        QWidget *note = nullptr);
-    // Grown for another language, the window stays on its screen.
+    // Grown for another language, the window stays on its screen; moved aside
+    // for that, it goes back to its place once it fits there again.
     void keepOnScreen();
 
     bool event(QEvent *event) override;
@@ -37,4 +40,6 @@ protected:
 private:
     QString m_placeKey;
     bool m_placed = false; // a usable place was remembered, or the window was placed once
+    QPoint m_place;                    // where the window was put, not moved to fit
+    std::optional<QPoint> m_movedToFit; // where keepOnScreen() last left it
 };
