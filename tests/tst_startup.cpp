@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -285,8 +286,27 @@ void TestStartup::aStoreThatCannotKeepTheChoices()
         QCOMPARE(Languages::current(), Language::German);
         QVERIFY(window.findChild<QWidget *>(u"frmCopyright"_s)->isVisible());
         auto *status = window.findChild<QLabel *>(u"StatusBar1Panel1"_s);
-        QCOMPARE(status->text(), u"Die Einstellungen können nicht gespeichert werden (%1: %2); sie gelten nur bis zum Beenden."_s
-                                     .arg(shownStore, reason));
+        const QString told = u"Die Einstellungen können nicht gespeichert werden (%1: %2); sie gelten nur bis zum Beenden."_s
+                                 .arg(shownStore, reason);
+        QCOMPARE(status->text(), told);
+        // Beyond the message's few seconds, a few words of it stay beside the
+        // count for as long as they hold, the whole message as their tooltip.
+        auto *unkept = window.findChild<QLabel *>(u"StatusBar1Panel4"_s);
+        QVERIFY(unkept);
+        const auto checkUnkept = [&](const QString &words, const QString &whole) {
+            QVERIFY(unkept->isVisible());
+            QCOMPARE(unkept->text(), words);
+            QCOMPARE(unkept->toolTip(), whole);
+            QCOMPARE(unkept->accessibleDescription(), whole);
+            QVERIFY(unkept->contentsRect().width() - unkept->indent() >= unkept->fontMetrics().horizontalAdvance(words));
+            const QRect count = window.findChild<QWidget *>(u"StatusBar1Panel3"_s)->geometry();
+            QVERIFY(status->geometry().right() < unkept->geometry().left());
+            QVERIFY(unkept->geometry().right() < count.left());
+        };
+        checkUnkept(u"Einstellungen: nur diesmal"_s, told);
+        window.findChild<QTimer *>(u"tmrMessage"_s)->start(0);
+        QTRY_VERIFY(status->text().isEmpty());
+        checkUnkept(u"Einstellungen: nur diesmal"_s, told);
 
         // The choices of this run hold until it ends; the status bar says it once.
         status->clear();
@@ -294,6 +314,12 @@ void TestStartup::aStoreThatCannotKeepTheChoices()
         clickOn(window.findChild<QWidget *>(u"cmdZustimmen"_s));
         window.dispatch(u"keyFrance"_s);
         QVERIFY(status->text().isEmpty());
+        // In the language of the moment.
+        const QString french = unkept->toolTip();
+        QVERIFY2(french.startsWith(u"Les réglages ne peuvent pas être conservés (%1: "_s.arg(shownStore))
+                     && french.endsWith(u") ; ils valent jusqu'à la fermeture du programme."_s),
+                 qPrintable(french));
+        checkUnkept(u"Réglages : pour cette fois"_s, french);
         QCOMPARE(Settings::startLanguage(), Language::French);
         QVERIFY(Settings::hasConsent());
     }

@@ -49,6 +49,7 @@ enum class Text {
     OnlyFirstDropped,  // %1 files dropped, %2 the one opened
     NameCharacterRefused, // %1 the character typed into the name box
     SettingsNotKept,   // %1 the settings store
+    SettingsNotKeptShort, // the same, in a few words that stay in the status bar
     AllReadable,       // the status bar, when every checked pair reaches its level
     PairsHardToRead,   // %1 pairs below their level; the panel is narrow
     LowestContrast,    // %1 the element read, %2 what it lies on, %3 their ratio, %4 the level

@@ -114,7 +114,7 @@ void MainWindow::tellSettingsNotKept(const QString &store, const Problem &why)
     if (m_toldSettingsNotKept)
         return;
     m_toldSettingsNotKept = true;
-    StatusBar1->showMessage(text(Text::SettingsNotKept).arg(store + QStringLiteral(": ") + why.words(Languages::current())));
+    StatusBar1->showSettingsNotKept(store, why);
 }
 
 bool MainWindow::event(QEvent *event)

@@ -30,6 +30,9 @@ StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
     StatusBar1Panel1 = panel(this, QStringLiteral("StatusBar1Panel1"), {2, 3, 430, 20});
     StatusBar1Panel3 = panel<ClickableLabel>(this, QStringLiteral("StatusBar1Panel3"), {436, 3, 122, 20});
     StatusBar1Panel2 = panel(this, QStringLiteral("StatusBar1Panel2"), {562, 3, 70, 20});
+    // Between the messages and the count, taking its room from the messages.
+    StatusBar1Panel4 = panel(this, QStringLiteral("StatusBar1Panel4"), {436, 3, 0, 20});
+    StatusBar1Panel4->hide();
     StatusBar1Panel3->setCursor(Qt::PointingHandCursor);
     // A click, or Space or Return once Tab has reached it, opens the readability window.
     StatusBar1Panel3->setFocusPolicy(Qt::TabFocus);
@@ -49,7 +52,10 @@ StatusBar::StatusBar(QWidget *parent) : QFrame(parent)
     tmrMessage->setSingleShot(true);
     tmrMessage->setInterval(kMessageTime);
     connect(tmrMessage, &QTimer::timeout, this, &StatusBar::showFirstPanel);
-    new LanguageFollower(this, [this] { showReadability(); });
+    new LanguageFollower(this, [this] {
+        showReadability();
+        showUnkept();
+    });
 }
 
 void StatusBar::showTime()
@@ -79,6 +85,32 @@ void StatusBar::showTip(const QString &tip)
 {
     m_tip = tip;
     showFirstPanel();
+}
+
+void StatusBar::showSettingsNotKept(const QString &store, const Problem &why)
+{
+    m_unkept.emplace(store, why);
+    showUnkept();
+    showMessage(StatusBar1Panel4->toolTip());
+}
+
+// The message panel gives up the room the few words need, in any language.
+void StatusBar::showUnkept()
+{
+    if (!m_unkept)
+        return;
+    const Language language = Languages::current();
+    const QString whole = Texts::get(Text::SettingsNotKept, language)
+                              .arg(m_unkept->first + QStringLiteral(": ") + m_unkept->second.words(language));
+    StatusBar1Panel4->setText(Texts::get(Text::SettingsNotKeptShort, language));
+    StatusBar1Panel4->setToolTip(whole);
+    StatusBar1Panel4->setAccessibleDescription(whole);
+    const QRect message = StatusBar1Panel1->geometry();
+    const int width = StatusBar1Panel4->sizeHint().width();
+    const int right = StatusBar1Panel3->geometry().left() - 4;
+    StatusBar1Panel4->setGeometry(right - width, message.top(), width, message.height());
+    StatusBar1Panel1->setGeometry(message.left(), message.top(), right - width - 4 - message.left(), message.height());
+    StatusBar1Panel4->show();
 }
 
 void StatusBar::showFirstPanel()

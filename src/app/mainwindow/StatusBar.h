@@ -1,8 +1,12 @@
 #pragma once
 
 #include "Languages.h"
+#include "Problem.h"
 
 #include <QFrame>
+
+#include <optional>
+#include <utility>
 
 class ClickableLabel;
 
@@ -29,6 +33,11 @@ public:
     void showLastingMessage(const QString &text);
     // A status tip shows over the message until an empty tip gives it back.
     void showTip(const QString &tip);
+    // The settings store cannot keep the choices: said whole as a message, and
+    // for as long as the program runs in a few words beside the count, whose
+    // tooltip and accessible description say it whole; in the language of the
+    // moment.
+    void showSettingsNotKept(const QString &store, const Problem &why);
 
     static constexpr int kMessageTime = 5000; // ms
 
@@ -45,17 +54,20 @@ signals:
 private:
     void showTime();
     void showReadability();
+    void showUnkept();
     // Shows the tip, else the message while its time runs, else the lasting text.
     void showFirstPanel();
 
     QLabel *StatusBar1Panel1 = nullptr;
     QLabel *StatusBar1Panel2 = nullptr;
     ClickableLabel *StatusBar1Panel3 = nullptr;
+    QLabel *StatusBar1Panel4 = nullptr; // shown while the settings cannot be kept
     QTimer *tmrClock = nullptr;
     QTimer *tmrMessage = nullptr; // runs while a message shows
     QString m_message;
     QString m_lasting;
     QString m_tip;
+    std::optional<std::pair<QString, Problem>> m_unkept; // the store, and why it cannot keep the settings
     const ReadabilityModel *m_readability = nullptr;
     bool m_readabilityOffered = true;
 };
