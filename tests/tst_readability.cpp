@@ -6,6 +6,7 @@
 
 #include "ColourScheme.h"
 #include "ColourScience.h"
+#include "ColourText.h"
 #include "ElementCatalogue.h"
 #include "PreviewPanes.h"
 #include "Readability.h"
@@ -18,9 +19,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
+#include <limits>
 #include <cmath>
 #include <map>
 #include <optional>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -74,6 +79,30 @@ std::map<int, QSet<int>> touchedInThePictures()
     return touched;
 }
 
+// Per element, the colours of the fixed pixels beside it (left, right, above
+// or below) in any screen, but the white of the phone's page.
+std::map<int, QSet<QRgb>> fixedColoursBeside()
+{
+    std::map<int, QSet<QRgb>> beside;
+    for (const PreviewPane &pane : PreviewPanes::builtInPanes()) {
+        const QRect inside(QPoint(0, 0), pane.mask().size());
+        for (int y = 0; y < inside.height(); ++y) {
+            for (int x = 0; x < inside.width(); ++x) {
+                const int element = pane.elementAt({x, y});
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint next(x + step.x(), y + step.y());
+                    if (element == 0 || !inside.contains(next) || pane.elementAt(next) != 0)
+                        continue;
+                    const QRgb colour = pane.picture().pixel(next) | 0xff000000;
+                    if (colour != qRgb(255, 255, 255))
+                        beside[element].insert(colour);
+                }
+            }
+        }
+    }
+    return beside;
+}
+
 QSet<int> backgroundsOf(int element, std::optional<Kind> kind = std::nullopt)
 {
     QSet<int> backgrounds;
@@ -104,6 +133,10 @@ const std::map<int, QList<int>> kTouchedButNotUnder = {
     {16, {}},
     {17, {16, 18, 34, 42, 44, 45}}, // its text, its border, the pop-up's border, the
                                     // symbol drawn on the bar
+    {18, {-1, 17, 19, 21, 34, 44}}, // the icon menu's frame also borders the selection bar of
+                                    // the menus, which stands out itself (17 on 21); its
+                                    // shadow, the pop-up's border, a symbol's corner, and the
+                                    // selected icon it rings
     {20, {}},
     {23, {}},
     {24, {2, 23}}, // the outline rings the letters: the outlined pair (23) covers it
@@ -122,7 +155,8 @@ const std::map<int, QList<int>> kTouchedButNotUnder = {
 ColourScheme blackOnWhite()
 {
     ColourScheme scheme;
-    const QSet<int> black = {1, 3, 5, 6, 8, 11, 13, 15, 17, 20, 23, 25, 28, 30, 32, 37, 44, 52, 53, 54, 55, 56, 57};
+    const QSet<int> black = {1,  3,  5,  6,  8,  11, 13, 15, 17, 18, 20, 23,
+                             25, 28, 30, 32, 37, 44, 52, 53, 54, 55, 56, 57};
     for (int element = 1; element <= kElementCount; ++element)
         scheme.setColour(element, black.contains(element) ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
     return scheme;
@@ -153,6 +187,8 @@ private slots:
     void exactFixMeetsEveryPairOfItsElement();
     void fixAllBringsEveryPairToItsLevel_data();
     void fixAllBringsEveryPairToItsLevel();
+    void fixAllChangesLittle_data();
+    void fixAllChangesLittle();
 };
 
 void TestReadability::everyTextHasItsPairs()
@@ -165,7 +201,7 @@ void TestReadability::everyTextHasItsPairs()
     QSet<QPair<int, int>> seen;
     for (const Readability::Pair &pair : Readability::pairs()) {
         const QString what = QStringLiteral("%1 on %2").arg(pair.text).arg(pair.background);
-        QVERIFY2(ElementNumber::isValid(pair.text)
+        QVERIFY2((ElementNumber::isValid(pair.text) || Readability::isDrawing(pair.text))
                      && (pair.background == Readability::kWhitePage || ElementNumber::isValid(pair.background)),
                  qPrintable(what));
         QVERIFY2(pair.text != pair.background, qPrintable(what));
@@ -188,6 +224,30 @@ void TestReadability::everyTextHasItsPairs()
     for (const auto &entry : kTouchedButNotUnder)
         examined.insert(entry.first);
     QCOMPARE(examined, shown);
+
+    // Every fixed pixel of the phone's own beside an element, but the white
+    // page, is one of a drawing whose pair lies on that element (its colours
+    // all the drawing's), or left out for a reason.
+    const std::map<int, QString> leftOut = {
+        {18, u"the selected icon inside the frame: the frame is seen against the menu around it (18 on 58)"_s},
+        {22, u"a window's shadow beside the phone's black lines: neither is read"_s},
+        {34, u"the options window's border beside the title bar's icon: the icon lies on the title bar"_s},
+        {42, u"the icons' border beside the cursor's fixed blue-grey: neither is read against the other"_s},
+    };
+    for (const auto &[element, colours] : fixedColoursBeside()) {
+        QSet<QRgb> drawn;
+        for (const Readability::Pair &pair : Readability::pairs()) {
+            if (Readability::isDrawing(pair.text) && pair.background == element) {
+                for (const Rgb &colour : Readability::drawingColours(pair.text))
+                    drawn.insert(qRgb(colour.red, colour.green, colour.blue));
+            }
+        }
+        const QString what = QString::number(element);
+        if (leftOut.count(element))
+            QVERIFY2(drawn.isEmpty(), qPrintable(what));
+        else
+            QVERIFY2(!drawn.isEmpty() && drawn.contains(colours), qPrintable(what));
+    }
 }
 
 void TestReadability::pairsAgreeWithThePictures_data()
@@ -269,6 +329,15 @@ void TestReadability::evaluate_data()
     QTest::newRow("the icons' detail as their fill")
         << Colours{{44, grey(0)}, {45, grey(0)}} << QList<int>{} << text
         << QStringList{QStringLiteral("44 on 45: 1.0 < 3")} << 0;
+    // The phone's own drawings: black outlines need a title bar light enough
+    // to show them; the icon menu's icons show by their light or their dark
+    // colours; its frame is the only sign of the selected icon.
+    QTest::newRow("a dark title bar hides its icons' black outlines")
+        << Colours{{4, grey(60)}, {3, grey(255)}, {5, grey(255)}} << QList<int>{} << text
+        << QStringList{QStringLiteral("-2 on 4: 1.8 < 3")} << 0;
+    QTest::newRow("any icon menu shows its icons, not a frame in its colour")
+        << Colours{{58, grey(128)}, {18, grey(128)}} << QList<int>{} << text
+        << QStringList{QStringLiteral("18 on 58: 1.0 < 3")} << 0;
     QTest::newRow("provider name, letters and outline black") << Colours{{24, grey(0)}} << QList<int>{} << text
                                                               << QStringList{} << 0;
     QTest::newRow("provider name, white in white on white") << Colours{{23, grey(255)}} << QList<int>{} << text
@@ -464,10 +533,7 @@ void TestReadability::fixAllBringsEveryPairToItsLevel()
         QVERIFY(softkeys->isBelowLevel());
     }
     const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme, Readability::kTextLevel, colourBlind);
-    // To four kinds of eyes at once a pair of random colours may be beyond
-    // repair; it is then named.
-    if (!colourBlind || !QByteArray(QTest::currentDataTag()).startsWith("random"))
-        QVERIFY(fixed.unmet.empty());
+    QVERIFY(fixed.unmet.empty());
     for (const Readability::Verdict &verdict : Readability::evaluate(fixed.scheme, Readability::kTextLevel,
                                                                         colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal)) {
         const bool named = std::any_of(fixed.unmet.begin(), fixed.unmet.end(), [&](const Readability::Pair &p) {
@@ -484,6 +550,146 @@ void TestReadability::fixAllBringsEveryPairToItsLevel()
             QVERIFY(ColourScience::isPhoneColour(fixed.scheme.colour(element)));
     }
     QVERIFY(ReadableFix::fixAll(scheme, Readability::kTextLevel, colourBlind).scheme.table() == fixed.scheme.table());
+}
+
+namespace {
+
+// The phone's colours with their luminance and OKLab coordinates.
+struct PhoneColours
+{
+    std::vector<Rgb> colour;
+    std::vector<double> luminance;
+    std::vector<ColourScience::Oklab> oklab;
+    PhoneColours()
+    {
+        for (int code = 0; code < 1 << 16; ++code) {
+            const Rgb c = ColourScience::phoneColour(
+                {quint8((code >> 11) << 3), quint8(((code >> 5) & 0x3f) << 2), quint8((code & 0x1f) << 3)});
+            colour.push_back(c);
+            luminance.push_back(ColourScience::relativeLuminance(c));
+            oklab.push_back(ColourScience::toOklab(c));
+        }
+    }
+};
+
+// The least change of one side of a text or marker pair that brings that pair
+// alone to its level to normal eyes, the rest as it is.
+double leastSingleSideChange(const ColourScheme &scheme, const Readability::Pair &pair, double level)
+{
+    static const PhoneColours phone;
+    double least = std::numeric_limits<double>::infinity();
+    const Rgb text = scheme.colour(pair.text);
+    const Rgb background = Readability::backgroundColour(scheme, pair);
+    for (const auto &[side, other] : {std::pair(pair.text, background), std::pair(pair.background, text)}) {
+        if (side <= 0)
+            continue;
+        const ColourScience::Oklab from = ColourScience::toOklab(scheme.colour(side));
+        const double across = ColourScience::relativeLuminance(ColourScience::phoneColour(other));
+        for (std::size_t i = 0; i < phone.colour.size(); ++i) {
+            const double a = phone.luminance[i];
+            if ((std::max(a, across) + 0.05) / (std::min(a, across) + 0.05) >= level)
+                least = std::min(least, ColourScience::distance(from, phone.oklab[i]));
+        }
+    }
+    return least;
+}
+
+// Worst pair first, whichever side needs the smaller change: to a colour that
+// meets every pair it is part of, or where it has none, that pair alone; empty
+// where that does not end with every pair met within a round per pair below
+// its level and eight more.
+std::optional<ColourScheme> simpleGreedy(ColourScheme scheme, double level, bool colourBlind)
+{
+    const auto eyes = colourBlind ? Readability::Eyes::All : Readability::Eyes::Normal;
+    QSet<QByteArray> seen; // the same colours again: it goes round for ever
+    const auto below = [&] {
+        const auto verdicts = Readability::evaluate(scheme, level, eyes);
+        return std::count_if(verdicts.begin(), verdicts.end(), [](const auto &v) { return v.isBelowLevel(); });
+    };
+    for (auto round = below() + 8; round >= 0; --round) {
+        const std::vector<Readability::Verdict> verdicts = Readability::evaluate(scheme, level, eyes);
+        if (!verdicts.front().isBelowLevel())
+            return scheme;
+        QByteArray colours;
+        for (int element = 1; element <= kElementCount; ++element)
+            colours += ColourText::hex(scheme.colour(element)).toLatin1();
+        if (std::exchange(seen, seen + QSet<QByteArray>{colours}).contains(colours))
+            return std::nullopt;
+        const Readability::Pair pair = verdicts.front().pair;
+        std::optional<std::pair<int, ReadableFix::Candidate>> best;
+        for (const int side : {pair.text, pair.background}) {
+            if (side <= 0)
+                continue;
+            const ReadableFix::Proposal proposal = ReadableFix::propose(scheme, side, pair, level, colourBlind);
+            const auto nearest = proposal.nearest();
+            if (nearest && (!best || nearest->distance < best->second.distance))
+                best = std::pair(side, *nearest);
+        }
+        if (!best)
+            return std::nullopt;
+        scheme.setColour(best->first, best->second.colour);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void TestReadability::fixAllChangesLittle_data()
+{
+    QTest::addColumn<double>("level");
+    QTest::addColumn<bool>("colourBlind");
+    QTest::addColumn<int>("schemes");
+    QTest::newRow("4.5, normal eyes") << 4.5 << false << 300;
+    QTest::newRow("7, normal eyes") << 7.0 << false << 100;
+    QTest::newRow("4.5, colour-blind too") << 4.5 << true << 60;
+    QTest::newRow("7, colour-blind too") << 7.0 << true << 60;
+}
+
+// Over seeded random schemes and the built-in ones: Fix all ends with every
+// pair at its level, changes no more than the simple greedy where that
+// succeeds, and with normal eyes, on the median, no more than 1.2 times the sum
+// over failing pairs of the least change of one side for that pair alone.
+void TestReadability::fixAllChangesLittle()
+{
+    QFETCH(double, level);
+    QFETCH(bool, colourBlind);
+    QFETCH(int, schemes);
+    std::vector<double> shares;
+    int greedyMet = 0;
+    for (int seed = -3; seed < schemes; ++seed) {
+        ColourScheme scheme = randomScheme(quint32(1000 + seed));
+        if (seed < 0)
+            scheme.loadStandard(std::array{StandardScheme::Blue, StandardScheme::Green, StandardScheme::Red}[std::size_t(seed + 3)]);
+        const ReadableFix::FixAll fixed = ReadableFix::fixAll(scheme, level, colourBlind);
+        const QString what = u"seed %1"_s.arg(seed);
+        QVERIFY2(fixed.unmet.empty(), qPrintable(what));
+        QVERIFY(qAbs(fixed.change - ReadableFix::changeBetween(scheme, fixed.scheme)) < 1e-9);
+        if (const auto greedy = simpleGreedy(scheme, level, colourBlind)) {
+            ++greedyMet;
+            const double greedyChange = ReadableFix::changeBetween(scheme, *greedy);
+            QVERIFY2(fixed.change <= greedyChange + 1e-9,
+                     qPrintable(u"%1: %2 against %3"_s.arg(what).arg(fixed.change).arg(greedyChange)));
+        }
+        if (colourBlind)
+            continue;
+        double bound = 0;
+        for (const Readability::Verdict &verdict : Readability::evaluate(scheme, level)) {
+            if (verdict.isBelowLevel() && verdict.pair.kind != Kind::Outlined && !Readability::isDrawing(verdict.pair.text)) {
+                // Where no one side alone can meet the pair, the bound leaves it out.
+                if (const double least = leastSingleSideChange(scheme, verdict.pair, verdict.level); std::isfinite(least))
+                    bound += least;
+            }
+        }
+        if (bound > 0)
+            shares.push_back(fixed.change / bound);
+    }
+    if (!shares.empty()) {
+        std::sort(shares.begin(), shares.end());
+        const double median = shares[shares.size() / 2];
+        qInfo("median change %.3f of the bound; the simple greedy met every pair on %d of %d", median, greedyMet,
+              schemes + 3);
+        QVERIFY2(median <= 1.2, qPrintable(QString::number(median)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestReadability)

@@ -48,6 +48,13 @@ QString elementText(int number)
     return QStringLiteral("%1 \"%2\"").arg(QString::number(number), ElementCatalogue::name(kTerminalLanguage, number));
 }
 
+// A pair's text as the reports name it: an element, or one of the phone's drawings.
+QString textText(const Readability::Pair &pair)
+{
+    return Readability::isDrawing(pair.text) ? Readability::textName(kTerminalLanguage, pair, false)
+                                             : elementText(pair.text);
+}
+
 // A pair's background as the reports name it: an element, or the phone's page.
 QString backgroundText(const Readability::Pair &pair)
 {
@@ -70,7 +77,6 @@ ColourScheme phoneScheme(const SchemeReadResult &result)
 bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &scheme, double textLevel,
                     Readability::Eyes eyes)
 {
-    const auto element = elementText;
     int checked = 0;
     int below = 0;
     for (const Readability::Verdict &verdict : Readability::evaluate(scheme, textLevel, eyes)) {
@@ -80,7 +86,7 @@ bool reportContrast(QTextStream &out, const QString &label, const ColourScheme &
         ++below;
         // One arg() for all, so that a "%1" in a file name stays as it is.
         writeLine(out, QStringLiteral("%1: %2 on %3: %4:1, needs %5:1")
-                           .arg(label, element(verdict.pair.text), backgroundText(verdict.pair),
+                           .arg(label, textText(verdict.pair), backgroundText(verdict.pair),
                                 Readability::ratioText(verdict.worstRatio()), QString::number(verdict.level)));
     }
     const int unchecked = int(Readability::pairs().size()) - checked;
@@ -258,7 +264,7 @@ int fix(const FixRequest &request, QTextStream &out)
         changed += fixed.scheme.colour(element) != scheme.colour(element);
     for (const Readability::Pair &pair : fixed.unmet) {
         writeLine(out, QStringLiteral("%1: %2 on %3 cannot reach its level")
-                           .arg(request.input, elementText(pair.text), backgroundText(pair)));
+                           .arg(request.input, textText(pair), backgroundText(pair)));
     }
     writeLine(out, QStringLiteral("%1: %2 %3 changed, written to %4; %5")
                        .arg(request.input, QString::number(changed),

@@ -52,7 +52,20 @@ const std::vector<Readability::Pair> kPairs = {
     {55, 21, Kind::Text},   // the text pages of the phone
     {56, 21, Kind::Text},
     {57, 21, Kind::Text},
+    {18, 58, Kind::Marker}, // the frame round the selected icon of the icon menu: the
+                            // only sign of the selection
+    // The phone's own drawings, on the surfaces they are drawn on.
+    {Readability::kStandbyIcons, 2, Kind::Marker},
+    {Readability::kTitleIcons, 4, Kind::Marker},
+    {Readability::kMenuIcons, 58, Kind::Marker},
 };
+
+// The colours of the drawings, as the preview screens show them: the standby
+// screen's icons and the title bar's outlines are black; the icon menu's icons
+// have black and grey outlines and green, blue, red and light grey faces.
+const std::vector<Rgb> kBlack = {{0, 0, 0}};
+const std::vector<Rgb> kMenuIconColours = {{0x00, 0x00, 0x00}, {0x00, 0x58, 0x18}, {0x22, 0x00, 0xc8},
+                                           {0x58, 0x58, 0x58}, {0xd6, 0x20, 0x20}, {0xd8, 0xd8, 0xd8}};
 
 // The contrast of two colours as the phone shows them to the eyes.
 double seen(const Rgb &a, const Rgb &b, ColourScience::Vision eyes)
@@ -65,11 +78,17 @@ double seen(const Rgb &a, const Rgb &b, ColourScience::Vision eyes)
 }
 
 // A pair's ratio to the eyes, its text in `text`; an outlined text goes by the
-// better of its two ways.
+// better of its two ways, a drawing by the colour of it that stands most apart.
 double ratioOf(const ColourScheme &scheme, const Readability::Pair &pair, const Rgb &text,
                ColourScience::Vision eyes)
 {
     const Rgb background = Readability::backgroundColour(scheme, pair);
+    if (Readability::isDrawing(pair.text)) {
+        double best = 1;
+        for (const Rgb &colour : Readability::drawingColours(pair.text))
+            best = std::max(best, seen(colour, background, eyes));
+        return best;
+    }
     const double ratio = seen(text, background, eyes);
     if (pair.kind != Kind::Outlined)
         return ratio;
@@ -110,6 +129,36 @@ const std::vector<Readability::Pair> &Readability::pairs()
     return kPairs;
 }
 
+const std::vector<Rgb> &Readability::drawingColours(int drawing)
+{
+    return drawing == kMenuIcons ? kMenuIconColours : kBlack;
+}
+
+Rgb Readability::textColour(const ColourScheme &scheme, const Pair &pair)
+{
+    if (!isDrawing(pair.text))
+        return scheme.colour(pair.text);
+    const Rgb background = backgroundColour(scheme, pair);
+    const std::vector<Rgb> &colours = drawingColours(pair.text);
+    return *std::max_element(colours.begin(), colours.end(), [&](const Rgb &a, const Rgb &b) {
+        return seen(a, background, ColourScience::Vision::Normal) < seen(b, background, ColourScience::Vision::Normal);
+    });
+}
+
+QString Readability::textName(Language language, const Pair &pair, bool numbered)
+{
+    switch (pair.text) {
+    case kStandbyIcons:
+        return Texts::get(Text::StandbyIcons, language);
+    case kTitleIcons:
+        return Texts::get(Text::TitleIcons, language);
+    case kMenuIcons:
+        return Texts::get(Text::MenuIcons, language);
+    }
+    return numbered ? ElementCatalogue::numberedName(language, pair.text)
+                    : ElementCatalogue::name(language, pair.text).trimmed();
+}
+
 Rgb Readability::backgroundColour(const ColourScheme &scheme, const Pair &pair)
 {
     return pair.background == kWhitePage ? Rgb{255, 255, 255} : scheme.colour(pair.background);
@@ -130,11 +179,12 @@ std::vector<Readability::Verdict> Readability::evaluate(const ColourScheme &sche
     for (const Pair &pair : kPairs) {
         Verdict verdict;
         verdict.pair = pair;
-        verdict.ratio = ratioOf(scheme, pair, scheme.colour(pair.text), visionOf(eyes));
+        const Rgb text = textColour(scheme, pair);
+        verdict.ratio = ratioOf(scheme, pair, text, visionOf(eyes));
         verdict.level = pair.kind == Kind::Marker ? kMarkerLevel : textLevel;
-        verdict.checked = scheme.isVisible(pair.text);
+        verdict.checked = isDrawing(pair.text) || scheme.isVisible(pair.text);
         if (eyes == Eyes::All)
-            verdict.colourBlindRatio = lowestColourBlind(scheme, pair, scheme.colour(pair.text));
+            verdict.colourBlindRatio = lowestColourBlind(scheme, pair, text);
         verdicts.push_back(verdict);
     }
     const auto share = [](const Verdict &verdict) { return verdict.worstRatio() / verdict.level; };

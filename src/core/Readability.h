@@ -36,9 +36,20 @@ public:
     // texts, a scroll mark beside it), which no scheme changes.
     static constexpr int kWhitePage = 0;
 
+    // The phone's own drawings in fixed colours on a scheme's surfaces, which
+    // are seen as markers are: the texts of their pairs, numbered below zero.
+    // A drawing of several colours is seen by the one that stands most apart
+    // from what it lies on (its outline, for most).
+    static constexpr int kStandbyIcons = -1; // signal strength and battery, black, on the standby screen
+    static constexpr int kTitleIcons = -2;   // the black outlines of the title bar's icons
+    static constexpr int kMenuIcons = -3;    // the icons of the icon menu
+    static bool isDrawing(int text) { return text < 0; }
+    // The colours a drawing is made of.
+    static const std::vector<Rgb> &drawingColours(int drawing);
+
     struct Pair
     {
-        int text;       // the element read, or the marker
+        int text;       // the element read, or the marker, or one of the phone's drawings
         int background; // the element it is drawn on, or lies against, or kWhitePage
         Kind kind;
         int surface = 0; // Outlined: what the outline lies on
@@ -52,9 +63,17 @@ public:
     static Rgb backgroundColour(const ColourScheme &scheme, const Pair &pair);
     // The background's name: the element's (with its number where asked), or the page's.
     static QString backgroundName(Language language, const Pair &pair, bool numbered);
+    // What a pair's text is: the element's colour, or of a drawing the colour
+    // by which it is seen on its background (to normal eyes).
+    static Rgb textColour(const ColourScheme &scheme, const Pair &pair);
+    // The text's name: the element's (with its number where asked), or the drawing's.
+    static QString textName(Language language, const Pair &pair, bool numbered);
+    // The element a fix of the pair gives a colour: its text, or its background
+    // where the text is one of the phone's drawings.
+    static int elementToFix(const Pair &pair) { return isDrawing(pair.text) ? pair.background : pair.text; }
 
-    // Every pair, in element order. A text drawn on several backgrounds has a
-    // pair for each.
+    // Every pair, in element order, the phone's drawings last. A text drawn on
+    // several backgrounds has a pair for each.
     static const std::vector<Pair> &pairs();
 
     struct Verdict
@@ -62,7 +81,7 @@ public:
         Pair pair;
         double ratio = 1; // as the phone shows both colours
         double level = 0; // what the pair needs
-        bool checked = true; // false while the phone hides the text element
+        bool checked = true; // false while the phone hides the text element (a drawing always shows)
         // Where colour-blind eyes are asked for: the lowest ratio of the pair as
         // protan, deutan and tritan eyes see the phone's colours.
         std::optional<double> colourBlindRatio;
@@ -91,7 +110,8 @@ public:
                                          Eyes eyes = Eyes::Normal);
 
     // The ratio a pair's verdict goes by (Verdict::worstRatio) with its text or
-    // marker in `text` instead of its colour in the scheme: the lowest of the
+    // marker in `text` instead of its colour in the scheme (a drawing keeps
+    // its own colours, and `text` means nothing for it): the lowest of the
     // eyes asked for (for All, normal and the three colour-blind kinds), on the
     // colours the phone shows. Whatever shows a ratio for a colour it might
     // take asks this, so that it agrees with the verdicts.

@@ -147,6 +147,10 @@ enum class Text {
     ColourBlindOption, // the readability window's choice of eyes
     ColumnColourBlind, // its column of the lowest ratio to colour-blind eyes
     WhitePage,         // the phone's own white page, a background no scheme changes
+    StandbyIcons,      // the phone's own drawings in fixed colours, read as markers:
+    TitleIcons,        // the standby screen's signal and battery icons, the title
+    MenuIcons,         // bar's icon outlines, the icon menu's icons
+    DrawingOnIt,       // a tooltip's line: %1 a drawing on the element, %2 their ratio, %3 the level
     PlaneTip,          // the readability window's plane of one hue
     LargePreviewCommand, // the context menus' item that opens the large preview
     LargePreviewTitle, // its window's title

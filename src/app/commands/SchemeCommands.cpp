@@ -77,7 +77,7 @@ void SchemeCommands::fixAll()
     QStringList unmet;
     for (const Readability::Pair &pair : fixed.unmet) {
         unmet << Texts::get(Text::PairOn, language)
-                     .arg(ElementCatalogue::numberedName(language, pair.text),
+                     .arg(Readability::textName(language, pair, true),
                           Readability::backgroundName(language, pair, true));
     }
     if (changed > 0)

@@ -161,7 +161,7 @@ void StatusBar::showReadability()
         return;
     }
     StatusBar1Panel3->setToolTip(Texts::get(Text::LowestContrast, language)
-                                     .arg(ElementCatalogue::numberedName(language, worst.pair.text),
+                                     .arg(Readability::textName(language, worst.pair, true),
                                           Readability::backgroundName(language, worst.pair, true),
                                           Readability::ratioText(worst.worstRatio()), QString::number(worst.level)));
 }

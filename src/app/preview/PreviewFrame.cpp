@@ -267,15 +267,23 @@ QString PreviewFrame::toolTip(int pane, QPoint at) const
                         .arg(c.green)
                         .arg(c.blue)
                         .arg(ColourText::hex(c));
-    // A text adds how it stands against each thing the phone draws it on, worst
-    // first, as the phone shows both colours.
+    // A text adds how it stands against each thing the phone draws it on, a
+    // surface how the phone's own drawings stand on it, worst first, as the
+    // phone shows the colours.
+    const Language language = Languages::current();
     for (const Readability::Verdict &verdict : m_readability.verdicts()) {
-        if (verdict.pair.text != *element || verdict.pair.kind == Readability::Kind::Marker)
-            continue;
-        tip += u'\n'
-               + Texts::get(Text::ContrastOn, Languages::current())
-                     .arg(Readability::backgroundName(Languages::current(), verdict.pair, true),
-                          Readability::ratioText(verdict.worstRatio()), QString::number(verdict.level));
+        const QString ratio = Readability::ratioText(verdict.worstRatio());
+        if (verdict.pair.text == *element && verdict.pair.kind != Readability::Kind::Marker) {
+            tip += u'\n'
+                   + Texts::get(Text::ContrastOn, language)
+                         .arg(Readability::backgroundName(language, verdict.pair, true), ratio,
+                              QString::number(verdict.level));
+        } else if (verdict.pair.background == *element && Readability::isDrawing(verdict.pair.text)) {
+            tip += u'\n'
+                   + Texts::get(Text::DrawingOnIt, language)
+                         .arg(Readability::textName(language, verdict.pair, false), ratio,
+                              QString::number(verdict.level));
+        }
     }
     return tip;
 }

@@ -100,7 +100,7 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         if (index.column() == Sample)
             return ColourIcons::textSample(
-                toQColor(ColourScience::phoneColour(m_readability.scheme().colour(verdict.pair.text))),
+                toQColor(ColourScience::phoneColour(Readability::textColour(m_readability.scheme().scheme(), verdict.pair))),
                 toQColor(ColourScience::phoneColour(
                     Readability::backgroundColour(m_readability.scheme().scheme(), verdict.pair))));
         return {};
@@ -111,7 +111,7 @@ QVariant ReadabilityTable::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case TextName:
-            return ElementCatalogue::name(language, verdict.pair.text).trimmed();
+            return Readability::textName(language, verdict.pair, false);
         case BackgroundName:
             return Readability::backgroundName(language, verdict.pair, false);
         case Contrast:

@@ -48,7 +48,8 @@ ReadabilityWindow::ReadabilityWindow(const ReadabilityModel &readability, QWidge
     auto *below = new QWidget(this);
     m_plane = new ContrastPlane(below);
     connect(m_plane, &ContrastPlane::colourTaken, this, [this](const Rgb &colour) {
-        if (const Readability::Verdict *chosen = currentPair(); chosen && m_fixAllowed)
+        if (const Readability::Verdict *chosen = currentPair();
+            chosen && m_fixAllowed && !Readability::isDrawing(chosen->pair.text))
             emit fixRequested(chosen->pair.text, colour);
     });
     m_unmet = new QLabel(below);
@@ -137,7 +138,7 @@ void ReadabilityWindow::fitColumns()
 void ReadabilityWindow::chooseRow()
 {
     if (const Readability::Verdict *pair = currentPair())
-        emit elementChosen(pair->pair.text);
+        emit elementChosen(Readability::elementToFix(pair->pair));
 }
 
 void ReadabilityWindow::setFixAllowed(bool allowed)
@@ -162,8 +163,8 @@ void ReadabilityWindow::showProposal()
     const Readability::Verdict *chosen = isVisible() ? currentPair() : nullptr;
     ReadableFix::Proposal proposal;
     if (chosen)
-        proposal = ReadableFix::propose(m_readability.scheme().scheme(), chosen->pair.text, chosen->pair,
-                                        Readability::kTextLevel, m_readability.isColourBlind());
+        proposal = ReadableFix::propose(m_readability.scheme().scheme(), Readability::elementToFix(chosen->pair),
+                                        chosen->pair, Readability::kTextLevel, m_readability.isColourBlind());
     // A text that meets every pair already, in a colour the phone shows as it
     // is, needs no other.
     if (const auto nearest = proposal.nearest(); nearest && nearest->distance == 0)
@@ -184,12 +185,15 @@ void ReadabilityWindow::showProposal()
         const auto &[word, candidate] = shown[i];
         m_proposed.push_back(candidate);
         button->setText(Texts::get(word, language).arg(QString::number(candidate.distance, 'f', 3)));
-        const Rgb background = Readability::backgroundColour(m_readability.scheme().scheme(), chosen->pair);
-        button->setIcon(ColourIcons::textSample(toQColor(candidate.colour),
-                                                toQColor(ColourScience::phoneColour(background))));
+        // A drawing of the phone's stays as it is: its background takes the colour.
+        const ColourScheme &scheme = m_readability.scheme().scheme();
+        const bool drawing = Readability::isDrawing(chosen->pair.text);
+        const Rgb text = drawing ? Readability::textColour(scheme, chosen->pair) : candidate.colour;
+        const Rgb background = drawing ? candidate.colour : Readability::backgroundColour(scheme, chosen->pair);
+        button->setIcon(ColourIcons::textSample(toQColor(text), toQColor(ColourScience::phoneColour(background))));
         button->setToolTip(ColourText::hex(candidate.colour));
     }
-    if (chosen) {
+    if (chosen && !Readability::isDrawing(chosen->pair.text)) {
         m_plane->showPair(m_readability.scheme().scheme(), chosen->pair, chosen->level, m_readability.eyes());
     } else {
         m_plane->clear();
@@ -198,7 +202,7 @@ void ReadabilityWindow::showProposal()
     if (proposal.unmet) {
         m_unmet->setText(Texts::get(Text::FixUnmet, language)
                              .arg(Texts::get(Text::PairOn, language)
-                                      .arg(ElementCatalogue::numberedName(language, proposal.unmet->text),
+                                      .arg(Readability::textName(language, *proposal.unmet, true),
                                            Readability::backgroundName(language, *proposal.unmet, true))));
     }
     showFixState();
@@ -221,7 +225,7 @@ void ReadabilityWindow::fix(int candidate)
 {
     const Readability::Verdict *chosen = currentPair();
     if (chosen && candidate < int(m_proposed.size()))
-        emit fixRequested(chosen->pair.text, m_proposed[std::size_t(candidate)].colour);
+        emit fixRequested(Readability::elementToFix(chosen->pair), m_proposed[std::size_t(candidate)].colour);
 }
 
 // It opens with the top of the list in view, where the worst pairs are.
