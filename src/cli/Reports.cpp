@@ -259,16 +259,24 @@ int fix(const FixRequest &request, QTextStream &out)
         writeLine(out, request.output + QStringLiteral(": ") + problem->words(kTerminalLanguage));
         return ExitStatus::kFailure;
     }
-    int changed = 0;
-    for (int element = 1; element <= kElementCount; ++element)
-        changed += fixed.scheme.colour(element) != scheme.colour(element);
     for (const Readability::Pair &pair : fixed.unmet) {
         writeLine(out, QStringLiteral("%1: %2 on %3 cannot reach its level")
                            .arg(request.input, textText(pair), backgroundText(pair)));
     }
-    writeLine(out, QStringLiteral("%1: %2 %3 changed, written to %4; %5")
-                       .arg(request.input, QString::number(changed),
-                            changed == 1 ? QStringLiteral("colour") : QStringLiteral("colours"), request.output,
+    // How much, in a word and as the summed distance in OKLab.
+    QString how;
+    switch (ReadableFix::amountOf(fixed)) {
+    case ReadableFix::Amount::None: break;
+    case ReadableFix::Amount::Slight: how = QStringLiteral("slight"); break;
+    case ReadableFix::Amount::Clear: how = QStringLiteral("clear"); break;
+    case ReadableFix::Amount::Strong: how = QStringLiteral("strong"); break;
+    }
+    if (!how.isEmpty())
+        how = QStringLiteral(" (%1, %2 in OKLab)").arg(how, QString::number(fixed.change, 'f', 2));
+    writeLine(out, QStringLiteral("%1: %2 %3 changed%4, written to %5; %6")
+                       .arg(request.input, QString::number(fixed.changed),
+                            fixed.changed == 1 ? QStringLiteral("colour") : QStringLiteral("colours"), how,
+                            request.output,
                             fixed.unmet.empty() ? QStringLiteral("every pair reaches its level")
                                                 : QStringLiteral("%1 below their level").arg(fixed.unmet.size())));
     out.flush();
