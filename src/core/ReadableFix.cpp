@@ -216,7 +216,28 @@ ReadableFix::Proposal search(const Rgb &from, const std::vector<Requirement> &re
                                  [](const Requirement &requirement) { return requirement.eyes > 1; })
                          ? 4
                          : 1;
+    // The luminances to normal eyes that stand apart from none of the colours
+    // across a requirement: a colour in such a band fails at once, without
+    // the exact sum (a hair's breadth off the bands' ends, the sum decides).
+    struct Band
+    {
+        double low;
+        double high;
+    };
+    std::vector<Band> bands;
+    for (const Requirement &requirement : requirements) {
+        if (requirement.free[0] || requirement.across.size() != 1)
+            continue;
+        const double other = requirement.across.front()[0];
+        constexpr double kMargin = 1e-9;
+        bands.push_back({(other + 0.05) / requirement.level - 0.05 + kMargin,
+                         requirement.level * (other + 0.05) - 0.05 - kMargin});
+    }
     for (int code = 0; code < kPhoneColourCount; ++code) {
+        const double luminance = colours[std::size_t(code)].luminance;
+        if (std::any_of(bands.begin(), bands.end(),
+                        [luminance](const Band &band) { return luminance > band.low && luminance < band.high; }))
+            continue;
         const Oklab &there = colours[std::size_t(code)].oklab;
         const double dL = there.L - here.L;
         const double da = there.a - here.a;
