@@ -469,7 +469,8 @@ void TestReadability::exactFixMeetsEveryPairOfItsElement()
     QFETCH(int, pair);
     QFETCH(bool, text);
     QFETCH(bool, colourBlind);
-    const Readability::Pair chosen = Readability::pairs()[std::size_t(pair)];
+    const auto &all = Readability::pairs();
+    const Readability::Pair chosen = all[std::size_t(pair)];
     const int element = text ? chosen.text : chosen.background;
     const ReadableFix::Proposal proposal =
         ReadableFix::propose(scheme, element, chosen, Readability::kTextLevel, colourBlind);
@@ -508,6 +509,16 @@ void TestReadability::exactFixMeetsEveryPairOfItsElement()
     if (QByteArray(QTest::currentDataTag()) == "yellow on mauve") {
         QVERIFY(proposal.lighter && proposal.lighter->distance < 0.02);
         QCOMPARE(proposal.nearest()->colour, proposal.lighter->colour);
+        // On a middle grey neither black nor white reaches 7:1: no colour of
+        // the softkeys meets their pair, and it is that pair that is named.
+        ColourScheme middle = blackOnWhite();
+        middle.setColour(7, grey(118));
+        const Readability::Pair softkeys = *std::find_if(all.begin(), all.end(), [](const Readability::Pair &p) {
+            return p.text == 6 && p.background == 7;
+        });
+        const ReadableFix::Proposal none = ReadableFix::propose(middle, 6, softkeys, 7.0);
+        QVERIFY(!none.lighter && !none.darker);
+        QVERIFY(none.unmet && *none.unmet == softkeys);
     }
 }
 
