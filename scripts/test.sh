@@ -13,6 +13,9 @@ if [ "${1:-}" = --sanitized ]; then
     shift
 fi
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+# Photographs to derive schemes from (the desktop's backgrounds, as WebP), and
+# Qt's plugins that read WebP.
+install_missing gnome-backgrounds qt6-image-formats-plugins
 cd "$VEXLUME_BUILD"
 if [ "${VEXLUME_SANITIZED:-0}" = 1 ]; then
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
