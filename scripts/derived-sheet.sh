@@ -4,7 +4,7 @@
 # light, each drawn twice its size as the phone shows it. Needs ImageMagick.
 #   bash scripts/derived-sheet.sh [VEXLUME] [FOLDER]
 set -euo pipefail
-vexlume=${1:-build/vexlume}
+vexlume=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../build/vexlume}") # before the script changes folder
 folder=${2:-$(mktemp -d)}
 mkdir -p "$folder"
 cd "$folder"

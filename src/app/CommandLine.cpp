@@ -141,15 +141,16 @@ struct Options
         QStringLiteral("Write the scheme of IN.col to OUT.col with every pair of colours (see --contrast) "
                        "brought to its level, changing as few colours as little as it can; the name, the "
                        "check marks and the fourth numbers stay. OUT.col is written whole or not at all. "
-                       "Exit status 0 when every pair then reaches its level, 1 when one cannot or IN.col "
-                       "does not read cleanly.")};
+                       "Exit status 0 when every pair then reaches its level, 3 when OUT.col is written but "
+                       "one cannot, 1 when IN.col does not read cleanly or OUT.col cannot be written.")};
     QCommandLineOption derive{QStringLiteral("derive"),
         QStringLiteral("Write to OUT.col a whole scheme laid out from SOURCE: a colour, in any form a paste "
                        "takes (#3366cc, rgb(51, 102, 204), 3366cc, a colour name), or a picture file (the "
-                       "colour that covers most of it, and a second one for selections). Every pair of "
-                       "colours (see --contrast) then reaches its level. OUT.col is written whole or not at "
-                       "all. Exit status 0 when every pair reaches its level, 1 when SOURCE is neither a "
-                       "colour nor a picture that can be read, or a pair cannot reach its level."),
+                       "colour a person would name it by, and a second one for selections). Every text then "
+                       "stands apart at 7:1 and every marker at 3:1 (at least the level --contrast checks). "
+                       "OUT.col is written whole or not at all. Exit status 0 when every pair reaches its "
+                       "level, 3 when OUT.col is written but a pair cannot, 1 when SOURCE is neither a colour "
+                       "nor a picture that can be read (nothing written)."),
         QStringLiteral("SOURCE")};
     QCommandLineOption thumbnail{QStringLiteral("thumbnail"),
         QStringLiteral("Write the preview screens of IN.col, fitted into SIZE x SIZE pixels (16 to 1024), to "
