@@ -113,13 +113,16 @@ void TestHistory::goingBackRestoresEveryEarlierState()
     f.window.dispatch(u"keyOpen"_s);
     step(u"file"_s);
     QCOMPARE(text(0, 1), u"Opened night.col"_s);
-    // Fix all from the context menus: one change, after which every pair reads.
+    // Fix all from the context menus, proposed and applied: one change, after
+    // which every pair reads.
     QVERIFY(Readability::evaluate(f.scheme()).front().isBelowLevel());
     f.window.findChild<QAction *>(u"actFixAll"_s)->trigger();
+    QCOMPARE(rows->model()->rowCount(), after.size());
+    QTest::mouseClick(f.window.findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
     step(u"fix"_s);
     QCOMPARE(text(0, 1), u"Fix all"_s);
     QVERIFY(!Readability::evaluate(f.scheme()).front().isBelowLevel());
-    QVERIFY(f.control<QLabel>(u"StatusBar1Panel1"_s)->text().startsWith(u"Fixed all: "_s));
+    QVERIFY(f.control<QLabel>(u"StatusBar1Panel1"_s)->text().startsWith(u"Fix all: "_s));
     // A scheme derived from a colour and applied: one change, named by the colour.
     f.window.findChild<QAction *>(u"actDeriveFromColour"_s)->trigger();
     auto *colours = f.window.findChild<QColorDialog *>(u"deriveColourDialog"_s);

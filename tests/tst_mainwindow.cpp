@@ -2,7 +2,11 @@
 
 #include "Derive.h"
 #include "LargePreview.h"
+#include "ProposalBar.h"
 #include "QtUserDialogs.h"
+#include "ReadabilityWindow.h"
+#include "ReadableFix.h"
+#include "SchemeFile.h"
 #include "SchemeHistory.h"
 #include "Texts.h"
 #include "WrappingCheckBox.h"
@@ -71,6 +75,8 @@ private slots:
     void droppingFiles();
     void aDerivedSchemeIsProposedBeforeItReplaces_data();
     void aDerivedSchemeIsProposedBeforeItReplaces();
+    void fixAllIsProposedBeforeItChanges_data();
+    void fixAllIsProposedBeforeItChanges();
     void messageBoxesShowNamesAsTheyAre();
     void statusBarCountsPairsHardToRead_data();
     void statusBarCountsPairsHardToRead();
@@ -900,6 +906,188 @@ void TestMainWindow::aDerivedSchemeIsProposedBeforeItReplaces()
     QVERIFY(!window->isProposing() && !window->panes()->isComparing());
 }
 
+void TestMainWindow::fixAllIsProposedBeforeItChanges_data()
+{
+    QTest::addColumn<QString>("how");       // "button" of the readability window, or "menu" (the list's and the preview's)
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("before");    // "", "one pair" (a readable scheme but for one pair), "readable"
+    QTest::addColumn<QString>("meanwhile"); // "", "panel" (one covers the editor), "typed" (a colour changes)
+    QTest::addColumn<QString>("finish");    // "apply", "discard", "close"
+    QTest::addColumn<QString>("proposed");  // the words of the proposal: {n} colours, {amount} (slight, clear or strong)
+    QTest::addColumn<QString>("told");      // the status bar's after Apply, or where nothing is proposed
+    const QString english = u"Fix all: {n} colours, {amount} change ({sum})"_s;
+    const QString englishDone = u"Fix all: {n} colours changed, {amount} change ({sum})"_s;
+    const QString german = u"Alles verbessern: {n} Farben, {amount} Änderung ({sum})"_s;
+    const QString germanDone = u"Alles verbessert: {n} Farben geändert, {amount} Änderung ({sum})"_s;
+
+    QTest::newRow("from the menu, applied") << u"menu"_s << Language::English << QString() << QString() << u"apply"_s
+                                            << english << englishDone;
+    QTest::newRow("from the readability window, applied, German")
+        << u"button"_s << Language::German << QString() << QString() << u"apply"_s << german << germanDone;
+    QTest::newRow("one colour, applied") << u"menu"_s << Language::English << u"one pair"_s << QString() << u"apply"_s
+                                         << u"Fix all: 1 colour, {amount} change ({sum})"_s
+                                         << u"Fix all: 1 colour changed, {amount} change ({sum})"_s;
+    QTest::newRow("one colour, German") << u"button"_s << Language::German << u"one pair"_s << QString()
+                                        << u"apply"_s << u"Alles verbessern: 1 Farbe, {amount} Änderung ({sum})"_s
+                                        << u"Alles verbessert: 1 Farbe geändert, {amount} Änderung ({sum})"_s;
+    QTest::newRow("discarded") << u"menu"_s << Language::English << QString() << QString() << u"discard"_s << english
+                               << QString();
+    QTest::newRow("closed with its window") << u"button"_s << Language::German << QString() << QString()
+                                            << u"close"_s << german << QString();
+    QTest::newRow("under a panel") << u"menu"_s << Language::English << QString() << u"panel"_s << u"apply"_s
+                                   << english << englishDone;
+    QTest::newRow("a colour typed meanwhile") << u"menu"_s << Language::English << QString() << u"typed"_s
+                                              << u"apply"_s << english << englishDone;
+    QTest::newRow("nothing to change") << u"menu"_s << Language::English << u"readable"_s << QString() << QString()
+                                       << QString() << u"Fix all: nothing to change"_s;
+    QTest::newRow("nothing to change, German") << u"menu"_s << Language::German << u"readable"_s << QString()
+                                               << QString() << QString() << u"Alles verbessern: nichts zu ändern"_s;
+}
+
+// Fix all stands in the large preview beside the scheme, the colours it
+// changes outlined, with what it does in words, until it is applied (one
+// change of the history, nothing asked) or let go. It follows the scheme:
+// nothing found for another scheme is ever applied.
+void TestMainWindow::fixAllIsProposedBeforeItChanges()
+{
+    QFETCH(QString, how);
+    QFETCH(Language, language);
+    QFETCH(QString, before);
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, finish);
+    QFETCH(QString, proposed);
+    QFETCH(QString, told);
+    WindowFixture f;
+    const auto &history = *f.window.findChild<const SchemeHistory *>(u"history"_s);
+    auto *status = f.control<QLabel>(u"StatusBar1Panel1"_s);
+    const auto fixAll = [&f, how] {
+        if (how == u"menu") {
+            f.window.findChild<QAction *>(u"actFixAll"_s)->trigger();
+        } else {
+            QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
+            QTest::mouseClick(f.window.findChild<QPushButton *>(u"readabilityFixAll"_s), Qt::LeftButton);
+        }
+    };
+    // What the words say of a result of Fix all, worked out here.
+    const auto words = [](QString pattern, const ReadableFix::FixAll &fixed, const QStringList &amounts) {
+        const double mean = fixed.change / fixed.changed;
+        return pattern.replace(u"{n}"_s, QString::number(fixed.changed))
+            .replace(u"{amount}"_s, amounts[mean < 0.05 ? 0 : mean < 0.15 ? 1 : 2])
+            .replace(u"{sum}"_s, QString::number(fixed.change, 'f', 2));
+    };
+    const QStringList amounts = language == Language::German ? QStringList{u"leichte"_s, u"deutliche"_s, u"starke"_s}
+                                                             : QStringList{u"slight"_s, u"clear"_s, u"strong"_s};
+    for (const QString &menu : {u"mnuColour"_s, u"mnuPreviewView"_s})
+        QVERIFY(f.window.findChild<QMenu *>(menu)->actions().contains(f.window.findChild<QAction *>(u"actFixAll"_s)));
+    if (!before.isEmpty()) {
+        // Every pair readable, by the same Fix all; then the softkeys' text
+        // on a background of its own colour, for one colour to change.
+        f.window.findChild<QAction *>(u"actFixAll"_s)->trigger();
+        QTest::mouseClick(f.window.findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
+        if (before == u"one pair") {
+            const Rgb text = f.colour(6);
+            f.clickElement(7);
+            f.typeInto(0, QString::number(text.red));
+            f.typeInto(1, QString::number(text.green));
+            f.typeInto(2, QString::number(text.blue));
+        }
+    }
+    f.window.applyLanguage(language);
+    const ColourScheme start = f.scheme();
+    const int entries = history.count();
+    status->clear();
+    fixAll();
+    auto *window = f.window.findChild<LargePreviewWindow *>();
+    if (proposed.isEmpty()) {
+        QCOMPARE(status->text(), told);
+        QVERIFY(!window->isProposing());
+        QCOMPARE(history.count(), entries);
+        return;
+    }
+    ReadableFix::FixAll fixed = ReadableFix::fixAll(start);
+    if (before == u"one pair")
+        QCOMPARE(fixed.changed, 1);
+    QVERIFY(window && window->isVisible() && window->isProposing());
+    auto *bar = window->findChild<ProposalBar *>();
+    QVERIFY(bar->scheme().table() == fixed.scheme.table());
+    QVERIFY(f.scheme().table() == start.table()); // proposed, nothing changed
+    QCOMPARE(history.count(), entries);
+    QCOMPARE(window->panes()->secondCaption(), words(proposed, fixed, amounts));
+    auto *from = window->findChild<QLabel *>(u"proposalFrom"_s);
+    QCOMPARE(from->toolTip(), words(proposed, fixed, amounts));
+    QCOMPARE(shownText(from), from->text());
+    // A derived scheme's choices are not Fix all's.
+    for (const QString &choice : {u"proposalDark"_s, u"proposalLight"_s, u"proposalColourBlind"_s})
+        QVERIFY(window->findChild<QWidget *>(choice)->isHidden());
+    auto *apply = window->findChild<QPushButton *>(u"proposalApply"_s);
+
+    if (meanwhile == u"panel") {
+        f.window.dispatch(u"keyLinks"_s);
+        QVERIFY(!apply->isEnabled());
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QVERIFY(f.scheme().table() == start.table() && window->isProposing());
+        QTest::mouseClick(f.control<QPushButton>(u"cmdCloseLinks"_s), Qt::LeftButton);
+        QVERIFY(apply->isEnabled());
+    } else if (meanwhile == u"typed") {
+        // Proposed anew once the typing settles; Apply before that proposes
+        // anew too, and applies nothing.
+        f.clickElement(7);
+        f.typeInto(1, u"200"_s);
+        QTRY_VERIFY(bar->scheme().table() == ReadableFix::fixAll(f.scheme()).scheme.table());
+        f.typeInto(1, u"0"_s);
+        const ColourScheme typed = f.scheme();
+        const int typedEntries = history.count();
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QVERIFY(f.scheme().table() == typed.table());
+        QCOMPARE(history.count(), typedEntries);
+        fixed = ReadableFix::fixAll(typed);
+        QVERIFY(window->isProposing());
+        QVERIFY(bar->scheme().table() == fixed.scheme.table());
+        QCOMPARE(window->panes()->secondCaption(), words(proposed, fixed, amounts));
+    }
+
+    const int beforeApply = history.count();
+    if (finish == u"discard") {
+        // The changed elements outlined on both sides, as where the same
+        // scheme is compared from a file.
+        const QImage shown = window->panes()->picture();
+        const QString file = m_dir.filePath(u"fixed.col"_s);
+        QVERIFY(!SchemeFile::save(fixed.scheme, file));
+        QTest::mouseClick(window->findChild<QPushButton *>(u"proposalDiscard"_s), Qt::LeftButton);
+        QVERIFY(!window->isProposing() && !window->panes()->isComparing());
+        f.dialogs->answers << file;
+        window->findChild<QAction *>(u"actCompareFile"_s)->trigger();
+        const QImage compared = window->panes()->picture();
+        const int band = PreviewPanes::position(0).y() * window->panes()->scale(); // the captions
+        QCOMPARE(shown.size(), compared.size());
+        QVERIFY(shown.copy(0, band, shown.width(), shown.height() - band)
+                == compared.copy(0, band, shown.width(), shown.height() - band));
+        bool outlined = false;
+        for (int y = band; y < shown.height() && !outlined; ++y)
+            for (int x = 0; x < shown.width() && !outlined; ++x)
+                outlined = shown.pixel(x, y) == PreviewPanes::kOutline;
+        QVERIFY(outlined);
+    } else if (finish == u"close") {
+        QTest::keyClick(window->panes(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        f.press(QKeySequence(Qt::CTRL | Qt::Key_L));
+        QVERIFY(!window->isProposing() && !window->panes()->isComparing());
+    } else {
+        QTest::mouseClick(apply, Qt::LeftButton);
+    }
+    QCOMPARE(f.dialogs->saveQuestions, 0);
+    if (finish != u"apply") {
+        QVERIFY(f.scheme().table() == start.table());
+        QCOMPARE(history.count(), entries);
+        return;
+    }
+    QVERIFY(f.scheme().table() == fixed.scheme.table());
+    QCOMPARE(history.count(), beforeApply + 1);
+    QCOMPARE(history.entry(history.count() - 1).change.cause, ChangeCause::FixAll);
+    QCOMPARE(status->text(), words(told, fixed, amounts));
+    QVERIFY(!window->isProposing() && !window->panes()->isComparing());
+}
+
 // The real message boxes: a file name that looks like markup is shown as it is,
 // in the message and in the text under it.
 void TestMainWindow::messageBoxesShowNamesAsTheyAre()
@@ -973,7 +1161,7 @@ void TestMainWindow::statusBarCountsPairsHardToRead_data()
                                                     "venster achtergrond: 1.7:1 (nodig 4.5:1)");
     QTest::newRow("hidden") << QStringList{QStringLiteral("cyan softkeys"), QStringLiteral("hide 6")}
                             << QStringLiteral("Schwer lesbar: 2") << blue;
-    // Fix all from the preview's menu: every pair at its level.
+    // Fix all from the preview's menu, applied: every pair at its level.
     QTest::newRow("fixed all") << QStringList{QStringLiteral("cyan softkeys"), QStringLiteral("fix all")}
                                << QStringLiteral("Alles lesbar") << QString();
 }
@@ -1004,6 +1192,7 @@ void TestMainWindow::statusBarCountsPairsHardToRead()
             QVERIFY(!f.scheme().isVisible(6));
         } else if (step == u"fix all") {
             f.window.findChild<QAction *>(QStringLiteral("actFixAll"))->trigger();
+            QTest::mouseClick(f.window.findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
         }
     }
     auto *panel = f.control<QLabel>(QStringLiteral("StatusBar1Panel3"));

@@ -3,6 +3,7 @@
 #include "ColourScience.h"
 #include "Readability.h"
 #include "ContrastPlane.h"
+#include "ProposalBar.h"
 #include "ReadabilityModel.h"
 #include "ReadabilityTable.h"
 #include "ReadabilityWindow.h"
@@ -433,7 +434,20 @@ void TestReadabilityWindow::colourBlindEyesCountToo()
     QVERIFY(!rows->isColumnHidden(ReadabilityTable::ColourBlind));
     QCOMPARE(rows->model()->index(0, ReadabilityTable::ColourBlind).data().toString().isEmpty(), false);
 
+    // Fix all is proposed for the eyes chosen, and follows the choice while it stands.
     window->findChild<QPushButton *>(u"readabilityFixAll"_s)->click();
+    auto *proposal = f.window.findChild<ProposalBar *>();
+    QVERIFY(proposal && proposal->isVisible());
+    QCOMPARE(below(f), 7);
+    QVERIFY(proposal->scheme().table()
+            == ReadableFix::fixAll(f.scheme(), Readability::kTextLevel, true).scheme.table());
+    box->click();
+    QTRY_VERIFY(proposal->scheme().table()
+                == ReadableFix::fixAll(f.scheme(), Readability::kTextLevel, false).scheme.table());
+    box->click();
+    QTRY_VERIFY(proposal->scheme().table()
+                == ReadableFix::fixAll(f.scheme(), Readability::kTextLevel, true).scheme.table());
+    QTest::mouseClick(proposal->findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
     QCOMPARE(below(f), 0);
     for (const Readability::Verdict &verdict :
          Readability::evaluate(f.scheme(), Readability::kTextLevel, Readability::Eyes::All))

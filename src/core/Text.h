@@ -141,7 +141,16 @@ enum class Text {
     FixDarker,
     FixUnmet,          // %1 the pair no colour meets together with the chosen one
     PairOn,            // a pair: %1 the text, %2 its background
-    FixAllDone,        // %1 how many colours Fix all changed
+    FixAllProposed,    // Fix all before it is applied: %1 how many colours, %2 how much
+    FixAllDone,        // Fix all applied: %1 how many colours changed, %2 how much
+    FixAllColours,     // %1 how many colours (two or more)
+    FixAllOneColour,
+    FixAllColoursChanged, // %1 how many colours changed (two or more)
+    FixAllOneColourChanged,
+    FixAllSlight,      // how much Fix all changes: %1 the summed distance in OKLab
+    FixAllClear,
+    FixAllStrong,
+    FixAllNothing,     // Fix all finds nothing it could change
     FixAllUnmet,       // %1 the pairs Fix all could not bring to their level
     HistoryFixAll,     // the history's entry of Fix all
     ColourBlindOption, // the readability window's choice of eyes

@@ -1,6 +1,5 @@
 #include "SchemeCommands.h"
 
-#include "ElementCatalogue.h"
 #include "Languages.h"
 #include "ReadabilityModel.h"
 #include "ReadableFix.h"
@@ -67,23 +66,73 @@ void SchemeCommands::retranslate()
 
 void SchemeCommands::fixAll()
 {
-    const ColourScheme &scheme = m_scheme.scheme();
-    const ReadableFix::FixAll fixed =
-        ReadableFix::fixAll(scheme, Readability::kTextLevel, m_readability.isColourBlind());
-    int changed = 0;
-    for (int element = 1; element <= kElementCount; ++element)
-        changed += fixed.scheme.colour(element) != scheme.colour(element);
+    propose(false);
+}
+
+void SchemeCommands::fixAllAgain()
+{
+    propose(true);
+}
+
+void SchemeCommands::propose(bool again)
+{
+    const bool colourBlind = m_readability.isColourBlind();
+    FixAllProposal proposal{ReadableFix::fixAll(m_scheme.scheme(), Readability::kTextLevel, colourBlind),
+                            m_scheme.scheme(), colourBlind};
+    if (proposal.fixed.changed > 0) {
+        emit fixAllProposed(proposal, again);
+        return;
+    }
     const Language language = Languages::current();
+    QString told = Texts::get(Text::FixAllNothing, language);
+    if (const QString unmet = unmetWords(proposal.fixed, language); !unmet.isEmpty())
+        told += QStringLiteral("  ") + unmet;
+    emit message(told);
+    emit nothingToFix();
+}
+
+void SchemeCommands::applyFixAll(const FixAllProposal &proposal)
+{
+    const ColourScheme &now = m_scheme.scheme();
+    if (proposal.colourBlind != m_readability.isColourBlind() || !(proposal.from.table() == now.table())
+        || proposal.from.visibleBits() != now.visibleBits() || proposal.from.name() != now.name()) {
+        fixAllAgain();
+        return;
+    }
+    m_scheme.replace(proposal.fixed.scheme, ChangeCause::FixAll, {});
+    const Language language = Languages::current();
+    QString told = fixAllWords(proposal.fixed, true, language);
+    if (const QString unmet = unmetWords(proposal.fixed, language); !unmet.isEmpty())
+        told += QStringLiteral("  ") + unmet;
+    emit message(told);
+}
+
+QString SchemeCommands::fixAllWords(const ReadableFix::FixAll &fixed, bool applied, Language language)
+{
+    QString colours;
+    if (fixed.changed == 1)
+        colours = Texts::get(applied ? Text::FixAllOneColourChanged : Text::FixAllOneColour, language);
+    else
+        colours = Texts::get(applied ? Text::FixAllColoursChanged : Text::FixAllColours, language).arg(fixed.changed);
+    Text amount = Text::FixAllSlight;
+    switch (ReadableFix::amountOf(fixed)) {
+    case ReadableFix::Amount::None:
+    case ReadableFix::Amount::Slight: amount = Text::FixAllSlight; break;
+    case ReadableFix::Amount::Clear: amount = Text::FixAllClear; break;
+    case ReadableFix::Amount::Strong: amount = Text::FixAllStrong; break;
+    }
+    return Texts::get(applied ? Text::FixAllDone : Text::FixAllProposed, language)
+        .arg(colours, Texts::get(amount, language).arg(QString::number(fixed.change, 'f', 2)));
+}
+
+QString SchemeCommands::unmetWords(const ReadableFix::FixAll &fixed, Language language)
+{
     QStringList unmet;
     for (const Readability::Pair &pair : fixed.unmet) {
         unmet << Texts::get(Text::PairOn, language)
                      .arg(Readability::textName(language, pair, true),
                           Readability::backgroundName(language, pair, true));
     }
-    if (changed > 0)
-        m_scheme.replace(fixed.scheme, ChangeCause::FixAll, {});
-    QString told = Texts::get(Text::FixAllDone, language).arg(changed);
-    if (!unmet.isEmpty())
-        told += QStringLiteral("  ") + Texts::get(Text::FixAllUnmet, language).arg(unmet.join(QStringLiteral(", ")));
-    emit message(told);
+    return unmet.isEmpty() ? QString()
+                           : Texts::get(Text::FixAllUnmet, language).arg(unmet.join(QStringLiteral(", ")));
 }

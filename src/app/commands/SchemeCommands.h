@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ColourScheme.h"
+#include "Languages.h"
+#include "ReadableFix.h"
+
 #include <QList>
 #include <QObject>
 
@@ -7,6 +11,15 @@ class QAction;
 class QWidget;
 class ReadabilityModel;
 class SchemeModel;
+
+// What Fix all would make of a scheme, and what it was found for: it is applied
+// only to that very scheme (colours, check marks, name), for the same eyes.
+struct FixAllProposal
+{
+    ReadableFix::FixAll fixed;
+    ColourScheme from;
+    bool colourBlind = false;
+};
 
 // The commands on the whole scheme, offered in the element list's and the
 // preview's context menus and by their keys anywhere in the window: Fix all,
@@ -19,9 +32,24 @@ public:
     SchemeCommands(SchemeModel &scheme, const ReadabilityModel &readability, QObject *parent);
 
     // Every pair brought to its level (for the eyes the readability check
-    // covers) in one change; the status bar says how many colours changed, and
-    // which pairs could not be met.
+    // covers), proposed before anything changes: fixAllProposed with what it
+    // makes of the scheme as it is now; where it would change no colour, the
+    // status bar says so instead (and which pairs cannot be met) and
+    // nothingToFix follows. fixAllAgain() does the same for a proposal that
+    // follows a change of the scheme rather than the command.
     void fixAll();
+    void fixAllAgain();
+    // A proposal made for the scheme and the eyes as they are now becomes one
+    // change of the history, and the status bar says what it did; one made
+    // for anything else is never applied but proposed anew.
+    void applyFixAll(const FixAllProposal &proposal);
+
+    // What Fix all does, in words: "Fix all: 5 colours, slight change (0.12)",
+    // once applied "Fix all: 5 colours changed, …"; the summed OKLab distance
+    // in brackets, the word for it by the mean distance of the colours changed.
+    static QString fixAllWords(const ReadableFix::FixAll &fixed, bool applied, Language language);
+    // The pairs it cannot bring to their level, in words, or nothing.
+    static QString unmetWords(const ReadableFix::FixAll &fixed, Language language);
 
     // The context menus' items, a separator first.
     QList<QAction *> actions() const;
@@ -29,6 +57,8 @@ public:
     void addShortcutsTo(QWidget *window);
 
 signals:
+    void fixAllProposed(const FixAllProposal &proposal, bool again);
+    void nothingToFix();
     void historyRequested();
     void largePreviewRequested();
     void deriveFromColourRequested();
@@ -39,6 +69,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void propose(bool again);
     void retranslate();
 
     SchemeModel &m_scheme;

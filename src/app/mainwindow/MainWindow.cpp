@@ -174,6 +174,7 @@ void MainWindow::showLargePreview()
         m_largePreview->panes()->setToolTipSource(
             [this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });
         connect(m_largePreview, &LargePreviewWindow::applyRequested, this, &MainWindow::applyDerived);
+        connect(m_largePreview, &LargePreviewWindow::fixAllApplyRequested, this, &MainWindow::applyFixAll);
         m_largePreview->setChangesAllowed(isEditorShown());
     }
     m_largePreview->show();

@@ -33,12 +33,14 @@ class PreviewFrame;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class ReadabilityWindow;
 class RecentFilesMenu;
 class SchemeCommands;
 class StatusBar;
 class SupportPanel;
 class UserDialogs;
+struct FixAllProposal;
 
 // The editor window. It owns the scheme, the edit session, the preview and every
 // control, and wires them together; the controls do their own work (RgbEditor,
@@ -160,6 +162,13 @@ private:
     void pictureRead(const QString &path, const std::variant<Derive::Seeds, Problem> &result);
     void proposeDerived(const Derive::Seeds &seeds, const QString &source, const QString &name);
     void applyDerived(const ColourScheme &scheme, const QString &source);
+    // Fix all's result, proposed there too; `again` where it follows a change
+    // of the scheme or of the eyes, which leaves the window where it is.
+    void proposeFixAll(const FixAllProposal &proposal, bool again);
+    void applyFixAll(const FixAllProposal &proposal);
+    void endFixAllProposal();
+    // A standing Fix all proposal is made anew once the changes settle.
+    void outdateFixAllProposal();
 
     // --- History (MainWindow_History.cpp)
     void showHistoryOffers();
@@ -212,6 +221,7 @@ private:
     PictureReading *m_pictureReading = nullptr;   // made when first needed
     int m_filesDropped = 1; // with the picture being read
     bool m_largePreviewOpenedToRead = false; // closed again when the picture gives no proposal
+    QTimer *m_fixAllAgain = nullptr; // runs while a Fix all proposal is behind the scheme
     ColourCommands *m_colourCommands = nullptr;
     SchemeCommands *m_schemeCommands = nullptr;
 };

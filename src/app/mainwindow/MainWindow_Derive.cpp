@@ -1,5 +1,6 @@
-// A whole scheme derived from a colour or a picture: proposed in the large
-// preview beside the current scheme, which it replaces only when applied.
+// A whole scheme derived from a colour or a picture, or Fix all's result:
+// proposed in the large preview beside the current scheme, which it replaces
+// only when applied.
 #include "MainWindow.h"
 
 #include "ColourText.h"
@@ -7,6 +8,7 @@
 #include "LargePreview.h"
 #include "PictureReading.h"
 #include "Rgb.h"
+#include "SchemeCommands.h"
 #include "SchemeFile.h"
 #include "StatusBar.h"
 #include "UserDialogs.h"
@@ -14,6 +16,7 @@
 #include <QColorDialog>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTimer>
 
 // The colour dialog starts at the current element's colour and does not block.
 void MainWindow::deriveFromColour()
@@ -90,4 +93,31 @@ void MainWindow::applyDerived(const ColourScheme &scheme, const QString &source)
     m_largePreview->endProposal();
     m_scheme.replace(scheme, ChangeCause::Derived, source);
     tellPreviousInHistory();
+}
+
+void MainWindow::proposeFixAll(const FixAllProposal &proposal, bool again)
+{
+    if (!again || !m_largePreview)
+        showLargePreview();
+    m_largePreview->proposeFixAll(proposal);
+}
+
+// One change of the history, as Fix all always was; nothing is asked about
+// unsaved changes: it edits the scheme there is and makes no new one.
+void MainWindow::applyFixAll(const FixAllProposal &proposal)
+{
+    m_largePreview->endProposal();
+    m_schemeCommands->applyFixAll(proposal);
+}
+
+void MainWindow::endFixAllProposal()
+{
+    if (m_largePreview && m_largePreview->isProposingFixAll())
+        m_largePreview->endProposal();
+}
+
+void MainWindow::outdateFixAllProposal()
+{
+    if (m_largePreview && m_largePreview->isProposingFixAll())
+        m_fixAllAgain->start();
 }

@@ -11,6 +11,7 @@
 #include "SchemeCommands.h"
 #include "ElementList.h"
 #include "FocusBorder.h"
+#include "LargePreview.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
 #include "PaletteTabs.h"
@@ -131,6 +132,20 @@ void MainWindow::connectColourCommands()
     connect(m_schemeCommands, &SchemeCommands::deriveFromColourRequested, this, &MainWindow::deriveFromColour);
     connect(m_schemeCommands, &SchemeCommands::deriveFromPictureRequested, this, &MainWindow::deriveFromPicture);
     connect(m_schemeCommands, &SchemeCommands::message, StatusBar1, &StatusBar::showMessage);
+    connect(m_schemeCommands, &SchemeCommands::fixAllProposed, this, &MainWindow::proposeFixAll);
+    connect(m_schemeCommands, &SchemeCommands::nothingToFix, this, &MainWindow::endFixAllProposal);
+    // Fix all is proposed anew once a burst of changes (a scroll bar dragged)
+    // settles, not for each step: each proposal is a whole solve.
+    m_fixAllAgain = new QTimer(this);
+    m_fixAllAgain->setObjectName(QStringLiteral("fixAllAgain"));
+    m_fixAllAgain->setSingleShot(true);
+    m_fixAllAgain->setInterval(100);
+    connect(m_fixAllAgain, &QTimer::timeout, this, [this] {
+        if (m_largePreview && m_largePreview->isProposingFixAll())
+            m_schemeCommands->fixAllAgain();
+    });
+    connect(&m_scheme, &SchemeModel::changed, this, &MainWindow::outdateFixAllProposal);
+    connect(&m_readabilityModel, &ReadabilityModel::verdictsChanged, this, &MainWindow::outdateFixAllProposal);
     m_colourCommands->menu()->addActions(m_schemeCommands->actions());
     m_colourCommands->watch(
         FramePreview->addContextActions(m_colourCommands->actions() + m_schemeCommands->actions()));

@@ -280,12 +280,12 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
             emit clicked(pane, at);
     });
     connect(m_save, &QPushButton::clicked, this, &LargePreviewWindow::savePicture);
+    // A derived scheme differs everywhere: only Fix all's changes are outlined.
     connect(m_proposal, &ProposalBar::proposed, m_panes, [this](const ColourScheme &proposal) {
-        showSecond(proposal, [this] {
-            return Texts::get(Text::DerivedFrom, Languages::current()).arg(m_proposal->source());
-        }, false);
+        showSecond(proposal, [this] { return m_proposal->caption(); }, m_proposal->isFixAll());
     });
     connect(m_proposal, &ProposalBar::applyRequested, this, &LargePreviewWindow::applyRequested);
+    connect(m_proposal, &ProposalBar::fixAllApplyRequested, this, &LargePreviewWindow::fixAllApplyRequested);
     connect(&m_scheme, &SchemeModel::modifiedChanged, this, &LargePreviewWindow::followSaved);
     connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
     connect(m_reading, &ReadingBar::cancelled, this, [this] {
@@ -321,6 +321,13 @@ void LargePreviewWindow::propose(const Derive::Seeds &seeds, const QString &sour
     m_proposal->propose(seeds, source, name, colourBlind);
 }
 
+void LargePreviewWindow::proposeFixAll(const FixAllProposal &proposal)
+{
+    m_compare->hide();
+    m_proposal->show();
+    m_proposal->proposeFixAll(proposal);
+}
+
 void LargePreviewWindow::endProposal()
 {
     if (!isProposing())
@@ -333,6 +340,11 @@ void LargePreviewWindow::endProposal()
 bool LargePreviewWindow::isProposing() const
 {
     return !m_proposal->isHidden();
+}
+
+bool LargePreviewWindow::isProposingFixAll() const
+{
+    return isProposing() && m_proposal->isFixAll();
 }
 
 void LargePreviewWindow::setChangesAllowed(bool allowed)

@@ -3,6 +3,7 @@
 #include "ColourScheme.h"
 #include "Derive.h"
 #include "PreviewPanes.h"
+#include "SchemeCommands.h"
 #include "ToolWindow.h"
 
 #include <QImage>
@@ -82,7 +83,8 @@ private:
 // A window of its own with the large preview, resizable, remembering its size
 // and place; "Save picture…" writes what it shows. A scheme derived from a
 // colour or a picture is proposed here, beside the current one, until it is
-// applied or discarded or the window closes.
+// applied or discarded or the window closes; so is Fix all's result, with the
+// elements it changes outlined.
 class LargePreviewWindow : public ToolWindow
 {
     Q_OBJECT
@@ -93,8 +95,10 @@ public:
 
     // See ProposalBar::propose(); while a proposal stands it is the second scheme.
     void propose(const Derive::Seeds &seeds, const QString &source, const QString &name, bool colourBlind);
+    void proposeFixAll(const FixAllProposal &proposal);
     void endProposal();
     bool isProposing() const;
+    bool isProposingFixAll() const;
     // While the editor is covered, nothing here changes the scheme unseen:
     // Apply is grey and a click picks nothing.
     void setChangesAllowed(bool allowed);
@@ -107,6 +111,7 @@ signals:
     // Cancel was pressed while a picture was read, or the window was closed.
     void readingCancelled();
     void applyRequested(const ColourScheme &scheme, const QString &source);
+    void fixAllApplyRequested(const FixAllProposal &proposal);
 
 protected:
     void hideEvent(QHideEvent *event) override;

@@ -50,7 +50,7 @@ ProposalBar::ProposalBar(QWidget *parent)
     // Each radio button toggles when the other is chosen: one derivation per choice.
     connect(m_light, &QRadioButton::toggled, this, &ProposalBar::derive);
     connect(m_colourBlind, &QCheckBox::toggled, this, &ProposalBar::derive);
-    connect(m_apply, &QPushButton::clicked, this, [this] { emit applyRequested(m_scheme, m_source); });
+    connect(m_apply, &QPushButton::clicked, this, &ProposalBar::apply);
     connect(m_discard, &QPushButton::clicked, this, &ProposalBar::discarded);
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
@@ -58,6 +58,10 @@ ProposalBar::ProposalBar(QWidget *parent)
 
 void ProposalBar::propose(const Derive::Seeds &seeds, const QString &source, const QString &name, bool colourBlind)
 {
+    m_fixAll.reset();
+    for (QWidget *choice : {static_cast<QWidget *>(m_dark), static_cast<QWidget *>(m_light),
+                            static_cast<QWidget *>(m_colourBlind)})
+        choice->show();
     m_seeds = seeds;
     m_source = source;
     m_name = name;
@@ -65,6 +69,34 @@ void ProposalBar::propose(const Derive::Seeds &seeds, const QString &source, con
     m_colourBlind->setChecked(colourBlind);
     derive();
     retranslate();
+}
+
+void ProposalBar::proposeFixAll(const FixAllProposal &proposal)
+{
+    m_fixAll = proposal;
+    for (QWidget *choice : {static_cast<QWidget *>(m_dark), static_cast<QWidget *>(m_light),
+                            static_cast<QWidget *>(m_colourBlind)})
+        choice->hide();
+    m_scheme = proposal.fixed.scheme;
+    m_unmet->setVisible(!proposal.fixed.unmet.empty());
+    retranslate();
+    emit proposed(m_scheme);
+}
+
+void ProposalBar::apply()
+{
+    // A copy: what the signal starts may propose anew over the one held here.
+    if (m_fixAll)
+        emit fixAllApplyRequested(FixAllProposal(*m_fixAll));
+    else
+        emit applyRequested(m_scheme, m_source);
+}
+
+QString ProposalBar::caption() const
+{
+    const Language language = Languages::current();
+    return m_fixAll ? SchemeCommands::fixAllWords(m_fixAll->fixed, false, language)
+                    : Texts::get(Text::DerivedFrom, language).arg(m_source);
 }
 
 bool ProposalBar::eventFilter(QObject *watched, QEvent *event)
@@ -97,12 +129,13 @@ void ProposalBar::derive()
 void ProposalBar::retranslate()
 {
     const Language language = Languages::current();
-    m_from->setToolTip(Texts::get(Text::DerivedFrom, language).arg(m_source));
+    m_from->setToolTip(caption());
     showFrom();
     m_dark->setText(Texts::get(Text::DeriveDark, language));
     m_light->setText(Texts::get(Text::DeriveLight, language));
     m_colourBlind->setText(Texts::get(Text::DeriveColourBlind, language));
     m_unmet->setText(Texts::get(Text::DeriveUnmet, language));
+    m_unmet->setToolTip(m_fixAll ? SchemeCommands::unmetWords(m_fixAll->fixed, language) : QString());
     m_apply->setText(Texts::get(Text::DeriveApply, language));
     m_discard->setText(Texts::get(Text::DeriveDiscard, language));
 }
