@@ -22,6 +22,7 @@
 #include <array>
 #include <limits>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -224,6 +225,24 @@ void TestReadability::everyTextHasItsPairs()
     for (const auto &entry : kTouchedButNotUnder)
         examined.insert(entry.first);
     QCOMPARE(examined, shown);
+
+    // The pairs between two elements link them into trees, the provider name's
+    // letters and surface once its outline is chosen: Fix all solves each tree
+    // exactly, and a pair that closed a ring would leave it without a way.
+    std::map<int, int> group;
+    const std::function<int(int)> root = [&](int element) {
+        return group.count(element) && group[element] != element ? root(group[element]) : element;
+    };
+    for (const Readability::Pair &pair : Readability::pairs()) {
+        const int a = pair.text;
+        const int b = pair.kind == Kind::Outlined ? pair.surface : pair.background;
+        if (a <= 0 || b <= 0)
+            continue; // the page and the drawings are no elements
+        const int ra = root(a);
+        const int rb = root(b);
+        QVERIFY2(ra != rb, qPrintable(QStringLiteral("%1 on %2 closes a ring").arg(a).arg(b)));
+        group[ra] = rb;
+    }
 
     // Every fixed pixel of the phone's own beside an element, but the white
     // page, is one of a drawing whose pair lies on that element (its colours

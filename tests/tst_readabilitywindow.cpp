@@ -102,6 +102,7 @@ void TestReadabilityWindow::fixMakesTheWorstTextReadableAndUndoTakesItBack()
     auto *rows = window->findChild<QTreeView *>(u"readabilityList"_s);
     QCOMPARE(rows->model()->rowCount(), int(verdicts.size()));
     const Readability::Verdict worst = verdicts.front();
+    QVERIFY(!Readability::isDrawing(worst.pair.text)); // a text whose element the row chooses
     QCOMPARE(rows->model()->index(0, ReadabilityTable::Rating).data().toString(),
              Texts::get(worst.ratio < 3 ? Text::MarkPoor : Text::MarkBelowLevel, Languages::current()));
 

@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
+
+#include <cstdio>
 
 namespace {
 
@@ -41,9 +44,12 @@ private:
 // so only in a warning: "Premature end of JPEG file" for a file cut short,
 // "Corrupt JPEG data: premature end of data segment" for a scan that stops
 // early. While a picture is decoded on a thread, such a warning on that thread
-// marks the picture as damaged instead of being printed.
+// marks the picture as damaged instead of being printed. The decoder's
+// warnings are kept on whatever the logging rules say, or the watch would
+// see nothing.
 thread_local bool *t_endsEarly = nullptr;
-QtMessageHandler g_nextHandler = nullptr;
+std::atomic<QtMessageHandler> g_nextHandler{nullptr};
+QLoggingCategory::CategoryFilter g_nextFilter = nullptr;
 
 void watchForEarlyEnd(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -51,8 +57,18 @@ void watchForEarlyEnd(QtMsgType type, const QMessageLogContext &context, const Q
         *t_endsEarly = true;
         return;
     }
-    if (g_nextHandler)
-        g_nextHandler(type, context, message);
+    if (const QtMessageHandler next = g_nextHandler.load())
+        next(type, context, message);
+    else // only while the watch is put in place
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void keepDecoderWarnings(QLoggingCategory *category)
+{
+    if (g_nextFilter)
+        g_nextFilter(category);
+    if (qstrcmp(category->categoryName(), "qt.gui.imageio.jpeg") == 0)
+        category->setEnabled(QtWarningMsg, true);
 }
 
 // Notes, while it lives, whether the decoder on this thread said its data ended early.
@@ -62,6 +78,7 @@ public:
     EarlyEndWatch()
     {
         static const bool installed = [] {
+            g_nextFilter = QLoggingCategory::installFilter(keepDecoderWarnings);
             g_nextHandler = qInstallMessageHandler(watchForEarlyEnd);
             return true;
         }();
@@ -83,26 +100,58 @@ ColourPicture::Result refused(Text reason, QStringList values = {})
     return {QImage(), Problem{reason, std::move(values)}};
 }
 
-// Whether a JPEG's data reaches its end marker after its first scan: a file cut
-// short does not, and its decoder fills what is missing with grey without a
-// word. (Inside a scan a 0xFF byte is always followed by 0x00 or a restart
-// marker, so the end marker cannot be met by chance.)
+// Where the scan data that starts at `at` ends: the place of the next marker
+// that is neither a stuffed 0xFF byte (followed by 0x00) nor a restart marker;
+// -1 where the file ends first.
+qint64 endOfScan(QIODevice &device, qint64 at)
+{
+    char previous = 0;
+    for (QByteArray chunk; device.seek(at) && !(chunk = device.read(1 << 16)).isEmpty(); at += chunk.size()) {
+        for (qsizetype i = 0; i < chunk.size(); ++i) {
+            const auto byte = quint8(chunk[i]);
+            if (previous == '\xff' && byte != 0x00 && byte != 0xff && (byte < 0xd0 || byte > 0xd7))
+                return at + i - 1;
+            previous = chunk[i];
+        }
+    }
+    return -1;
+}
+
+// Whether a JPEG's data reaches its end marker after a scan, its segments
+// walked by their lengths (a thumbnail inside the first segments has markers
+// of its own): a file cut short does not, and its decoder fills what is
+// missing with grey.
 bool jpegReachesItsEnd(QIODevice &device)
 {
-    if (!device.seek(0))
-        return false;
-    bool inScan = false;
-    char previous = 0;
-    QByteArray chunk;
-    while (!(chunk = device.read(1 << 16)).isEmpty()) {
-        for (const char byte : std::as_const(chunk)) {
-            if (previous == '\xff') {
-                if (byte == '\xda')
-                    inScan = true;
-                else if (byte == '\xd9' && inScan)
-                    return true;
-            }
-            previous = byte;
+    const auto bytesAt = [&device](qint64 at, qint64 count) {
+        return device.seek(at) ? device.read(count) : QByteArray();
+    };
+    bool scanned = false;
+    qint64 at = 2; // after the start marker
+    while (at >= 0) {
+        const QByteArray marker = bytesAt(at, 2);
+        if (marker.size() < 2 || marker[0] != '\xff')
+            return false;
+        const auto kind = quint8(marker[1]);
+        if (kind == 0xff) { // a fill byte before the marker
+            ++at;
+            continue;
+        }
+        at += 2;
+        if (kind == 0xd9)
+            return scanned;
+        if (kind == 0xd8 || kind == 0x01 || (kind >= 0xd0 && kind <= 0xd7))
+            continue; // markers without a length
+        const QByteArray length = bytesAt(at, 2);
+        if (length.size() < 2)
+            return false;
+        const int size = quint8(length[0]) << 8 | quint8(length[1]);
+        if (size < 2)
+            return false;
+        at += size;
+        if (kind == 0xda) {
+            scanned = true;
+            at = endOfScan(device, at);
         }
     }
     return false;

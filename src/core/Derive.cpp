@@ -388,7 +388,14 @@ struct Pixel
 // Every pixel of the picture made small that shows at all.
 std::vector<Pixel> pixelsOf(const QImage &picture)
 {
-    const QImage small = picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::FastTransformation)
+    // Every pixel counts: a large picture is first sampled down to 512 pixels a
+    // side (no copy of its full size), then averaged down with its opacity, so
+    // a small visible part still shows, however much hidden lies around it.
+    QImage sampled = picture;
+    if (picture.width() > 512 || picture.height() > 512)
+        sampled = picture.scaled(512, 512, Qt::KeepAspectRatio, Qt::FastTransformation);
+    const QImage small = sampled.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                             .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                              .convertToFormat(QImage::Format_ARGB32);
     std::vector<Pixel> pixels;
     pixels.reserve(std::size_t(small.width() * small.height()));

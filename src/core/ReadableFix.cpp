@@ -276,6 +276,8 @@ double distanceBetween(const Rgb &a, const Rgb &b)
     return distance(toOklab(a), toOklab(b));
 }
 
+std::vector<Readability::Pair> belowLevel(const ColourScheme &scheme, const Check &check);
+
 // A scheme on its way to every level: the colours it has, what they were,
 // and what the pairs ask.
 class Repair
@@ -293,19 +295,7 @@ public:
     void setColour(int element, const Rgb &colour) { m_scheme.setColour(element, colour); }
 
     // The checked pairs below their level, worst first.
-    std::vector<Readability::Pair> failing() const
-    {
-        std::vector<Readability::Pair> below;
-        for (const Readability::Verdict &verdict :
-             Readability::evaluate(m_scheme, m_check.textLevel, eyesOf(m_check.colourBlind))) {
-            if (verdict.isBelowLevel())
-                below.push_back(verdict.pair);
-        }
-        return below;
-    }
-
-    // The summed distance of the colours changed from what they were.
-    double cost() const { return ReadableFix::changeBetween(m_original, m_scheme); }
+    std::vector<Readability::Pair> failing() const { return belowLevel(m_scheme, m_check); }
 
     // A side of a pair the scheme may change: not the page, nor a drawing.
     static bool isChangeable(int side) { return side > 0; }
@@ -332,58 +322,6 @@ public:
         }
         if (best)
             setColour(best->first, best->second.colour);
-    }
-
-    // Every surface light or dark and whatever stands on it the other way:
-    // black and white meet any level for every kind of eye, so this meets
-    // every pair that does not ask one element to be both. Each element keeps
-    // the side of middle grey it is on, where its pairs leave it the choice;
-    // the page's white makes what stands on it dark, a black drawing what it
-    // lies on light.
-    void lightOrDark(const std::set<int> *only = nullptr)
-    {
-        std::map<int, bool> light; // per element of a checked pair
-        std::vector<std::pair<int, int>> apart; // elements that must differ
-        std::vector<int> either;                // what a drawing of light and dark colours lies on
-        for (const Readability::Pair &pair : Readability::pairs()) {
-            if (!Readability::isDrawing(pair.text) && !m_scheme.isVisible(pair.text))
-                continue;
-            if (only && !only->count(Readability::elementToFix(pair)))
-                continue;
-            if (pair.background == Readability::kWhitePage)
-                light.emplace(pair.text, false);
-            else if (Readability::isDrawing(pair.text) && Readability::drawingColours(pair.text).size() == 1)
-                light.emplace(pair.background, true);
-            else if (!Readability::isDrawing(pair.text))
-                apart.emplace_back(pair.text, pair.background);
-            else
-                either.push_back(pair.background);
-        }
-        // Spread what is settled along the pairs, then settle the rest by
-        // their own lightness, the element with the most pairs first.
-        for (bool settledMore = true; settledMore;) {
-            settledMore = false;
-            for (const auto &[a, b] : apart) {
-                if (light.count(a) && !light.count(b))
-                    settledMore = light.emplace(b, !light.at(a)).second;
-                else if (light.count(b) && !light.count(a))
-                    settledMore = light.emplace(a, !light.at(b)).second;
-            }
-            if (settledMore)
-                continue;
-            for (const auto &[a, b] : apart) {
-                for (const int element : {a, b}) {
-                    if (!settledMore && !light.count(element)) {
-                        light.emplace(element, toOklab(m_scheme.colour(element)).L >= 0.6);
-                        settledMore = true;
-                    }
-                }
-            }
-        }
-        for (const int element : either)
-            light.emplace(element, toOklab(m_scheme.colour(element)).L >= 0.6);
-        for (const auto &[element, isLight] : light)
-            setColour(element, isLight ? Rgb{255, 255, 255} : Rgb{0, 0, 0});
     }
 
     // Each changed colour back towards what it was, as far as its pairs let it
@@ -424,24 +362,6 @@ public:
             if (!gained)
                 break;
         }
-    }
-
-    // The elements of the checked pairs below their level, and every element
-    // linked to them by a chain of pairs: what lightOrDark() must settle to
-    // meet them.
-    std::set<int> linkedToFailing() const
-    {
-        std::set<int> linked;
-        for (const Readability::Pair &pair : failing())
-            linked.insert(Readability::elementToFix(pair));
-        for (std::size_t size = 0; size != linked.size();) {
-            size = linked.size();
-            for (const int element : std::set<int>(linked)) {
-                for (const int partner : partnersOf(element))
-                    linked.insert(partner);
-            }
-        }
-        return linked;
     }
 
 private:
@@ -495,32 +415,6 @@ ColourScheme sideBySide(const ColourScheme &original, const Check &check)
     return repair.scheme();
 }
 
-// Side by side as far as that goes, then what is linked to the pairs left
-// below their level light or dark, and each colour back towards what it was.
-std::optional<ColourScheme> sideBySideThenLightAndDark(const ColourScheme &original, const ColourScheme &sideBySide,
-                                                       const Check &check)
-{
-    Repair repair(original, check, &sideBySide);
-    const std::set<int> linked = repair.linkedToFailing();
-    if (linked.empty())
-        return std::nullopt;
-    repair.lightOrDark(&linked);
-    repair.moveBack();
-    return repair.scheme();
-}
-
-// Every surface light or dark, then each colour as near to what it was as the
-// pairs allow.
-ColourScheme lightAndDark(const ColourScheme &original, const Check &check)
-{
-    Repair repair(original, check);
-    repair.lightOrDark();
-    repair.moveBack();
-    return repair.scheme();
-}
-
-std::vector<Readability::Pair> belowLevel(const ColourScheme &scheme, const Check &check);
-
 // The least change that meets every pair, found exactly over a choice of
 // colours per element: the colour it has, black, white, and for each of 96
 // bands of OKLab lightness the phone colour in it nearest to what it had. The
@@ -572,7 +466,6 @@ private:
 
     void collectPairs()
     {
-        const int eyes = m_check.eyes();
         for (const Readability::Pair &pair : Readability::pairs()) {
             const bool checked = Readability::isDrawing(pair.text) || m_original.isVisible(pair.text);
             if (!checked)
@@ -586,7 +479,6 @@ private:
             } else {
                 m_links.push_back({pair.text, pair.background, level});
             }
-            Q_UNUSED(eyes);
         }
     }
 
@@ -892,10 +784,12 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
     FixAll result{scheme, belowLevel(scheme, check), 0, 0};
     if (result.unmet.empty())
         return result;
-    // The least change over a choice of colours per element; the simple way
-    // of the side that needs the smaller change where that meets every pair
-    // and changes less; and where the pairs leave no such choice, every
-    // surface light or dark.
+    // The least change over a choice of colours per element, which always
+    // meets every pair (black and white are among the choices, and a tree of
+    // pairs can always have its surfaces light and what stands on them dark,
+    // or the other way, which meets every level for every kind of eye); and
+    // the simple way of the side that needs the smaller change, where that
+    // meets every pair and changes less.
     std::vector<ColourScheme> ways;
     const auto solved = TreeSolver(scheme, check).solve();
     if (solved) {
@@ -904,11 +798,6 @@ ReadableFix::FixAll ReadableFix::fixAll(const ColourScheme &scheme, double textL
         ways.push_back(repair.scheme());
     }
     ways.push_back(sideBySide(scheme, check));
-    if (!solved) {
-        if (const auto completed = sideBySideThenLightAndDark(scheme, ways.back(), check))
-            ways.push_back(*completed);
-        ways.push_back(lightAndDark(scheme, check));
-    }
     for (const ColourScheme &tried : ways) {
         const std::vector<Readability::Pair> unmet = belowLevel(tried, check);
         const double change = changeBetween(scheme, tried);

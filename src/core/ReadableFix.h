@@ -43,13 +43,12 @@ Proposal propose(const ColourScheme &scheme, int element, const Readability::Pai
 // Fix all: every checked pair brought to its level, changing the scheme as
 // little as it can: the least summed OKLab distance between the colours it
 // changes and what they were, over both sides of every pair. It tries more
-// than one way (the side of each failing pair that needs the smaller change,
-// a text, a background, both; every surface light or dark with texts the
-// other way, which meets every pair there is) and keeps the cheapest that
-// meets every pair, then moves each changed colour back towards what it was
-// as far as its pairs allow. Each colour keeps its hue where it can. It always
-// ends, and names a pair as unmet only where no colours can meet it. The same
-// scheme gives the same result.
+// than one way (an exact solution over a choice of colours per element, and
+// the side of each failing pair that needs the smaller change) and keeps the
+// cheapest that meets every pair, then moves each changed colour back towards
+// what it was as far as its pairs allow. Each colour keeps its hue where it
+// can. It always ends, and names a pair as unmet only where no colours can
+// meet it. The same scheme gives the same result.
 struct FixAll
 {
     ColourScheme scheme;                  // the scheme repaired

@@ -121,9 +121,19 @@ std::optional<Problem> RegularFile::writeInto(const QString &path, const QByteAr
     QFile file;
     if (auto problem = openRegular(path, file, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return problem;
-    if (!file.resize(0))
+#if defined(Q_OS_UNIX)
+    // The room for every byte first: a full disk or a file size limit then
+    // fails here, the old bytes as they were, rather than half way through.
+    if (const int error = ::posix_fallocate(file.handle(), 0, qMax<qint64>(bytes.size(), 1));
+        error != 0 && error != EOPNOTSUPP && error != EINVAL)
+        return Problem{Text::SystemSays, {qt_error_string(error)}};
+#endif
+    // Written over from the start, then cut to its new length.
+    if (auto problem = writeAll(file, bytes))
+        return problem;
+    if (!file.resize(bytes.size()))
         return systemSays(file);
-    return writeAll(file, bytes);
+    return std::nullopt;
 }
 
 bool RegularFile::isSameFile(const QString &a, const QString &b)

@@ -42,8 +42,10 @@ public:
     // Writes into an existing file itself rather than replacing it, so that
     // whoever holds it open reads the new bytes through the descriptor it has:
     // a thumbnail service makes the output file and reads the picture back
-    // that way. Not whole or nothing, so only for a file made to be written
-    // (a name not in use is written as write() does).
+    // that way. The room for every byte is taken first, so a full disk or a
+    // file size limit leaves the old bytes as they were; otherwise it is not
+    // atomic, so only for a file made to be written (a name not in use is
+    // written as write() does).
     static std::optional<Problem> writeInto(const QString &path, const QByteArray &bytes);
 
     // Whether two names lead to the same existing file.

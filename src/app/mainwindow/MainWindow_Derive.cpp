@@ -51,12 +51,19 @@ void MainWindow::deriveFromPicture()
 // when the read ends.
 void MainWindow::deriveFromPictureFile(const QString &path, int filesDropped)
 {
-    m_largePreviewOpenedToRead = !m_largePreview || !m_largePreview->isVisible();
+    // A picture dropped while another is read keeps what the window was before the first.
+    if (!m_pictureReading || !m_pictureReading->isReading())
+        m_largePreviewOpenedToRead = !m_largePreview || !m_largePreview->isVisible();
     showLargePreview();
     if (!m_pictureReading) {
         m_pictureReading = new PictureReading(this);
         connect(m_pictureReading, &PictureReading::finished, this, &MainWindow::pictureRead);
-        connect(m_largePreview, &LargePreviewWindow::readingCancelled, m_pictureReading, &PictureReading::cancel);
+        connect(m_largePreview, &LargePreviewWindow::readingCancelled, this, [this] {
+            m_pictureReading->cancel();
+            // Opened for the read alone, the window goes with it.
+            if (m_largePreviewOpenedToRead && !m_largePreview->isProposing())
+                m_largePreview->hide();
+        });
     }
     m_filesDropped = filesDropped;
     m_largePreview->showReading(QFileInfo(path).fileName());

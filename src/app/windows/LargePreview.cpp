@@ -289,8 +289,7 @@ LargePreviewWindow::LargePreviewWindow(const PreviewPanes &panes, const SchemeMo
     connect(&m_scheme, &SchemeModel::modifiedChanged, this, &LargePreviewWindow::followSaved);
     connect(m_proposal, &ProposalBar::discarded, this, &LargePreviewWindow::endProposal);
     connect(m_reading, &ReadingBar::cancelled, this, [this] {
-        endReading();
-        emit readingCancelled();
+        cancelReading();
     });
     retranslate();
     new LanguageFollower(this, [this] { retranslate(); });
@@ -301,6 +300,12 @@ void LargePreviewWindow::showReading(const QString &fileName)
     m_compare->hide();
     m_reading->showReading(fileName);
     m_panes->setCursor(Qt::BusyCursor);
+}
+
+void LargePreviewWindow::cancelReading()
+{
+    endReading();
+    emit readingCancelled();
 }
 
 void LargePreviewWindow::endReading()
@@ -333,7 +338,7 @@ void LargePreviewWindow::endProposal()
     if (!isProposing())
         return;
     m_proposal->hide();
-    m_compare->show();
+    m_compare->setVisible(m_reading->isHidden());
     showSecond(std::nullopt);
 }
 
@@ -359,8 +364,7 @@ void LargePreviewWindow::hideEvent(QHideEvent *event)
 {
     if (!event->spontaneous()) {
         if (!m_reading->isHidden()) {
-            endReading();
-            emit readingCancelled();
+            cancelReading();
         }
         endProposal();
     }

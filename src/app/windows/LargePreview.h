@@ -123,6 +123,8 @@ private:
     void showSecond(const std::optional<ColourScheme> &other, std::function<QString()> caption = {},
                     bool outlined = true);
     void showCaptions();
+    // The read given up: by Cancel, or with the window.
+    void cancelReading();
     // The scheme as last opened or saved, when it is the second, is taken anew
     // whenever that changes.
     void followSaved();
