@@ -3,11 +3,19 @@
 # read (scripts/check-desktop-files.sh), and runs the whole test suite. Exits
 # non-zero when a check or a test fails.
 #
-#   bash scripts/test.sh               the normal build
+#   bash scripts/test.sh               the normal build, every test
+#   bash scripts/test.sh --quick       without the long-running tests (CTest label
+#                                      "long": the monkey test and the random
+#                                      schemes the readability fixes are held against)
 #   bash scripts/test.sh --sanitized   everything built with AddressSanitizer and
 #                                      UndefinedBehaviorSanitizer, leaks checked
 # Further arguments go to ctest ("-R monkey").
 set -euo pipefail
+quick=()
+if [ "${1:-}" = --quick ]; then
+    quick=(-LE long)
+    shift
+fi
 if [ "${1:-}" = --sanitized ]; then
     export VEXLUME_SANITIZED=1
     shift
@@ -26,4 +34,4 @@ fi
 # as installed from this build (appstream, desktop-file-utils and man-db are
 # installed for it when missing).
 bash "$VEXLUME_ROOT/scripts/check-desktop-files.sh" "$VEXLUME_BUILD"
-ctest --output-on-failure -j"$(nproc)" "$@"
+ctest --output-on-failure -j"$(nproc)" "${quick[@]}" "$@"
