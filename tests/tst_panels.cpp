@@ -32,6 +32,7 @@ class TestPanels : public QObject
 private slots:
     void panelsTakeTheEditorsPlace_data();
     void panelsTakeTheEditorsPlace();
+    void aWindowFirstOpenedUnderAPanelWaitsToo();
     void theLanguageIsChosenByKeysAlone_data();
     void theLanguageIsChosenByKeysAlone();
     void linkLabelsOpenTheirAddresses_data();
@@ -118,6 +119,21 @@ void TestPanels::panelsTakeTheEditorsPlace()
     QCOMPARE(large->paneAt(at), std::optional(std::pair(0, pixel)));
     QTest::mouseClick(large, Qt::LeftButton, {}, at);
     QCOMPARE(f.list()->currentRow() + 1, covered ? current : picked);
+}
+
+void TestPanels::aWindowFirstOpenedUnderAPanelWaitsToo()
+{
+    WindowFixture f;
+    QVERIFY(f.chooseByKeys(u"keyLinks"_s));
+    QTest::mouseClick(f.control<QLabel>(u"StatusBar1Panel3"_s), Qt::LeftButton);
+    auto *readability = f.window.findChild<QWidget *>(u"readabilityWindow"_s);
+    QVERIFY(readability && readability->isVisible());
+    auto *rows = readability->findChild<QTreeView *>();
+    rows->setCurrentIndex(rows->model()->index(0, 0));
+    auto *fix = readability->findChild<QPushButton *>(u"readabilityFix"_s);
+    QVERIFY(!fix->isEnabled());
+    QTest::mouseClick(f.control<QPushButton>(u"cmdCloseLinks"_s), Qt::LeftButton);
+    QVERIFY(fix->isEnabled());
 }
 
 void TestPanels::theLanguageIsChosenByKeysAlone_data()

@@ -376,11 +376,11 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     };
 
     // No row yet: allowed again, Fix stays grey.
-    window.setFixAllowed(false);
-    window.setFixAllowed(true);
+    window.setEditorCovered(true);
+    window.setEditorCovered(false);
     QVERIFY(!fix->isEnabled());
 
-    window.setFixAllowed(false);
+    window.setEditorCovered(true);
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -402,7 +402,7 @@ void TestReadabilityWindow::fixWaitsWhileFixingIsNotAllowed()
     QCOMPARE(chosenElements.count(), 0);
     checkFix(false, 0);
     // Readable now, in a colour the phone shows as it is: nothing to fix.
-    window.setFixAllowed(true);
+    window.setEditorCovered(false);
     checkFix(false, 0);
 
     scheme.setColour(chosen, unreadable, ChangeCause::Typed);

@@ -51,17 +51,10 @@ MainWindow::MainWindow(QWidget *parent)
     createSupportPanel();
     createLinksPanel();
     connectControls();
+    addToolWindows();
 }
 
-// The windows of their own follow the scheme and the session, which are
-// members: they go first, while what they follow still lives (a window that
-// closes as it goes still asks for what it shows).
-MainWindow::~MainWindow()
-{
-    delete m_readability;
-    delete m_historyWindow;
-    delete m_largePreview;
-}
+MainWindow::~MainWindow() = default;
 
 // The element list is filled and element 1 chosen while the table is still
 // black; then the blue scheme is drawn and shown in the editor.
@@ -144,53 +137,36 @@ void MainWindow::tellRefusedNameCharacter()
         StatusBar1->showMessage(text(Text::NameCharacterRefused).arg(*refused));
 }
 
-void MainWindow::showReadability()
+// A new window of its own is one row here; it is made when first shown.
+void MainWindow::addToolWindows()
 {
-    if (!m_readability) {
-        m_readability = new ReadabilityWindow(m_readabilityModel, this);
-        connect(m_readability, &ReadabilityWindow::elementChosen, &m_session, &EditSession::choose);
+    m_toolWindows.add<ReadabilityWindow>([this](QWidget *editor) {
+        auto *window = new ReadabilityWindow(m_readabilityModel, editor);
+        connect(window, &ReadabilityWindow::elementChosen, &m_session, &EditSession::choose);
         // The fixed text becomes current and takes the colour as the colour commands give it.
-        connect(m_readability, &ReadabilityWindow::fixRequested, &m_session, [this](int element, const Rgb &colour) {
+        connect(window, &ReadabilityWindow::fixRequested, &m_session, [this](int element, const Rgb &colour) {
             m_session.giveColourTo(element, colour, EditSession::Change::Fix);
         });
-        connect(m_readability, &ReadabilityWindow::fixAllRequested, m_schemeCommands, &SchemeCommands::fixAll);
-        connect(m_readability, &ReadabilityWindow::colourBlindChosen, &m_readabilityModel, [this](bool colourBlind) {
+        connect(window, &ReadabilityWindow::fixAllRequested, m_schemeCommands, &SchemeCommands::fixAll);
+        connect(window, &ReadabilityWindow::colourBlindChosen, &m_readabilityModel, [this](bool colourBlind) {
             Settings::storeReadableForColourBlind(colourBlind);
             m_readabilityModel.setColourBlind(colourBlind);
         });
-        m_readability->setFixAllowed(isEditorShown());
-    }
-    m_readability->show();
-    m_readability->raise();
-    m_readability->activateWindow();
-}
-
-// Opens and raises the large preview; a click on it picks as one on the preview does.
-void MainWindow::showLargePreview()
-{
-    if (!m_largePreview) {
-        m_largePreview = new LargePreviewWindow(m_panes, m_scheme, *m_dialogs, this);
-        connect(m_largePreview, &LargePreviewWindow::clicked, FramePreview, &PreviewFrame::pickAt);
-        m_largePreview->panes()->setToolTipSource(
-            [this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });
-        connect(m_largePreview, &LargePreviewWindow::applyRequested, this, &MainWindow::applyDerived);
-        connect(m_largePreview, &LargePreviewWindow::fixAllApplyRequested, this, &MainWindow::applyFixAll);
-        m_largePreview->setChangesAllowed(isEditorShown());
-    }
-    m_largePreview->show();
-    m_largePreview->raise();
-    m_largePreview->activateWindow();
-}
-
-// Opens and raises the history of every change.
-void MainWindow::showHistory()
-{
-    if (!m_historyWindow) {
-        m_historyWindow = new HistoryWindow(m_history, this);
-        connect(m_historyWindow, &HistoryWindow::goBackRequested, &m_history, &SchemeHistory::goBackTo);
-        m_historyWindow->setGoBackAllowed(isEditorShown());
-    }
-    m_historyWindow->show();
-    m_historyWindow->raise();
-    m_historyWindow->activateWindow();
+        return window;
+    });
+    // The history of every change.
+    m_toolWindows.add<HistoryWindow>([this](QWidget *editor) {
+        auto *window = new HistoryWindow(m_history, editor);
+        connect(window, &HistoryWindow::goBackRequested, &m_history, &SchemeHistory::goBackTo);
+        return window;
+    });
+    // A click on the large preview picks as one on the preview does.
+    m_toolWindows.add<LargePreviewWindow>([this](QWidget *editor) {
+        auto *window = new LargePreviewWindow(m_panes, m_scheme, *m_dialogs, editor);
+        connect(window, &LargePreviewWindow::clicked, FramePreview, &PreviewFrame::pickAt);
+        window->panes()->setToolTipSource([this](int pane, QPoint at) { return FramePreview->toolTip(pane, at); });
+        connect(window, &LargePreviewWindow::applyRequested, this, &MainWindow::applyDerived);
+        connect(window, &LargePreviewWindow::fixAllApplyRequested, this, &MainWindow::applyFixAll);
+        return window;
+    });
 }

@@ -10,6 +10,7 @@
 #include "SchemeHistory.h"
 #include "SchemeModel.h"
 #include "Text.h"
+#include "ToolWindows.h"
 
 #include <QWidget>
 
@@ -19,7 +20,6 @@
 
 class ColourCommands;
 class DisclaimerPanel;
-class HistoryWindow;
 class LargePreviewWindow;
 class ElementList;
 class InfoPanel;
@@ -34,7 +34,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class ReadabilityWindow;
 class RecentFilesMenu;
 class SchemeCommands;
 class StatusBar;
@@ -131,10 +130,8 @@ private:
 
     // --- Editor
     void tellRefusedNameCharacter();
-    // Opens and raises the list of readability pairs.
-    void showReadability();
-    void showHistory();
-    void showLargePreview();
+    // Each window of its own: how it is made and what it is connected to.
+    void addToolWindows();
 
     // --- File commands
     void showProblem(Text message, const QString &path, const QString &details);
@@ -196,6 +193,9 @@ private:
     EditSession m_session;
     std::unique_ptr<UserDialogs> m_dialogs;
     std::unique_ptr<RecentFilesMenu> m_recentFiles;
+    // After everything the windows of their own follow (the models, the
+    // dialogs): they go first, while what they follow still lives.
+    ToolWindows m_toolWindows{this};
 
     bool m_toldSettingsNotKept = false;
 
@@ -215,9 +215,6 @@ private:
     SupportPanel *FrameSupport = nullptr;
     LinksPanel *frameLinks = nullptr;
     StatusBar *StatusBar1 = nullptr;
-    ReadabilityWindow *m_readability = nullptr; // made when first opened
-    HistoryWindow *m_historyWindow = nullptr;   // made when first opened
-    LargePreviewWindow *m_largePreview = nullptr; // made when first opened
     PictureReading *m_pictureReading = nullptr;   // made when first needed
     int m_filesDropped = 1; // with the picture being read
     bool m_largePreviewOpenedToRead = false; // closed again when the picture gives no proposal

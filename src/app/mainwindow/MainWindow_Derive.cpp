@@ -52,30 +52,33 @@ void MainWindow::deriveFromPicture()
 void MainWindow::deriveFromPictureFile(const QString &path, int filesDropped)
 {
     // A picture dropped while another is read keeps what the window was before the first.
-    if (!m_pictureReading || !m_pictureReading->isReading())
-        m_largePreviewOpenedToRead = !m_largePreview || !m_largePreview->isVisible();
-    showLargePreview();
+    if (!m_pictureReading || !m_pictureReading->isReading()) {
+        const auto *shown = m_toolWindows.made<LargePreviewWindow>();
+        m_largePreviewOpenedToRead = !shown || !shown->isVisible();
+    }
+    LargePreviewWindow *preview = m_toolWindows.show<LargePreviewWindow>();
     if (!m_pictureReading) {
         m_pictureReading = new PictureReading(this);
         connect(m_pictureReading, &PictureReading::finished, this, &MainWindow::pictureRead);
-        connect(m_largePreview, &LargePreviewWindow::readingCancelled, this, [this] {
+        connect(preview, &LargePreviewWindow::readingCancelled, this, [this, preview] {
             m_pictureReading->cancel();
             // Opened for the read alone, the window goes with it.
-            if (m_largePreviewOpenedToRead && !m_largePreview->isProposing())
-                m_largePreview->hide();
+            if (m_largePreviewOpenedToRead && !preview->isProposing())
+                preview->hide();
         });
     }
     m_filesDropped = filesDropped;
-    m_largePreview->showReading(QFileInfo(path).fileName());
+    preview->showReading(QFileInfo(path).fileName());
     m_pictureReading->start(path);
 }
 
 void MainWindow::pictureRead(const QString &path, const std::variant<Derive::Seeds, Problem> &result)
 {
-    m_largePreview->endReading();
+    LargePreviewWindow *preview = m_toolWindows.made<LargePreviewWindow>();
+    preview->endReading();
     if (const auto *problem = std::get_if<Problem>(&result)) {
-        if (m_largePreviewOpenedToRead && !m_largePreview->isProposing())
-            m_largePreview->hide();
+        if (m_largePreviewOpenedToRead && !preview->isProposing())
+            preview->hide();
         showProblem(Text::PictureNotRead, path, problem->words(Languages::current()));
         return;
     }
@@ -87,8 +90,8 @@ void MainWindow::pictureRead(const QString &path, const std::variant<Derive::See
 
 void MainWindow::proposeDerived(const Derive::Seeds &seeds, const QString &source, const QString &name)
 {
-    showLargePreview();
-    m_largePreview->propose(seeds, source, SchemeFile::nameItCanHold(name), m_readabilityModel.isColourBlind());
+    m_toolWindows.show<LargePreviewWindow>()->propose(seeds, source, SchemeFile::nameItCanHold(name),
+                                                      m_readabilityModel.isColourBlind());
 }
 
 // One whole-scheme change, after the question about unsaved changes; a scheme
@@ -97,34 +100,35 @@ void MainWindow::applyDerived(const ColourScheme &scheme, const QString &source)
 {
     if (!mayReplaceScheme())
         return;
-    m_largePreview->endProposal();
+    m_toolWindows.made<LargePreviewWindow>()->endProposal();
     m_scheme.replace(scheme, ChangeCause::Derived, source);
     tellPreviousInHistory();
 }
 
 void MainWindow::proposeFixAll(const FixAllProposal &proposal, bool again)
 {
-    if (!again || !m_largePreview)
-        showLargePreview();
-    m_largePreview->proposeFixAll(proposal);
+    LargePreviewWindow *preview = m_toolWindows.made<LargePreviewWindow>();
+    if (!again || !preview)
+        preview = m_toolWindows.show<LargePreviewWindow>();
+    preview->proposeFixAll(proposal);
 }
 
 // One change of the history, as Fix all always was; nothing is asked about
 // unsaved changes: it edits the scheme there is and makes no new one.
 void MainWindow::applyFixAll(const FixAllProposal &proposal)
 {
-    m_largePreview->endProposal();
+    m_toolWindows.made<LargePreviewWindow>()->endProposal();
     m_schemeCommands->applyFixAll(proposal);
 }
 
 void MainWindow::endFixAllProposal()
 {
-    if (m_largePreview && m_largePreview->isProposingFixAll())
-        m_largePreview->endProposal();
+    if (auto *preview = m_toolWindows.made<LargePreviewWindow>(); preview && preview->isProposingFixAll())
+        preview->endProposal();
 }
 
 void MainWindow::outdateFixAllProposal()
 {
-    if (m_largePreview && m_largePreview->isProposingFixAll())
+    if (const auto *preview = m_toolWindows.made<LargePreviewWindow>(); preview && preview->isProposingFixAll())
         m_fixAllAgain->start();
 }

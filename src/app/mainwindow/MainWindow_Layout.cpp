@@ -11,12 +11,14 @@
 #include "SchemeCommands.h"
 #include "ElementList.h"
 #include "FocusBorder.h"
+#include "HistoryWindow.h"
 #include "LargePreview.h"
 #include "MenuBar.h"
 #include "MenuTable.h"
 #include "PaletteTabs.h"
 #include "Place.h"
 #include "PreviewFrame.h"
+#include "ReadabilityWindow.h"
 #include "RecentFilesMenu.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
@@ -94,7 +96,7 @@ void MainWindow::connectControls()
     connect(FramePreview, &PreviewFrame::picked, &m_session, &EditSession::pick);
     connect(FramePreview, &PreviewFrame::elementPointed, &m_session, &EditSession::choose);
     connect(FramePreview, &PreviewFrame::maskFileRequested, this, &MainWindow::loadMask);
-    connect(StatusBar1, &StatusBar::readabilityClicked, this, &MainWindow::showReadability);
+    connect(StatusBar1, &StatusBar::readabilityClicked, this, [this] { m_toolWindows.show<ReadabilityWindow>(); });
 
     // The name box and the scheme's name follow each other.
     connect(txtNamedesSchemes, &QLineEdit::textChanged, &m_scheme, &SchemeModel::setName);
@@ -127,8 +129,9 @@ void MainWindow::connectColourCommands()
             [this](QPoint at) { m_colourCommands->menu()->popup(cmbElement->viewport()->mapToGlobal(at)); });
     m_schemeCommands = new SchemeCommands(m_scheme, m_readabilityModel, this);
     m_schemeCommands->addShortcutsTo(this);
-    connect(m_schemeCommands, &SchemeCommands::historyRequested, this, &MainWindow::showHistory);
-    connect(m_schemeCommands, &SchemeCommands::largePreviewRequested, this, &MainWindow::showLargePreview);
+    connect(m_schemeCommands, &SchemeCommands::historyRequested, this, [this] { m_toolWindows.show<HistoryWindow>(); });
+    connect(m_schemeCommands, &SchemeCommands::largePreviewRequested, this,
+            [this] { m_toolWindows.show<LargePreviewWindow>(); });
     connect(m_schemeCommands, &SchemeCommands::deriveFromColourRequested, this, &MainWindow::deriveFromColour);
     connect(m_schemeCommands, &SchemeCommands::deriveFromPictureRequested, this, &MainWindow::deriveFromPicture);
     connect(m_schemeCommands, &SchemeCommands::message, StatusBar1, &StatusBar::showMessage);
@@ -141,7 +144,7 @@ void MainWindow::connectColourCommands()
     m_fixAllAgain->setSingleShot(true);
     m_fixAllAgain->setInterval(100);
     connect(m_fixAllAgain, &QTimer::timeout, this, [this] {
-        if (m_largePreview && m_largePreview->isProposingFixAll())
+        if (const auto *preview = m_toolWindows.made<LargePreviewWindow>(); preview && preview->isProposingFixAll())
             m_schemeCommands->fixAllAgain();
     });
     connect(&m_scheme, &SchemeModel::changed, this, &MainWindow::outdateFixAllProposal);

@@ -4,15 +4,12 @@
 
 #include "Banner.h"
 #include "DisclaimerPanel.h"
-#include "HistoryWindow.h"
-#include "LargePreview.h"
 #include "LazyPicture.h"
 #include "LinkControl.h"
 #include "LinksPanel.h"
 #include "LogoControl.h"
 #include "MenuBar.h"
 #include "PanelTexts.h"
-#include "ReadabilityWindow.h"
 #include "Place.h"
 #include "SchemeCommands.h"
 #include "Settings.h"
@@ -128,12 +125,7 @@ void MainWindow::followCover()
     frmCopyright->setEnabled(FrameSupport->isHidden() && frameLinks->isHidden());
     // Nothing changes the scheme unseen: Fix, Go back, Apply and a pick in the
     // large preview wait for the editor to show.
-    if (m_readability)
-        m_readability->setFixAllowed(editorShown);
-    if (m_historyWindow)
-        m_historyWindow->setGoBackAllowed(editorShown);
-    if (m_largePreview)
-        m_largePreview->setChangesAllowed(editorShown);
+    m_toolWindows.setEditorCovered(!editorShown);
     offerEditorKeys();
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).

@@ -37,9 +37,9 @@ void HistoryWindow::retranslate()
     keepOnScreen();
 }
 
-void HistoryWindow::setGoBackAllowed(bool allowed)
+void HistoryWindow::setEditorCovered(bool covered)
 {
-    m_goBackAllowed = allowed;
+    m_goBackAllowed = !covered;
     showGoBackState();
 }
 

@@ -16,9 +16,8 @@ class HistoryWindow : public ToolWindow
 public:
     HistoryWindow(const SchemeHistory &history, QWidget *parent);
 
-    // While going back is not allowed (the editor is covered), its button is
-    // grey and no key or click reaches it.
-    void setGoBackAllowed(bool allowed);
+    // While the editor is covered, Go back is grey and no key or click reaches it.
+    void setEditorCovered(bool covered) override;
 
 signals:
     // The scheme is to become what it was right after the history's entry.

@@ -352,10 +352,10 @@ bool LargePreviewWindow::isProposingFixAll() const
     return isProposing() && m_proposal->isFixAll();
 }
 
-void LargePreviewWindow::setChangesAllowed(bool allowed)
+void LargePreviewWindow::setEditorCovered(bool covered)
 {
-    m_changesAllowed = allowed;
-    m_proposal->setApplyAllowed(allowed);
+    m_changesAllowed = !covered;
+    m_proposal->setApplyAllowed(!covered);
 }
 
 // A proposal goes with the window (not when it is only minimised): one never

@@ -101,7 +101,7 @@ public:
     bool isProposingFixAll() const;
     // While the editor is covered, nothing here changes the scheme unseen:
     // Apply is grey and a click picks nothing.
-    void setChangesAllowed(bool allowed);
+    void setEditorCovered(bool covered) override;
     // While a picture is read for a proposal: its name, a busy sign and Cancel.
     void showReading(const QString &fileName);
     void endReading();

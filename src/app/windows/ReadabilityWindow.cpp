@@ -141,9 +141,9 @@ void ReadabilityWindow::chooseRow()
         emit elementChosen(Readability::elementToFix(pair->pair));
 }
 
-void ReadabilityWindow::setFixAllowed(bool allowed)
+void ReadabilityWindow::setEditorCovered(bool covered)
 {
-    m_fixAllowed = allowed;
+    m_fixAllowed = !covered;
     showFixState();
 }
 

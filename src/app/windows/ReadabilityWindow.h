@@ -26,9 +26,9 @@ class ReadabilityWindow : public ToolWindow
 public:
     ReadabilityWindow(const ReadabilityModel &readability, QWidget *parent);
 
-    // While fixing is not allowed (the editor is covered), Fix is grey and no
-    // key or click reaches it; allowed again, it is enabled where a row is current.
-    void setFixAllowed(bool allowed);
+    // While the editor is covered, Fix is grey and no key or click reaches it;
+    // uncovered, it is enabled again where a row is current.
+    void setEditorCovered(bool covered) override;
     // The pairs as the rows show them, top to bottom.
     const std::vector<Readability::Verdict> &verdicts() const;
 

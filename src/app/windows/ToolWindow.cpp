@@ -154,6 +154,10 @@ void ToolWindow::keepOnScreen()
     m_movedToFit = pos();
 }
 
+void ToolWindow::setEditorCovered(bool)
+{
+}
+
 // Where the window is goes to the settings when it is closed, and when the
 // editor ends while it is open.
 ToolWindow::~ToolWindow()

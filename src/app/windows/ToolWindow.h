@@ -19,6 +19,11 @@ public:
     ToolWindow(const QString &placeKey, QWidget *parent);
     ~ToolWindow() override;
 
+    // Whether a panel covers the editor (the disclaimer too, before the user
+    // agrees to it). Whatever would change the scheme unseen waits while it
+    // does; a window with nothing of that kind ignores it.
+    virtual void setEditorCovered(bool covered);
+
 protected:
     // Called once the window's content is made: the remembered place is taken
     // where it can be used.
