@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "SettingsWatch.h"
+
 #include "RegularFile.h"
 
 #include <QFileInfo>
@@ -175,10 +177,4 @@ void Settings::prefetch()
 {
     if (!storeRefusal())
         QSettings(storePath(), QSettings::IniFormat).contains(kLanguageKey);
-}
-
-SettingsWatch &SettingsWatch::instance()
-{
-    static SettingsWatch watch;
-    return watch;
 }

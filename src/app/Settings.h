@@ -65,15 +65,3 @@ public:
     // a new process would start (for tests that start afresh in one process).
     static void forgetUnkept();
 };
-
-// Says, whenever the store is found unusable or a write fails, that the choices
-// cannot be kept beyond this run, and why.
-class SettingsWatch : public QObject
-{
-    Q_OBJECT
-public:
-    static SettingsWatch &instance();
-
-signals:
-    void cannotKeep(const QString &store, const Problem &why);
-};

@@ -100,5 +100,5 @@ void ElementList::takeCheckState(QListWidgetItem *item)
     if (m_filling)
         return;
     if (const int element = elementOf(item))
-        m_session.scheme().setVisible(element, item->checkState() == Qt::Checked);
+        m_session.setVisible(element, item->checkState() == Qt::Checked);
 }

@@ -22,6 +22,7 @@
 #include "RecentFilesMenu.h"
 #include "SchemeNameValidator.h"
 #include "Settings.h"
+#include "SettingsWatch.h"
 #include "StatusBar.h"
 #include "WrappingCheckBox.h"
 

@@ -105,6 +105,11 @@ void EditSession::restore(const Rgb &colour, Change how)
     emit colourGiven(colour, how);
 }
 
+void EditSession::setVisible(int element, bool visible)
+{
+    m_scheme.setVisible(element, visible);
+}
+
 void EditSession::rememberUndo()
 {
     if (const auto colour = currentColour())

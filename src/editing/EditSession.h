@@ -41,7 +41,8 @@ public:
 
     explicit EditSession(SchemeModel &scheme, QObject *parent = nullptr);
 
-    SchemeModel &scheme() { return m_scheme; }
+    // The scheme as the controls read it; they change it only through the
+    // session, so that every change keeps its undo step and announcement.
     const SchemeModel &scheme() const { return m_scheme; }
     UndoHistory &history() { return m_history; }
     const UndoHistory &history() const { return m_history; }
@@ -82,6 +83,9 @@ public:
         EditSession &m_session;
         bool m_previous;
     };
+
+    // An element shown or hidden on the phone (its check mark).
+    void setVisible(int element, bool visible);
 
     // Records the current element's colour as the colour before a change.
     void rememberUndo();

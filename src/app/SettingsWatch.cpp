@@ -1,0 +1,7 @@
+#include "SettingsWatch.h"
+
+SettingsWatch &SettingsWatch::instance()
+{
+    static SettingsWatch watch;
+    return watch;
+}
