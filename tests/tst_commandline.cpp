@@ -1277,7 +1277,7 @@ void TestCommandLine::argumentsThatAreNoTextAreRefused()
     const int errorFile = ::open(QFile::encodeName(errors).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     ::dup2(errorFile, 2);
     ::close(errorFile);
-    const int status = CommandLine::run(int(argv.size()) - 1, argv.data());
+    const int status = CommandLine::run(CommandLine::read(int(argv.size()) - 1, argv.data()));
     std::fflush(stderr);
     ::dup2(savedError, 2);
     ::close(savedError);

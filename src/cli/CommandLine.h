@@ -4,17 +4,15 @@
 
 #include <QStringList>
 
-// The program's command line: the editor without arguments, and the modes that
-// need no display (--help, --version, and the reports --check, --render and
-// --contrast, which Reports writes).
+// The program's command line: what the arguments ask for, and the modes that
+// need no display (--help, --version, and the reports --check, --render,
+// --contrast, --fix, --derive and --thumbnail, which Reports writes). The
+// editor, which needs the toolkit's window, is started by the application.
 class CommandLine
 {
 public:
     // What the process settles before anything else runs: main() calls it first.
     static void prepareProcess();
-    // Refuses an argument whose bytes are no text in the system's encoding, as it
-    // would name another file once decoded.
-    static int run(int argc, char **argv);
 
     // The largest enlargement --render --scale takes.
     static constexpr int kMaximumScale = 16;
@@ -34,7 +32,13 @@ public:
         bool platformChosen = false;       // Editor: the toolkit was told where to show it
     };
     static Invocation parse(const QStringList &arguments);
+    // The arguments as main() receives them. An argument whose bytes are no text
+    // in the system's encoding is a usage error, as it would name another file
+    // once decoded.
+    static Invocation read(int argc, char **argv);
 
-private:
-    static int runEditor(int argc, char **argv, const QString &schemeFile);
+    // Runs the mode asked for and gives the exit status: a usage error, a text
+    // or a report. The editor is no mode this runs (it needs the toolkit's
+    // window); given it, nothing runs and the status is a failure.
+    static int run(const Invocation &invocation);
 };
