@@ -5,6 +5,7 @@
 #include "SchemeFile.h"
 #include "StandardSchemes.h"
 #include "TerminalText.h"
+#include "WholeSchemeCommands.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -124,13 +125,13 @@ Options::Options()
                          "every pair reaches its level, 1 otherwise.")
               .arg(Readability::kTextLevel)
               .arg(Readability::kMarkerLevel)},
-      fix{QStringLiteral("fix"),
+      fix{QString::fromLatin1(WholeSchemeCommands::row(WholeSchemeCommands::Id::FixAll).commandLine),
           QStringLiteral("Write the scheme of IN.col to OUT.col with every pair of colours (see --contrast) "
                          "brought to its level, changing as few colours as little as it can; the name, the "
                          "check marks and the fourth numbers stay. OUT.col is written whole or not at all. "
                          "Exit status 0 when every pair then reaches its level, 3 when OUT.col is written but "
                          "one cannot, 1 when IN.col does not read cleanly or OUT.col cannot be written.")},
-      derive{QStringLiteral("derive"),
+      derive{QString::fromLatin1(WholeSchemeCommands::row(WholeSchemeCommands::Id::DeriveFromColour).commandLine),
           QStringLiteral("Write to OUT.col a whole scheme laid out from SOURCE: a colour, in any form a paste "
                          "takes (#3366cc, rgb(51, 102, 204), 3366cc, a colour name), or a picture file (the "
                          "colour a person would name it by, and a second one for selections). Every text then "

@@ -15,37 +15,63 @@ SchemeCommands::SchemeCommands(SchemeModel &scheme, const ReadabilityModel &read
     , m_scheme(scheme)
     , m_readability(readability)
     , m_separator(new QAction(this))
-    , m_fixAll(new QAction(this))
     , m_history(new QAction(this))
     , m_largePreview(new QAction(this))
-    , m_fromColour(new QAction(this))
-    , m_fromPicture(new QAction(this))
 {
-    m_largePreview->setObjectName(QStringLiteral("actLargePreview"));
-    m_largePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    connect(m_largePreview, &QAction::triggered, this, &SchemeCommands::largePreviewRequested);
     m_separator->setSeparator(true);
-    m_fixAll->setObjectName(QStringLiteral("actFixAll"));
-    connect(m_fixAll, &QAction::triggered, this, &SchemeCommands::fixAll);
+    for (const WholeSchemeCommands::Row &row : WholeSchemeCommands::table()) {
+        if (!row.objectName)
+            continue;
+        QAction *action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(row.objectName));
+        connect(action, &QAction::triggered, this, [this, id = row.id] { run(id); });
+        m_rows[std::size_t(row.id)] = action;
+    }
     m_history->setObjectName(QStringLiteral("actHistory"));
     m_history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(m_history, &QAction::triggered, this, &SchemeCommands::historyRequested);
-    m_fromColour->setObjectName(QStringLiteral("actDeriveFromColour"));
-    connect(m_fromColour, &QAction::triggered, this, &SchemeCommands::deriveFromColourRequested);
-    m_fromPicture->setObjectName(QStringLiteral("actDeriveFromPicture"));
-    connect(m_fromPicture, &QAction::triggered, this, &SchemeCommands::deriveFromPictureRequested);
+    m_largePreview->setObjectName(QStringLiteral("actLargePreview"));
+    m_largePreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_largePreview, &QAction::triggered, this, &SchemeCommands::largePreviewRequested);
     retranslate();
 }
 
 QList<QAction *> SchemeCommands::actions() const
 {
-    return {m_separator, m_fixAll, m_history, m_largePreview, m_fromColour, m_fromPicture};
+    QList<QAction *> actions{m_separator};
+    for (QAction *action : m_rows) {
+        if (action)
+            actions << action;
+    }
+    return actions << m_history << m_largePreview;
 }
 
 void SchemeCommands::addShortcutsTo(QWidget *window)
 {
     window->addAction(m_history);
     window->addAction(m_largePreview);
+}
+
+void SchemeCommands::offer(bool agreed)
+{
+    m_agreed = agreed;
+    showOffers();
+}
+
+void SchemeCommands::setEditorCovered(bool covered)
+{
+    m_covered = covered;
+    showOffers();
+}
+
+void SchemeCommands::showOffers()
+{
+    for (const WholeSchemeCommands::Row &row : WholeSchemeCommands::table()) {
+        if (QAction *action = m_rows[std::size_t(row.id)])
+            action->setEnabled(m_agreed && !(m_covered && row.waitsUnderPanel));
+    }
+    m_history->setEnabled(m_agreed);
+    m_largePreview->setEnabled(m_agreed);
 }
 
 bool SchemeCommands::event(QEvent *event)
@@ -57,11 +83,39 @@ bool SchemeCommands::event(QEvent *event)
 
 void SchemeCommands::retranslate()
 {
-    m_fixAll->setText(Texts::get(Text::FixAllCommand, Languages::current()));
-    m_history->setText(Texts::get(Text::HistoryCommand, Languages::current()));
-    m_largePreview->setText(Texts::get(Text::LargePreviewCommand, Languages::current()));
-    m_fromColour->setText(Texts::get(Text::DeriveFromColour, Languages::current()));
-    m_fromPicture->setText(Texts::get(Text::DeriveFromPicture, Languages::current()));
+    const Language language = Languages::current();
+    for (const WholeSchemeCommands::Row &row : WholeSchemeCommands::table()) {
+        if (QAction *action = m_rows[std::size_t(row.id)])
+            action->setText(Texts::get(row.caption, language));
+    }
+    m_history->setText(Texts::get(Text::HistoryCommand, language));
+    m_largePreview->setText(Texts::get(Text::LargePreviewCommand, language));
+}
+
+// Only what is special is done by hand: Fix all and the derived schemes are
+// proposed before they change anything; every other item is its row's function
+// of the scheme, one change of the history.
+void SchemeCommands::run(WholeSchemeCommands::Id id)
+{
+    switch (id) {
+    case WholeSchemeCommands::Id::FixAll:
+        fixAll();
+        return;
+    case WholeSchemeCommands::Id::DeriveFromColour:
+        emit deriveFromColourRequested();
+        return;
+    case WholeSchemeCommands::Id::DeriveFromPicture:
+        emit deriveFromPictureRequested();
+        return;
+    case WholeSchemeCommands::Id::ResetToBuiltIn:
+    case WholeSchemeCommands::Id::GoBack:
+        break;
+    }
+    const WholeSchemeCommands::Row &row = WholeSchemeCommands::row(id);
+    if (!row.apply || (m_covered && row.waitsUnderPanel) || !m_agreed)
+        return;
+    const WholeSchemeCommands::Options options{Readability::kTextLevel, m_readability.isColourBlind()};
+    m_scheme.replace(row.apply(m_scheme.scheme(), options), row.cause, {});
 }
 
 void SchemeCommands::fixAll()
@@ -99,7 +153,7 @@ void SchemeCommands::applyFixAll(const FixAllProposal &proposal)
         fixAllAgain();
         return;
     }
-    m_scheme.replace(proposal.fixed.scheme, ChangeCause::FixAll, {});
+    m_scheme.replace(proposal.fixed.scheme, WholeSchemeCommands::row(WholeSchemeCommands::Id::FixAll).cause, {});
     const Language language = Languages::current();
     QString told = fixAllWords(proposal.fixed, true, language);
     if (const QString unmet = unmetWords(proposal.fixed, language); !unmet.isEmpty())

@@ -3,9 +3,12 @@
 #include "ColourScheme.h"
 #include "Languages.h"
 #include "ReadableFix.h"
+#include "WholeSchemeCommands.h"
 
 #include <QList>
 #include <QObject>
+
+#include <array>
 
 class QAction;
 class QWidget;
@@ -22,9 +25,12 @@ struct FixAllProposal
 };
 
 // The commands on the whole scheme, offered in the element list's and the
-// preview's context menus and by their keys anywhere in the window: Fix all,
-// the history of every change (Ctrl+H), the large preview (Ctrl+L) and a new
-// scheme derived from a colour or a picture.
+// preview's context menus and by their keys anywhere in the window: the rows of
+// WholeSchemeCommands that have an item there (Fix all, a new scheme derived
+// from a colour or a picture), then the history of every
+// change (Ctrl+H) and the large preview (Ctrl+L). A row with a function of the
+// scheme alone becomes one change of the history at once; Fix all and the
+// derived schemes are proposed first, which is all that is done here by hand.
 class SchemeCommands : public QObject
 {
     Q_OBJECT
@@ -55,6 +61,10 @@ public:
     QList<QAction *> actions() const;
     // The keys work wherever the focus is in the window.
     void addShortcutsTo(QWidget *window);
+    // The items are offered once the user has agreed to the disclaimer; those
+    // of commands that wait under a panel, only while no panel covers the editor.
+    void offer(bool agreed);
+    void setEditorCovered(bool covered);
 
 signals:
     void fixAllProposed(const FixAllProposal &proposal, bool again);
@@ -69,15 +79,18 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    void run(WholeSchemeCommands::Id id);
     void propose(bool again);
     void retranslate();
+    void showOffers();
 
     SchemeModel &m_scheme;
     const ReadabilityModel &m_readability;
     QAction *m_separator;
-    QAction *m_fixAll;
+    // One per row of the table, nullptr where the row has no item.
+    std::array<QAction *, WholeSchemeCommands::kCount> m_rows{};
     QAction *m_history;
     QAction *m_largePreview;
-    QAction *m_fromColour;
-    QAction *m_fromPicture;
+    bool m_agreed = true;
+    bool m_covered = false;
 };

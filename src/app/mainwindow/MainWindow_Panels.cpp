@@ -126,6 +126,7 @@ void MainWindow::followCover()
     // Nothing changes the scheme unseen: Fix, Go back, Apply and a pick in the
     // large preview wait for the editor to show.
     m_toolWindows.setEditorCovered(!editorShown);
+    m_schemeCommands->setEditorCovered(!editorShown);
     offerEditorKeys();
     // A control disabled with the focus drops it (Qt moves it on only when the
     // control's own parent stays enabled).
@@ -153,8 +154,7 @@ void MainWindow::agree(Language marked)
 void MainWindow::offerOwnCommands(bool agreed)
 {
     StatusBar1->offerReadability(agreed);
-    for (QAction *action : m_schemeCommands->actions())
-        action->setEnabled(agreed);
+    m_schemeCommands->offer(agreed);
     setAcceptDrops(agreed);
 }
 

@@ -6,9 +6,11 @@
 #include "Problem.h"
 #include "SchemeHistory.h"
 #include "Texts.h"
+#include "WholeSchemeCommands.h"
 
 namespace {
 
+// The whole-scheme commands say it in their row of the table.
 Text howOf(ChangeCause cause)
 {
     switch (cause) {
@@ -23,7 +25,6 @@ Text howOf(ChangeCause cause)
     case ChangeCause::Reset:
         return Text::HowReset;
     case ChangeCause::Fix:
-    case ChangeCause::FixAll:
         return Text::HowFix;
     case ChangeCause::Pick:
         return Text::HowPick;
@@ -33,16 +34,15 @@ Text howOf(ChangeCause cause)
         return Text::HowRedo;
     case ChangeCause::CheckMark:
         return Text::HowCheckMark;
-    case ChangeCause::New:
-        return Text::HowNew;
     case ChangeCause::Opened:
         return Text::HowOpened;
-    case ChangeCause::Derived:
-        return Text::HowDerived;
+    case ChangeCause::New:
     case ChangeCause::WentBack:
+    case ChangeCause::FixAll:
+    case ChangeCause::Derived:
         break;
     }
-    return Text::HowWentBack;
+    return WholeSchemeCommands::byCause(cause)->how;
 }
 
 // A built-in scheme as the Reset menu names it, without its access key.
@@ -125,13 +125,11 @@ QString HistoryTable::description(int entry) const
     switch (change.cause) {
     case ChangeCause::Opened:
         return Texts::get(Text::HistoryOpened, language).arg(detail);
-    case ChangeCause::WentBack:
-        return Texts::get(Text::HistoryWentBack, language).arg(detail);
-    case ChangeCause::FixAll:
-        return Texts::get(Text::HistoryFixAll, language);
-    case ChangeCause::Derived:
-        return Texts::get(Text::DerivedFrom, language).arg(detail);
+    // The whole-scheme commands, labelled by their row of the table.
     case ChangeCause::New:
+    case ChangeCause::WentBack:
+    case ChangeCause::FixAll:
+    case ChangeCause::Derived:
         break;
     // Causes of single colours and check marks, which replace no whole scheme.
     case ChangeCause::Typed:
@@ -146,7 +144,14 @@ QString HistoryTable::description(int entry) const
     case ChangeCause::CheckMark:
         break;
     }
-    return Texts::get(Text::HistoryNew, language).arg(builtInName(detail, language));
+    const WholeSchemeCommands::Row *command = WholeSchemeCommands::byCause(change.cause);
+    if (!command)
+        command = &WholeSchemeCommands::row(WholeSchemeCommands::Id::ResetToBuiltIn);
+    const QString label = Texts::get(command->historyLabel, language);
+    if (!command->detailed)
+        return label;
+    // A built-in scheme is named as the Reset menu names it.
+    return label.arg(command->id == WholeSchemeCommands::Id::ResetToBuiltIn ? builtInName(detail, language) : detail);
 }
 
 QVariant HistoryTable::data(const QModelIndex &index, int role) const
