@@ -44,8 +44,8 @@ private slots:
     void typingIsOneEntryAndTheOldestGo();
 };
 
-// Typed colours, a paste, a Fix, a cleared mark, a name, New, Open, Fix all and
-// a derived scheme; going back to each entry makes the scheme what it was right after it,
+// Typed colours, a paste, a Fix, a cleared mark, a name, New, Open, Fix all,
+// a derived scheme and every colour inverted; going back to each entry makes the scheme what it was right after it,
 // and going back to the entry before that going back takes it back.
 void TestHistory::goingBackRestoresEveryEarlierState()
 {
@@ -131,6 +131,18 @@ void TestHistory::goingBackRestoresEveryEarlierState()
     QTest::mouseClick(f.window.findChild<QPushButton *>(u"proposalApply"_s), Qt::LeftButton);
     step(u"derived"_s);
     QCOMPARE(text(0, 1), u"Derived from #3366CC"_s);
+    // Every colour inverted from the context menus: one change at once, each
+    // channel c becoming 255 - c, brightness, name and check marks kept.
+    auto *invert = f.window.findChild<QAction *>(u"actInvert"_s);
+    QVERIFY(f.window.findChild<QMenu *>(u"mnuColour"_s)->actions().contains(invert));
+    QVERIFY(f.window.findChild<QMenu *>(u"mnuPreviewView"_s)->actions().contains(invert));
+    State inverted = stateOf(f.scheme());
+    for (ColourEntry &entry : inverted.table)
+        entry = {quint8(255 - entry.red), quint8(255 - entry.green), quint8(255 - entry.blue), entry.brightness};
+    invert->trigger();
+    step(u"inverted"_s);
+    QCOMPARE(text(0, 1), u"All colours inverted"_s);
+    QVERIFY(stateOf(f.scheme()) == inverted);
 
     for (int entry = after.size() - 2; entry >= 0; --entry) {
         // Going back to the entry, the newest row `newest - entry` down.
@@ -146,7 +158,7 @@ void TestHistory::goingBackRestoresEveryEarlierState()
         QTest::mouseClick(goBack, Qt::LeftButton);
         QVERIFY(stateOf(f.scheme()) == after.last());
     }
-    // The controls show the derived scheme again: its check marks as the start sets them, its name.
+    // The controls show the newest scheme again: its check marks as the start sets them, its name.
     QCOMPARE(f.list()->item(22)->checkState(), Qt::Checked);
     QCOMPARE(f.list()->item(44)->checkState(), Qt::Unchecked);
     QCOMPARE(f.window.findChild<QLineEdit *>(u"txtNamedesSchemes"_s)->text(), u"#3366CC"_s);
@@ -154,6 +166,7 @@ void TestHistory::goingBackRestoresEveryEarlierState()
     // Under a panel nothing changes the scheme unseen; Esc closes the window.
     f.window.dispatch(u"keyLinks"_s);
     QVERIFY(!goBack->isEnabled());
+    QVERIFY(!invert->isEnabled());
     QTest::keyClick(rows, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
 }

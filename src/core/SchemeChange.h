@@ -23,6 +23,7 @@ enum class ChangeCause : quint8 {
     WentBack,  // the history's "go back"
     FixAll,    // every pair brought to its level at once
     Derived,   // a whole scheme from a colour or a picture
+    Inverted,  // every colour inverted at once
 };
 
 // One change of the scheme, with what was there before, so that the history can

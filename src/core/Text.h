@@ -192,5 +192,9 @@ enum class Text {
     PictureNotEncoded, // the picture cannot be encoded in its format
     ReadingPicture,    // %1 the picture being read for a derived scheme
     CancelReading,     // the button that stops it
+    // Every colour inverted at once.
+    InvertCommand,     // the context menus' item
+    HistoryInverted,   // its history entry
+    HowInverted,       // the history's way of it
     Count
 };

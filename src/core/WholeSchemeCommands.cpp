@@ -12,6 +12,8 @@ const std::array<WholeSchemeCommands::Row, WholeSchemeCommands::kCount> &WholeSc
          Text::HowDerived, ChangeCause::Derived, nullptr, true, "derive"},
         {Id::DeriveFromPicture, "actDeriveFromPicture", Text::DeriveFromPicture, Text::DerivedFrom, true,
          Text::HowDerived, ChangeCause::Derived, nullptr, true, "derive"},
+        {Id::Invert, "actInvert", Text::InvertCommand, Text::HistoryInverted, false, Text::HowInverted,
+         ChangeCause::Inverted, &WholeSchemeCommands::inverted, true, nullptr},
         // The main menu's items name each built-in scheme; the command is the
         // colour commands' words for it.
         {Id::ResetToBuiltIn, nullptr, Text::ColourReset, Text::HistoryNew, true, Text::HowNew, ChangeCause::New,
@@ -35,6 +37,19 @@ const WholeSchemeCommands::Row *WholeSchemeCommands::byCause(ChangeCause cause)
             return &row;
     }
     return nullptr;
+}
+
+ColourScheme WholeSchemeCommands::inverted(const ColourScheme &scheme, const Options &)
+{
+    ColourScheme next = scheme;
+    ColourTable table = scheme.table();
+    for (ColourEntry &entry : table) {
+        entry.red = quint8(255 - entry.red);
+        entry.green = quint8(255 - entry.green);
+        entry.blue = quint8(255 - entry.blue);
+    }
+    next.setTable(table);
+    return next;
 }
 
 ColourScheme WholeSchemeCommands::fixedAll(const ColourScheme &scheme, const Options &options)

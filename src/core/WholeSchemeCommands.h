@@ -18,7 +18,7 @@
 class WholeSchemeCommands
 {
 public:
-    enum class Id : quint8 { FixAll, DeriveFromColour, DeriveFromPicture, ResetToBuiltIn, GoBack };
+    enum class Id : quint8 { FixAll, DeriveFromColour, DeriveFromPicture, Invert, ResetToBuiltIn, GoBack };
 
     // What a command may depend on besides the scheme: the contrast a pair
     // must reach and whether colour-blind eyes must tell it too.
@@ -43,13 +43,16 @@ public:
         const char *commandLine; // the command line's option for it (--fix, --derive), or nullptr
     };
 
-    static constexpr std::size_t kCount = 5;
+    static constexpr std::size_t kCount = 6;
     static const std::array<Row, kCount> &table();
     static const Row &row(Id id);
     // The row that records this cause, or nullptr for a change of one colour,
     // one check mark or a file opened.
     static const Row *byCause(ChangeCause cause);
 
+    // Every colour r,g,b becomes 255-r,255-g,255-b; brightness, name and check
+    // marks stay.
+    static ColourScheme inverted(const ColourScheme &scheme, const Options &options);
     // Every pair brought to its level (ReadableFix::fixAll).
     static ColourScheme fixedAll(const ColourScheme &scheme, const Options &options);
 };

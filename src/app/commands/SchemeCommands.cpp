@@ -107,6 +107,7 @@ void SchemeCommands::run(WholeSchemeCommands::Id id)
     case WholeSchemeCommands::Id::DeriveFromPicture:
         emit deriveFromPictureRequested();
         return;
+    case WholeSchemeCommands::Id::Invert:
     case WholeSchemeCommands::Id::ResetToBuiltIn:
     case WholeSchemeCommands::Id::GoBack:
         break;

@@ -27,7 +27,7 @@ struct FixAllProposal
 // The commands on the whole scheme, offered in the element list's and the
 // preview's context menus and by their keys anywhere in the window: the rows of
 // WholeSchemeCommands that have an item there (Fix all, a new scheme derived
-// from a colour or a picture), then the history of every
+// from a colour or a picture, every colour inverted), then the history of every
 // change (Ctrl+H) and the large preview (Ctrl+L). A row with a function of the
 // scheme alone becomes one change of the history at once; Fix all and the
 // derived schemes are proposed first, which is all that is done here by hand.

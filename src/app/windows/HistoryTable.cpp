@@ -40,6 +40,7 @@ Text howOf(ChangeCause cause)
     case ChangeCause::WentBack:
     case ChangeCause::FixAll:
     case ChangeCause::Derived:
+    case ChangeCause::Inverted:
         break;
     }
     return WholeSchemeCommands::byCause(cause)->how;
@@ -130,6 +131,7 @@ QString HistoryTable::description(int entry) const
     case ChangeCause::WentBack:
     case ChangeCause::FixAll:
     case ChangeCause::Derived:
+    case ChangeCause::Inverted:
         break;
     // Causes of single colours and check marks, which replace no whole scheme.
     case ChangeCause::Typed:
